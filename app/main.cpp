@@ -1,0 +1,79 @@
+// Program entry: Qt set-up, Russian standard dialogs, the main window, orderly shut-down.
+#include "core/game_state.h"
+#include "core/main_window.h"
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSocketNotifier>
+#include <QTranslator>
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+// SIGTERM and SIGINT become an ordinary close of the main window, so the
+// settings are written as on any other exit.
+void OnQuitSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+void UseClassicFonts() {
+    // The layout is measured for the classic Windows UI fonts; map them to
+    // metric-compatible fonts where those are installed.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Under Wayland a program cannot place its own windows; the keypad and
+    // the dialogs are placed against the main window, so run through X11.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("shelvy-zlyki"));
+    QApplication::setOrganizationName(QString());
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslations);
+    UseClassicFonts();
+
+    duel::QtPlatform platform;
+    duel::GameState state;
+    duel::MainWindow window(state, platform);
+
+    if (::pipe(signalPipe) == 0) {
+        std::signal(SIGTERM, OnQuitSignal);
+        std::signal(SIGINT, OnQuitSignal);
+    }
+    QSocketNotifier quitNotifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &window, [&] {
+        char byte;
+        [[maybe_unused]] ssize_t got = ::read(signalPipe[0], &byte, 1);
+        window.close();
+    });
+    // Ending the desktop session or quitting otherwise still saves.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&] { window.WriteSettings(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&] { window.Form_Unload(); });
+
+    window.Form_Load();
+    return app.exec();
+}

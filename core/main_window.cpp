@@ -1,0 +1,218 @@
+// The main window's life: start-up, shut-down, handler wiring and shared display steps.
+#include "core/main_window.h"
+
+#include "core/digit_pictures.h"
+#include "core/game_clock.h"
+#include "core/thinking_window.h"
+#include "keypad/keypad_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace duel {
+
+namespace {
+
+constexpr double kPlainFontSize = 8.25;
+constexpr double kTurnFontSize = 9.75;
+
+void StyleTurnLabel(QLabel* label, bool hasTurn) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, hasTurn ? QColor(255, 0, 0)
+                                                   : label->palette().color(QPalette::ButtonText));
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setPointSizeF(hasTurn ? kTurnFontSize : kPlainFontSize);
+    label->setFont(font);
+}
+
+// Accessible text of a picture: what a screen reader says for it.
+QString PictureName(int picture) {
+    return picture == kDashPicture ? QStringLiteral("-") : QString::number(picture);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(GameState& state, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), state_(state), platform_(platform) {
+    setObjectName(QStringLiteral("фрмГлавная"));
+    setWindowTitle(QString::fromUtf8(kProductTitle));
+    setWindowIcon(MakeAppIcon());
+    imlNumber = MakeDigitPictures();
+
+    ЧасыRND.setObjectName(QStringLiteral("ЧасыRND"));
+    ЧасыRND.setInterval(20);
+    Часы.setObjectName(QStringLiteral("Часы"));
+    Часы.setInterval(300);
+    TimerTimer.setObjectName(QStringLiteral("TimerTimer"));
+    TimerTimer.setInterval(200);
+
+    BuildControls();
+    BuildMenus();
+    BuildStatusBar();
+    ConnectHandlers();
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+MainWindow::~MainWindow() {
+    if (фрмЗагрузка) delete фрмЗагрузка.data();
+    delete фрмЧифры;
+}
+
+void MainWindow::ConnectHandlers() {
+    connect(&ЧасыRND, &QTimer::timeout, this, [this] { ЧасыRND_Timer(); });
+    connect(&Часы, &QTimer::timeout, this, [this] { Часы_Timer(); });
+    connect(&TimerTimer, &QTimer::timeout, this, [this] { TimerTimer_Timer(); });
+
+    connect(mnuGameNew, &QAction::triggered, this, [this] { mnuGameNew_Click(); });
+    connect(mnuGameWins, &QAction::triggered, this, [this] { mnuGameWins_Click(); });
+    connect(mnuGameExit, &QAction::triggered, this, [this] { mnuGameExit_Click(); });
+    connect(mnuInformationRun, &QAction::triggered, this, [this] { platform_.showHelp(this, 100); });
+    connect(mnuInformationForR, &QAction::triggered, this, [this] { platform_.showHelp(this, 500); });
+
+    connect(кнпСчитать, &QPushButton::clicked, this, [this] { кнпСчитать_Click(); });
+    connect(кнпДумать, &QPushButton::clicked, this, [this] { кнпДумать_Click(); });
+
+    // A button's click behaviour runs whenever it becomes selected, by the
+    // user or by the program; selecting the selected button runs nothing.
+    for (int32_t count = 0; count < 5; ++count) {
+        connect(exactButtons[static_cast<size_t>(count)], &QRadioButton::toggled, this,
+                [this, count](bool selected) { if (selected) AnswerButton_Click(true, count); });
+        connect(partialButtons[static_cast<size_t>(count)], &QRadioButton::toggled, this,
+                [this, count](bool selected) { if (selected) AnswerButton_Click(false, count); });
+    }
+    connect(првАвто, &QCheckBox::stateChanged, this, [this] { првАвто_Click(); });
+
+    // The gallery menu keeps one check mark at most.
+    for (QAction* item : beautyItems) {
+        connect(item, &QAction::triggered, this, [this, item] {
+            for (QAction* other : beautyItems) other->setChecked(other == item);
+        });
+    }
+}
+
+void MainWindow::Form_Load() {
+    platform_.addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
+    ReadSettings();
+    state_.userNumberDefault = "1234";
+    ShowUserGuessPictures(QString());
+    ShowComputerGuessPictures(QString());
+    show();
+    фрмЧифры = new KeypadWindow(*this);
+    фрмЧифры->Form_Load();
+    ЧасыRND.start();
+    loaded_ = true;
+}
+
+void MainWindow::mnuGameExit_Click() { close(); }
+
+void MainWindow::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    ЧасыRND.stop();
+    Часы.stop();
+    TimerTimer.stop();
+    platform_.deleteTrayIcon();
+    if (loaded_) WriteSettings();
+    if (фрмЧифры) фрмЧифры->Unload();
+    CloseThinkingWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        // The list is being built or filtered: close once that work ends.
+        closeDeferred_ = true;
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+bool MainWindow::CarryOutDeferredClose() {
+    if (!closeDeferred_) return false;
+    closeDeferred_ = false;
+    CloseThinkingWindow();
+    unsetCursor();
+    close();
+    return true;
+}
+
+void MainWindow::MarkTurn(Turn turn) {
+    StyleTurnLabel(lblVK, turn == Turn::Computer);
+    StyleTurnLabel(lblMV, turn == Turn::User);
+    for (QLabel* picture : imgNumberVK) picture->setVisible(turn == Turn::Computer);
+}
+
+void MainWindow::ClearGuessField() {
+    тксВарМой->clear();
+    state_.keyCode = kRedrawOnly;
+    AddDigit();
+}
+
+void MainWindow::SelectAnswer(bool exactGroup, int32_t count) {
+    auto& buttons = exactGroup ? exactButtons : partialButtons;
+    buttons[static_cast<size_t>(std::clamp(count, 0, 4))]->setChecked(true);
+}
+
+void MainWindow::ShowComputerGuessPictures(const QString& text) {
+    // Empty: zeros; "Ошибка !" (anything not four digits): dashes.
+    for (int i = 0; i < 4; ++i) {
+        int picture = 0;
+        if (!text.isEmpty()) {
+            const QChar c = text.size() == 4 ? text[i] : QChar();
+            picture = c >= u'0' && c <= u'9' ? c.unicode() - u'0' : kDashPicture;
+        }
+        imgNumberVK[i]->setPixmap(imlNumber[static_cast<size_t>(picture)]);
+        imgNumberVK[i]->setAccessibleName(PictureName(picture));
+    }
+}
+
+void MainWindow::ShowUserGuessPictures(const QString& text) {
+    // Right-aligned like a calculator: zeros in front, the last character last.
+    const int length = static_cast<int>(std::min<qsizetype>(text.size(), 4));
+    for (int i = 0; i < 4; ++i) {
+        int picture = 0;
+        const int k = i - (4 - length);
+        if (k >= 0) {
+            const QChar c = text[k];
+            picture = c >= u'0' && c <= u'9' ? c.unicode() - u'0' : kDashPicture;
+        }
+        imgNumberMV[i]->setPixmap(imlNumber[static_cast<size_t>(picture)]);
+        imgNumberMV[i]->setAccessibleName(PictureName(picture));
+    }
+}
+
+void MainWindow::SetStatusHint(const QString& text) { statusPanel1->setText(text); }
+
+void MainWindow::OpenThinkingWindow(int maximum) {
+    if (!фрмЗагрузка) {
+        фрмЗагрузка = new ThinkingWindow;
+        фрмЗагрузка->setWindowIcon(windowIcon());
+        фрмЗагрузка->Form_Load(*this);
+    }
+    фрмЗагрузка->pgbThink->setRange(0, std::max(maximum, 1));
+    фрмЗагрузка->pgbThink->setValue(0);
+    фрмЗагрузка->show();
+}
+
+void MainWindow::SetThinkingProgress(int value) {
+    if (фрмЗагрузка) фрмЗагрузка->pgbThink->setValue(value);
+}
+
+void MainWindow::CloseThinkingWindow() {
+    delete фрмЗагрузка.data();  // the next opening builds and places it anew
+}
+
+int32_t MainWindow::leftTwips() const { return PixelsToTwips(frameGeometry().x()); }
+int32_t MainWindow::topTwips() const { return PixelsToTwips(frameGeometry().y()); }
+
+}  // namespace duel

@@ -1,0 +1,190 @@
+// The main window: the playing field, its menus, timers and every handler of the duel.
+//
+// Handlers carry the names the game's design gives them and are defined in the
+// folder of the subsystem they belong to:
+//   core/      Form_Load, Form_Unload, mnuGameNew_Click, BuildCandidates,
+//              кнпСчитать_Click, TimerTimer_Timer, the settings at start-up and shut-down
+//   opponent/  кнпДумать_Click, ЧасыRND_Timer, the option buttons and CheckCounts,
+//              првАвто_Click, Часы_Timer
+//   keypad/    AddDigit, the re-docking step of the keypad
+//   records/   mnuGameWins_Click and the records window
+// Every control's objectName is its name in the game's design, so tests find
+// controls by the names the handlers use.
+#pragma once
+
+#include "core/game_state.h"
+#include "platform/platform.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace duel {
+
+class KeypadWindow;
+class ThinkingWindow;
+
+inline constexpr const char* kProductTitle = "Шелвы и злыки v 2.0";
+inline constexpr const char* kProductName = "Шелвы и злыки";
+inline constexpr const char* kErrorTitle = "Ошибка !!!";
+inline constexpr const char* kNewGameHint = "Жми 'Игра' --> 'Новая игра' или 'F2'";
+inline constexpr const char* kClockStoppedText = "стоим";
+
+// Which side's label is marked as having the move.
+enum class Turn { None, User, Computer };
+
+class MainWindow : public QMainWindow {
+public:
+    MainWindow(GameState& state, Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    GameState& state() { return state_; }
+    Platform& platform() { return platform_; }
+
+    // True while the candidate list is being built or filtered: commands that
+    // touch the game state are ignored until it ends.
+    bool isBusy() const { return busy_; }
+
+    // ---- controls ----
+    QLineEdit* тксВарМой = nullptr;   // the user's guess being entered (never shown)
+    QLineEdit* тксВарКомп = nullptr;  // the computer's current guess (never shown)
+    std::array<QLabel*, 4> imgNumberMV{};  // imgNumberMV1..4, the user's guess
+    std::array<QLabel*, 4> imgNumberVK{};  // imgNumberVK1..4, the computer's guess
+    QLabel* lblMV = nullptr;
+    QLabel* lblVK = nullptr;
+    QPushButton* кнпСчитать = nullptr;
+    QPushButton* кнпДумать = nullptr;
+    QListWidget* СписокЧШЗ = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* рмкЗлыки = nullptr;
+    QGroupBox* рмкШелвы = nullptr;
+    std::array<QRadioButton*, 5> exactButtons{};    // index = count: зн, з1, з2, з3, з4
+    std::array<QRadioButton*, 5> partialButtons{};  // index = count: шн, ш1, ш2, ш3, ш4
+    QCheckBox* првАвто = nullptr;
+    QLabel* statusPanel1 = nullptr;
+    QLabel* statusPanel2 = nullptr;
+    QTimer ЧасыRND;     // 20 ms, always running
+    QTimer Часы;        // 300 ms, the automatic scorer
+    QTimer TimerTimer;  // 200 ms, the game clock
+    std::array<QPixmap, 11> imlNumber;  // digits 0..9, then a dash
+
+    QMenu* mnuGame = nullptr;
+    QAction* mnuGameNew = nullptr;
+    QAction* mnuGameWins = nullptr;
+    QAction* mnuGameExit = nullptr;
+    QMenu* mnuAdd = nullptr;
+    QMenu* mnuAddBeauty = nullptr;
+    std::array<QAction*, 6> beautyItems{};  // mnuAddBeautyNot, then the five sets
+    QMenu* mnuInformation = nullptr;
+    QAction* mnuInformationRun = nullptr;
+    QAction* mnuInformationForR = nullptr;
+    QAction* mnuInformationAbout = nullptr;
+
+    KeypadWindow* фрмЧифры = nullptr;
+    QPointer<ThinkingWindow> фрмЗагрузка;
+
+    // ---- life of the window (core/main_window.cpp) ----
+    void Form_Load();
+    void Form_Unload();
+    void mnuGameExit_Click();
+
+    // ---- new game (core/new_game.cpp) ----
+    void mnuGameNew_Click();
+    void BuildCandidates();
+
+    // ---- the user's move (core/player_move.cpp) ----
+    void кнпСчитать_Click();
+    void UserWins();
+    void HandTurnToComputer();
+
+    // ---- the game clock (core/status_clock.cpp) ----
+    void TimerTimer_Timer();
+
+    // ---- settings at start-up and shut-down (core/settings_io.cpp) ----
+    void ReadSettings();
+    void WriteSettings();
+
+    // ---- the computer's side (opponent/) ----
+    void кнпДумать_Click();
+    void ComputerWins();
+    void PlayOnAlone();
+    void GameOver();
+    void StopAfterContradiction();
+    void HandTurnToUser();
+    void ЧасыRND_Timer();
+    // з1_Click … з4_Click, зн_Click and ш1_Click … ш4_Click, шн_Click: one body,
+    // run whenever a button becomes selected.
+    void AnswerButton_Click(bool exactGroup, int32_t count);
+    void CheckCounts();
+    void првАвто_Click();
+    void Часы_Timer();
+
+    // ---- keypad (keypad/) ----
+    void AddDigit();
+    void RedockKeypad();
+
+    // ---- records (records/) ----
+    void mnuGameWins_Click();
+
+    // ---- shared display steps ----
+    void MarkTurn(Turn turn);             // label colours and the computer's pictures
+    void ClearGuessField();               // empty тксВарМой and redraw its pictures
+    void SelectAnswer(bool exactGroup, int32_t count);  // select a button (runs its click)
+    void ShowComputerGuessPictures(const QString& text);
+    void ShowUserGuessPictures(const QString& text);
+    void SetStatusHint(const QString& text);
+    void OpenThinkingWindow(int maximum);
+    void SetThinkingProgress(int value);
+    void CloseThinkingWindow();
+    void ShowRecordsWindow();             // modal; records/records_window.cpp
+
+    // Position of the outer window in twips, as the settings file keeps it.
+    int32_t leftTwips() const;
+    int32_t topTwips() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // core/main_window_layout.cpp
+    void BuildControls();
+    void BuildMenus();
+    void BuildStatusBar();
+    void ConnectHandlers();
+
+    // Marks the list as being worked on; a close asked for meanwhile is carried
+    // out when the work ends.
+    class BusyScope {
+    public:
+        explicit BusyScope(MainWindow& window) : window_(window) { window_.busy_ = true; }
+        ~BusyScope() { window_.busy_ = false; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        MainWindow& window_;
+    };
+    // After busy work: closes the window if a close was asked for meanwhile.
+    bool CarryOutDeferredClose();
+
+    GameState& state_;
+    Platform& platform_;
+    bool busy_ = false;
+    bool closeDeferred_ = false;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+};
+
+}  // namespace duel

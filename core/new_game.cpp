@@ -1,0 +1,106 @@
+// New game: the candidate list, the computer's secret, the user's number, the first turn.
+#include "core/main_window.h"
+
+#include "core/number_rules.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <cmath>
+
+namespace duel {
+
+namespace {
+
+constexpr const char* kNumberPrompt = "Загадайте число:";
+constexpr const char* kHideQuestion =
+    "Вы хотите загадать число, но не показывать его компьютеру? В этом нет нужды. Он использует "
+    "его только для автоматического выставления количества шелв и злыков. Если вы хотите скрыть "
+    "число, то вам придётся вручную выставлять эти цифры. Вы согласны на это?";
+
+}  // namespace
+
+void MainWindow::mnuGameNew_Click() {
+    if (busy_) return;  // the list is being built or filtered
+    GameState& s = state_;
+
+    SetStatusHint(QString());
+    setCursor(Qt::BusyCursor);
+    // Whatever the last game left running, the scorer is off and nothing can
+    // be answered until this game hands a guess to the user.
+    Часы.stop();
+    првАвто->setChecked(false);
+    рмкШелвы->setEnabled(false);
+    рмкЗлыки->setEnabled(false);
+
+    BuildCandidates();
+    if (CarryOutDeferredClose()) return;
+    s.hideAnswer = kAnswerTyped;
+    unsetCursor();
+
+    s.compNumber = NumberText(s.candidates[static_cast<size_t>(
+        DrawIndex(platform_.randomFraction(), s.candidateCount))]);
+
+    // Ask for the user's number until it is valid or the user keeps it hidden.
+    QString typed;
+    for (;;) {
+        typed = platform_.inputBox(this, QString::fromUtf8(kNumberPrompt), QString::fromUtf8(kProductTitle),
+                                   QString::fromStdString(s.userNumberDefault));
+        s.userNumberDefault = typed.toStdString();
+        if (typed.isEmpty()) {
+            const MsgAnswer answer = platform_.messageBox(this, QString::fromUtf8(kHideQuestion),
+                                                          QString::fromUtf8(kProductName), MsgIcon::None,
+                                                          MsgButtons::YesNo);
+            if (answer == MsgAnswer::Yes) {
+                s.hideAnswer = kAnswerHidden;
+                Часы.stop();
+                break;
+            }
+            s.hideAnswer = kAnswerTyped;
+            s.userNumberDefault = "1234";
+            continue;
+        }
+        if (auto failure = CheckNumber(typed.toStdString())) {
+            platform_.messageBox(this, QString::fromStdString(*failure), QString::fromUtf8(kErrorTitle),
+                                 MsgIcon::Exclamation, MsgButtons::Ok);
+            continue;
+        }
+        break;
+    }
+    s.userNumber = s.hideAnswer == kAnswerHidden ? std::string() : typed.toStdString();
+
+    SelectAnswer(false, 0);
+    SelectAnswer(true, 0);
+    кнпДумать->hide();
+    кнпСчитать->show();
+    СписокЧШЗ->setEnabled(true);
+    СписокЧШЗ->clear();
+    тксВарМой->setEnabled(true);
+    for (QLabel* picture : imgNumberMV) picture->show();
+    тксВарКомп->clear();
+    ClearGuessField();
+    MarkTurn(Turn::User);
+    s.compGuessed = 0;
+
+    s.gameStart = static_cast<int32_t>(std::floor(platform_.secondsSinceMidnight()));
+    s.clockStartSeconds = platform_.monotonicSeconds();
+    TimerTimer.start();
+}
+
+void MainWindow::BuildCandidates() {
+    BusyScope busy(*this);
+    OpenThinkingWindow(8888);
+    platform_.processEvents();
+    state_.candidateCount = 0;
+    state_.candidateCount = BuildCandidateList(state_.candidates, [this](int32_t n) {
+        if (n % 25 == 0) SetThinkingProgress(n - 1111);
+        platform_.processEvents();
+    });
+    CloseThinkingWindow();
+    platform_.processEvents();
+}
+
+}  // namespace duel

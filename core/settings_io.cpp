@@ -1,0 +1,65 @@
+// The settings file at start-up and shut-down: records, window place, gallery choice.
+#include "core/main_window.h"
+
+#include "core/game_clock.h"
+#include "core/settings_file.h"
+
+#include <QAction>
+#include <filesystem>
+
+namespace duel {
+
+namespace {
+
+// Keypad height below the main window, used to keep both on the screen.
+constexpr int kKeypadHeightTwips = 1215;
+
+std::vector<std::filesystem::path> SettingsFolders(Platform& platform) {
+    std::vector<std::filesystem::path> folders;
+    for (const QString& folder : {platform.programFolder(), platform.userConfigFolder()})
+        if (!folder.isEmpty()) folders.emplace_back(folder.toStdString());
+    return folders;
+}
+
+}  // namespace
+
+void MainWindow::ReadSettings() {
+    GameState& s = state_;
+    const SettingsLoad load = LoadSettings(SettingsFolders(platform_), s);
+
+    // The saved place, kept on the screen together with the keypad below it;
+    // without one the window is centred.
+    const QSize screen = platform_.screenSize();
+    const PixelSize total{std::max(width(), TwipsToPixels(2655)), height() + TwipsToPixels(kKeypadHeightTwips)};
+    PixelPoint place{(screen.width() - total.width) / 2, (screen.height() - total.height) / 2};
+    if (load.values.mainLeftTwips && load.values.mainTopTwips)
+        place = {TwipsToPixels(*load.values.mainLeftTwips), TwipsToPixels(*load.values.mainTopTwips)};
+    place = ClampWindowPosition(place, total, PixelRect{0, 0, screen.width(), screen.height()});
+    move(place.x, place.y);
+
+    // The gallery choice: "1" no set, "2".."6" one of the five sets.
+    const int item = GalleryItemFromChoice(s.galleryChoice);
+    if (item >= 1 && item <= 6) {
+        s.beautyPrevLine = static_cast<uint8_t>(item);
+        s.beautyPicture = item == 1 ? 0 : 1;
+        for (size_t i = 0; i < beautyItems.size(); ++i) beautyItems[i]->setChecked(static_cast<int>(i) + 1 == item);
+    }
+}
+
+void MainWindow::WriteSettings() {
+    GameState& s = state_;
+    int checked = 0;
+    for (size_t i = 0; i < beautyItems.size() && checked == 0; ++i)
+        if (beautyItems[i]->isChecked()) checked = static_cast<int>(i) + 1;
+    s.galleryChoice = GalleryChoiceToStore(s.galleryChoice, checked);
+
+    if (!SaveSettings(SettingsFolders(platform_), s, leftTwips(), topTwips())) {
+        platform_.messageBox(this,
+                             QStringLiteral("Не удалось сохранить результаты и настройки игры: "
+                                            "ни папка программы, ни папка настроек пользователя "
+                                            "не доступны для записи."),
+                             QString::fromUtf8(kProductName), MsgIcon::Exclamation, MsgButtons::Ok);
+    }
+}
+
+}  // namespace duel

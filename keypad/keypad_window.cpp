@@ -1,0 +1,241 @@
+// The digit keypad window: layout, decoration, its handlers and its life.
+#include "keypad/keypad_window.h"
+
+#include "core/game_clock.h"
+#include "core/main_window.h"
+#include "keypad/dock_geometry.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygon>
+#include <QPushButton>
+#include <qdrawutil.h>
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <limits>
+#include <utility>
+
+namespace duel {
+
+namespace {
+
+constexpr int kButtonTwips = 495;
+constexpr std::array<int, 5> kColumnTwips{120, 600, 1080, 1560, 2040};
+constexpr int kTopRowTwips = 120;
+constexpr int kBottomRowTwips = 600;
+
+constexpr std::array<const char*, 9> kDigitTips{"один",  "два",  "три",    "четыре", "пять",
+                                                "шесть", "семь", "восемь", "девять"};
+
+// The hover strips at the keypad's left and right edges, in twips.
+constexpr int kLeftStripFrom = 0;
+constexpr int kLeftStripTo = 20;
+constexpr int kRightStripFrom = 2627;
+constexpr int kRightStripTo = 2647;
+constexpr int kStripTop = 405;
+constexpr int kStripBottom = 810;
+constexpr int kStrokeStepPixels = 3;
+
+QFont DigitFont() {
+    // Century is rarely installed outside Windows: fall back to a serif face
+    // of the same build.
+    const QString family = QStringLiteral("Century");
+    if (QFont::substitutes(family).isEmpty()) {
+        QFont::insertSubstitutions(family, {QStringLiteral("C059"), QStringLiteral("Century Schoolbook L"),
+                                            QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    }
+    QFont font(family);
+    font.setPointSizeF(14.25);
+    return font;
+}
+
+// The Cancel button's picture: a triangle pointing left.
+QIcon LeftTriangleIcon() {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(QPolygon({QPoint(12, 2), QPoint(12, 14), QPoint(3, 8)}));
+    return QIcon(picture);
+}
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+// PixelsToTwips and TwipsToPixels for window positions, which a settings file
+// can push far off screen: no overflow, a twips value out of range is clamped.
+int32_t OuterTwips(int pixels) {
+    const int64_t twips = int64_t{pixels} * PixelsToTwips(1);
+    return static_cast<int32_t>(std::clamp<int64_t>(twips, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+int ScreenPixels(int32_t twips) {
+    const int64_t wide = twips;
+    return static_cast<int>(wide >= 0 ? (wide * 2 + 15) / 30 : -((-wide * 2 + 15) / 30));
+}
+
+}  // namespace
+
+KeypadWindow::KeypadWindow(MainWindow& main) : QWidget(nullptr), main_(main) {
+    setObjectName(QStringLiteral("фрмЧифры"));
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setFixedSize(TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightTwips));
+    BuildButtons();
+}
+
+QPushButton* KeypadWindow::AddButton(const QString& name, int leftTwips, int topTwips) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(name);
+    button->setGeometry(TwipsRect(leftTwips, topTwips, kButtonTwips, kButtonTwips));
+    return button;
+}
+
+void KeypadWindow::BuildButtons() {
+    const QFont font = DigitFont();
+    for (int digit = 1; digit <= 9; ++digit) {
+        const int slot = digit - 1;
+        const int top = slot < 5 ? kTopRowTwips : kBottomRowTwips;
+        QPushButton* button = AddButton(QStringLiteral("кнп%1").arg(digit), kColumnTwips[slot % 5], top);
+        button->setText(QString::number(digit));
+        button->setToolTip(QString::fromUtf8(kDigitTips[slot]));
+        button->setFont(font);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, digit] { DigitButton_Click(digit); });
+        кнп[slot] = button;
+    }
+    кнпОтмена = AddButton(QStringLiteral("кнпОтмена"), kColumnTwips[4], kBottomRowTwips);
+    кнпОтмена->setToolTip(QStringLiteral("Отмена"));
+    кнпОтмена->setIcon(LeftTriangleIcon());
+    кнпОтмена->setIconSize(QSize(16, 16));
+    кнпОтмена->hide();
+    connect(кнпОтмена, &QPushButton::clicked, this, [this] { кнпОтмена_Click(); });
+
+    QWidget* previous = кнп[0];
+    for (QWidget* next : std::initializer_list<QWidget*>{кнп[1], кнп[2], кнп[3], кнп[4], кнп[5], кнп[6],
+                                                         кнп[7], кнп[8], кнпОтмена}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void KeypadWindow::Form_Load() {
+    main_.state().keypadOffset = OffsetForPlacement();
+    PlaceUnderMain();
+    show();
+}
+
+TwipPoint KeypadWindow::MainCornerTwips() const {
+    const QRect mainFrame = main_.frameGeometry();
+    return {OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y())};
+}
+
+int32_t KeypadWindow::OffsetForPlacement() const {
+    const GameState& state = main_.state();
+    return KeypadOffset(state.keypadDock, OuterTwips(main_.frameGeometry().width()),
+                        OuterTwips(frameGeometry().width()), state.keypadOffset);
+}
+
+void KeypadWindow::PlaceUnderMain() {
+    const QRect mainFrame = main_.frameGeometry();
+    const TwipPoint corner = KeypadTopLeft(OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y()),
+                                           OuterTwips(mainFrame.height()), main_.state().keypadOffset);
+    move(ScreenPixels(corner.left), ScreenPixels(corner.top));
+}
+
+void KeypadWindow::Unload() {
+    unloading_ = true;
+    close();
+}
+
+void KeypadWindow::closeEvent(QCloseEvent* event) {
+    // The keypad has no close of its own: it goes only with the main window.
+    if (unloading_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void KeypadWindow::UpdateCancelButton() {
+    const bool hasText = main_.тксВарМой && !main_.тксВарМой->text().isEmpty();
+    if (кнпОтмена->isHidden() == hasText) кнпОтмена->setVisible(hasText);
+}
+
+void KeypadWindow::DigitButton_Click(int digit) {
+    if (main_.isBusy() || digit < 1 || digit > 9) return;
+    main_.state().keyCode = static_cast<uint8_t>(digit);
+    main_.AddDigit();
+}
+
+void KeypadWindow::кнпОтмена_Click() {
+    if (main_.isBusy() || !main_.тксВарМой) return;
+    // Takes the digit back even while the field is disabled; AddDigit then
+    // leaves the pictures as they are.
+    QLineEdit* field = main_.тксВарМой;
+    if (!field->text().isEmpty()) field->setText(field->text().chopped(1));
+    main_.state().keyCode = kRedrawOnly;
+    main_.AddDigit();
+}
+
+void KeypadWindow::DigitButton_MouseDown(int digit, Qt::MouseButton button) {
+    // The marks are the player's notepad: "?" then "X" then the digit again.
+    // They never change what the button enters and touch no game state.
+    if (button != Qt::RightButton || digit < 1 || digit > 9) return;
+    QPushButton* target = кнп[digit - 1];
+    const QString caption = target->text();
+    const QString digitText = QString::number(digit);
+    if (caption == digitText) {
+        target->setText(QStringLiteral("?"));
+    } else if (caption == QLatin1String("?")) {
+        target->setText(QStringLiteral("X"));
+    } else if (caption == QLatin1String("X")) {
+        target->setText(digitText);
+    }
+}
+
+bool KeypadWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A quick second press arrives as a double click; it is a press all the same.
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press) {
+        for (int slot = 0; slot < 9; ++slot) {
+            if (watched == кнп[slot]) {
+                DigitButton_MouseDown(slot + 1, static_cast<QMouseEvent*>(event)->button());
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void KeypadWindow::paintEvent(QPaintEvent*) { PaintDecoration(); }
+
+void KeypadWindow::PaintDecoration() {
+    QPainter painter(this);
+    // A thin raised border stands in for the frame the window manager does not draw.
+    qDrawShadePanel(&painter, rect(), palette(), false, 1);
+
+    // The hover strips: yellow, with a blue stroke one pixel high every three pixels.
+    const int top = TwipsToPixels(kStripTop);
+    const int bottom = TwipsToPixels(kStripBottom);
+    for (const auto& [from, to] : {std::pair{kLeftStripFrom, kLeftStripTo}, std::pair{kRightStripFrom, kRightStripTo}}) {
+        const int left = TwipsToPixels(from);
+        const int width = TwipsToPixels(to) - left + 1;
+        painter.fillRect(QRect(left, top, width, bottom - top + 1), QColor(255, 255, 0));
+        for (int y = top; y <= bottom; y += kStrokeStepPixels) {
+            painter.fillRect(QRect(left, y, width, 1), QColor(0, 0, 255));
+        }
+    }
+}
+
+}  // namespace duel

@@ -1,0 +1,157 @@
+// The computer's move: its win, the filter of its candidates, the hand-back to the user.
+#include "core/main_window.h"
+
+#include "core/number_rules.h"
+#include "keypad/keypad_window.h"
+#include "records/records_table.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace duel {
+
+namespace {
+
+constexpr const char* kPlayOnQuestion = "Вы хотите продолжить игру до разоблачения компьютера ?";
+constexpr const char* kContradictionMessage =
+    "Вы совершили ошибку при вводе количества шелв и злыков. Я вынужден остановить игру. Чтобы не "
+    "возникало таких ситуаций, вводите число при запросе в начале игры.";
+constexpr const char* kErrorGuess = "Ошибка !";
+
+// Count of the selected button of a group (the array index is the count).
+int32_t SelectedCount(const std::array<QRadioButton*, 5>& buttons) {
+    for (size_t count = 0; count < buttons.size(); ++count)
+        if (buttons[count]->isChecked()) return static_cast<int32_t>(count);
+    return 0;
+}
+
+}  // namespace
+
+void MainWindow::кнпДумать_Click() {
+    if (busy_) return;  // a filter is running: nothing re-enters it
+    GameState& s = state_;
+    if (s.candidateCount == 0 && s.hideAnswer == kAnswerHidden) return StopAfterContradiction();
+    if (exactButtons[4]->isChecked()) return ComputerWins();
+    if (s.hideAnswer == kAnswerHidden) {
+        s.exactCount = SelectedCount(exactButtons);
+        s.partialCount = SelectedCount(partialButtons);
+    }
+
+    setCursor(Qt::BusyCursor);
+    const bool showProgress = s.candidateCount >= 100;
+    if (showProgress) OpenThinkingWindow(s.candidateCount);
+    {
+        BusyScope busy(*this);
+        platform_.processEvents();
+        Часы.stop();
+        const std::string guess = тксВарКомп->text().toStdString();
+        s.candidateCount = FilterCandidates(s.candidates, s.candidateCount, guess,
+                                            Score{s.exactCount, s.partialCount}, [&](int32_t i) {
+                                                platform_.processEvents();
+                                                if (showProgress && i % 25 == 0) SetThinkingProgress(i);
+                                            });
+    }
+    if (CarryOutDeferredClose()) return;
+    if (s.hideAnswer == kAnswerTyped) Часы.start();
+
+    if (s.candidateCount == 0) {
+        // No number agrees with the answers: they contradict each other.
+        тксВарКомп->setText(QString::fromUtf8(kErrorGuess));
+        platform_.processEvents();
+        unsetCursor();
+        return StopAfterContradiction();
+    }
+    HandTurnToUser();
+}
+
+void MainWindow::HandTurnToUser() {
+    GameState& s = state_;
+    првАвто->setChecked(false);
+    MarkTurn(Turn::User);
+    кнпДумать->hide();
+    кнпСчитать->show();
+    тксВарМой->setEnabled(true);
+    for (QLabel* picture : imgNumberMV) picture->show();
+    ClearGuessField();
+    тксВарКомп->clear();
+    SelectAnswer(false, 0);
+    SelectAnswer(true, 0);
+    if (s.hideAnswer == kAnswerHidden) првАвто->setChecked(true);
+    рмкЗлыки->setEnabled(false);
+    рмкШелвы->setEnabled(false);
+    CloseThinkingWindow();
+    platform_.processEvents();
+    unsetCursor();
+}
+
+void MainWindow::ComputerWins() {
+    GameState& s = state_;
+    MarkTurn(Turn::None);
+    RecordCompWin(s, СписокЧШЗ->count(), тксВарКомп->text().toStdString(), statusPanel2->text().toStdString());
+    ShowRecordsWindow();
+    const MsgAnswer answer = platform_.messageBox(this, QString::fromUtf8(kPlayOnQuestion),
+                                                  QString::fromUtf8(kProductName), MsgIcon::None,
+                                                  MsgButtons::YesNo);
+    if (answer == MsgAnswer::Yes) PlayOnAlone();
+    else GameOver();
+}
+
+void MainWindow::PlayOnAlone() {
+    рмкШелвы->setEnabled(false);
+    рмкЗлыки->setEnabled(false);
+    кнпДумать->hide();
+    кнпСчитать->show();
+    тксВарКомп->clear();
+    тксВарМой->setEnabled(true);
+    for (QLabel* picture : imgNumberMV) picture->show();
+    ClearGuessField();
+    првАвто->setChecked(false);
+    MarkTurn(Turn::User);
+    SelectAnswer(false, 0);
+    SelectAnswer(true, 0);
+    state_.compGuessed = 1;
+}
+
+void MainWindow::GameOver() {
+    рмкШелвы->setEnabled(false);
+    рмкЗлыки->setEnabled(false);
+    SetStatusHint(QString::fromUtf8(kNewGameHint));
+    state_.gameStart = kClockStopped;
+    СписокЧШЗ->setEnabled(false);
+}
+
+void MainWindow::StopAfterContradiction() {
+    GameState& s = state_;
+    platform_.messageBox(this, QString::fromUtf8(kContradictionMessage), QString::fromUtf8(kProductName),
+                         MsgIcon::Information, MsgButtons::Ok);
+    RecordStoppedGame(s);
+    CloseThinkingWindow();
+    MarkTurn(Turn::None);
+    SetStatusHint(QString::fromUtf8(kNewGameHint));
+    s.gameStart = kClockStopped;
+    ShowRecordsWindow();
+    GameOver();
+}
+
+void MainWindow::ЧасыRND_Timer() {
+    GameState& s = state_;
+    platform_.randomFraction();  // keeps the generator moving with the user's pace
+    if (s.playNowRequested == 1 && !busy_) {  // a request during the filter waits for it
+        s.playNowRequested = 0;
+        mnuGameNew_Click();
+    }
+    const std::string guess = тксВарКомп->text().toStdString();
+    if (guess != s.compGuessSeen) {
+        s.compGuessSeen = guess;
+        ShowComputerGuessPictures(тксВарКомп->text());
+    }
+    RedockKeypad();
+    if (фрмЧифры) фрмЧифры->UpdateCancelButton();
+}
+
+}  // namespace duel

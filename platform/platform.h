@@ -1,0 +1,73 @@
+// The one door to everything that blocks a handler or leaves the process.
+//
+// Windows call dialogs, clocks, randomness, the shell and the screen only
+// through this interface: QtPlatform serves the program, FakePlatform (tests)
+// records every call and answers from a script.
+#pragma once
+
+#include <QString>
+#include <QSize>
+
+class QDialog;
+class QIcon;
+class QWidget;
+
+namespace duel {
+
+enum class MsgIcon { None, Information, Exclamation };
+enum class MsgButtons { Ok, YesNo };
+enum class MsgAnswer { Ok, Yes, No };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal message box; returns the button pressed (Ok for an OK box).
+    virtual MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title,
+                                 MsgIcon icon, MsgButtons buttons) = 0;
+
+    // Modal input box; returns the text typed, or an empty text on Cancel.
+    virtual QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+
+    // Shows a window application-modally and returns when it has closed.
+    virtual void showModal(QDialog& window) = 0;
+
+    // Lets pending window events (painting, timers, input) run once.
+    virtual void processEvents() = 0;
+
+    // Wall clock: seconds elapsed since local midnight.
+    virtual double secondsSinceMidnight() = 0;
+
+    // Monotonic clock in seconds from an arbitrary origin; never goes back.
+    virtual double monotonicSeconds() = 0;
+
+    // The game's one random generator: a uniform fraction, 0 <= f < 1.
+    // Never seeded, so every run starts from the same state.
+    virtual double randomFraction() = 0;
+
+    // Save-file dialog; returns the chosen path or an empty text on Cancel.
+    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+
+    // Shows the help topic with the given context number.
+    virtual void showHelp(QWidget* owner, int context) = 0;
+
+    // Hands a mailto: or http: address to the desktop; failures are silent.
+    virtual void openAddress(const QString& address) = 0;
+
+    // Notification-area icon for the length of the run; absent without a tray.
+    virtual void addTrayIcon(const QIcon& icon, const QString& tip) = 0;
+    virtual void deleteTrayIcon() = 0;
+
+    // Folder of the program's executable (settings and gallery files live here).
+    virtual QString programFolder() = 0;
+
+    // Per-user configuration folder of this program, used when the program's
+    // folder cannot be written.
+    virtual QString userConfigFolder() = 0;
+
+    // Size of the screen in logical pixels.
+    virtual QSize screenSize() = 0;
+};
+
+}  // namespace duel

@@ -1,0 +1,98 @@
+// The records window: the three best wins, the last results, and name entry for a new record.
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QString>
+#include <QValidator>
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace duel {
+
+class MainWindow;
+struct GameState;
+
+// Longest name a record holder may type.
+inline constexpr int kMaxRecordNameLength = 8;
+
+// Keeps a record name storable in the settings file: drops every character
+// that Windows-1251 cannot hold (and control characters), then cuts the text
+// to kMaxRecordNameLength.  Pasted text is cleaned the same way as typing.
+class RecordNameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+// A name entry field that reports Enter instead of passing it on to the
+// window, so Enter confirms the name and never closes the window.
+class RecordNameField : public QLineEdit {
+public:
+    explicit RecordNameField(QWidget* parent);
+    std::function<void()> onEnter;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class RecordsWindow : public QDialog {
+public:
+    // `main` gives the placement, the icon and the two move buttons; the
+    // window reads and writes `main.state()`.
+    explicit RecordsWindow(MainWindow& main);
+
+    // ---- controls, rows 1..3 at index 0..2 ----
+    QGroupBox* рмкПоб = nullptr;
+    std::array<QLabel*, 3> мткП{};          // мткП1..3: names
+    std::array<RecordNameField*, 3> тксП{}; // тксП1..3: name entry over the names
+    std::array<QLabel*, 3> мткР{};          // мткР1..3: guesses
+    std::array<QLabel*, 3> мткЧ{};          // мткЧ1..3: numbers
+    std::array<QLabel*, 3> lblT{};          // lblT1..3: times
+    QGroupBox* рмкПосЛР = nullptr;
+    QLabel* мтк4 = nullptr;
+    QLabel* мткПЛРК = nullptr;
+    QLabel* мткЧ4 = nullptr;
+    QLabel* lblT4 = nullptr;
+    QLabel* мтк5 = nullptr;
+    QLabel* мткПЛРВ = nullptr;
+    QLabel* мткЧ5 = nullptr;
+    QLabel* lblT5 = nullptr;
+    QPushButton* кнпСброс = nullptr;
+    QPushButton* кнпОК = nullptr;
+
+    // ---- handlers ----
+    void Form_Load();
+    // Sets `cancel` while a name is awaited: the window then stays open.
+    void Form_Unload(bool& cancel);
+    void кнпОК_Click();
+    void кнпСброс_Click();
+    // Enter in the name field of place 1..3: the typed name takes the place.
+    void тксП_KeyPress(int place);
+
+    // True while a name entry field is shown.
+    bool nameAwaited() const;
+
+    // Closing in any way (Esc, the close box, accept/reject) ends here.
+    void done(int result) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildPlaces();
+    void BuildLastResults();
+    void BuildButtons();
+    void PlaceBesideMain();
+    void FillResults();
+    void FillNames();
+
+    MainWindow& main_;
+    GameState& state_;
+};
+
+}  // namespace duel

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test twice: a normal build and one with ASan + UBSan.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+jobs=$(nproc)
+run_suite() {
+    local dir=$1; shift
+    cmake -S "$root" -B "$dir" -G Ninja "$@"
+    cmake --build "$dir" -j "$jobs"
+    (cd "$dir" && ctest --output-on-failure -j "$jobs")
+}
+run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDUEL_SANITIZE=ON

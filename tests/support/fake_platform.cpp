@@ -1,0 +1,78 @@
+// The scripted platform: dialogs answered from queues, clocks and draws set by the test.
+#include "tests/support/fake_platform.h"
+
+#include <QApplication>
+
+namespace duel::testing {
+
+MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
+                                   MsgIcon icon, MsgButtons buttons) {
+    boxes.push_back({text, title, icon, buttons});
+    if (onMessageBox) onMessageBox(boxes.back());
+    if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    if (answers.empty()) {
+        ++unscripted;
+        return MsgAnswer::Yes;
+    }
+    const MsgAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&,
+                               const QString& defaultText) {
+    inputPrompts.push_back(prompt);
+    inputDefaults.push_back(defaultText);
+    if (inputs.empty()) {
+        ++unscripted;
+        return defaultText;
+    }
+    QString text = inputs.front();
+    inputs.pop_front();
+    return text;
+}
+
+void FakePlatform::showModal(QDialog& window) {
+    modalWindows.push_back(window.objectName());
+    window.setWindowModality(Qt::ApplicationModal);
+    window.show();
+    if (!modalScripts.empty()) {
+        auto script = std::move(modalScripts.front());
+        modalScripts.pop_front();
+        script(window);
+    }
+    // A window that refuses to close (it awaits input) is closed by force
+    // so that a test never hangs; the test's script should have finished it.
+    if (window.isVisible() && !window.close()) {
+        ++unscripted;
+        window.hide();
+    }
+}
+
+void FakePlatform::processEvents() {
+    ++processEventsCalls;
+    if (onProcessEvents) onProcessEvents();
+}
+
+double FakePlatform::randomFraction() {
+    ++randomDraws;
+    if (fractions.empty()) return 0.0;
+    const double f = fractions.front();
+    fractions.pop_front();
+    return f;
+}
+
+QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&) {
+    if (saveNames.empty()) return {};
+    QString name = saveNames.front();
+    saveNames.pop_front();
+    return name;
+}
+
+std::vector<QString> FakePlatform::boxTexts() const {
+    std::vector<QString> texts;
+    for (const auto& box : boxes) texts.push_back(box.text);
+    return texts;
+}
+
+}  // namespace duel::testing

@@ -1,0 +1,81 @@
+// A scripted platform for window tests: records every dialog and answers from queues.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QString>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace duel::testing {
+
+struct RecordedBox {
+    QString text;
+    QString title;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class FakePlatform final : public Platform {
+public:
+    // --- scripts ---
+    std::deque<MsgAnswer> answers;        // for Yes/No boxes; empty: Yes
+    std::deque<QString> inputs;           // for input boxes; empty: the default text
+    std::deque<double> fractions;         // random draws; empty: 0.0
+    std::deque<QString> saveNames;        // save dialog; empty: Cancel
+    // Runs inside each modal window before it is closed (the dialog is shown
+    // and its load steps have run).  Empty: the window is closed at once.
+    std::deque<std::function<void(QDialog&)>> modalScripts;
+    // Runs whenever pending events are let run (re-entrancy tests).
+    std::function<void()> onProcessEvents;
+    // Runs inside each message box, before it answers.
+    std::function<void(const RecordedBox&)> onMessageBox;
+
+    double midnightSeconds = 36000;  // the wall clock
+    double monotonic = 1000;         // the monotonic clock
+    QString folder;                  // program folder
+    QString configFolder;            // per-user config folder
+    QSize screen{1280, 1024};
+
+    // --- records ---
+    std::vector<RecordedBox> boxes;
+    std::vector<QString> inputPrompts;
+    std::vector<QString> inputDefaults;
+    std::vector<QString> modalWindows;  // objectName of each modal window shown
+    std::vector<int> helpContexts;
+    std::vector<QString> addresses;
+    int processEventsCalls = 0;
+    int randomDraws = 0;
+    int unscripted = 0;  // dialogs answered without a script
+    bool trayShown = false;
+    QString trayTip;
+
+    MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
+                         MsgButtons buttons) override;
+    QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    void showModal(QDialog& window) override;
+    void processEvents() override;
+    double secondsSinceMidnight() override { return midnightSeconds; }
+    double monotonicSeconds() override { return monotonic; }
+    double randomFraction() override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    void showHelp(QWidget*, int context) override { helpContexts.push_back(context); }
+    void openAddress(const QString& address) override { addresses.push_back(address); }
+    void addTrayIcon(const QIcon&, const QString& tip) override {
+        trayShown = true;
+        trayTip = tip;
+    }
+    void deleteTrayIcon() override { trayShown = false; }
+    QString programFolder() override { return folder; }
+    QString userConfigFolder() override { return configFolder; }
+    QSize screenSize() override { return screen; }
+
+    // Texts of the boxes shown so far, in order.
+    std::vector<QString> boxTexts() const;
+};
+
+}  // namespace duel::testing

@@ -1,0 +1,457 @@
+// The duel through the main window: moves, answers, the computer's filter, the scorer, the endings.
+#include "tests/support/window_fixture.h"
+
+#include "core/number_rules.h"
+#include "records/records_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace duel::testing {
+namespace {
+
+class Duel : public WindowTest {
+protected:
+    // New game, forgetting the boxes it showed (the hide question).
+    void Start(const QString& number, double secret) {
+        StartGame(number, secret);
+        platform.boxes.clear();
+    }
+    // The user's move with `digits` in the guess field; `pick` draws the computer's guess.
+    void Guess(const QString& digits, double pick = 0.0) {
+        platform.fractions = {pick};
+        window->тксВарМой->setText(digits);
+        window->кнпСчитать_Click();
+        platform.fractions.clear();
+    }
+    // The user's answer by hand: the two option buttons.
+    void Answer(int exact, int partial) {
+        window->exactButtons[static_cast<size_t>(exact)]->setChecked(true);
+        window->partialButtons[static_cast<size_t>(partial)]->setChecked(true);
+    }
+    int SelectedExact() const { return Selected(window->exactButtons); }
+    int SelectedPartial() const { return Selected(window->partialButtons); }
+    static int Selected(const std::array<QRadioButton*, 5>& buttons) {
+        for (int i = 0; i < 5; ++i)
+            if (buttons[static_cast<size_t>(i)]->isChecked()) return i;
+        return -1;
+    }
+    // Records window scripts: close it, or type a name and press Enter first.
+    void ExpectRecordsWindow(const QString& name = QString()) {
+        platform.modalScripts.push_back([this, name](QDialog& dialog) {
+            for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+                if (field->isHidden()) continue;
+                field->setText(name);
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(field, &enter);
+            }
+        });
+    }
+    bool IsRed(QLabel* label) const { return label->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
+    int Expected(const char* guess, Score answer) const {
+        CandidateList list{};
+        const int32_t count = BuildCandidateList(list, [](int32_t) {});
+        return FilterCandidates(list, count, guess, answer, [](int32_t) {});
+    }
+};
+
+TEST_F(Duel, TheUsersMoveChecksInItsOrder) {
+    Start("5678", 0.0);  // the computer's secret is 1234
+    Guess("12");
+    Guess("9876");  // accepted, handed over
+    ASSERT_FALSE(window->кнпДумать->isHidden());
+    window->кнпДумать_Click();  // scored automatically, back to the user
+    Guess("9876");
+    EXPECT_EQ(window->тксВарМой->text(), "");  // the repeat check empties the field
+    Guess("12a4");
+    EXPECT_EQ(window->тксВарМой->text(), "12a4");  // other refusals keep it
+    Guess("0123");
+    Guess("1224");
+
+    const std::vector<QString> texts = {
+        "Необходимо ввести число из 4 состовляющих", "Повторяющийся вариант !", "Необходимо ввести число",
+        "Необходимо ввести число не содержащее нулей",
+        "Необходимо ввести число не содержащее повторяющихся компонентов",
+    };
+    EXPECT_EQ(platform.boxTexts(), texts);
+    EXPECT_EQ(platform.boxes[1].title, "Шелвы и злыки");
+    EXPECT_EQ(platform.boxes[1].icon, MsgIcon::Information);
+    for (size_t i : {0u, 2u, 3u, 4u}) {
+        EXPECT_EQ(platform.boxes[i].title, "Ошибка !!!");
+        EXPECT_EQ(platform.boxes[i].icon, MsgIcon::Exclamation);
+    }
+    EXPECT_EQ(historyLines(), QStringList{"|    9876   |  0  |  0  |"});
+    EXPECT_FALSE(window->кнпСчитать->isHidden());  // every refusal leaves the turn with the user
+}
+
+TEST_F(Duel, AMoveListsTheGuessAndHandsTheTurnToTheComputer) {
+    Start("1243", 0.0);  // secret 1234
+    Guess("1325", 0.0);      // the computer will guess 1234
+    EXPECT_EQ(historyLines(), QStringList{"|    1325   |  2  |  1  |"});
+    EXPECT_EQ(window->СписокЧШЗ->currentRow(), 0);
+    EXPECT_EQ(window->тксВарМой->text(), "");
+    EXPECT_FALSE(window->тксВарМой->isEnabled());
+    EXPECT_EQ(window->тксВарКомп->text(), "1234");
+    EXPECT_EQ(state.compPickIndex, 1);
+    EXPECT_TRUE(window->кнпСчитать->isHidden());
+    EXPECT_FALSE(window->кнпДумать->isHidden());
+    EXPECT_TRUE(IsRed(window->lblVK));
+    EXPECT_FALSE(IsRed(window->lblMV));
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(window->imgNumberMV[i]->isHidden());
+        EXPECT_FALSE(window->imgNumberVK[i]->isHidden());
+    }
+    // The scorer answers the guess on screen at once, before its first tick.
+    EXPECT_TRUE(window->првАвто->isChecked());
+    EXPECT_TRUE(window->Часы.isActive());
+    EXPECT_EQ(SelectedExact(), 2);
+    EXPECT_EQ(SelectedPartial(), 2);
+    EXPECT_EQ(state.exactCount, 2);
+    EXPECT_EQ(state.partialCount, 2);
+    EXPECT_FALSE(window->рмкЗлыки->isEnabled());
+
+    window->ЧасыRND_Timer();
+    EXPECT_EQ(picturesText(window->imgNumberVK), "1234");
+}
+
+TEST_F(Duel, TheComputersMoveFiltersItsListAndHandsBack) {
+    Start("1243", 0.0);
+    Guess("5678", 0.0);
+    bool thinkingShown = false;
+    platform.onProcessEvents = [&] { thinkingShown |= find("фрмЗагрузка") && find("фрмЗагрузка")->isVisible(); };
+    window->кнпДумать_Click();
+    EXPECT_TRUE(thinkingShown);  // 3024 candidates to examine
+    EXPECT_EQ(state.candidateCount, Expected("1234", {2, 2}));
+    for (int i = 1; i <= state.candidateCount; ++i)
+        EXPECT_EQ(ScoreGuess("1234", NumberText(state.candidates[static_cast<size_t>(i)])), (Score{2, 2}));
+
+    EXPECT_EQ(find("фрмЗагрузка"), nullptr);
+    EXPECT_FALSE(window->кнпСчитать->isHidden());
+    EXPECT_TRUE(window->кнпДумать->isHidden());
+    EXPECT_TRUE(window->тксВарМой->isEnabled());
+    EXPECT_EQ(window->тксВарКомп->text(), "");
+    EXPECT_FALSE(window->првАвто->isChecked());
+    EXPECT_FALSE(window->Часы.isActive());
+    EXPECT_EQ(SelectedExact(), 0);
+    EXPECT_EQ(SelectedPartial(), 0);
+    EXPECT_TRUE(IsRed(window->lblMV));
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+
+    // Fewer than 100 candidates: no thinking window.
+    thinkingShown = false;
+    Guess("5679", 0.0);
+    window->кнпДумать_Click();
+    EXPECT_FALSE(thinkingShown);
+}
+
+TEST_F(Duel, OneCandidateLeftIsTheNextGuessForSure) {
+    Start("4321", 0.0);
+    Guess("5678", 0.999);
+    state.candidates[1] = 4321;
+    state.candidateCount = 1;
+    window->тксВарКомп->setText("4321");
+    Guess("5679", 0.999);  // the move after: only one candidate can be drawn
+    EXPECT_EQ(window->тксВарКомп->text(), "4321");
+    EXPECT_EQ(state.compPickIndex, 1);
+}
+
+TEST_F(Duel, TheComputersWinThenPlayOnAlone) {
+    Start("1234", 0.5);
+    Guess("5678", 0.0);  // the computer guesses 1234: the scorer selects з4
+    ASSERT_TRUE(window->exactButtons[4]->isChecked());
+    window->TimerTimer_Timer();
+    const QString clock = window->statusPanel2->text();
+    ExpectRecordsWindow();
+    platform.answers = {MsgAnswer::Yes};
+    const int32_t before = state.candidateCount;
+    window->кнпДумать_Click();
+
+    EXPECT_EQ(state.candidateCount, before);  // the list is not filtered
+    EXPECT_EQ(platform.modalWindows, std::vector<QString>{"фрмРекорды"});
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, "Вы хотите продолжить игру до разоблачения компьютера ?");
+    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
+    EXPECT_EQ(state.lastCompTries, "1");
+    EXPECT_EQ(state.lastCompNumber, "1234");
+    EXPECT_EQ(state.lastCompTime, clock.toStdString());
+    EXPECT_EQ(state.compGuessed, 1);
+    EXPECT_FALSE(window->кнпСчитать->isHidden());
+    EXPECT_TRUE(window->тксВарМой->isEnabled());
+    EXPECT_TRUE(IsRed(window->lblMV));
+
+    // Playing on alone: moves are listed, the computer never guesses again.
+    Guess("5679", 0.0);
+    Guess("5689", 0.0);
+    EXPECT_EQ(historyLines().size(), 3);
+    EXPECT_TRUE(window->кнпДумать->isHidden());
+    EXPECT_EQ(window->тксВарКомп->text(), "");
+    EXPECT_TRUE(window->тксВарМой->isEnabled());
+}
+
+TEST_F(Duel, TheComputersWinThenGameOver) {
+    Start("1234", 0.5);
+    Guess("5678", 0.0);
+    ExpectRecordsWindow();
+    platform.answers = {MsgAnswer::No};
+    window->кнпДумать_Click();
+    EXPECT_EQ(window->statusPanel1->text(), "Жми 'Игра' --> 'Новая игра' или 'F2'");
+    EXPECT_EQ(state.gameStart, -1);
+    EXPECT_FALSE(window->СписокЧШЗ->isEnabled());
+    EXPECT_TRUE(window->кнпСчитать->isHidden());
+    EXPECT_TRUE(window->кнпДумать->isHidden());
+    window->TimerTimer_Timer();
+    EXPECT_EQ(window->statusPanel2->text(), "стоим");
+    EXPECT_FALSE(window->TimerTimer.isActive());
+}
+
+TEST_F(Duel, ContradictingAnswersStopTheGame) {
+    Start(QString(), 0.0);  // hidden number; the secret is 1234
+    Guess("5678", 0.0);         // the computer guesses 1234
+    EXPECT_TRUE(window->рмкЗлыки->isEnabled());
+    EXPECT_TRUE(window->рмкШелвы->isEnabled());
+    EXPECT_FALSE(window->Часы.isActive());
+    Answer(3, 1);  // no number scores three exact and one partial
+    EXPECT_TRUE(platform.boxes.empty());
+    ExpectRecordsWindow();
+    const std::string oldTime = state.lastUserTime;
+    window->кнпДумать_Click();
+
+    EXPECT_EQ(state.candidateCount, 0);
+    EXPECT_EQ(window->тксВарКомп->text(), "Ошибка !");
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text,
+              "Вы совершили ошибку при вводе количества шелв и злыков. Я вынужден остановить игру. Чтобы не "
+              "возникало таких ситуаций, вводите число при запросе в начале игры.");
+    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Information);
+    EXPECT_EQ(platform.modalWindows, std::vector<QString>{"фрмРекорды"});
+    EXPECT_EQ(state.lastUserTries, "-");
+    EXPECT_EQ(state.lastUserNumber, "1234");
+    EXPECT_EQ(state.lastUserTime, oldTime);
+    EXPECT_EQ(state.gameStart, -1);
+    EXPECT_FALSE(window->рмкЗлыки->isEnabled());
+    EXPECT_FALSE(window->СписокЧШЗ->isEnabled());
+    EXPECT_TRUE(window->кнпДумать->isHidden());
+    window->ЧасыRND_Timer();
+    EXPECT_EQ(picturesText(window->imgNumberVK), "----");
+}
+
+TEST_F(Duel, AnEmptyListStopsTheGameWithTheNumberTypedToo) {
+    Start("5678", 0.0);
+    Guess("9876", 0.0);
+    window->првАвто->setChecked(false);  // scorer off: the answer is whatever is selected
+    Answer(3, 1);
+    ExpectRecordsWindow();
+    window->кнпДумать_Click();
+    EXPECT_EQ(window->тксВарКомп->text(), "Ошибка !");
+    EXPECT_EQ(state.lastUserTries, "-");
+    EXPECT_EQ(state.gameStart, -1);
+}
+
+TEST_F(Duel, CheckCountsRefusesASumAboveFour) {
+    Start(QString(), 0.0);
+    Guess("5678", 0.0);
+    for (auto [exact, partial] : {std::pair{0, 4}, {0, 0}, {4, 0}, {0, 0}, {2, 2}}) Answer(exact, partial);
+    EXPECT_TRUE(platform.boxes.empty());
+
+    Answer(0, 0);
+    window->exactButtons[3]->setChecked(true);
+    window->partialButtons[2]->setChecked(true);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, "Не может быть одновременно 2 шелв(а,ы) и 3 злык(а)");
+    EXPECT_EQ(platform.boxes[0].title, "Шелвы и злыки");
+    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(SelectedExact(), 0);
+    EXPECT_EQ(SelectedPartial(), 0);
+    EXPECT_EQ(state.exactCount, 0);
+    EXPECT_EQ(state.partialCount, 0);
+
+    window->exactButtons[4]->setChecked(true);
+    window->partialButtons[4]->setChecked(true);
+    EXPECT_EQ(platform.boxes.back().text, "Не может быть одновременно 4 шелв(а,ы) и 4 злык(а)");
+
+    // With the box checked any pair is stored without a word.
+    window->првАвто->setChecked(true);
+    platform.boxes.clear();
+    Answer(3, 2);
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_EQ(state.exactCount, 3);
+    EXPECT_EQ(state.partialCount, 2);
+}
+
+TEST_F(Duel, TheScorerSelectsTheAnswerForTheGuessOnScreen) {
+    Start("1234", 0.5);
+    Guess("5678", 0.5);
+    const struct {
+        const char* guess;
+        int exact, partial;
+    } cases[] = {{"2143", 0, 4}, {"1243", 2, 2}, {"5678", 0, 0}, {"1234", 4, 0}, {"", 0, 0}};
+    for (const auto& c : cases) {
+        window->тксВарКомп->setText(c.guess);
+        window->Часы_Timer();
+        EXPECT_EQ(SelectedExact(), c.exact) << c.guess;
+        EXPECT_EQ(SelectedPartial(), c.partial) << c.guess;
+        EXPECT_EQ(state.exactCount, c.exact);
+        EXPECT_EQ(state.partialCount, c.partial);
+    }
+    EXPECT_TRUE(platform.boxes.empty());
+
+    // Switched off, the scorer stops and the last answer stands for the move.
+    window->тксВарКомп->setText("1243");
+    window->Часы_Timer();
+    window->првАвто->setChecked(false);
+    EXPECT_FALSE(window->Часы.isActive());
+    window->кнпДумать_Click();
+    EXPECT_EQ(state.candidateCount, Expected("1243", {2, 2}));
+}
+
+TEST_F(Duel, TheBoxNeverStartsTheScorerForAHiddenNumber) {
+    Start(QString(), 0.0);
+    window->првАвто->setChecked(true);
+    EXPECT_FALSE(window->Часы.isActive());
+    window->првАвто->setChecked(false);
+    window->Часы.start();
+    window->првАвто->setChecked(true);
+    EXPECT_TRUE(window->Часы.isActive());  // nor stops it
+}
+
+TEST_F(Duel, NothingReentersTheFilter) {
+    Start("1243", 0.0);
+    Guess("5678", 0.0);
+    const size_t prompts = platform.inputPrompts.size();
+    platform.onProcessEvents = [&] {
+        if (platform.processEventsCalls % 500 != 0) return;
+        window->кнпДумать_Click();
+        window->mnuGameNew_Click();
+        window->кнпСчитать_Click();
+        state.playNowRequested = 1;
+        window->ЧасыRND_Timer();
+    };
+    window->кнпДумать_Click();
+    platform.onProcessEvents = nullptr;
+    EXPECT_EQ(platform.inputPrompts.size(), prompts);
+    EXPECT_EQ(state.candidateCount, Expected("1234", {2, 2}));
+    EXPECT_EQ(historyLines().size(), 1);
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_EQ(state.playNowRequested, 1);  // a new game asked for now waits for the next tick
+}
+
+TEST_F(Duel, ACloseDuringTheFilterIsCarriedOutAfterIt) {
+    Start("1243", 0.0);
+    Guess("5678", 0.0);
+    platform.onProcessEvents = [&] {
+        if (platform.processEventsCalls % 700 == 0) window->close();
+    };
+    window->кнпДумать_Click();
+    platform.onProcessEvents = nullptr;
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(state.candidateCount, Expected("1234", {2, 2}));
+    EXPECT_EQ(find("фрмЗагрузка"), nullptr);
+}
+
+TEST_F(Duel, TheGameClockCountsRealElapsedTime) {
+    Start("1234", 0.0);
+    window->TimerTimer_Timer();
+    EXPECT_EQ(window->statusPanel2->text(), "00:00");
+    platform.monotonic += 59.4;
+    platform.midnightSeconds = 3;  // midnight passed: the wall clock does not matter
+    window->TimerTimer_Timer();
+    EXPECT_EQ(window->statusPanel2->text(), "00:59");
+    platform.monotonic += 0.6;
+    window->TimerTimer_Timer();
+    EXPECT_EQ(window->statusPanel2->text(), "01:00");
+    platform.monotonic += 125 * 60;
+    window->TimerTimer_Timer();
+    EXPECT_EQ(window->statusPanel2->text(), "126:00");
+}
+
+TEST_F(Duel, TheFastTimerDrawsOneValueAndStartsARequestedGame) {
+    const int draws = platform.randomDraws;
+    window->ЧасыRND_Timer();
+    window->ЧасыRND_Timer();
+    EXPECT_EQ(platform.randomDraws, draws + 2);
+    EXPECT_TRUE(platform.inputPrompts.empty());
+
+    state.playNowRequested = 1;
+    platform.inputs = {"1234"};
+    window->ЧасыRND_Timer();
+    EXPECT_EQ(state.playNowRequested, 0);
+    EXPECT_EQ(platform.inputPrompts.size(), 1u);
+    EXPECT_FALSE(window->кнпСчитать->isHidden());
+}
+
+TEST_F(Duel, AWholeGameWithTheNumberTyped) {
+    Start("5678", 0.0);  // secret 1234
+    Guess("9876", 0.0);      // the computer guesses 1234, scored 0 0
+    window->кнпДумать_Click();
+    EXPECT_EQ(state.candidateCount, 120);
+    platform.monotonic += 83;
+    window->TimerTimer_Timer();
+
+    ExpectRecordsWindow(QStringLiteral("Ира"));
+    window->тксВарМой->setText("1234");
+    window->кнпСчитать_Click();  // the user wins with the second guess
+
+    EXPECT_EQ(historyLines().size(), 1);  // the winning guess is not listed
+    EXPECT_EQ(state.lastUserTries, "2");
+    EXPECT_EQ(state.lastUserNumber, "1234");
+    EXPECT_EQ(state.lastUserTime, "01:23");
+    EXPECT_EQ(state.recName1, "Ира");
+    EXPECT_EQ(state.recTries1, 2);
+    EXPECT_EQ(state.recNumber1, "1234");
+    EXPECT_EQ(state.newRecordPlace, 0);
+    EXPECT_EQ(window->statusPanel1->text(), "Жми 'Игра' --> 'Новая игра' или 'F2'");
+    EXPECT_EQ(state.gameStart, -1);
+    EXPECT_FALSE(window->СписокЧШЗ->isEnabled());
+    EXPECT_TRUE(window->кнпСчитать->isHidden());
+    EXPECT_TRUE(window->кнпДумать->isHidden());
+    EXPECT_FALSE(window->тксВарМой->isEnabled());
+    EXPECT_FALSE(IsRed(window->lblMV));
+    EXPECT_FALSE(IsRed(window->lblVK));
+    window->TimerTimer_Timer();
+    EXPECT_EQ(window->statusPanel2->text(), "стоим");
+    EXPECT_EQ(platform.unscripted, 0);
+}
+
+TEST_F(Duel, AWholeGameWithTheNumberHidden) {
+    const std::string mine = "2468";
+    const char* kGuesses[] = {"5678", "5679", "5689", "5789", "6789", "9876",
+                              "9875", "9865", "9765", "8765", "8764", "8754"};
+    Start(QString(), 0.0);  // secret 1234
+    int computerGuesses = 0;
+    for (int turn = 0; turn < 12 && state.compGuessed == 0; ++turn) {
+        Guess(kGuesses[turn], 0.37);
+        const std::string guess = window->тксВарКомп->text().toStdString();
+        ASSERT_EQ(guess.size(), 4u);
+        ++computerGuesses;
+        const Score score = ScoreGuess(guess, mine);
+        if (score.exact == 4) {
+            ExpectRecordsWindow();
+            platform.answers = {MsgAnswer::Yes};
+        }
+        Answer(score.exact, score.partial);
+        window->кнпДумать_Click();
+    }
+    EXPECT_EQ(state.compGuessed, 1);
+    EXPECT_EQ(state.lastCompNumber, mine);
+    EXPECT_EQ(state.lastCompTries, std::to_string(computerGuesses));
+    ASSERT_EQ(platform.boxTexts(), std::vector<QString>{"Вы хотите продолжить игру до разоблачения компьютера ?"});
+
+    ExpectRecordsWindow(QStringLiteral("Ян"));
+    window->тксВарМой->setText("1234");
+    window->кнпСчитать_Click();
+    EXPECT_EQ(state.lastUserNumber, "1234");
+    EXPECT_EQ(state.lastUserTries, std::to_string(computerGuesses + 1));
+    EXPECT_EQ(state.gameStart, -1);
+    EXPECT_EQ(platform.unscripted, 0);
+}
+
+}  // namespace
+}  // namespace duel::testing

@@ -1,0 +1,342 @@
+// The keypad window: digit entry, Cancel, marks, the busy guard, layout and docking.
+#include "core/game_clock.h"
+#include "keypad/dock_geometry.h"
+#include "keypad/keypad_window.h"
+#include "tests/support/window_fixture.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cstdlib>
+
+namespace duel::testing {
+namespace {
+
+class KeypadTest : public WindowTest {
+protected:
+    KeypadWindow& keypad() { return *window->фрмЧифры; }
+    QLineEdit& field() { return *window->тксВарМой; }
+    QPushButton& digit(int d) { return *find<QPushButton>(QStringLiteral("кнп%1").arg(d)); }
+    QPushButton& cancel() { return *find<QPushButton>(QStringLiteral("кнпОтмена")); }
+    QString shown() const { return picturesText(window->imgNumberMV); }
+
+    void clickDigits(const QString& digits) {
+        for (QChar c : digits) digit(c.digitValue()).click();
+    }
+
+    static void press(QWidget& target, Qt::MouseButton button) {
+        const QPointF centre = QRectF(target.rect()).center();
+        QMouseEvent event(QEvent::MouseButtonPress, centre, target.mapToGlobal(centre), button, button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&target, &event);
+    }
+    static void release(QWidget& target, Qt::MouseButton button) {
+        const QPointF centre = QRectF(target.rect()).center();
+        QMouseEvent event(QEvent::MouseButtonRelease, centre, target.mapToGlobal(centre), button,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &event);
+    }
+
+    // Pending moves reach the windows' geometry.
+    static void settle() { QApplication::processEvents(); }
+};
+
+TEST_F(KeypadTest, DigitsFillTheDisplayFromTheRightAndAFifthIsIgnored) {
+    StartGame(QStringLiteral("5678"));
+    ASSERT_TRUE(field().isEnabled());
+    EXPECT_EQ(shown(), QStringLiteral("0000"));
+
+    const std::vector<std::pair<int, QString>> steps{
+        {1, "0001"}, {2, "0012"}, {3, "0123"}, {4, "1234"}, {5, "1234"}};
+    for (const auto& [d, display] : steps) {
+        digit(d).click();
+        EXPECT_EQ(shown(), display) << "after " << d;
+    }
+    EXPECT_EQ(field().text(), QStringLiteral("1234"));
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(KeypadTest, RepeatedDigitIsRefusedWithOneMessage) {
+    StartGame(QStringLiteral("5678"));
+    clickDigits(QStringLiteral("121"));
+
+    EXPECT_EQ(field().text(), QStringLiteral("12"));
+    EXPECT_EQ(shown(), QStringLiteral("0012"));
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, QStringLiteral("Числа не должны повторяться !"));
+    EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Шелвы и злыки"));
+    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Information);
+    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
+
+    // The repeat of the last digit is refused as well; a new digit still goes in.
+    clickDigits(QStringLiteral("23"));
+    EXPECT_EQ(field().text(), QStringLiteral("123"));
+    EXPECT_EQ(platform.boxes.size(), 2u);
+}
+
+TEST_F(KeypadTest, CancelTakesDigitsBackAndFollowsTheField) {
+    StartGame(QStringLiteral("5678"));
+    keypad().UpdateCancelButton();
+    EXPECT_TRUE(cancel().isHidden());
+
+    clickDigits(QStringLiteral("123"));
+    keypad().UpdateCancelButton();
+    EXPECT_TRUE(cancel().isVisible());
+
+    cancel().click();
+    EXPECT_EQ(field().text(), QStringLiteral("12"));
+    EXPECT_EQ(shown(), QStringLiteral("0012"));
+    cancel().click();
+    cancel().click();
+    EXPECT_EQ(shown(), QStringLiteral("0000"));
+    keypad().UpdateCancelButton();
+    EXPECT_TRUE(cancel().isHidden());
+
+    // A click that arrives before the tick hides the button changes nothing.
+    cancel().click();
+    EXPECT_EQ(field().text(), QString());
+    EXPECT_EQ(shown(), QStringLiteral("0000"));
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(KeypadTest, DisabledFieldTakesNoDigitsButCancelStillShortensIt) {
+    StartGame(QStringLiteral("5678"));
+    clickDigits(QStringLiteral("123"));
+    field().setEnabled(false);
+
+    digit(4).click();
+    digit(1).click();
+    EXPECT_EQ(field().text(), QStringLiteral("123"));
+    EXPECT_TRUE(platform.boxes.empty());
+
+    cancel().click();
+    EXPECT_EQ(field().text(), QStringLiteral("12"));
+    EXPECT_EQ(shown(), QStringLiteral("0123"));  // not redrawn while disabled
+
+    // The next redraw on an enabled field catches up.
+    field().setEnabled(true);
+    state.keyCode = kRedrawOnly;
+    window->AddDigit();
+    EXPECT_EQ(shown(), QStringLiteral("0012"));
+}
+
+TEST_F(KeypadTest, OddOrdersAndForeignTextDoNotBreakTheDisplay) {
+    StartGame(QStringLiteral("5678"));
+    state.keyCode = 0;
+    window->AddDigit();
+    state.keyCode = 200;
+    window->AddDigit();
+    EXPECT_EQ(field().text(), QString());
+
+    // Text set past AddDigit shows at the next redraw; a non-digit is a dash.
+    field().setText(QStringLiteral("7a"));
+    EXPECT_EQ(shown(), QStringLiteral("0000"));
+    state.keyCode = kRedrawOnly;
+    window->AddDigit();
+    EXPECT_EQ(shown(), QStringLiteral("007-"));
+
+    // A non-digit never counts as a repeat.
+    digit(7).click();
+    EXPECT_EQ(field().text(), QStringLiteral("7a"));
+    EXPECT_EQ(platform.boxes.size(), 1u);
+}
+
+TEST_F(KeypadTest, RightClicksCycleTheMarkAndLeftClickStillEntersTheDigit) {
+    StartGame(QStringLiteral("1234"));
+    QPushButton& five = digit(5);
+    for (const char* mark : {"?", "X", "5", "?", "X"}) {
+        press(five, Qt::RightButton);
+        release(five, Qt::RightButton);
+        EXPECT_EQ(five.text(), QString::fromUtf8(mark));
+    }
+    EXPECT_EQ(field().text(), QString());  // the right button enters nothing
+
+    press(five, Qt::LeftButton);
+    release(five, Qt::LeftButton);
+    EXPECT_EQ(five.text(), QStringLiteral("X"));
+    EXPECT_EQ(field().text(), QStringLiteral("5"));
+    EXPECT_EQ(shown(), QStringLiteral("0005"));
+
+    // Marks belong to the run, not to the game.
+    StartGame(QStringLiteral("1234"));
+    EXPECT_EQ(five.text(), QStringLiteral("X"));
+    EXPECT_EQ(digit(4).text(), QStringLiteral("4"));
+}
+
+TEST_F(KeypadTest, ButtonsDoNothingWhileTheListIsBeingBuilt) {
+    bool tried = false;
+    platform.onProcessEvents = [&] {
+        if (tried || !window->isBusy()) return;
+        tried = true;
+        field().setText(QStringLiteral("12"));
+        const uint8_t keyCode = state.keyCode;
+        digit(3).click();
+        cancel().click();
+        EXPECT_EQ(field().text(), QStringLiteral("12"));
+        EXPECT_EQ(state.keyCode, keyCode);
+    };
+    StartGame(QStringLiteral("1234"));
+    EXPECT_TRUE(tried) << "the new game never let events run while busy";
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(KeypadTest, WindowLayoutInTwips) {
+    KeypadWindow& pad = keypad();
+    EXPECT_EQ(pad.objectName(), QStringLiteral("фрмЧифры"));
+    EXPECT_EQ(pad.size(), QSize(177, 81));
+    EXPECT_TRUE(pad.isVisible());
+    EXPECT_TRUE(pad.windowTitle().isEmpty());
+    EXPECT_EQ(pad.parentWidget(), nullptr);
+
+    const QStringList tips{"один", "два", "три", "четыре", "пять", "шесть", "семь", "восемь", "девять"};
+    for (int d = 1; d <= 9; ++d) {
+        QPushButton& button = digit(d);
+        const int column = (d - 1) % 5;
+        const int row = (d - 1) / 5;
+        EXPECT_EQ(button.geometry(), QRect(TwipsToPixels(120 + 480 * column), TwipsToPixels(120 + 480 * row), 33, 33))
+            << d;
+        EXPECT_EQ(button.text(), QString::number(d));
+        EXPECT_EQ(button.toolTip(), tips[d - 1]);
+        EXPECT_EQ(pad.кнп[d - 1], &button);
+    }
+    EXPECT_EQ(cancel().geometry(), QRect(TwipsToPixels(2040), TwipsToPixels(600), 33, 33));
+    EXPECT_TRUE(cancel().text().isEmpty());
+    EXPECT_FALSE(cancel().icon().isNull());
+    EXPECT_EQ(cancel().toolTip(), QStringLiteral("Отмена"));
+    EXPECT_TRUE(cancel().isHidden());
+
+    QWidget* next = &digit(1);
+    for (int d = 2; d <= 9; ++d) {
+        next = next->nextInFocusChain();
+        EXPECT_EQ(next, &digit(d));
+    }
+    EXPECT_EQ(next->nextInFocusChain(), &cancel());
+}
+
+TEST_F(KeypadTest, OnlyUnloadClosesTheKeypad) {
+    QCloseEvent byWindowManager;
+    QApplication::sendEvent(&keypad(), &byWindowManager);
+    EXPECT_FALSE(byWindowManager.isAccepted());
+    keypad().close();
+    EXPECT_TRUE(keypad().isVisible());
+
+    keypad().Unload();
+    EXPECT_FALSE(keypad().isVisible());
+}
+
+// ---- docking ----
+
+class KeypadDockingTest : public KeypadTest {
+protected:
+    // The tests run the step themselves; the real timer must not run it between.
+    void SetUp() override {
+        KeypadTest::SetUp();
+        window->ЧасыRND.stop();
+    }
+
+    QRect main() const { return window->frameGeometry(); }
+    QRect pad() { return keypad().frameGeometry(); }
+
+    void moveMain(QPoint to) {
+        window->move(to);
+        settle();
+    }
+    void tick() {
+        window->RedockKeypad();
+        settle();
+    }
+    void expectUnderMain() {
+        EXPECT_EQ(pad().top(), main().top() + main().height());
+    }
+};
+
+TEST_F(KeypadDockingTest, StartsCentredUnderTheMainWindow) {
+    moveMain({300, 200});
+    state.keypadDock = kDockCentre;
+    keypad().Form_Load();
+    settle();
+    expectUnderMain();
+    EXPECT_LE(std::abs(pad().center().x() - main().center().x()), 1);
+
+    tick();  // the first tick takes the placement over
+    EXPECT_EQ(state.keypadDockApplied, kDockCentre);
+    EXPECT_EQ(state.dockedMainLeft, PixelsToTwips(main().x()));
+    EXPECT_EQ(state.dockedMainTop, PixelsToTwips(main().y()));
+    expectUnderMain();
+}
+
+TEST_F(KeypadDockingTest, FollowsTheMainWindowOnTheNextTick) {
+    tick();
+    moveMain({200, 150});
+    EXPECT_NE(pad().top(), main().top() + main().height());
+    tick();
+    expectUnderMain();
+    EXPECT_LE(std::abs(pad().center().x() - main().center().x()), 1);
+
+    // Nothing changed: the step leaves the keypad where it is.
+    keypad().move(5, 5);
+    settle();
+    tick();
+    EXPECT_EQ(pad().topLeft(), QPoint(5, 5));
+
+    moveMain({-40, 30});
+    tick();
+    expectUnderMain();
+}
+
+TEST_F(KeypadDockingTest, NewPlacementRecomputesTheOffset) {
+    moveMain({100, 100});
+    tick();
+    state.keypadDock = kDockLeft;
+    tick();
+    EXPECT_EQ(state.keypadOffset, 0);
+    EXPECT_EQ(pad().left(), main().left());
+    expectUnderMain();
+
+    state.keypadDock = kDockRight;
+    tick();
+    EXPECT_EQ(pad().left() + pad().width(), main().left() + main().width());
+    expectUnderMain();
+
+    // A placement out of range keeps the offset it had.
+    const int32_t offset = state.keypadOffset;
+    state.keypadDock = 9;
+    tick();
+    EXPECT_EQ(state.keypadOffset, offset);
+    EXPECT_EQ(state.keypadDockApplied, 9);
+    EXPECT_EQ(pad().left() + pad().width(), main().left() + main().width());
+}
+
+TEST_F(KeypadDockingTest, AWidthChangeAloneMovesNothing) {
+    state.keypadDock = kDockRight;
+    tick();
+    const QPoint docked = pad().topLeft();
+    const int32_t offset = state.keypadOffset;
+
+    window->setFixedWidth(window->width() + 60);
+    settle();
+    tick();
+    EXPECT_EQ(pad().topLeft(), docked);
+    EXPECT_EQ(state.keypadOffset, offset);
+
+    // The next move keeps the old offset.
+    moveMain({main().x() + 10, main().y()});
+    tick();
+    EXPECT_EQ(pad().left(), docked.x() + 10);
+}
+
+TEST_F(KeypadDockingTest, PlacementOutOfRangeFromTheSettingsLeftAligns) {
+    moveMain({300, 200});
+    state.keypadDock = 0;
+    state.keypadOffset = 0;
+    keypad().Form_Load();
+    tick();
+    EXPECT_EQ(state.keypadOffset, 0);
+    EXPECT_EQ(pad().left(), main().left());
+    expectUnderMain();
+}
+
+}  // namespace
+}  // namespace duel::testing

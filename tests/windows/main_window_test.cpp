@@ -1,0 +1,189 @@
+// The main window as the program starts: controls, captions, layout, menus, timers.
+#include "tests/support/window_fixture.h"
+
+#include "core/game_clock.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace duel::testing {
+namespace {
+
+using MainWindowStart = WindowTest;
+
+QRect Twips(int left, int top, int width, int height) {
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
+}
+
+TEST_F(MainWindowStart, ShowsThePhaseNoGame) {
+    EXPECT_EQ(window->windowTitle(), "Шелвы и злыки v 2.0");
+    EXPECT_EQ(window->objectName(), "фрмГлавная");
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_TRUE(window->isVisible());
+
+    EXPECT_TRUE(window->кнпСчитать->isHidden());
+    EXPECT_TRUE(window->кнпДумать->isHidden());
+    EXPECT_FALSE(window->тксВарМой->isEnabled());
+    EXPECT_FALSE(window->СписокЧШЗ->isEnabled());
+    EXPECT_FALSE(window->рмкЗлыки->isEnabled());
+    EXPECT_FALSE(window->рмкШелвы->isEnabled());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(window->imgNumberMV[i]->isHidden());
+        EXPECT_TRUE(window->imgNumberVK[i]->isHidden());
+    }
+    EXPECT_EQ(picturesText(window->imgNumberMV), "0000");
+    EXPECT_EQ(picturesText(window->imgNumberVK), "0000");
+    EXPECT_TRUE(window->exactButtons[0]->isChecked());
+    EXPECT_TRUE(window->partialButtons[0]->isChecked());
+    EXPECT_EQ(window->statusPanel1->text(), "Жми 'Игра' --> 'Новая игра' или 'F2'");
+    EXPECT_EQ(window->statusPanel2->text(), "стоим");
+
+    EXPECT_TRUE(window->ЧасыRND.isActive());
+    EXPECT_EQ(window->ЧасыRND.interval(), 20);
+    EXPECT_FALSE(window->Часы.isActive());
+    EXPECT_EQ(window->Часы.interval(), 300);
+    EXPECT_FALSE(window->TimerTimer.isActive());
+    EXPECT_EQ(window->TimerTimer.interval(), 200);
+
+    EXPECT_TRUE(platform.trayShown);
+    EXPECT_EQ(platform.trayTip, "Шелвы и злыки");
+    EXPECT_EQ(state.userNumberDefault, "1234");
+    EXPECT_NE(find("фрмЧифры"), nullptr);
+}
+
+TEST_F(MainWindowStart, ControlsCarryTheirCaptionsTooltipsAndPlaces) {
+    struct Control {
+        const char* name;
+        const char* caption;
+        const char* tooltip;
+        QRect place;
+    };
+    const Control controls[] = {
+        {"кнпСчитать", "--->", "Ваш ход", Twips(3360, 1800, 855, 495)},
+        {"кнпДумать", "--->", "Ход компьютера", Twips(3360, 1800, 855, 495)},
+        {"СписокЧШЗ", nullptr, "Предложенные вами варианты", Twips(2400, 360, 1695, 1230)},
+        {"Frame1", " | Числа | Ш | З | ", nullptr, Twips(2280, 120, 1935, 1575)},
+        {"рмкЗлыки", "Злыки:", "Сколько злыков ... ?", Twips(1200, 120, 975, 1575)},
+        {"рмкШелвы", "Шелвы:", "Сколько шелв ... ?", Twips(120, 120, 975, 1575)},
+        {"lblMV", "Мой вариант:", nullptr, Twips(0, 2040, 2295, 255)},
+        {"lblVK", "Вариант компьютера:", nullptr, Twips(0, 1810, 2295, 255)},
+        {"тксВарМой", nullptr, "Мой вариант", Twips(2160, 3360, 855, 285)},
+        {"imgNumberMV1", nullptr, nullptr, Twips(2280, 1920, 255, 405)},
+        {"imgNumberMV4", nullptr, nullptr, Twips(3000, 1920, 255, 405)},
+        {"imgNumberVK1", nullptr, nullptr, Twips(2280, 1800, 255, 405)},
+        {"imgNumberVK4", nullptr, nullptr, Twips(3000, 1800, 255, 405)},
+    };
+    for (const Control& c : controls) {
+        QWidget* widget = find(c.name);
+        ASSERT_NE(widget, nullptr) << c.name;
+        EXPECT_EQ(widget->geometry(), c.place) << c.name;
+        if (c.tooltip) {
+            EXPECT_EQ(widget->toolTip(), c.tooltip) << c.name;
+        }
+        if (!c.caption) continue;
+        QString caption;
+        if (auto* button = qobject_cast<QPushButton*>(widget)) caption = button->text();
+        if (auto* label = qobject_cast<QLabel*>(widget)) caption = label->text();
+        if (auto* frame = qobject_cast<QGroupBox*>(widget)) caption = frame->title();
+        EXPECT_EQ(caption, c.caption) << c.name;
+    }
+    EXPECT_TRUE(find<QLineEdit>("тксВарМой")->isHidden());
+    EXPECT_TRUE(find<QLineEdit>("тксВарКомп")->isHidden());
+    EXPECT_TRUE(find<QCheckBox>("првАвто")->isHidden());
+    EXPECT_EQ(find<QCheckBox>("првАвто")->text(), "Включить автоопределение");
+    EXPECT_EQ(window->тксВарМой->maxLength(), 4);
+    EXPECT_EQ(window->centralWidget()->size(), QSize(290, 160));
+    EXPECT_EQ(window->statusBar()->height(), 25);
+
+    // The option buttons: "1".."4" then "нету", top to bottom, with their tooltips.
+    const char* exact[][3] = {{"з1", "1", "один злык"}, {"з2", "2", "два злыка"}, {"з3", "3", "три злыка"},
+                              {"з4", "4", "четыре злыка"}, {"зн", "нету", "нет злыков"}};
+    const char* partial[][3] = {{"ш1", "1", "одна шелва"}, {"ш2", "2", "две шелвы"}, {"ш3", "3", "три шелвы"},
+                                {"ш4", "4", "четыре шелвы"}, {"шн", "нету", "нет шелв"}};
+    for (auto* group : {&exact, &partial}) {
+        int lastTop = -1;
+        for (auto& b : *group) {
+            auto* button = find<QRadioButton>(b[0]);
+            ASSERT_NE(button, nullptr) << b[0];
+            EXPECT_EQ(button->text(), b[1]);
+            EXPECT_EQ(button->toolTip(), b[2]);
+            EXPECT_EQ(button->y() - lastTop, lastTop < 0 ? button->y() + 1 : 16) << b[0];
+            lastTop = button->y();
+        }
+    }
+}
+
+TEST_F(MainWindowStart, MenusHaveTheirItemsLettersAndShortcut) {
+    const char* items[][2] = {
+        {"mnuGame", "&Игра"},
+        {"mnuGameNew", "&Новая игра"},
+        {"mnuGameWins", "По&бедители ..."},
+        {"mnuGameExit", "В&ыход"},
+        {"mnuAdd", "&Дополнительно"},
+        {"mnuAddBeauty", "К&расотка"},
+        {"mnuAddBeautyNot", "&Нету"},
+        {"mnuAddBeautyTessaQuorin", "&Тесса Куорин"},
+        {"mnuAddBeautyMarlaVentobrix", "&Марла Вентобрикс"},
+        {"mnuAddBeautyDoriaFelstrand", "&Дориа Фелстранд"},
+        {"mnuAddBeautyLunaPressvick", "&Луна Прессвик"},
+        {"mnuAddBeautyNinaCorveld", "&Нина Корвельд"},
+        {"mnuInformation", "&Справка"},
+        {"mnuInformationRun", "&Вызов справки"},
+        {"mnuInformationForR", "Предложение рекламодателям"},
+        {"mnuInformationAbout", "&О программе"},
+    };
+    for (auto& item : items) {
+        QString text;
+        if (auto* menu = window->findChild<QMenu*>(item[0])) text = menu->title();
+        else if (auto* action = window->findChild<QAction*>(item[0])) text = action->text();
+        EXPECT_EQ(text, item[1]) << item[0];
+    }
+    EXPECT_EQ(window->mnuGameNew->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_TRUE(window->findChild<QAction*>("mnuGamePtobel")->isSeparator());
+    EXPECT_TRUE(window->findChild<QAction*>("mnuInformationProbel1")->isSeparator());
+    EXPECT_TRUE(window->findChild<QAction*>("mnuInformationProbel2")->isSeparator());
+
+    // Without a settings file the gallery choice is "none".
+    EXPECT_TRUE(window->beautyItems[0]->isChecked());
+    for (size_t i = 1; i < 6; ++i) EXPECT_FALSE(window->beautyItems[i]->isChecked());
+
+    window->mnuInformationForR->trigger();
+    window->mnuInformationRun->trigger();
+    EXPECT_EQ(platform.helpContexts, (std::vector<int>{500, 100}));
+}
+
+TEST_F(MainWindowStart, DigitPicturesAreSevenSegmentsInGreenOnBlack) {
+    ASSERT_EQ(window->imlNumber.size(), 11u);
+    for (const QPixmap& picture : window->imlNumber) EXPECT_EQ(picture.size(), QSize(13, 23));
+    const QImage eight = window->imlNumber[8].toImage();
+    const QImage one = window->imlNumber[1].toImage();
+    const QImage dash = window->imlNumber[10].toImage();
+    EXPECT_EQ(eight.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(eight.pixel(5, 1), qRgb(0, 255, 0));  // top bar lit on 8
+    EXPECT_NE(one.pixel(5, 1), qRgb(0, 255, 0));    // and unlit on 1
+    EXPECT_EQ(dash.pixel(5, 11), qRgb(0, 255, 0));  // middle bar of the dash
+    EXPECT_NE(dash.pixel(10, 5), qRgb(0, 255, 0));
+    // Unlit segments are dotted dark green.
+    int dark = 0;
+    for (int x = 3; x <= 9; ++x) dark += one.pixel(x, 1) == qRgb(0, 128, 0);
+    EXPECT_GT(dark, 1);
+    EXPECT_LT(dark, 7);
+}
+
+TEST_F(MainWindowStart, ClosingSavesAndRemovesTheTrayIcon) {
+    window->close();
+    EXPECT_FALSE(platform.trayShown);
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("Шелвы и злыки.ini"))));
+    EXPECT_FALSE(find("фрмЧифры") && find("фрмЧифры")->isVisible());
+}
+
+}  // namespace
+}  // namespace duel::testing

@@ -1,0 +1,177 @@
+// New game: the number prompt with its checks, the hide question, the thinking window, the first turn.
+#include "tests/support/window_fixture.h"
+
+#include "core/number_rules.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace duel::testing {
+namespace {
+
+using NewGame = WindowTest;
+
+const QString kHideQuestion = QStringLiteral(
+    "Вы хотите загадать число, но не показывать его компьютеру? В этом нет нужды. Он использует "
+    "его только для автоматического выставления количества шелв и злыков. Если вы хотите скрыть "
+    "число, то вам придётся вручную выставлять эти цифры. Вы согласны на это?");
+
+bool IsRed(QLabel* label) { return label->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
+
+TEST_F(NewGame, PutsTheWindowIntoTheUsersTurn) {
+    platform.midnightSeconds = 45296.7;
+    StartGame("5678", 0.5);
+
+    EXPECT_EQ(state.candidateCount, 3024);
+    EXPECT_EQ(state.compNumber, NumberText(state.candidates[1513]));  // 0.5 * 3024 + 1
+    EXPECT_EQ(state.userNumber, "5678");
+    EXPECT_EQ(state.hideAnswer, 0);
+    EXPECT_EQ(state.compGuessed, 0);
+    EXPECT_EQ(state.gameStart, 45296);
+    EXPECT_TRUE(window->TimerTimer.isActive());
+    EXPECT_EQ(window->statusPanel1->text(), "");
+
+    EXPECT_FALSE(window->кнпСчитать->isHidden());
+    EXPECT_TRUE(window->кнпДумать->isHidden());
+    EXPECT_TRUE(window->СписокЧШЗ->isEnabled());
+    EXPECT_EQ(window->СписокЧШЗ->count(), 0);
+    EXPECT_TRUE(window->тксВарМой->isEnabled());
+    EXPECT_EQ(window->тксВарМой->text(), "");
+    EXPECT_EQ(window->тксВарКомп->text(), "");
+    EXPECT_FALSE(window->рмкЗлыки->isEnabled());
+    EXPECT_FALSE(window->рмкШелвы->isEnabled());
+    EXPECT_TRUE(window->exactButtons[0]->isChecked());
+    EXPECT_TRUE(window->partialButtons[0]->isChecked());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(window->imgNumberMV[i]->isHidden());
+        EXPECT_TRUE(window->imgNumberVK[i]->isHidden());
+    }
+    EXPECT_EQ(picturesText(window->imgNumberMV), "0000");
+    EXPECT_TRUE(IsRed(window->lblMV));
+    EXPECT_DOUBLE_EQ(window->lblMV->font().pointSizeF(), 9.75);
+    EXPECT_FALSE(IsRed(window->lblVK));
+    EXPECT_DOUBLE_EQ(window->lblVK->font().pointSizeF(), 8.25);
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(platform.unscripted, 0);
+}
+
+TEST_F(NewGame, AsksUntilTheNumberIsValidWithEveryMessage) {
+    platform.inputs = {"", "0123", "12a4", "1224", "123", "12345", "9876"};
+    platform.answers = {MsgAnswer::No};
+    window->mnuGameNew_Click();
+
+    // Cancel → hide question → No → "1234" again; each rejected text is the next default.
+    EXPECT_EQ(platform.inputDefaults, (std::vector<QString>{"1234", "1234", "0123", "12a4", "1224", "123", "12345"}));
+    for (const QString& prompt : platform.inputPrompts) EXPECT_EQ(prompt, "Загадайте число:");
+    ASSERT_EQ(platform.boxes.size(), 6u);
+    EXPECT_EQ(platform.boxes[0].text, kHideQuestion);
+    EXPECT_EQ(platform.boxes[0].title, "Шелвы и злыки");
+    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
+    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNo);
+    const std::vector<QString> errors = {
+        "Необходимо ввести число не содержащее нулей",
+        "Необходимо ввести число",
+        "Необходимо ввести число не содержащее повторяющихся компонентов",
+        "Необходимо ввести число из 4 состовляющих",
+        "Необходимо ввести число из 4 состовляющих",
+    };
+    for (size_t i = 0; i < errors.size(); ++i) {
+        EXPECT_EQ(platform.boxes[i + 1].text, errors[i]);
+        EXPECT_EQ(platform.boxes[i + 1].title, "Ошибка !!!");
+        EXPECT_EQ(platform.boxes[i + 1].icon, MsgIcon::Exclamation);
+        EXPECT_EQ(platform.boxes[i + 1].buttons, MsgButtons::Ok);
+    }
+    EXPECT_EQ(state.userNumber, "9876");
+    EXPECT_EQ(state.userNumberDefault, "9876");
+    EXPECT_EQ(state.hideAnswer, 0);
+}
+
+TEST_F(NewGame, YesToTheHideQuestionKeepsTheNumberHidden) {
+    StartGame("1234");
+    StartGame(QString());
+    EXPECT_EQ(state.hideAnswer, 6);
+    EXPECT_EQ(state.userNumber, "");
+    EXPECT_EQ(state.userNumberDefault, "");  // the next game offers an empty default
+    EXPECT_FALSE(window->Часы.isActive());
+    EXPECT_FALSE(window->рмкЗлыки->isEnabled());  // nothing to answer before the first guess
+    window->mnuGameNew_Click();
+    EXPECT_EQ(platform.inputDefaults.back(), "");
+}
+
+TEST_F(NewGame, StopsAScorerLeftRunningByTheLastGame) {
+    StartGame("1234");
+    window->тксВарМой->setText("5678");
+    window->кнпСчитать_Click();
+    ASSERT_TRUE(window->Часы.isActive());
+    ASSERT_TRUE(window->првАвто->isChecked());
+
+    StartGame("4321");
+    EXPECT_FALSE(window->Часы.isActive());
+    EXPECT_FALSE(window->првАвто->isChecked());
+    EXPECT_TRUE(window->exactButtons[0]->isChecked());
+    EXPECT_TRUE(window->кнпДумать->isHidden());
+    EXPECT_EQ(window->СписокЧШЗ->count(), 0);
+}
+
+TEST_F(NewGame, ShowsTheThinkingWindowAgainstTheMainWindowsCurrentPlace) {
+    std::vector<QPoint> offsets;
+    std::vector<int> progress;
+    platform.onProcessEvents = [&] {
+        auto* thinking = find("фрмЗагрузка");
+        if (!thinking || !thinking->isVisible()) return;
+        if (offsets.size() < 2 || offsets.back() != thinking->pos() - window->frameGeometry().topLeft())
+            offsets.push_back(thinking->pos() - window->frameGeometry().topLeft());
+        progress.push_back(find<QProgressBar>("pgbThink")->value());
+    };
+    StartGame("1234");
+    window->move(window->pos() + QPoint(37, 21));
+    StartGame("1234");
+
+    ASSERT_GE(offsets.size(), 1u);
+    for (const QPoint& offset : offsets) EXPECT_EQ(offset, QPoint(100, 73));  // 1500 and 1100 twips
+    EXPECT_EQ(find<QProgressBar>("pgbThink"), nullptr);  // gone after the build
+    EXPECT_EQ(progress.front(), 0);
+    EXPECT_EQ(*std::max_element(progress.begin(), progress.end()), 9975 - 1111);
+}
+
+TEST_F(NewGame, IgnoresGameCommandsWhileTheListIsBuilt) {
+    int reentries = 0;
+    platform.onProcessEvents = [&] {
+        if (platform.processEventsCalls % 1000 != 0) return;
+        ++reentries;
+        window->mnuGameNew_Click();
+        window->кнпСчитать_Click();
+        window->кнпДумать_Click();
+        window->mnuGameNew->trigger();
+    };
+    StartGame("1234");
+    EXPECT_GT(reentries, 5);
+    EXPECT_EQ(platform.inputPrompts.size(), 1u);
+    EXPECT_EQ(state.candidateCount, 3024);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(NewGame, ACloseDuringTheBuildIsCarriedOutAfterIt) {
+    bool closeAsked = false;
+    platform.onProcessEvents = [&] {
+        if (closeAsked || platform.processEventsCalls < 500) return;
+        closeAsked = true;
+        EXPECT_FALSE(window->close());  // refused for now
+        EXPECT_TRUE(window->isVisible());
+    };
+    StartGame("1234");
+    EXPECT_TRUE(closeAsked);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(platform.inputPrompts.empty());  // the game did not go on to ask
+    EXPECT_FALSE(platform.trayShown);            // shut-down ran
+    platform.inputs.clear();
+}
+
+}  // namespace
+}  // namespace duel::testing

@@ -1,0 +1,293 @@
+// Window tests of the records window: the table on screen, name entry, reset, the menu item and placement.
+#include "tests/support/window_fixture.h"
+
+#include "core/game_clock.h"
+#include "records/records_table.h"
+#include "records/records_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace duel::testing {
+namespace {
+
+class RecordsWindowTest : public WindowTest {
+protected:
+    QString text(const QString& labelName) const {
+        auto* label = find<QLabel>(labelName);
+        return label ? label->text() : QStringLiteral("<missing %1>").arg(labelName);
+    }
+    QLineEdit* nameField(int place) const { return find<QLineEdit>(QStringLiteral("тксП%1").arg(place)); }
+    QPushButton* button(const char* name) const { return find<QPushButton>(QString::fromUtf8(name)); }
+
+    static void press(QWidget* target, int key, const QString& typed = QString()) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, typed);
+        QApplication::sendEvent(target, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, typed);
+        QApplication::sendEvent(target, &up);
+    }
+    static void type(QWidget* target, const QString& typed) {
+        for (QChar c : typed) press(target, Qt::Key_unknown, QString(c));
+    }
+
+    // Opens the records window the way the end of a game does, running
+    // `inside` while it is shown.
+    void openAtGameEnd(std::function<void(QDialog&)> inside) {
+        platform.modalScripts.push_back(std::move(inside));
+        window->ShowRecordsWindow();
+    }
+};
+
+TEST_F(RecordsWindowTest, ShowsTheTableAndTheLastResults) {
+    state.recName1 = "Аня";
+    state.recName2 = "<b>Bo</b>";  // shown as typed, never as markup
+    state.recName3 = "";
+    state.recTries1 = 3;
+    state.recTries2 = 7;
+    state.recTries3 = 12;
+    state.recNumber1 = "1234";
+    state.recNumber2 = "5678";
+    state.recNumber3 = "-";
+    state.recTime1 = "01:02";
+    state.recTime2 = "10:59";
+    state.recTime3 = "-";
+    state.lastCompTries = "6";
+    state.lastCompNumber = "9876";
+    state.lastCompTime = "03:04";
+    state.lastUserTries = "-";
+    state.lastUserNumber = "4321";
+    state.lastUserTime = "02:00";
+    state.newRecordPlace = 0;
+
+    bool ran = false;
+    openAtGameEnd([&](QDialog& d) {
+        ran = true;
+        EXPECT_EQ(d.objectName(), QStringLiteral("фрмРекорды"));
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Лучшие результаты"));
+        EXPECT_EQ(d.size(), QSize(234, 201));
+        EXPECT_EQ(d.minimumSize(), d.maximumSize());
+
+        const QStringList expected = {
+            "мткП1", "Аня",  "мткР1",   "3",    "мткЧ1", "1234", "lblT1",   "01:02",
+            "мткП2", "<b>Bo</b>", "мткР2", "7", "мткЧ2", "5678", "lblT2",   "10:59",
+            "мткП3", "",     "мткР3",   "12",   "мткЧ3", "-",    "lblT3",   "-",
+            "мткПЛРК", "6",  "мткЧ4",   "9876", "lblT4", "03:04",
+            "мткПЛРВ", "-",  "мткЧ5",   "4321", "lblT5", "02:00",
+            "мтк4", "Компьютер :", "мтк5", "Вы  :"};
+        for (int i = 0; i < expected.size(); i += 2) {
+            EXPECT_EQ(text(expected[i]), expected[i + 1]) << expected[i].toStdString();
+        }
+        EXPECT_EQ(find<QLabel>("мткП2")->textFormat(), Qt::PlainText);
+        for (int place = 1; place <= 3; ++place) EXPECT_TRUE(nameField(place)->isHidden());
+
+        // Nothing awaited: "ОК" closes.
+        button("кнпОК")->click();
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(platform.unscripted, 0);
+    EXPECT_EQ(platform.modalWindows, std::vector<QString>{QStringLiteral("фрмРекорды")});
+}
+
+TEST_F(RecordsWindowTest, AtTheEndOfAGameHidesBothMoveButtonsAndEmptiesTheGuess) {
+    StartGame(QStringLiteral("1234"));
+    window->тксВарМой->setText(QStringLiteral("12"));
+    ASSERT_FALSE(window->кнпСчитать->isHidden());
+    openAtGameEnd([&](QDialog&) {
+        EXPECT_TRUE(window->кнпСчитать->isHidden());
+        EXPECT_TRUE(window->кнпДумать->isHidden());
+        EXPECT_EQ(window->тксВарМой->text(), QString());
+        EXPECT_EQ(picturesText(window->imgNumberMV), QStringLiteral("0000"));
+    });
+    EXPECT_EQ(state.recordsFromMenu, 0);
+}
+
+TEST_F(RecordsWindowTest, NewRecordHolderTypesANameWhileTheWindowRefusesToClose) {
+    ResetRecords(state);
+    RecordUserWin(state, 5, "5678", "01:23");
+    ASSERT_EQ(state.newRecordPlace, 2);
+
+    bool ran = false;
+    openAtGameEnd([&](QDialog& d) {
+        ran = true;
+        QLineEdit* field = nameField(2);
+        EXPECT_FALSE(field->isHidden());
+        EXPECT_EQ(d.focusWidget(), field);
+        EXPECT_TRUE(nameField(1)->isHidden());
+        EXPECT_TRUE(nameField(3)->isHidden());
+        EXPECT_EQ(field->geometry(), find<QLabel>("мткП2")->geometry());
+        EXPECT_EQ(text("мткП1"), QString());
+        EXPECT_EQ(text("мткП2"), QString());
+        EXPECT_EQ(text("мткП3"), QString());
+        EXPECT_EQ(text("мткР2"), QStringLiteral("5"));
+        EXPECT_EQ(text("мткЧ2"), QStringLiteral("5678"));
+        EXPECT_EQ(text("lblT2"), QStringLiteral("01:23"));
+        EXPECT_EQ(text("мткПЛРВ"), QStringLiteral("5"));
+
+        // Every way out is refused while the name is awaited.
+        button("кнпОК")->click();
+        EXPECT_TRUE(d.isVisible());
+        button("кнпСброс")->click();
+        EXPECT_EQ(state.recTries2, 5);
+        EXPECT_EQ(text("мткР2"), QStringLiteral("5"));
+        EXPECT_FALSE(d.close());
+        press(field, Qt::Key_Escape);
+        d.reject();
+        d.accept();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_FALSE(field->isHidden());
+
+        type(field, QStringLiteral("Вася"));
+        press(field, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible()) << "Enter confirms the name and leaves the window open";
+        EXPECT_TRUE(field->isHidden());
+        EXPECT_EQ(text("мткП1"), QStringLiteral("Профи"));
+        EXPECT_EQ(text("мткП2"), QStringLiteral("Вася"));
+        EXPECT_EQ(text("мткП3"), QStringLiteral("Балбес"));
+        EXPECT_EQ(state.recName2, "Вася");
+        EXPECT_EQ(state.newRecordPlace, 0);
+
+        button("кнпОК")->click();
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(platform.unscripted, 0);
+}
+
+TEST_F(RecordsWindowTest, EmptyNameIsAcceptedAndOutOfRangePlaceAsksForNone) {
+    ResetRecords(state);
+    RecordUserWin(state, 2, "1234", "00:10");
+    ASSERT_EQ(state.newRecordPlace, 1);
+    openAtGameEnd([&](QDialog& d) {
+        press(nameField(1), Qt::Key_Enter);
+        EXPECT_EQ(state.recName1, "");
+        EXPECT_EQ(text("мткП1"), QString());
+        EXPECT_TRUE(d.close());
+    });
+    EXPECT_EQ(platform.unscripted, 0);
+
+    state.newRecordPlace = 7;
+    openAtGameEnd([&](QDialog& d) {
+        for (int place = 1; place <= 3; ++place) EXPECT_TRUE(nameField(place)->isHidden());
+        EXPECT_EQ(text("мткП2"), QStringLiteral("Бывалый"));
+        EXPECT_TRUE(d.close());
+    });
+    EXPECT_EQ(platform.unscripted, 0);
+}
+
+TEST_F(RecordsWindowTest, NameFieldTakesEightStorableCharactersAtMost) {
+    state.newRecordPlace = 3;
+    openAtGameEnd([&](QDialog&) {
+        QLineEdit* field = nameField(3);
+        type(field, QStringLiteral("АннаМария"));
+        EXPECT_EQ(field->text(), QStringLiteral("АннаМари"));
+
+        field->clear();
+        // A bell, a CJK letter, a Latin letter with macron and an emoji cannot be
+        // stored; the euro sign and the numero sign can.
+        field->insert(QStringLiteral("Я\u0007中\u0101€😀№"));
+        EXPECT_EQ(field->text(), QStringLiteral("Я€№"));
+
+        field->clear();
+        field->insert(QStringLiteral("123456789ABC"));
+        EXPECT_EQ(field->text(), QStringLiteral("12345678"));
+
+        press(field, Qt::Key_Return);
+    });
+    EXPECT_EQ(state.recName3, "12345678");
+    EXPECT_EQ(platform.unscripted, 0);
+}
+
+TEST_F(RecordsWindowTest, ResetRestoresTheFirstTableOnScreenAndInTheState) {
+    state.recName1 = "A";
+    state.recName2 = "B";
+    state.recName3 = "C";
+    state.recTries1 = 1;
+    state.recTries2 = 2;
+    state.recTries3 = 3;
+    state.recNumber1 = state.recNumber2 = state.recNumber3 = "1234";
+    state.recTime1 = state.recTime2 = state.recTime3 = "00:01";
+    state.lastCompTries = state.lastUserTries = "5";
+    state.lastCompNumber = state.lastUserNumber = "5678";
+    state.lastCompTime = state.lastUserTime = "09:09";
+    state.newRecordPlace = 0;
+
+    openAtGameEnd([&](QDialog& d) {
+        button("кнпСброс")->click();
+        EXPECT_TRUE(d.isVisible());
+        const QStringList expected = {
+            "мткП1", "Профи", "мткР1", "4", "мткЧ1", "-", "lblT1", "-",
+            "мткП2", "Бывалый", "мткР2", "6", "мткЧ2", "-", "lblT2", "-",
+            "мткП3", "Балбес", "мткР3", "9", "мткЧ3", "-", "lblT3", "-",
+            "мткПЛРК", "-", "мткЧ4", "-", "lblT4", "-",
+            "мткПЛРВ", "-", "мткЧ5", "-", "lblT5", "-"};
+        for (int i = 0; i < expected.size(); i += 2) {
+            EXPECT_EQ(text(expected[i]), expected[i + 1]) << expected[i].toStdString();
+        }
+    });
+    EXPECT_EQ(state.recName2, "Бывалый");
+    EXPECT_EQ(state.recTries1, 4);
+    EXPECT_EQ(state.recTries2, 6);
+    EXPECT_EQ(state.recTries3, 9);
+    EXPECT_EQ(state.recNumber3, "-");
+    EXPECT_EQ(state.recTime1, "-");
+    for (const std::string* last : {&state.lastCompTries, &state.lastCompNumber, &state.lastCompTime,
+                                    &state.lastUserTries, &state.lastUserNumber, &state.lastUserTime}) {
+        EXPECT_EQ(*last, "-");
+    }
+}
+
+TEST_F(RecordsWindowTest, OpenedFromTheMenuOnTheUsersTurnKeepsTheMoveButtons) {
+    StartGame(QStringLiteral("1234"));
+    window->тксВарМой->setText(QStringLiteral("56"));
+    bool ran = false;
+    platform.modalScripts.push_back([&](QDialog&) {
+        ran = true;
+        EXPECT_EQ(window->тксВарМой->text(), QString());
+        EXPECT_FALSE(window->кнпСчитать->isHidden());
+        EXPECT_EQ(window->lblMV->font().pointSizeF(), 8.25);
+        EXPECT_EQ(window->lblVK->font().pointSizeF(), 8.25);
+        for (QLabel* picture : window->imgNumberVK) EXPECT_TRUE(picture->isHidden());
+    });
+    window->mnuGameWins_Click();
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(state.recordsFromMenu, 0);
+    EXPECT_FALSE(window->кнпСчитать->isHidden());
+    EXPECT_EQ(window->lblMV->font().pointSizeF(), 9.75);
+    EXPECT_EQ(window->lblVK->font().pointSizeF(), 8.25);
+}
+
+TEST_F(RecordsWindowTest, OpenedFromTheMenuOnTheComputersTurnShowsItsGuessAgainAfter) {
+    StartGame(QString());  // hidden number: the user must see the guess to score it
+    window->тксВарМой->setText(QStringLiteral("5678"));
+    window->кнпСчитать_Click();
+    const QString guess = window->тксВарКомп->text();
+    ASSERT_EQ(guess.size(), 4);
+    ASSERT_FALSE(window->кнпДумать->isHidden());
+
+    platform.modalScripts.push_back([&](QDialog&) {
+        for (QLabel* picture : window->imgNumberVK) EXPECT_TRUE(picture->isHidden());
+        EXPECT_FALSE(window->кнпДумать->isHidden());
+    });
+    window->mnuGameWins_Click();
+    for (QLabel* picture : window->imgNumberVK) EXPECT_FALSE(picture->isHidden());
+    EXPECT_EQ(picturesText(window->imgNumberVK), guess);
+    EXPECT_EQ(window->lblVK->font().pointSizeF(), 9.75);
+    EXPECT_EQ(window->lblMV->font().pointSizeF(), 8.25);
+}
+
+TEST_F(RecordsWindowTest, StandsAtTheMainWindowsRightEdgeBelowItsTop) {
+    window->move(140, 90);
+    const QRect main = window->frameGeometry();
+    openAtGameEnd([&](QDialog& d) {
+        const QRect own = d.frameGeometry();
+        EXPECT_EQ(own.right(), main.right());
+        EXPECT_EQ(own.top(), main.top() + TwipsToPixels(500));
+        EXPECT_EQ(d.windowIcon().cacheKey(), window->windowIcon().cacheKey());
+    });
+}
+
+}  // namespace
+}  // namespace duel::testing
