@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -150,6 +151,21 @@ void MainWindow::MarkTurn(Turn turn) {
     StyleTurnLabel(lblVK, turn == Turn::Computer);
     StyleTurnLabel(lblMV, turn == Turn::User);
     for (QLabel* picture : imgNumberVK) picture->setVisible(turn == Turn::Computer);
+}
+
+void MainWindow::ShowUsersTurn() {
+    првАвто->setChecked(false);
+    MarkTurn(Turn::User);
+    кнпДумать->hide();
+    кнпСчитать->show();
+    тксВарМой->setEnabled(true);
+    for (QLabel* picture : imgNumberMV) picture->show();
+    ClearGuessField();
+    тксВарКомп->clear();
+    SelectAnswer(false, 0);
+    SelectAnswer(true, 0);
+    рмкЗлыки->setEnabled(false);
+    рмкШелвы->setEnabled(false);
 }
 
 void MainWindow::ClearGuessField() {

@@ -140,6 +140,9 @@ public:
 
     // ---- shared display steps ----
     void MarkTurn(Turn turn);             // label colours and the computer's pictures
+    // The user to move with an empty guess, the computer's guess gone, the
+    // answer back to "нету" and nothing to answer.
+    void ShowUsersTurn();
     void ClearGuessField();               // empty тксВарМой and redraw its pictures
     void SelectAnswer(bool exactGroup, int32_t count);  // select a button (runs its click)
     void ShowComputerGuessPictures(const QString& text);

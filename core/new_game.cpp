@@ -72,17 +72,9 @@ void MainWindow::mnuGameNew_Click() {
     }
     s.userNumber = s.hideAnswer == kAnswerHidden ? std::string() : typed.toStdString();
 
-    SelectAnswer(false, 0);
-    SelectAnswer(true, 0);
-    кнпДумать->hide();
-    кнпСчитать->show();
+    ShowUsersTurn();
     СписокЧШЗ->setEnabled(true);
     СписокЧШЗ->clear();
-    тксВарМой->setEnabled(true);
-    for (QLabel* picture : imgNumberMV) picture->show();
-    тксВарКомп->clear();
-    ClearGuessField();
-    MarkTurn(Turn::User);
     s.compGuessed = 0;
 
     s.gameStart = static_cast<int32_t>(std::floor(platform_.secondsSinceMidnight()));

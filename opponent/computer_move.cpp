@@ -70,20 +70,8 @@ void MainWindow::кнпДумать_Click() {
 }
 
 void MainWindow::HandTurnToUser() {
-    GameState& s = state_;
-    првАвто->setChecked(false);
-    MarkTurn(Turn::User);
-    кнпДумать->hide();
-    кнпСчитать->show();
-    тксВарМой->setEnabled(true);
-    for (QLabel* picture : imgNumberMV) picture->show();
-    ClearGuessField();
-    тксВарКомп->clear();
-    SelectAnswer(false, 0);
-    SelectAnswer(true, 0);
-    if (s.hideAnswer == kAnswerHidden) првАвто->setChecked(true);
-    рмкЗлыки->setEnabled(false);
-    рмкШелвы->setEnabled(false);
+    ShowUsersTurn();
+    if (state_.hideAnswer == kAnswerHidden) првАвто->setChecked(true);
     CloseThinkingWindow();
     platform_.processEvents();
     unsetCursor();
@@ -102,18 +90,7 @@ void MainWindow::ComputerWins() {
 }
 
 void MainWindow::PlayOnAlone() {
-    рмкШелвы->setEnabled(false);
-    рмкЗлыки->setEnabled(false);
-    кнпДумать->hide();
-    кнпСчитать->show();
-    тксВарКомп->clear();
-    тксВарМой->setEnabled(true);
-    for (QLabel* picture : imgNumberMV) picture->show();
-    ClearGuessField();
-    првАвто->setChecked(false);
-    MarkTurn(Turn::User);
-    SelectAnswer(false, 0);
-    SelectAnswer(true, 0);
+    ShowUsersTurn();
     state_.compGuessed = 1;
 }
 

@@ -11,5 +11,5 @@ run_suite() {
     (cd "$dir" && ctest --output-on-failure -j "$jobs")
 }
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDUEL_SANITIZE=ON
