@@ -1,0 +1,288 @@
+# Shared steps of the end-to-end scripts: a private X desktop, the game in a fresh folder, its settings file.
+#
+# Usage from a script:  source lib.sh; e2e_init GAME_EXE TOOL_EXE; e2e_start_desktop; e2e_start_game; ...
+# Everything started here is stopped, and the temporary folder removed, when the script exits.
+# Set E2E_KEEP=1 to keep the temporary folder (its path is printed) for a look after a failure.
+
+set -euo pipefail
+
+readonly E2E_TITLE="Шелвы и злыки v 2.0"
+readonly E2E_SETTINGS_NAME="Шелвы и злыки.ini"
+readonly E2E_SCREEN_W=1280
+readonly E2E_SCREEN_H=1024
+# Generous limits: the sanitizer build starts and stops several times slower.
+readonly E2E_START_TIMEOUT=${E2E_START_TIMEOUT:-40}
+readonly E2E_EXIT_TIMEOUT=${E2E_EXIT_TIMEOUT:-30}
+
+E2E_TMP=""
+E2E_XVFB_PID=""
+E2E_WM_PID=""
+E2E_GAME_PID=""
+E2E_GAME_RC=""
+E2E_MAIN_ID=""
+
+e2e_log() { echo "-- $*"; }
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "$E2E_TMP" ] && [ -s "$E2E_TMP/game.log" ]; then
+        echo "---- game output ----" >&2
+        tail -n 60 "$E2E_TMP/game.log" >&2
+    fi
+    exit 1
+}
+
+# True while process $1 runs (bash reaps its ended children at once).
+e2e_running() {
+    [ -n "$1" ] && kill -0 "$1" 2>/dev/null
+}
+
+# Stops process $1 of ours: TERM, then KILL after $2 seconds.
+e2e_stop() {
+    local pid=$1 grace=$2 i
+    [ -n "$pid" ] || return 0
+    if e2e_running "$pid"; then
+        kill -TERM "$pid" 2>/dev/null || true
+        for ((i = 0; i < grace * 10; i++)); do
+            e2e_running "$pid" || break
+            sleep 0.1
+        done
+        e2e_running "$pid" && kill -KILL "$pid" 2>/dev/null || true
+    fi
+    wait "$pid" 2>/dev/null || true
+}
+
+e2e_cleanup() {
+    local rc=$?
+    set +e
+    e2e_stop "$E2E_GAME_PID" 5
+    e2e_stop "$E2E_WM_PID" 2
+    e2e_stop "$E2E_XVFB_PID" 2
+    if [ -n "$E2E_TMP" ]; then
+        if [ "${E2E_KEEP:-0}" = 1 ]; then
+            echo "kept $E2E_TMP"
+        else
+            rm -rf -- "$E2E_TMP"
+        fi
+    fi
+    exit "$rc"
+}
+
+# e2e_init GAME_EXE TOOL_EXE: checks the tools, makes the temporary folder with a
+# copy of the game (its folder is where the settings live) and a private home.
+e2e_init() {
+    [ $# -ge 2 ] || { echo "usage: $0 GAME_EXE SETTINGS_TOOL" >&2; exit 2; }
+    local missing=() cmd
+    for cmd in Xvfb openbox wmctrl xwininfo; do
+        command -v "$cmd" >/dev/null 2>&1 || missing+=("$cmd")
+    done
+    [ ${#missing[@]} -eq 0 ] || e2e_fail "missing ${missing[*]} (scripts/setup.sh installs them)"
+    [ -x "$1" ] || e2e_fail "no game executable at $1"
+    [ -x "$2" ] || e2e_fail "no settings tool at $2"
+    E2E_TOOL=$2
+
+    E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/shelvy-e2e.XXXXXX")
+    trap e2e_cleanup EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    mkdir -p "$E2E_TMP/game" "$E2E_TMP/home/.config" "$E2E_TMP/run"
+    chmod 700 "$E2E_TMP/run"
+    cp -- "$1" "$E2E_TMP/game/shelvy"
+    E2E_GAME_DIR="$E2E_TMP/game"
+    E2E_SETTINGS="$E2E_GAME_DIR/$E2E_SETTINGS_NAME"
+
+    # Nothing of the caller's desktop or home may leak in: the game must find
+    # its settings only in its own folder.
+    export HOME="$E2E_TMP/home"
+    export XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache" XDG_DATA_HOME="$HOME/.local/share"
+    export XDG_RUNTIME_DIR="$E2E_TMP/run"
+    export LC_ALL=C.UTF-8  # wmctrl prints titles in the locale's encoding
+    export QT_QPA_PLATFORM=xcb
+    unset DISPLAY WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS XAUTHORITY
+}
+
+# Starts Xvfb on a display number it finds free itself, then openbox.
+e2e_start_desktop() {
+    local i
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp -noreset \
+        3>"$E2E_TMP/display" </dev/null >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    for ((i = 0; i < 100; i++)); do
+        grep -qE '^[0-9]+$' "$E2E_TMP/display" 2>/dev/null && break
+        e2e_running "$E2E_XVFB_PID" || e2e_fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+        sleep 0.1
+    done
+    grep -qE '^[0-9]+$' "$E2E_TMP/display" || e2e_fail "Xvfb reported no display number"
+    export DISPLAY=":$(cat "$E2E_TMP/display")"
+
+    openbox --sm-disable </dev/null >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_WM_PID=$!
+    for ((i = 0; i < 100; i++)); do
+        wmctrl -m >/dev/null 2>&1 && break
+        e2e_running "$E2E_WM_PID" || e2e_fail "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
+        sleep 0.1
+    done
+    wmctrl -m >/dev/null 2>&1 || e2e_fail "no window manager on $DISPLAY"
+    e2e_log "desktop on $DISPLAY"
+}
+
+# Starts the game from its folder, with no standard input.
+e2e_start_game() {
+    # Leak checking would report Qt's and the X libraries' one-off allocations.
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+        "$E2E_GAME_DIR/shelvy" </dev/null >"$E2E_TMP/game.log" 2>&1 &
+    E2E_GAME_PID=$!
+    E2E_GAME_RC=""
+}
+
+# Waits until the main window is managed and viewable; sets E2E_MAIN_ID.
+e2e_wait_main_window() {
+    local deadline=$((SECONDS + E2E_START_TIMEOUT)) id desk host title
+    E2E_MAIN_ID=""
+    while [ -z "$E2E_MAIN_ID" ]; do
+        ((SECONDS < deadline)) || e2e_fail "the main window did not appear within ${E2E_START_TIMEOUT}s"
+        e2e_running "$E2E_GAME_PID" || e2e_fail "the game ended before showing its window"
+        while read -r id desk host title; do
+            [ "$title" = "$E2E_TITLE" ] && E2E_MAIN_ID=$id
+        done < <(wmctrl -l 2>/dev/null)
+        [ -n "$E2E_MAIN_ID" ] || sleep 0.2
+    done
+    until xwininfo -id "$E2E_MAIN_ID" 2>/dev/null | grep -q 'Map State: IsViewable'; do
+        ((SECONDS < deadline)) || e2e_fail "the main window was not mapped within ${E2E_START_TIMEOUT}s"
+        sleep 0.1
+    done
+    e2e_log "main window $E2E_MAIN_ID is up"
+}
+
+# e2e_geometry ID: prints "x y width height" of the window's client area, x and y
+# on the screen.
+e2e_geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+        END { print x, y, w, h }'
+}
+
+# e2e_frame_origin ID: prints "x y" of the outer corner of the window with the
+# frame the window manager put around it (the position the game stores).
+e2e_frame_origin() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X:/ { ax = $NF } /Absolute upper-left Y:/ { ay = $NF }
+        /Relative upper-left X:/ { rx = $NF } /Relative upper-left Y:/ { ry = $NF }
+        END { print ax - rx, ay - ry }'
+}
+
+# The game's other managed window: the keypad.  Prints its id, or nothing.
+e2e_keypad_id() {
+    local id desk pid rest
+    while read -r id desk pid rest; do
+        if [ "$pid" = "$E2E_GAME_PID" ] && [ "$((id))" -ne "$((E2E_MAIN_ID))" ]; then
+            echo "$id"
+            return
+        fi
+    done < <(wmctrl -lp 2>/dev/null)
+}
+
+# Asks the window manager to close the main window, as a player's click on the
+# close box does, and waits for the game to end; sets E2E_GAME_RC.
+e2e_close_game() {
+    wmctrl -i -c "$E2E_MAIN_ID" || e2e_fail "wmctrl could not ask to close $E2E_MAIN_ID"
+    e2e_wait_game_end "the close request"
+}
+
+# e2e_signal_game SIGNAL: sends SIGNAL to the game, as a session's end or a
+# Ctrl+C in its terminal does, and waits for it to end; sets E2E_GAME_RC.
+e2e_signal_game() {
+    kill -s "$1" "$E2E_GAME_PID" || e2e_fail "could not send $1 to the game"
+    e2e_wait_game_end "$1"
+}
+
+# Waits for the game to end after what $1 names; sets E2E_GAME_RC.
+e2e_wait_game_end() {
+    local deadline=$((SECONDS + E2E_EXIT_TIMEOUT))
+    while e2e_running "$E2E_GAME_PID"; do
+        ((SECONDS < deadline)) || e2e_fail "the game did not end within ${E2E_EXIT_TIMEOUT}s of $1"
+        sleep 0.1
+    done
+    E2E_GAME_RC=0
+    wait "$E2E_GAME_PID" || E2E_GAME_RC=$?
+    E2E_GAME_PID=""
+    e2e_log "the game ended with exit code $E2E_GAME_RC"
+}
+
+# Exit code 0 and no sanitizer report.
+e2e_expect_clean_exit() {
+    [ "$E2E_GAME_RC" = 0 ] || e2e_fail "exit code $E2E_GAME_RC, expected 0"
+    if grep -qE 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$E2E_TMP/game.log"; then
+        e2e_fail "the sanitizers reported a fault"
+    fi
+}
+
+# e2e_decode FILE: reads the settings file's 22 lines into the array E2E_LINES
+# (E2E_LINES[1] is line 1).
+e2e_decode() {
+    local decoded
+    decoded=$("$E2E_TOOL" decode "$1") || e2e_fail "$1 is not a complete settings file"
+    mapfile -t E2E_LINES <<<"$decoded"
+    E2E_LINES=("" "${E2E_LINES[@]}")
+    [ ${#E2E_LINES[@]} -eq 23 ] || e2e_fail "decoded ${#E2E_LINES[@]} - 1 lines, expected 22"
+}
+
+# e2e_encode FILE LINE...: writes a settings file from the given lines.
+e2e_encode() {
+    local file=$1
+    shift
+    printf '%s\n' "$@" | "$E2E_TOOL" encode "$file" || e2e_fail "could not write $file"
+}
+
+# e2e_expect_line N EXPECTED: line N of the decoded file is EXPECTED exactly.
+e2e_expect_line() {
+    [ "${E2E_LINES[$1]}" = "$2" ] || e2e_fail "line $1 is '${E2E_LINES[$1]}', expected '$2'"
+}
+
+# The file a first run writes: the reset records, no gallery set, keypad
+# centred.  Lines 7 and 8 (the window's place) are left empty here.
+readonly E2E_DEFAULTS=(
+    ""
+    "-" "-" "-"                      # 1-3 record times
+    "-" "-"                          # 4-5 last times: computer, user
+    "01"                             # 6 no gallery set
+    "" ""                            # 7-8 window place
+    " 2 "                            # 9 keypad centred
+    "Профи" "Бывалый" "Балбес"       # 10-12 names
+    " 4 " " 6 " " 9 "                # 13-15 tries
+    "-" "-" "-"                      # 16-18 numbers guessed
+    "-" "-" "-" "-"                  # 19-22 last tries and numbers
+)
+
+# e2e_expect_defaults FIRST LAST: lines FIRST..LAST hold the first run's values.
+e2e_expect_defaults() {
+    local line
+    for ((line = $1; line <= $2; line++)); do
+        case $line in
+        7 | 8) ;;
+        *) e2e_expect_line "$line" "${E2E_DEFAULTS[$line]}" ;;
+        esac
+    done
+}
+
+# e2e_expect_twips N PIXELS TOLERANCE: line N is a number as the file writes it
+# (" 1500 ") within TOLERANCE pixels of PIXELS * 15 twips.
+e2e_expect_twips() {
+    local line=${E2E_LINES[$1]} value
+    [[ $line =~ ^(\ [0-9]+|-[0-9]+)\ $ ]] || e2e_fail "line $1 '$line' is not a number as the file writes it"
+    value=$((${line// /}))
+    local diff=$((value - $2 * 15))
+    ((diff < 0)) && diff=$((-diff))
+    ((diff <= $3 * 15)) || e2e_fail "line $1 is $value twips, expected $(($2 * 15)) +- $(($3 * 15))"
+}
+
+# The game's folder holds only the game and its settings file afterwards (no
+# temporary file left over), and nothing went to the per-user config folder.
+e2e_expect_no_stray_files() {
+    local stray
+    stray=$(find "$E2E_GAME_DIR" -mindepth 1 ! -name shelvy ! -name "$E2E_SETTINGS_NAME" -print)
+    [ -z "$stray" ] || e2e_fail "unexpected files beside the game: $stray"
+    stray=$(find "$XDG_CONFIG_HOME" -name '*.ini' -print)
+    [ -z "$stray" ] || e2e_fail "settings written to the config folder too: $stray"
+}
