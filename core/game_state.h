@@ -55,6 +55,7 @@ struct GameState {
     int32_t keypadDockApplied = 0;
     int32_t dockedMainLeft = 0;
     int32_t dockedMainTop = 0;
+    int32_t dockedMainHeight = 0;   // the keypad's top follows the main window's bottom
     bool leftButtonShown = false;
     bool rightButtonShown = false;
 

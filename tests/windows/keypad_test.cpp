@@ -327,6 +327,16 @@ TEST_F(KeypadDockingTest, AWidthChangeAloneMovesNothing) {
     EXPECT_EQ(pad().left(), docked.x() + 10);
 }
 
+TEST_F(KeypadDockingTest, AHeightChangeDocksAgain) {
+    // The window manager's frame arrives after the first docking and makes
+    // the main window taller without moving its corner.
+    tick();
+    window->setFixedHeight(window->height() + 21);
+    settle();
+    tick();
+    expectUnderMain();
+}
+
 TEST_F(KeypadDockingTest, PlacementOutOfRangeFromTheSettingsLeftAligns) {
     moveMain({300, 200});
     state.keypadDock = 0;
