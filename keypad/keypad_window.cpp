@@ -79,10 +79,6 @@ int32_t OuterTwips(int pixels) {
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-int ScreenPixels(int32_t twips) {
-    const int64_t wide = twips;
-    return static_cast<int>(wide >= 0 ? (wide * 2 + 15) / 30 : -((-wide * 2 + 15) / 30));
-}
 
 }  // namespace
 
@@ -115,6 +111,7 @@ void KeypadWindow::BuildButtons() {
     }
     кнпОтмена = AddButton(QStringLiteral("кнпОтмена"), kColumnTwips[4], kBottomRowTwips);
     кнпОтмена->setToolTip(QStringLiteral("Отмена"));
+    кнпОтмена->setAccessibleName(кнпОтмена->toolTip());  // it has a picture, no caption
     кнпОтмена->setIcon(LeftTriangleIcon());
     кнпОтмена->setIconSize(QSize(16, 16));
     кнпОтмена->hide();
@@ -149,7 +146,7 @@ void KeypadWindow::PlaceUnderMain() {
     const QRect mainFrame = main_.frameGeometry();
     const TwipPoint corner = KeypadTopLeft(OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y()),
                                            OuterTwips(mainFrame.height()), main_.state().keypadOffset);
-    move(ScreenPixels(corner.left), ScreenPixels(corner.top));
+    move(TwipsToPixels(corner.left), TwipsToPixels(corner.top));
 }
 
 void KeypadWindow::Unload() {
