@@ -17,7 +17,6 @@ inline constexpr int kAllNumbers = 3024;      // 9 * 8 * 7 * 6
 // Values of hideAnswer.
 inline constexpr int32_t kAnswerTyped = 0;   // the game scores the computer's guesses itself
 inline constexpr int32_t kAnswerHidden = 6;  // the user scores them with the option buttons
-inline constexpr int32_t kAnswerRefused = 7; // "No" to the hide question, only inside New game
 
 // gameStart while the game clock is stopped.
 inline constexpr int32_t kClockStopped = -1;
