@@ -79,7 +79,6 @@ int32_t OuterTwips(int pixels) {
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-
 }  // namespace
 
 KeypadWindow::KeypadWindow(MainWindow& main) : QWidget(nullptr), main_(main) {

@@ -24,11 +24,8 @@ run_once() {
     ((frame_x >= 0 && frame_y >= 0 && frame_x + width <= E2E_SCREEN_W && frame_y + height <= E2E_SCREEN_H)) ||
         e2e_fail "main window at $frame_x,$frame_y is not on the ${E2E_SCREEN_W}x${E2E_SCREEN_H} screen"
     e2e_close_game
-    e2e_expect_clean_exit
-    e2e_expect_no_stray_files
-    e2e_decode "$E2E_SETTINGS"
-    e2e_expect_twips 7 "$frame_x" 2
-    e2e_expect_twips 8 "$frame_y" 2
+    e2e_expect_saved_exit
+    e2e_expect_saved_place "$frame_x" "$frame_y"
 }
 
 run_once

@@ -277,6 +277,22 @@ e2e_expect_twips() {
     ((diff <= $3 * 15)) || e2e_fail "line $1 is $value twips, expected $(($2 * 15)) +- $(($3 * 15))"
 }
 
+# After the game ended: a clean exit, a settings file beside it and nothing
+# else left over; the file is decoded into E2E_LINES.
+e2e_expect_saved_exit() {
+    e2e_expect_clean_exit
+    [ -f "$E2E_SETTINGS" ] || e2e_fail "no settings file beside the game after it ended"
+    e2e_expect_no_stray_files
+    e2e_decode "$E2E_SETTINGS"
+}
+
+# e2e_expect_saved_place X Y: lines 7 and 8 hold the window's frame origin
+# (pixels), within two pixels.
+e2e_expect_saved_place() {
+    e2e_expect_twips 7 "$1" 2
+    e2e_expect_twips 8 "$2" 2
+}
+
 # The game's folder holds only the game and its settings file afterwards (no
 # temporary file left over), and nothing went to the per-user config folder.
 e2e_expect_no_stray_files() {

@@ -22,12 +22,7 @@ read -r frame_x frame_y < <(e2e_frame_origin "$E2E_MAIN_ID")
 e2e_log "main window frame at $frame_x,$frame_y"
 
 e2e_close_game
-e2e_expect_clean_exit
-[ -f "$E2E_SETTINGS" ] || e2e_fail "no settings file beside the game after it closed"
-e2e_expect_no_stray_files
-
-e2e_decode "$E2E_SETTINGS"
+e2e_expect_saved_exit
 e2e_expect_defaults 1 22
-e2e_expect_twips 7 "$frame_x" 2
-e2e_expect_twips 8 "$frame_y" 2
+e2e_expect_saved_place "$frame_x" "$frame_y"
 e2e_log "PASS"
