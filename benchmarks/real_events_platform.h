@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/random_fractions.h"
-#include "platform/platform.h"
+#include "platform/null_platform.h"
 
 #include <QString>
 #include <functional>
@@ -12,7 +12,7 @@ namespace duel::bench {
 // Like the program's platform in what costs time (pending events really run,
 // so timers tick and windows paint), but no dialog waits for a person: the
 // input box returns `numberToType` and a message box answers No.
-class RealEventsPlatform final : public Platform {
+class RealEventsPlatform final : public NullPlatform {
 public:
     explicit RealEventsPlatform(QString folder) : folder_(std::move(folder)) {}
 
@@ -28,14 +28,8 @@ public:
     double secondsSinceMidnight() override;
     double monotonicSeconds() override;
     double randomFraction() override { return random_.next(); }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    void showHelp(QWidget*, int) override {}
-    void openAddress(const QString&) override {}
-    void addTrayIcon(const QIcon&, const QString&) override {}
-    void deleteTrayIcon() override {}
     QString programFolder() override { return folder_; }
     QString userConfigFolder() override { return folder_ + QStringLiteral("/config"); }
-    QSize screenSize() override { return {1280, 1024}; }
 
 private:
     QString folder_;

@@ -2,7 +2,7 @@
 #include "core/main_window.h"
 
 #include "core/digit_pictures.h"
-#include "core/game_clock.h"
+#include "core/twips.h"
 #include "core/thinking_window.h"
 #include "keypad/keypad_window.h"
 

@@ -1,7 +1,7 @@
 // The main window's controls, menus and status bar, placed as the game lays them out.
 #include "core/main_window.h"
 
-#include "core/game_clock.h"
+#include "core/twips_rect.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -17,10 +17,6 @@
 namespace duel {
 
 namespace {
-
-QRect TwipRect(int left, int top, int width, int height) {
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
 
 template <typename W>
 W* Named(W* widget, const char* name) {
@@ -73,7 +69,7 @@ void FillAnswerFrame(QGroupBox* frame, std::array<QRadioButton*, 5>& buttons,
         const AnswerButtonText& text = texts[static_cast<size_t>(count)];
         auto* button = Named(new QRadioButton(QString::fromUtf8(text.caption), frame), text.name);
         button->setToolTip(QString::fromUtf8(text.tooltip));
-        button->setGeometry(TwipRect(120, 270 + 240 * row, 780, 240));
+        button->setGeometry(TwipsRect(120, 270 + 240 * row, 780, 240));
         buttons[static_cast<size_t>(count)] = button;
     }
     buttons[0]->setChecked(true);
@@ -89,16 +85,16 @@ void MainWindow::BuildControls() {
 
     рмкШелвы = Named(new QGroupBox(QStringLiteral("Шелвы:"), field), "рмкШелвы");
     рмкШелвы->setToolTip(QStringLiteral("Сколько шелв ... ?"));
-    рмкШелвы->setGeometry(TwipRect(120, 120, 975, 1575));
+    рмкШелвы->setGeometry(TwipsRect(120, 120, 975, 1575));
     FillAnswerFrame(рмкШелвы, partialButtons, kPartialButtons);
 
     рмкЗлыки = Named(new QGroupBox(QStringLiteral("Злыки:"), field), "рмкЗлыки");
     рмкЗлыки->setToolTip(QStringLiteral("Сколько злыков ... ?"));
-    рмкЗлыки->setGeometry(TwipRect(1200, 120, 975, 1575));
+    рмкЗлыки->setGeometry(TwipsRect(1200, 120, 975, 1575));
     FillAnswerFrame(рмкЗлыки, exactButtons, kExactButtons);
 
     Frame1 = Named(new QGroupBox(QStringLiteral(" | Числа | Ш | З | "), field), "Frame1");
-    Frame1->setGeometry(TwipRect(2280, 120, 1935, 1575));
+    Frame1->setGeometry(TwipsRect(2280, 120, 1935, 1575));
     QFont heading(QStringLiteral("MS Sans Serif"));
     heading.setPointSizeF(8.25);
     heading.setBold(true);
@@ -106,13 +102,13 @@ void MainWindow::BuildControls() {
 
     СписокЧШЗ = Named(new QListWidget(field), "СписокЧШЗ");
     СписокЧШЗ->setToolTip(QStringLiteral("Предложенные вами варианты"));
-    СписокЧШЗ->setGeometry(TwipRect(2400, 360, 1695, 1230));
+    СписокЧШЗ->setGeometry(TwipsRect(2400, 360, 1695, 1230));
     СписокЧШЗ->setFont(font());
 
     lblVK = Named(new QLabel(QStringLiteral("Вариант компьютера:"), field), "lblVK");
-    lblVK->setGeometry(TwipRect(0, 1810, 2295, 255));
+    lblVK->setGeometry(TwipsRect(0, 1810, 2295, 255));
     lblMV = Named(new QLabel(QStringLiteral("Мой вариант:"), field), "lblMV");
-    lblMV->setGeometry(TwipRect(0, 2040, 2295, 255));
+    lblMV->setGeometry(TwipsRect(0, 2040, 2295, 255));
     for (QLabel* label : {lblVK, lblMV}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setContentsMargins(0, 0, 4, 0);  // a gap before the digit pictures
@@ -121,9 +117,9 @@ void MainWindow::BuildControls() {
     for (int i = 0; i < 4; ++i) {
         const int left = 2280 + 240 * i;
         imgNumberVK[i] = Named(new QLabel(field), QStringLiteral("imgNumberVK%1").arg(i + 1).toUtf8().constData());
-        imgNumberVK[i]->setGeometry(TwipRect(left, 1800, 255, 405));
+        imgNumberVK[i]->setGeometry(TwipsRect(left, 1800, 255, 405));
         imgNumberMV[i] = Named(new QLabel(field), QStringLiteral("imgNumberMV%1").arg(i + 1).toUtf8().constData());
-        imgNumberMV[i]->setGeometry(TwipRect(left, 1920, 255, 405));
+        imgNumberMV[i]->setGeometry(TwipsRect(left, 1920, 255, 405));
         for (QLabel* picture : {imgNumberVK[i], imgNumberMV[i]}) {
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             picture->hide();
@@ -135,7 +131,7 @@ void MainWindow::BuildControls() {
     кнпДумать = Named(new QPushButton(QStringLiteral("--->"), field), "кнпДумать");
     кнпДумать->setToolTip(QStringLiteral("Ход компьютера"));
     for (QPushButton* button : {кнпСчитать, кнпДумать}) {
-        button->setGeometry(TwipRect(3360, 1800, 855, 495));
+        button->setGeometry(TwipsRect(3360, 1800, 855, 495));
         button->hide();
     }
 
@@ -143,11 +139,11 @@ void MainWindow::BuildControls() {
     тксВарМой = Named(new QLineEdit(field), "тксВарМой");
     тксВарМой->setToolTip(QStringLiteral("Мой вариант"));
     тксВарМой->setMaxLength(4);
-    тксВарМой->setGeometry(TwipRect(2160, 3360, 855, 285));
+    тксВарМой->setGeometry(TwipsRect(2160, 3360, 855, 285));
     тксВарКомп = Named(new QLineEdit(field), "тксВарКомп");
-    тксВарКомп->setGeometry(TwipRect(960, 3360, 855, 285));
+    тксВарКомп->setGeometry(TwipsRect(960, 3360, 855, 285));
     првАвто = Named(new QCheckBox(QStringLiteral("Включить автоопределение"), field), "првАвто");
-    првАвто->setGeometry(TwipRect(120, 3000, 2295, 255));
+    првАвто->setGeometry(TwipsRect(120, 3000, 2295, 255));
     for (QWidget* hidden : std::initializer_list<QWidget*>{тксВарМой, тксВарКомп, првАвто}) hidden->hide();
 
     // Screen readers say what a control is for: the move buttons by their

@@ -1,7 +1,7 @@
 // The settings file at start-up and shut-down: records, window place, gallery choice.
 #include "core/main_window.h"
 
-#include "core/game_clock.h"
+#include "core/twips.h"
 #include "core/settings_file.h"
 
 #include <QAction>

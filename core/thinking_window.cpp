@@ -1,7 +1,7 @@
 // The thinking window: a caption-less tool window with a label and a progress bar.
 #include "core/thinking_window.h"
 
-#include "core/game_clock.h"
+#include "core/twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,17 +1,11 @@
 // The keypad's offset rule and docked position.
 #include "keypad/dock_geometry.h"
 
-#include <algorithm>
-#include <limits>
+#include "core/twips.h"
 
 namespace duel {
 
 namespace {
-
-int32_t Clamp32(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 // value / 2 to the nearest whole number, a half going to the even neighbour.
 int64_t HalveToEven(int64_t value) {
@@ -26,14 +20,14 @@ int32_t KeypadOffset(int32_t dock, int32_t mainWidth, int32_t keypadWidth, int32
     const int64_t spare = int64_t{mainWidth} - keypadWidth;
     switch (dock) {
         case kDockLeft: return 0;
-        case kDockCentre: return Clamp32(HalveToEven(spare));
-        case kDockRight: return Clamp32(spare);
+        case kDockCentre: return ClampToInt32(HalveToEven(spare));
+        case kDockRight: return ClampToInt32(spare);
         default: return currentOffset;
     }
 }
 
 TwipPoint KeypadTopLeft(int32_t mainLeft, int32_t mainTop, int32_t mainHeight, int32_t offset) {
-    return {Clamp32(int64_t{mainLeft} + offset), Clamp32(int64_t{mainTop} + mainHeight)};
+    return {ClampToInt32(int64_t{mainLeft} + offset), ClampToInt32(int64_t{mainTop} + mainHeight)};
 }
 
 }  // namespace duel

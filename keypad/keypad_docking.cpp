@@ -1,5 +1,5 @@
 // The re-docking step: keeps the keypad under the main window on every 20 ms tick.
-#include "core/game_clock.h"
+#include "core/twips.h"
 #include "core/main_window.h"
 #include "keypad/keypad_window.h"
 

@@ -1,7 +1,7 @@
 // The digit keypad window: layout, decoration, its handlers and its life.
 #include "keypad/keypad_window.h"
 
-#include "core/game_clock.h"
+#include "core/twips_rect.h"
 #include "core/main_window.h"
 #include "keypad/dock_geometry.h"
 
@@ -65,18 +65,6 @@ QIcon LeftTriangleIcon() {
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygon({QPoint(12, 2), QPoint(12, 14), QPoint(3, 8)}));
     return QIcon(picture);
-}
-
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
-}
-
-// PixelsToTwips and TwipsToPixels for window positions, which a settings file
-// can push far off screen: no overflow, a twips value out of range is clamped.
-int32_t OuterTwips(int pixels) {
-    const int64_t twips = int64_t{pixels} * PixelsToTwips(1);
-    return static_cast<int32_t>(std::clamp<int64_t>(twips, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
 }
 
 }  // namespace

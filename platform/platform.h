@@ -1,12 +1,14 @@
 // The one door to everything that blocks a handler or leaves the process.
 //
 // Windows call dialogs, clocks, randomness, the shell and the screen only
-// through this interface: QtPlatform serves the program, FakePlatform (tests)
-// records every call and answers from a script.
+// through this interface: QtPlatform serves the program; NullPlatform does
+// nothing and is the base of the tests' scripted FakePlatform and of the
+// benchmarks' platform.
 #pragma once
 
 #include <QString>
 #include <QSize>
+#include <QStringList>
 
 class QDialog;
 class QIcon;
@@ -65,6 +67,11 @@ public:
     // Per-user configuration folder of this program, used when the program's
     // folder cannot be written.
     virtual QString userConfigFolder() = 0;
+
+    // Folders that may hold read-only data (gallery sets, help topics), in the
+    // order they are searched: the program's folder, the user's data folder,
+    // the installed data folder.
+    virtual QStringList dataFolders() = 0;
 
     // Size of the screen in logical pixels.
     virtual QSize screenSize() = 0;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -112,6 +113,16 @@ QString QtPlatform::programFolder() { return QCoreApplication::applicationDirPat
 
 QString QtPlatform::userConfigFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+
+QStringList QtPlatform::dataFolders() {
+    // The installed data folder is found from the executable, so that a game
+    // installed under any prefix finds its own data.
+    const QString program = programFolder();
+    return {program,
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                QStringLiteral("/shelvy-zlyki"),
+            QDir::cleanPath(program + QStringLiteral("/../share/shelvy-zlyki"))};
 }
 
 QSize QtPlatform::screenSize() {

@@ -34,6 +34,7 @@ public:
     void deleteTrayIcon() override;
     QString programFolder() override;
     QString userConfigFolder() override;
+    QStringList dataFolders() override;
     QSize screenSize() override;
 
 private:

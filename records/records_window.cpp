@@ -2,7 +2,7 @@
 #include "records/records_window.h"
 
 #include "core/cp1251.h"
-#include "core/game_clock.h"
+#include "core/twips.h"
 #include "core/main_window.h"
 #include "records/records_table.h"
 

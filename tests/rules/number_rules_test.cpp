@@ -1,5 +1,6 @@
 // Tests of the number check, the scoring rule, the candidate list and the small helpers.
 #include "core/game_clock.h"
+#include "core/twips.h"
 #include "core/number_rules.h"
 #include "core/random_fractions.h"
 

@@ -1,7 +1,7 @@
 // A scripted platform for window tests: records every dialog and answers from queues.
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/null_platform.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -19,7 +19,7 @@ struct RecordedBox {
     MsgButtons buttons;
 };
 
-class FakePlatform final : public Platform {
+class FakePlatform final : public NullPlatform {
 public:
     // --- scripts ---
     std::deque<MsgAnswer> answers;        // for Yes/No boxes; empty: Yes
@@ -38,6 +38,7 @@ public:
     double monotonic = 1000;         // the monotonic clock
     QString folder;                  // program folder
     QString configFolder;            // per-user config folder
+    QStringList dataFolderList;      // read-only data; empty: the program folder alone
     QSize screen{1280, 1024};
 
     // --- records ---
@@ -72,6 +73,7 @@ public:
     void deleteTrayIcon() override { trayShown = false; }
     QString programFolder() override { return folder; }
     QString userConfigFolder() override { return configFolder; }
+    QStringList dataFolders() override { return dataFolderList.isEmpty() ? QStringList{folder} : dataFolderList; }
     QSize screenSize() override { return screen; }
 
     // Texts of the boxes shown so far, in order.

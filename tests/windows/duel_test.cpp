@@ -196,6 +196,21 @@ TEST_F(Duel, TheComputersWinThenPlayOnAlone) {
     EXPECT_TRUE(window->тксВарМой->isEnabled());
 }
 
+TEST_F(Duel, ANewGameForgetsThatTheUserPlayedOnAlone) {
+    Start("1234", 0.5);
+    Guess("5678", 0.0);
+    ExpectRecordsWindow();
+    platform.answers = {MsgAnswer::Yes};
+    window->кнпДумать_Click();  // the computer wins; the user plays on alone
+    ASSERT_TRUE(window->кнпДумать->isHidden());
+
+    Start("1234", 0.5);
+    Guess("5678", 0.0);
+    EXPECT_FALSE(window->кнпДумать->isHidden());  // the computer has its turn again
+    EXPECT_TRUE(window->кнпСчитать->isHidden());
+    EXPECT_TRUE(IsRed(window->lblVK));
+}
+
 TEST_F(Duel, TheComputersWinThenGameOver) {
     Start("1234", 0.5);
     Guess("5678", 0.0);

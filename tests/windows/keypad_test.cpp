@@ -1,5 +1,5 @@
 // The keypad window: digit entry, Cancel, marks, the busy guard, layout and docking.
-#include "core/game_clock.h"
+#include "core/twips.h"
 #include "keypad/dock_geometry.h"
 #include "keypad/keypad_window.h"
 #include "tests/support/window_fixture.h"
@@ -163,6 +163,26 @@ TEST_F(KeypadTest, RightClicksCycleTheMarkAndLeftClickStillEntersTheDigit) {
     StartGame(QStringLiteral("1234"));
     EXPECT_EQ(five.text(), QStringLiteral("X"));
     EXPECT_EQ(digit(4).text(), QStringLiteral("4"));
+}
+
+TEST_F(KeypadTest, AQuickSecondRightPressStillStepsTheMark) {
+    // The second press of a quick pair arrives as a double click.
+    QPushButton& five = digit(5);
+    press(five, Qt::RightButton);
+    release(five, Qt::RightButton);
+    const QPointF centre = QRectF(five.rect()).center();
+    QMouseEvent twice(QEvent::MouseButtonDblClick, centre, five.mapToGlobal(centre), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&five, &twice);
+    EXPECT_EQ(five.text(), QStringLiteral("X"));
+}
+
+TEST_F(KeypadTest, ADigitAlreadyInAFullGuessChangesNothing) {
+    StartGame(QStringLiteral("5678"));
+    clickDigits(QStringLiteral("12341"));
+    EXPECT_EQ(field().text(), QStringLiteral("1234"));
+    EXPECT_EQ(shown(), QStringLiteral("1234"));
+    EXPECT_TRUE(platform.boxes.empty());
 }
 
 TEST_F(KeypadTest, ButtonsDoNothingWhileTheListIsBeingBuilt) {

@@ -1,7 +1,7 @@
 // The main window as the program starts: controls, captions, layout, menus, timers.
 #include "tests/support/window_fixture.h"
 
-#include "core/game_clock.h"
+#include "core/twips.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // Window tests of the records window: the table on screen, name entry, reset, the menu item and placement.
 #include "tests/support/window_fixture.h"
 
-#include "core/game_clock.h"
+#include "core/twips.h"
 #include "records/records_table.h"
 #include "records/records_window.h"
 

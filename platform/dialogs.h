@@ -1,0 +1,32 @@
+// The three kinds of message box the game shows, with their fixed titles, icons and buttons.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QString>
+
+namespace duel {
+
+inline constexpr const char* kProductTitle = "Шелвы и злыки v 2.0";
+inline constexpr const char* kProductName = "Шелвы и злыки";
+inline constexpr const char* kErrorTitle = "Ошибка !!!";
+
+// A notice or refusal: OK, the product's name as title, the information icon
+// (the exclamation icon where a warning is meant).
+inline void Notice(Platform& platform, QWidget* owner, const QString& text,
+                   MsgIcon icon = MsgIcon::Information) {
+    platform.messageBox(owner, text, QString::fromUtf8(kProductName), icon, MsgButtons::Ok);
+}
+
+// An invalid number: OK, the exclamation icon, the title "Ошибка !!!".
+inline void ErrorBox(Platform& platform, QWidget* owner, const QString& text) {
+    platform.messageBox(owner, text, QString::fromUtf8(kErrorTitle), MsgIcon::Exclamation, MsgButtons::Ok);
+}
+
+// A question: Yes and No, no icon; true for Yes.
+inline bool Question(Platform& platform, QWidget* owner, const QString& text) {
+    return platform.messageBox(owner, text, QString::fromUtf8(kProductName), MsgIcon::None,
+                               MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
+}  // namespace duel

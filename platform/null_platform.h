@@ -1,0 +1,39 @@
+// A platform that does nothing: the base of the scripted platforms of the tests and benchmarks.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace duel {
+
+// Every call returns at once with the answer of a person who cancels: OK for
+// an OK box, No for a question, an empty text for the input box and the save
+// dialog.  Clocks stand still, every draw is 0.  Subclasses override only
+// what they script.
+class NullPlatform : public Platform {
+public:
+    MsgAnswer messageBox(QWidget*, const QString&, const QString&, MsgIcon,
+                         MsgButtons buttons) override {
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    }
+    QString inputBox(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    void showModal(QDialog& window) override;
+    void processEvents() override {}
+    double secondsSinceMidnight() override { return 0; }
+    double monotonicSeconds() override { return 0; }
+    double randomFraction() override { return 0; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    void showHelp(QWidget*, int) override {}
+    void openAddress(const QString&) override {}
+    void addTrayIcon(const QIcon&, const QString&) override {}
+    void deleteTrayIcon() override {}
+    QString programFolder() override { return {}; }
+    QString userConfigFolder() override { return {}; }
+    QStringList dataFolders() override { return {programFolder()}; }
+    QSize screenSize() override { return {1280, 1024}; }
+};
+
+}  // namespace duel
