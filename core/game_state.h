@@ -14,9 +14,14 @@ namespace duel {
 inline constexpr int kCandidateSlots = 3025;  // slots 0..3024, slot 0 unused
 inline constexpr int kAllNumbers = 3024;      // 9 * 8 * 7 * 6
 
-// Values of hideAnswer.
-inline constexpr int32_t kAnswerTyped = 0;   // the game scores the computer's guesses itself
-inline constexpr int32_t kAnswerHidden = 6;  // the user scores them with the option buttons
+// Where the game stands; the main window draws its turn marks from it.
+enum class Phase {
+    NoGame,          // nothing started since the program started
+    UserToMove,      // the user composes a guess
+    ComputerToMove,  // the computer's guess waits for its answer
+    GameOver,        // won, lost or stopped; New game starts the next
+    PlayingOnAlone,  // the computer has won and the user goes on guessing alone
+};
 
 // gameStart while the game clock is stopped.
 inline constexpr int32_t kClockStopped = -1;
@@ -29,7 +34,7 @@ struct GameState {
     std::string compNumber;         // the computer's secret
     std::string userNumber;         // the user's number, empty when hidden
     std::string userNumberDefault;  // default text of the New-game prompt
-    int32_t hideAnswer = kAnswerTyped;
+    bool hideAnswer = false;        // true: the user scores the computer's guesses by hand
     std::array<int16_t, kCandidateSlots> candidates{};
     int32_t candidateCount = 0;
     int32_t compPickIndex = 0;
@@ -37,10 +42,12 @@ struct GameState {
     int32_t partialCount = 0;
     std::string userGuess;
     int32_t gameStart = 0;          // seconds since midnight, or kClockStopped
-    uint8_t compGuessed = 0;        // 1: the user plays on alone
-    int32_t countSum = 0;           // last sum seen by CheckCounts
+    Phase phase = Phase::NoGame;
     std::string compGuessSeen;      // computer's guess text last drawn as pictures
-    uint8_t playNowRequested = 0;   // the prize window asked for a new game
+    bool playNowRequested = false;  // a new game is to start on the next tick
+
+    // The computer has found the user's number and the user plays on alone.
+    bool compGuessed() const { return phase == Phase::PlayingOnAlone; }
 
     // The game clock runs on a monotonic clock so that midnight or a clock
     // change cannot make it jump; gameStart keeps its "stopped" meaning.
@@ -66,7 +73,7 @@ struct GameState {
     std::string lastUserTries, lastUserNumber, lastUserTime;
     std::string lastCompTries, lastCompNumber, lastCompTime;
     int32_t newRecordPlace = 0;     // place whose holder must type a name
-    int32_t recordsFromMenu = 0;
+    bool recordsFromMenu = false;   // the records window was opened from the menu
 
     // Places 1..3 for code that walks the table.
     std::string& recName(int place) { return pick(place, recName1, recName2, recName3); }

@@ -33,9 +33,19 @@ void StyleTurnLabel(QLabel* label, bool hasTurn) {
     label->setFont(font);
 }
 
-// Accessible text of a picture: what a screen reader says for it.
-QString PictureName(int picture) {
-    return picture == kDashPicture ? QStringLiteral("-") : QString::number(picture);
+// The picture for one character of a guess: its digit, or the dash for
+// anything else.
+int PictureOf(QChar c) { return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : kDashPicture; }
+
+// Draws `pictures` (digits 0..9, the dash) into four labels, each with the
+// accessible text a screen reader says for it.
+void ShowPictures(const std::array<QLabel*, 4>& labels, const std::array<int, 4>& pictures,
+                  const std::array<QPixmap, 11>& images) {
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const int picture = pictures[i];
+        labels[i]->setPixmap(images[static_cast<size_t>(picture)]);
+        labels[i]->setAccessibleName(picture == kDashPicture ? QStringLiteral("-") : QString::number(picture));
+    }
 }
 
 }  // namespace
@@ -63,10 +73,7 @@ MainWindow::MainWindow(GameState& state, Platform& platform, QWidget* parent)
     setFixedSize(sizeHint());
 }
 
-MainWindow::~MainWindow() {
-    if (фрмЗагрузка) delete фрмЗагрузка.data();
-    delete фрмЧифры;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectHandlers() {
     connect(&ЧасыRND, &QTimer::timeout, this, [this] { ЧасыRND_Timer(); });
@@ -107,7 +114,7 @@ void MainWindow::Form_Load() {
     ShowUserGuessPictures(QString());
     ShowComputerGuessPictures(QString());
     show();
-    фрмЧифры = new KeypadWindow(*this);
+    фрмЧифры = std::make_unique<KeypadWindow>(state_, platform_, *this);
     фрмЧифры->Form_Load();
     ЧасыRND.start();
     loaded_ = true;
@@ -147,6 +154,32 @@ bool MainWindow::CarryOutDeferredClose() {
     return true;
 }
 
+void MainWindow::ShowCurrentPhase() {
+    switch (state_.phase) {
+        case Phase::ComputerToMove:
+            ShowComputerGuessPictures(тксВарКомп->text());
+            MarkTurn(Turn::Computer);
+            break;
+        case Phase::UserToMove:
+        case Phase::PlayingOnAlone:
+            MarkTurn(Turn::User);
+            break;
+        case Phase::NoGame:
+        case Phase::GameOver:
+            MarkTurn(Turn::None);
+            break;
+    }
+}
+
+void MainWindow::HideMoveButtons() {
+    кнпСчитать->hide();
+    кнпДумать->hide();
+}
+
+QString MainWindow::guessText() const { return тксВарМой->text(); }
+
+void MainWindow::setGuessText(const QString& text) { тксВарМой->setText(text); }
+
 void MainWindow::MarkTurn(Turn turn) {
     StyleTurnLabel(lblVK, turn == Turn::Computer);
     StyleTurnLabel(lblMV, turn == Turn::User);
@@ -154,6 +187,7 @@ void MainWindow::MarkTurn(Turn turn) {
 }
 
 void MainWindow::ShowUsersTurn() {
+    state_.phase = Phase::UserToMove;
     првАвто->setChecked(false);
     MarkTurn(Turn::User);
     кнпДумать->hide();
@@ -180,38 +214,27 @@ void MainWindow::SelectAnswer(bool exactGroup, int32_t count) {
 }
 
 void MainWindow::ShowComputerGuessPictures(const QString& text) {
-    // Empty: zeros; "Ошибка !" (anything not four digits): dashes.
-    for (int i = 0; i < 4; ++i) {
-        int picture = 0;
-        if (!text.isEmpty()) {
-            const QChar c = text.size() == 4 ? text[i] : QChar();
-            picture = c >= u'0' && c <= u'9' ? c.unicode() - u'0' : kDashPicture;
-        }
-        imgNumberVK[i]->setPixmap(imlNumber[static_cast<size_t>(picture)]);
-        imgNumberVK[i]->setAccessibleName(PictureName(picture));
+    // Empty: zeros; anything but four characters ("Ошибка !"): dashes.
+    std::array<int, 4> pictures{};
+    if (!text.isEmpty()) {
+        for (int i = 0; i < 4; ++i) pictures[static_cast<size_t>(i)] = text.size() == 4 ? PictureOf(text[i]) : kDashPicture;
     }
+    ShowPictures(imgNumberVK, pictures, imlNumber);
 }
 
 void MainWindow::ShowUserGuessPictures(const QString& text) {
     // Right-aligned like a calculator: zeros in front, the last character last.
     const int length = static_cast<int>(std::min<qsizetype>(text.size(), 4));
-    for (int i = 0; i < 4; ++i) {
-        int picture = 0;
-        const int k = i - (4 - length);
-        if (k >= 0) {
-            const QChar c = text[k];
-            picture = c >= u'0' && c <= u'9' ? c.unicode() - u'0' : kDashPicture;
-        }
-        imgNumberMV[i]->setPixmap(imlNumber[static_cast<size_t>(picture)]);
-        imgNumberMV[i]->setAccessibleName(PictureName(picture));
-    }
+    std::array<int, 4> pictures{};
+    for (int k = 0; k < length; ++k) pictures[static_cast<size_t>(4 - length + k)] = PictureOf(text[k]);
+    ShowPictures(imgNumberMV, pictures, imlNumber);
 }
 
 void MainWindow::SetStatusHint(const QString& text) { statusPanel1->setText(text); }
 
 void MainWindow::OpenThinkingWindow(int maximum) {
     if (!фрмЗагрузка) {
-        фрмЗагрузка = new ThinkingWindow;
+        фрмЗагрузка = std::make_unique<ThinkingWindow>();
         фрмЗагрузка->setWindowIcon(windowIcon());
         фрмЗагрузка->Form_Load(*this);
     }
@@ -225,7 +248,7 @@ void MainWindow::SetThinkingProgress(int value) {
 }
 
 void MainWindow::CloseThinkingWindow() {
-    delete фрмЗагрузка.data();  // the next opening builds and places it anew
+    фрмЗагрузка.reset();  // the next opening builds and places it anew
 }
 
 int32_t MainWindow::leftTwips() const { return PixelsToTwips(frameGeometry().x()); }

@@ -1,25 +1,19 @@
-// The main window: the playing field, its menus, timers and every handler of the duel.
+// The main window фрмГлавная: the playing field, its menus and timers, and the duel's handlers.
 //
-// Handlers carry the names the game's design gives them and are defined in the
-// folder of the subsystem they belong to:
-//   core/      Form_Load, Form_Unload, mnuGameNew_Click, BuildCandidates,
-//              кнпСчитать_Click, TimerTimer_Timer, the settings at start-up and shut-down
-//   opponent/  кнпДумать_Click, ЧасыRND_Timer, the option buttons and CheckCounts,
-//              првАвто_Click, Часы_Timer
-//   keypad/    AddDigit, the re-docking step of the keypad
-//   records/   mnuGameWins_Click and the records window
-// Every control's objectName is its name in the game's design, so tests find
-// controls by the names the handlers use.
+// Its handlers are defined in the folder of the subsystem they belong to; the
+// other windows never see this class, only its HostWindow side.
 #pragma once
 
 #include "core/game_state.h"
+#include "core/host_window.h"
+#include "platform/dialogs.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
 #include <QPixmap>
-#include <QPointer>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -36,16 +30,13 @@ namespace duel {
 class KeypadWindow;
 class ThinkingWindow;
 
-inline constexpr const char* kProductTitle = "Шелвы и злыки v 2.0";
-inline constexpr const char* kProductName = "Шелвы и злыки";
-inline constexpr const char* kErrorTitle = "Ошибка !!!";
 inline constexpr const char* kNewGameHint = "Жми 'Игра' --> 'Новая игра' или 'F2'";
 inline constexpr const char* kClockStoppedText = "стоим";
 
 // Which side's label is marked as having the move.
 enum class Turn { None, User, Computer };
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public HostWindow {
 public:
     MainWindow(GameState& state, Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -53,9 +44,19 @@ public:
     GameState& state() { return state_; }
     Platform& platform() { return platform_; }
 
-    // True while the candidate list is being built or filtered: commands that
-    // touch the game state are ignored until it ends.
-    bool isBusy() const { return busy_; }
+    // ---- what the other windows see (HostWindow) ----
+    QWidget* ownerWidget() override { return this; }
+    QRect frameRect() const override { return frameGeometry(); }
+    QRect clientRect() const override { return geometry(); }
+    QIcon icon() const override { return windowIcon(); }
+    bool isBusy() const override { return busy_; }
+    QString guessText() const override;
+    void setGuessText(const QString& text) override;
+    void AddDigit() override;         // keypad/add_digit.cpp
+    void ClearGuessField() override;  // empty тксВарМой and redraw its pictures
+    void HideMoveButtons() override;
+    void ShowCurrentPhase() override;
+    void RequestNewGame() override { state_.playNowRequested = true; }
 
     // ---- controls ----
     QLineEdit* тксВарМой = nullptr;   // the user's guess being entered (never shown)
@@ -92,8 +93,8 @@ public:
     QAction* mnuInformationForR = nullptr;
     QAction* mnuInformationAbout = nullptr;
 
-    KeypadWindow* фрмЧифры = nullptr;
-    QPointer<ThinkingWindow> фрмЗагрузка;
+    std::unique_ptr<KeypadWindow> фрмЧифры;
+    std::unique_ptr<ThinkingWindow> фрмЗагрузка;
 
     // ---- life of the window (core/main_window.cpp) ----
     void Form_Load();
@@ -112,6 +113,12 @@ public:
     // ---- the game clock (core/status_clock.cpp) ----
     void TimerTimer_Timer();
 
+    // ---- the 20 ms tick (core/fast_tick.cpp): one step per subsystem, in this order ----
+    void ЧасыRND_Timer();
+    void NewGameRequestStep();        // core/fast_tick.cpp
+    void ComputerGuessPicturesStep(); // opponent/computer_move.cpp
+    void RedockKeypad();              // keypad/keypad_docking.cpp
+
     // ---- settings at start-up and shut-down (core/settings_io.cpp) ----
     void ReadSettings();
     void WriteSettings();
@@ -123,17 +130,12 @@ public:
     void GameOver();
     void StopAfterContradiction();
     void HandTurnToUser();
-    void ЧасыRND_Timer();
     // з1_Click … з4_Click, зн_Click and ш1_Click … ш4_Click, шн_Click: one body,
     // run whenever a button becomes selected.
     void AnswerButton_Click(bool exactGroup, int32_t count);
     void CheckCounts();
     void првАвто_Click();
     void Часы_Timer();
-
-    // ---- keypad (keypad/) ----
-    void AddDigit();
-    void RedockKeypad();
 
     // ---- records (records/) ----
     void mnuGameWins_Click();
@@ -143,7 +145,6 @@ public:
     // The user to move with an empty guess, the computer's guess gone, the
     // answer back to "нету" and nothing to answer.
     void ShowUsersTurn();
-    void ClearGuessField();               // empty тксВарМой and redraw its pictures
     void SelectAnswer(bool exactGroup, int32_t count);  // select a button (runs its click)
     void ShowComputerGuessPictures(const QString& text);
     void ShowUserGuessPictures(const QString& text);
@@ -151,7 +152,7 @@ public:
     void OpenThinkingWindow(int maximum);
     void SetThinkingProgress(int value);
     void CloseThinkingWindow();
-    void ShowRecordsWindow();             // modal; records/records_window.cpp
+    void ShowRecordsWindow();             // modal; records/records_menu.cpp
 
     // Position of the outer window in twips, as the settings file keeps it.
     int32_t leftTwips() const;

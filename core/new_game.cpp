@@ -38,7 +38,7 @@ void MainWindow::mnuGameNew_Click() {
 
     BuildCandidates();
     if (CarryOutDeferredClose()) return;
-    s.hideAnswer = kAnswerTyped;
+    s.hideAnswer = false;
     unsetCursor();
 
     s.compNumber = NumberText(s.candidates[static_cast<size_t>(
@@ -51,31 +51,26 @@ void MainWindow::mnuGameNew_Click() {
                                    QString::fromStdString(s.userNumberDefault));
         s.userNumberDefault = typed.toStdString();
         if (typed.isEmpty()) {
-            const MsgAnswer answer = platform_.messageBox(this, QString::fromUtf8(kHideQuestion),
-                                                          QString::fromUtf8(kProductName), MsgIcon::None,
-                                                          MsgButtons::YesNo);
-            if (answer == MsgAnswer::Yes) {
-                s.hideAnswer = kAnswerHidden;
+            if (Question(platform_, this, QString::fromUtf8(kHideQuestion))) {
+                s.hideAnswer = true;
                 Часы.stop();
                 break;
             }
-            s.hideAnswer = kAnswerTyped;
+            s.hideAnswer = false;
             s.userNumberDefault = "1234";
             continue;
         }
         if (auto failure = CheckNumber(typed.toStdString())) {
-            platform_.messageBox(this, QString::fromStdString(*failure), QString::fromUtf8(kErrorTitle),
-                                 MsgIcon::Exclamation, MsgButtons::Ok);
+            ErrorBox(platform_, this, QString::fromStdString(*failure));
             continue;
         }
         break;
     }
-    s.userNumber = s.hideAnswer == kAnswerHidden ? std::string() : typed.toStdString();
+    s.userNumber = s.hideAnswer ? std::string() : typed.toStdString();
 
-    ShowUsersTurn();
+    ShowUsersTurn();  // also forgets that the user played on alone
     СписокЧШЗ->setEnabled(true);
     СписокЧШЗ->clear();
-    s.compGuessed = 0;
 
     s.gameStart = static_cast<int32_t>(std::floor(platform_.secondsSinceMidnight()));
     s.clockStartSeconds = platform_.monotonicSeconds();

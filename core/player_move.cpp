@@ -24,15 +24,13 @@ void MainWindow::кнпСчитать_Click() {
 
     s.userGuess = text;
     const auto refuse = [this](const std::string& message) {
-        platform_.messageBox(this, QString::fromStdString(message), QString::fromUtf8(kErrorTitle),
-                             MsgIcon::Exclamation, MsgButtons::Ok);
+        ErrorBox(platform_, this, QString::fromStdString(message));
     };
     if (auto failure = CheckNumberLength(text)) return refuse(*failure);
     for (int i = 0; i < СписокЧШЗ->count(); ++i) {
         if (GuessOfHistoryLine(СписокЧШЗ->item(i)->text().toStdString()) == text) {
             ClearGuessField();
-            platform_.messageBox(this, QStringLiteral("Повторяющийся вариант !"), QString::fromUtf8(kProductName),
-                                 MsgIcon::Information, MsgButtons::Ok);
+            Notice(platform_, this, QStringLiteral("Повторяющийся вариант !"));
             return;
         }
     }
@@ -45,7 +43,7 @@ void MainWindow::кнпСчитать_Click() {
     СписокЧШЗ->setCurrentRow(СписокЧШЗ->count() - 1);
     ClearGuessField();
 
-    if (s.compGuessed == 1) return;  // the user plays on alone
+    if (s.compGuessed()) return;  // the user plays on alone
     HandTurnToComputer();
 }
 
@@ -57,12 +55,12 @@ void MainWindow::HandTurnToComputer() {
     s.compPickIndex = DrawIndex(platform_.randomFraction(), s.candidateCount);
     тксВарКомп->setText(QString::fromStdString(NumberText(s.candidates[static_cast<size_t>(s.compPickIndex)])));
 
-    if (s.hideAnswer == kAnswerTyped) {
+    if (!s.hideAnswer) {
         // Switching the scorer on answers the guess on screen at once; if an
         // earlier game left the box checked, switch it off first so it does.
         if (првАвто->isChecked()) првАвто->setChecked(false);
         првАвто->setChecked(true);
-    } else if (s.hideAnswer == kAnswerHidden) {
+    } else {
         рмкШелвы->setEnabled(true);
         рмкЗлыки->setEnabled(true);
         s.exactCount = 0;
@@ -70,6 +68,7 @@ void MainWindow::HandTurnToComputer() {
         првАвто->setChecked(false);
     }
 
+    s.phase = Phase::ComputerToMove;
     MarkTurn(Turn::Computer);
     кнпДумать->show();
     кнпСчитать->hide();
@@ -79,13 +78,13 @@ void MainWindow::HandTurnToComputer() {
 void MainWindow::UserWins() {
     GameState& s = state_;
     RecordUserWin(s, СписокЧШЗ->count() + 1, s.compNumber, statusPanel2->text().toStdString());
+    s.phase = Phase::GameOver;
     MarkTurn(Turn::None);
     SetStatusHint(QString::fromUtf8(kNewGameHint));
     s.gameStart = kClockStopped;
     ShowRecordsWindow();
     СписокЧШЗ->setEnabled(false);
-    кнпДумать->hide();
-    кнпСчитать->hide();
+    HideMoveButtons();
     тксВарМой->setEnabled(false);
     for (QLabel* picture : imgNumberMV) picture->hide();
 }

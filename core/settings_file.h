@@ -29,10 +29,10 @@ inline constexpr std::string_view kSettingsFileName = "Шелвы и злыки.
 // Every byte b becomes 255 - b; its own inverse.
 std::string ComplementBytes(std::string_view bytes);
 
-// The file's bytes to plain text (the old program's UnCode step).
+// The file's bytes to plain text: every byte complemented.
 inline std::string UnCode(std::string_view fileBytes) { return ComplementBytes(fileBytes); }
 
-// Plain text to the file's bytes (the old program's EnCode step).
+// Plain text to the file's bytes: every byte complemented.
 inline std::string EnCode(std::string_view plainText) { return ComplementBytes(plainText); }
 
 // The 22 lines, CR LF after each, in Windows-1251.  CR and LF inside a string

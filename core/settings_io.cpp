@@ -54,11 +54,11 @@ void MainWindow::WriteSettings() {
     s.galleryChoice = GalleryChoiceToStore(s.galleryChoice, checked);
 
     if (!SaveSettings(SettingsFolders(platform_), s, leftTwips(), topTwips())) {
-        platform_.messageBox(this,
-                             QStringLiteral("Не удалось сохранить результаты и настройки игры: "
-                                            "ни папка программы, ни папка настроек пользователя "
-                                            "не доступны для записи."),
-                             QString::fromUtf8(kProductName), MsgIcon::Exclamation, MsgButtons::Ok);
+        Notice(platform_, this,
+               QStringLiteral("Не удалось сохранить результаты и настройки игры: "
+                              "ни папка программы, ни папка настроек пользователя "
+                              "не доступны для записи."),
+               MsgIcon::Exclamation);
     }
 }
 

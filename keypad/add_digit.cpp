@@ -43,8 +43,7 @@ void MainWindow::AddDigit() {
         for (qsizetype i = 1; i <= length - 1; ++i) {
             if (!DigitAt(field->text(), i, code)) continue;
             field->setText(field->text().chopped(1));
-            platform().messageBox(this, QStringLiteral("Числа не должны повторяться !"),
-                                  QString::fromUtf8(kProductName), MsgIcon::Information, MsgButtons::Ok);
+            Notice(platform(), this, QStringLiteral("Числа не должны повторяться !"));
         }
     }
 

@@ -1,14 +1,14 @@
 // The digit keypad window: layout, decoration, its handlers and its life.
 #include "keypad/keypad_window.h"
 
+#include "core/game_state.h"
+#include "core/host_window.h"
 #include "core/twips_rect.h"
-#include "core/main_window.h"
 #include "keypad/dock_geometry.h"
 
 #include <QCloseEvent>
 #include <QFont>
 #include <QIcon>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -69,7 +69,8 @@ QIcon LeftTriangleIcon() {
 
 }  // namespace
 
-KeypadWindow::KeypadWindow(MainWindow& main) : QWidget(nullptr), main_(main) {
+KeypadWindow::KeypadWindow(GameState& state, Platform& platform, HostWindow& host)
+    : QWidget(nullptr), state_(state), platform_(platform), host_(host) {
     setObjectName(QStringLiteral("фрмЧифры"));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightTwips));
@@ -113,26 +114,26 @@ void KeypadWindow::BuildButtons() {
 }
 
 void KeypadWindow::Form_Load() {
-    main_.state().keypadOffset = OffsetForPlacement();
+    state_.keypadOffset = OffsetForPlacement();
     PlaceUnderMain();
     show();
 }
 
 TwipPoint KeypadWindow::MainCornerTwips() const {
-    const QRect mainFrame = main_.frameGeometry();
+    const QRect mainFrame = host_.frameRect();
     return {OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y())};
 }
 
 int32_t KeypadWindow::OffsetForPlacement() const {
-    const GameState& state = main_.state();
-    return KeypadOffset(state.keypadDock, OuterTwips(main_.frameGeometry().width()),
+    const GameState& state = state_;
+    return KeypadOffset(state.keypadDock, OuterTwips(host_.frameRect().width()),
                         OuterTwips(frameGeometry().width()), state.keypadOffset);
 }
 
 void KeypadWindow::PlaceUnderMain() {
-    const QRect mainFrame = main_.frameGeometry();
+    const QRect mainFrame = host_.frameRect();
     const TwipPoint corner = KeypadTopLeft(OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y()),
-                                           OuterTwips(mainFrame.height()), main_.state().keypadOffset);
+                                           OuterTwips(mainFrame.height()), state_.keypadOffset);
     move(TwipsToPixels(corner.left), TwipsToPixels(corner.top));
 }
 
@@ -151,24 +152,24 @@ void KeypadWindow::closeEvent(QCloseEvent* event) {
 }
 
 void KeypadWindow::UpdateCancelButton() {
-    const bool hasText = main_.тксВарМой && !main_.тксВарМой->text().isEmpty();
+    const bool hasText = !host_.guessText().isEmpty();
     if (кнпОтмена->isHidden() == hasText) кнпОтмена->setVisible(hasText);
 }
 
 void KeypadWindow::DigitButton_Click(int digit) {
-    if (main_.isBusy() || digit < 1 || digit > 9) return;
-    main_.state().keyCode = static_cast<uint8_t>(digit);
-    main_.AddDigit();
+    if (host_.isBusy() || digit < 1 || digit > 9) return;
+    state_.keyCode = static_cast<uint8_t>(digit);
+    host_.AddDigit();
 }
 
 void KeypadWindow::кнпОтмена_Click() {
-    if (main_.isBusy() || !main_.тксВарМой) return;
+    if (host_.isBusy()) return;
     // Takes the digit back even while the field is disabled; AddDigit then
     // leaves the pictures as they are.
-    QLineEdit* field = main_.тксВарМой;
-    if (!field->text().isEmpty()) field->setText(field->text().chopped(1));
-    main_.state().keyCode = kRedrawOnly;
-    main_.AddDigit();
+    const QString guess = host_.guessText();
+    if (!guess.isEmpty()) host_.setGuessText(guess.chopped(1));
+    state_.keyCode = kRedrawOnly;
+    host_.AddDigit();
 }
 
 void KeypadWindow::DigitButton_MouseDown(int digit, Qt::MouseButton button) {

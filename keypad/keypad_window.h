@@ -11,15 +11,17 @@ class QPushButton;
 
 namespace duel {
 
-class MainWindow;
+class HostWindow;
+class Platform;
+struct GameState;
 
 // A frameless tool window without title text, modeless and without an owner.
 // It lives for the whole run: the window manager's close is ignored, only
-// Unload() closes it.  Its handlers feed the main window's guess field through
-// MainWindow::AddDigit.
+// Unload() closes it.  Its handlers feed the main window's guess through
+// HostWindow::AddDigit.
 class KeypadWindow : public QWidget {
 public:
-    explicit KeypadWindow(MainWindow& main);
+    KeypadWindow(GameState& state, Platform& platform, HostWindow& host);
 
     // Client area in twips.
     static constexpr int kWidthTwips = 2655;
@@ -64,7 +66,9 @@ private:
     QPushButton* AddButton(const QString& name, int leftTwips, int topTwips);
     void PaintDecoration();
 
-    MainWindow& main_;
+    GameState& state_;
+    Platform& platform_;
+    HostWindow& host_;
     bool unloading_ = false;
 };
 

@@ -12,12 +12,11 @@ void MainWindow::AnswerButton_Click(bool exactGroup, int32_t count) {
 
 void MainWindow::CheckCounts() {
     GameState& s = state_;
-    s.countSum = s.exactCount + s.partialCount;
-    if (s.countSum <= 4) return;
+    if (s.exactCount + s.partialCount <= 4) return;
     const QString text = QStringLiteral("Не может быть одновременно %1 шелв(а,ы) и %2 злык(а)")
                              .arg(s.partialCount)
                              .arg(s.exactCount);
-    platform_.messageBox(this, text, QString::fromUtf8(kProductName), MsgIcon::Exclamation, MsgButtons::Ok);
+    Notice(platform_, this, text, MsgIcon::Exclamation);
     SelectAnswer(false, 0);
     SelectAnswer(true, 0);
 }

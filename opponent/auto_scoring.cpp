@@ -9,7 +9,7 @@
 namespace duel {
 
 void MainWindow::првАвто_Click() {
-    if (state_.hideAnswer != kAnswerTyped) return;
+    if (state_.hideAnswer) return;
     if (првАвто->isChecked()) {
         Часы.start();
         Часы_Timer();  // answer the guess on screen now, not 300 ms later

@@ -2,7 +2,6 @@
 #include "core/main_window.h"
 
 #include "core/number_rules.h"
-#include "keypad/keypad_window.h"
 #include "records/records_table.h"
 
 #include <QCheckBox>
@@ -35,9 +34,9 @@ int32_t SelectedCount(const std::array<QRadioButton*, 5>& buttons) {
 void MainWindow::кнпДумать_Click() {
     if (busy_) return;  // a filter is running: nothing re-enters it
     GameState& s = state_;
-    if (s.candidateCount == 0 && s.hideAnswer == kAnswerHidden) return StopAfterContradiction();
+    if (s.candidateCount == 0 && s.hideAnswer) return StopAfterContradiction();
     if (exactButtons[4]->isChecked()) return ComputerWins();
-    if (s.hideAnswer == kAnswerHidden) {
+    if (s.hideAnswer) {
         s.exactCount = SelectedCount(exactButtons);
         s.partialCount = SelectedCount(partialButtons);
     }
@@ -57,7 +56,7 @@ void MainWindow::кнпДумать_Click() {
                                             });
     }
     if (CarryOutDeferredClose()) return;
-    if (s.hideAnswer == kAnswerTyped) Часы.start();
+    if (!s.hideAnswer) Часы.start();
 
     if (s.candidateCount == 0) {
         // No number agrees with the answers: they contradict each other.
@@ -71,7 +70,7 @@ void MainWindow::кнпДумать_Click() {
 
 void MainWindow::HandTurnToUser() {
     ShowUsersTurn();
-    if (state_.hideAnswer == kAnswerHidden) првАвто->setChecked(true);
+    if (state_.hideAnswer) првАвто->setChecked(true);
     CloseThinkingWindow();
     platform_.processEvents();
     unsetCursor();
@@ -82,19 +81,17 @@ void MainWindow::ComputerWins() {
     MarkTurn(Turn::None);
     RecordCompWin(s, СписокЧШЗ->count(), тксВарКомп->text().toStdString(), statusPanel2->text().toStdString());
     ShowRecordsWindow();
-    const MsgAnswer answer = platform_.messageBox(this, QString::fromUtf8(kPlayOnQuestion),
-                                                  QString::fromUtf8(kProductName), MsgIcon::None,
-                                                  MsgButtons::YesNo);
-    if (answer == MsgAnswer::Yes) PlayOnAlone();
+    if (Question(platform_, this, QString::fromUtf8(kPlayOnQuestion))) PlayOnAlone();
     else GameOver();
 }
 
 void MainWindow::PlayOnAlone() {
     ShowUsersTurn();
-    state_.compGuessed = 1;
+    state_.phase = Phase::PlayingOnAlone;
 }
 
 void MainWindow::GameOver() {
+    state_.phase = Phase::GameOver;
     рмкШелвы->setEnabled(false);
     рмкЗлыки->setEnabled(false);
     SetStatusHint(QString::fromUtf8(kNewGameHint));
@@ -102,33 +99,24 @@ void MainWindow::GameOver() {
     СписокЧШЗ->setEnabled(false);
 }
 
+// The game clock stops before the records window opens, as on a win; GameOver
+// does the rest once the window has closed.
 void MainWindow::StopAfterContradiction() {
-    GameState& s = state_;
-    platform_.messageBox(this, QString::fromUtf8(kContradictionMessage), QString::fromUtf8(kProductName),
-                         MsgIcon::Information, MsgButtons::Ok);
-    RecordStoppedGame(s);
+    Notice(platform_, this, QString::fromUtf8(kContradictionMessage));
+    RecordStoppedGame(state_);
     CloseThinkingWindow();
     MarkTurn(Turn::None);
-    SetStatusHint(QString::fromUtf8(kNewGameHint));
-    s.gameStart = kClockStopped;
+    state_.gameStart = kClockStopped;
     ShowRecordsWindow();
     GameOver();
 }
 
-void MainWindow::ЧасыRND_Timer() {
-    GameState& s = state_;
-    platform_.randomFraction();  // keeps the generator moving with the user's pace
-    if (s.playNowRequested == 1 && !busy_) {  // a request during the filter waits for it
-        s.playNowRequested = 0;
-        mnuGameNew_Click();
-    }
+// The computer's guess is drawn as pictures whenever its text has changed.
+void MainWindow::ComputerGuessPicturesStep() {
     const std::string guess = тксВарКомп->text().toStdString();
-    if (guess != s.compGuessSeen) {
-        s.compGuessSeen = guess;
-        ShowComputerGuessPictures(тксВарКомп->text());
-    }
-    RedockKeypad();
-    if (фрмЧифры) фрмЧифры->UpdateCancelButton();
+    if (guess == state_.compGuessSeen) return;
+    state_.compGuessSeen = guess;
+    ShowComputerGuessPictures(тксВарКомп->text());
 }
 
 }  // namespace duel

@@ -2,8 +2,9 @@
 #include "records/records_window.h"
 
 #include "core/cp1251.h"
+#include "core/game_state.h"
+#include "core/host_window.h"
 #include "core/twips.h"
-#include "core/main_window.h"
 #include "records/records_table.h"
 
 #include <QCloseEvent>
@@ -99,11 +100,12 @@ void RecordNameField::keyPressEvent(QKeyEvent* event) {
 
 // ---- the window ------------------------------------------------------------
 
-RecordsWindow::RecordsWindow(MainWindow& main)
-    : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
-      main_(main),
-      state_(main.state()) {
+RecordsWindow::RecordsWindow(GameState& state, Platform& platform, HostWindow& host)
+    : QDialog(host.ownerWidget(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowCloseButtonHint),
+      state_(state),
+      platform_(platform),
+      host_(host) {
     setObjectName(QStringLiteral("фрмРекорды"));
     setWindowTitle(QStringLiteral("Лучшие результаты"));
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
@@ -174,7 +176,7 @@ void RecordsWindow::BuildButtons() {
 
 void RecordsWindow::Form_Load() {
     PlaceBesideMain();
-    setWindowIcon(main_.windowIcon());
+    setWindowIcon(host_.icon());
     FillResults();
     const int32_t place = state_.newRecordPlace;
     if (place >= 1 && place <= 3) {
@@ -183,12 +185,9 @@ void RecordsWindow::Form_Load() {
     } else {
         FillNames();
     }
-    if (state_.recordsFromMenu == 0) {
-        if (main_.кнпСчитать) main_.кнпСчитать->hide();
-        if (main_.кнпДумать) main_.кнпДумать->hide();
-    }
-    state_.recordsFromMenu = 0;
-    main_.ClearGuessField();
+    if (!state_.recordsFromMenu) host_.HideMoveButtons();
+    state_.recordsFromMenu = false;
+    host_.ClearGuessField();
 }
 
 void RecordsWindow::Form_Unload(bool& cancel) {
@@ -243,8 +242,8 @@ void RecordsWindow::closeEvent(QCloseEvent* event) {
 // The own frame is not known before the window is shown; it is taken to be
 // as wide as the main window's, since both get the same decoration.
 void RecordsWindow::PlaceBesideMain() {
-    const QRect mainFrame = main_.frameGeometry();
-    const int frameExtra = mainFrame.width() - main_.geometry().width();
+    const QRect mainFrame = host_.frameRect();
+    const int frameExtra = mainFrame.width() - host_.clientRect().width();
     const int ownOuterWidth = width() + frameExtra;
     move(mainFrame.x() + mainFrame.width() - ownOuterWidth,
          mainFrame.y() + TwipsToPixels(kBelowMainTopTwips));
@@ -267,14 +266,6 @@ void RecordsWindow::FillResults() {
 
 void RecordsWindow::FillNames() {
     for (int row = 0; row < 3; ++row) мткП[row]->setText(FromUtf8(state_.recName(row + 1)));
-}
-
-// ---- the main window's side ------------------------------------------------
-
-void MainWindow::ShowRecordsWindow() {
-    RecordsWindow window(*this);
-    window.Form_Load();
-    platform().showModal(window);
 }
 
 }  // namespace duel

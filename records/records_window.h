@@ -14,7 +14,8 @@ class QPushButton;
 
 namespace duel {
 
-class MainWindow;
+class HostWindow;
+class Platform;
 struct GameState;
 
 // Longest name a record holder may type.
@@ -42,9 +43,9 @@ protected:
 
 class RecordsWindow : public QDialog {
 public:
-    // `main` gives the placement, the icon and the two move buttons; the
-    // window reads and writes `main.state()`.
-    explicit RecordsWindow(MainWindow& main);
+    // `host` gives the placement and the icon and hides the move buttons; the
+    // window reads and writes `state`.
+    RecordsWindow(GameState& state, Platform& platform, HostWindow& host);
 
     // ---- controls, rows 1..3 at index 0..2 ----
     QGroupBox* рмкПоб = nullptr;
@@ -91,8 +92,9 @@ private:
     void FillResults();
     void FillNames();
 
-    MainWindow& main_;
     GameState& state_;
+    Platform& platform_;
+    HostWindow& host_;
 };
 
 }  // namespace duel

@@ -182,7 +182,7 @@ TEST_F(Duel, TheComputersWinThenPlayOnAlone) {
     EXPECT_EQ(state.lastCompTries, "1");
     EXPECT_EQ(state.lastCompNumber, "1234");
     EXPECT_EQ(state.lastCompTime, clock.toStdString());
-    EXPECT_EQ(state.compGuessed, 1);
+    EXPECT_TRUE(state.compGuessed());
     EXPECT_FALSE(window->кнпСчитать->isHidden());
     EXPECT_TRUE(window->тксВарМой->isEnabled());
     EXPECT_TRUE(IsRed(window->lblMV));
@@ -346,7 +346,7 @@ TEST_F(Duel, NothingReentersTheFilter) {
         window->кнпДумать_Click();
         window->mnuGameNew_Click();
         window->кнпСчитать_Click();
-        state.playNowRequested = 1;
+        state.playNowRequested = true;
         window->ЧасыRND_Timer();
     };
     window->кнпДумать_Click();
@@ -355,7 +355,7 @@ TEST_F(Duel, NothingReentersTheFilter) {
     EXPECT_EQ(state.candidateCount, Expected("1234", {2, 2}));
     EXPECT_EQ(historyLines().size(), 1);
     EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_EQ(state.playNowRequested, 1);  // a new game asked for now waits for the next tick
+    EXPECT_TRUE(state.playNowRequested);  // a new game asked for now waits for the next tick
 }
 
 TEST_F(Duel, ACloseDuringTheFilterIsCarriedOutAfterIt) {
@@ -394,10 +394,10 @@ TEST_F(Duel, TheFastTimerDrawsOneValueAndStartsARequestedGame) {
     EXPECT_EQ(platform.randomDraws, draws + 2);
     EXPECT_TRUE(platform.inputPrompts.empty());
 
-    state.playNowRequested = 1;
+    state.playNowRequested = true;
     platform.inputs = {"1234"};
     window->ЧасыRND_Timer();
-    EXPECT_EQ(state.playNowRequested, 0);
+    EXPECT_FALSE(state.playNowRequested);
     EXPECT_EQ(platform.inputPrompts.size(), 1u);
     EXPECT_FALSE(window->кнпСчитать->isHidden());
 }
@@ -441,7 +441,7 @@ TEST_F(Duel, AWholeGameWithTheNumberHidden) {
                               "9875", "9865", "9765", "8765", "8764", "8754"};
     Start(QString(), 0.0);  // secret 1234
     int computerGuesses = 0;
-    for (int turn = 0; turn < 12 && state.compGuessed == 0; ++turn) {
+    for (int turn = 0; turn < 12 && !state.compGuessed(); ++turn) {
         Guess(kGuesses[turn], 0.37);
         const std::string guess = window->тксВарКомп->text().toStdString();
         ASSERT_EQ(guess.size(), 4u);
@@ -454,7 +454,7 @@ TEST_F(Duel, AWholeGameWithTheNumberHidden) {
         Answer(score.exact, score.partial);
         window->кнпДумать_Click();
     }
-    EXPECT_EQ(state.compGuessed, 1);
+    EXPECT_TRUE(state.compGuessed());
     EXPECT_EQ(state.lastCompNumber, mine);
     EXPECT_EQ(state.lastCompTries, std::to_string(computerGuesses));
     ASSERT_EQ(platform.boxTexts(), std::vector<QString>{"Вы хотите продолжить игру до разоблачения компьютера ?"});

@@ -31,8 +31,8 @@ TEST_F(NewGame, PutsTheWindowIntoTheUsersTurn) {
     EXPECT_EQ(state.candidateCount, 3024);
     EXPECT_EQ(state.compNumber, NumberText(state.candidates[1513]));  // 0.5 * 3024 + 1
     EXPECT_EQ(state.userNumber, "5678");
-    EXPECT_EQ(state.hideAnswer, 0);
-    EXPECT_EQ(state.compGuessed, 0);
+    EXPECT_FALSE(state.hideAnswer);
+    EXPECT_FALSE(state.compGuessed());
     EXPECT_EQ(state.gameStart, 45296);
     EXPECT_TRUE(window->TimerTimer.isActive());
     EXPECT_EQ(window->statusPanel1->text(), "");
@@ -89,13 +89,13 @@ TEST_F(NewGame, AsksUntilTheNumberIsValidWithEveryMessage) {
     }
     EXPECT_EQ(state.userNumber, "9876");
     EXPECT_EQ(state.userNumberDefault, "9876");
-    EXPECT_EQ(state.hideAnswer, 0);
+    EXPECT_FALSE(state.hideAnswer);
 }
 
 TEST_F(NewGame, YesToTheHideQuestionKeepsTheNumberHidden) {
     StartGame("1234");
     StartGame(QString());
-    EXPECT_EQ(state.hideAnswer, 6);
+    EXPECT_TRUE(state.hideAnswer);
     EXPECT_EQ(state.userNumber, "");
     EXPECT_EQ(state.userNumberDefault, "");  // the next game offers an empty default
     EXPECT_FALSE(window->Часы.isActive());

@@ -101,7 +101,7 @@ TEST_F(RecordsWindowTest, AtTheEndOfAGameHidesBothMoveButtonsAndEmptiesTheGuess)
         EXPECT_EQ(window->тксВарМой->text(), QString());
         EXPECT_EQ(picturesText(window->imgNumberMV), QStringLiteral("0000"));
     });
-    EXPECT_EQ(state.recordsFromMenu, 0);
+    EXPECT_FALSE(state.recordsFromMenu);
 }
 
 TEST_F(RecordsWindowTest, NewRecordHolderTypesANameWhileTheWindowRefusesToClose) {
@@ -253,7 +253,7 @@ TEST_F(RecordsWindowTest, OpenedFromTheMenuOnTheUsersTurnKeepsTheMoveButtons) {
     });
     window->mnuGameWins_Click();
     EXPECT_TRUE(ran);
-    EXPECT_EQ(state.recordsFromMenu, 0);
+    EXPECT_FALSE(state.recordsFromMenu);
     EXPECT_FALSE(window->кнпСчитать->isHidden());
     EXPECT_EQ(window->lblMV->font().pointSizeF(), 9.75);
     EXPECT_EQ(window->lblVK->font().pointSizeF(), 8.25);
