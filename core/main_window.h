@@ -41,9 +41,6 @@ public:
     MainWindow(GameState& state, Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    GameState& state() { return state_; }
-    Platform& platform() { return platform_; }
-
     // ---- what the other windows see (HostWindow) ----
     QWidget* ownerWidget() override { return this; }
     QRect frameRect() const override { return frameGeometry(); }
@@ -96,51 +93,48 @@ public:
     std::unique_ptr<KeypadWindow> фрмЧифры;
     std::unique_ptr<ThinkingWindow> фрмЗагрузка;
 
-    // ---- life of the window (core/main_window.cpp) ----
-    void Form_Load();
+    // ---- handlers: menus, buttons, timers (the folder says where each lives) ----
+    void Form_Load();                 // core/main_window.cpp
     void Form_Unload();
     void mnuGameExit_Click();
+    void mnuGameNew_Click();          // core/new_game.cpp
+    void кнпСчитать_Click();          // core/player_move.cpp
+    void TimerTimer_Timer();          // core/status_clock.cpp
+    void ЧасыRND_Timer();             // core/fast_tick.cpp
+    void WriteSettings();             // core/settings_io.cpp
+    void кнпДумать_Click();           // opponent/computer_move.cpp
+    void првАвто_Click();             // opponent/auto_scoring.cpp
+    void Часы_Timer();
+    void RedockKeypad();              // keypad/keypad_docking.cpp
+    void mnuGameWins_Click();         // records/records_menu.cpp
+    void ShowRecordsWindow();         // modal
 
-    // ---- new game (core/new_game.cpp) ----
-    void mnuGameNew_Click();
-    void BuildCandidates();
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
-    // ---- the user's move (core/player_move.cpp) ----
-    void кнпСчитать_Click();
-    void UserWins();
+private:
+    GameState& state() { return state_; }
+    Platform& platform() { return platform_; }
+
+    // ---- steps of the handlers ----
+    void BuildCandidates();           // core/new_game.cpp
+    void UserWins();                  // core/player_move.cpp
     void HandTurnToComputer();
-
-    // ---- the game clock (core/status_clock.cpp) ----
-    void TimerTimer_Timer();
-
-    // ---- the 20 ms tick (core/fast_tick.cpp): one step per subsystem, in this order ----
-    void ЧасыRND_Timer();
+    void ReadSettings();              // core/settings_io.cpp
+    // The 20 ms tick's steps, one per subsystem, in the order the tick runs them.
     void NewGameRequestStep();        // core/fast_tick.cpp
     void ComputerGuessPicturesStep(); // opponent/computer_move.cpp
-    void RedockKeypad();              // keypad/keypad_docking.cpp
-
-    // ---- settings at start-up and shut-down (core/settings_io.cpp) ----
-    void ReadSettings();
-    void WriteSettings();
-
-    // ---- the computer's side (opponent/) ----
-    void кнпДумать_Click();
     void ComputerWins();
     void PlayOnAlone();
     void GameOver();
     void StopAfterContradiction();
     void HandTurnToUser();
     // з1_Click … з4_Click, зн_Click and ш1_Click … ш4_Click, шн_Click: one body,
-    // run whenever a button becomes selected.
+    // run whenever a button becomes selected (opponent/answer_entry.cpp).
     void AnswerButton_Click(bool exactGroup, int32_t count);
     void CheckCounts();
-    void првАвто_Click();
-    void Часы_Timer();
 
-    // ---- records (records/) ----
-    void mnuGameWins_Click();
-
-    // ---- shared display steps ----
+    // ---- shared display steps (core/main_window.cpp) ----
     void MarkTurn(Turn turn);             // label colours and the computer's pictures
     // The user to move with an empty guess, the computer's guess gone, the
     // answer back to "нету" and nothing to answer.
@@ -152,16 +146,11 @@ public:
     void OpenThinkingWindow(int maximum);
     void SetThinkingProgress(int value);
     void CloseThinkingWindow();
-    void ShowRecordsWindow();             // modal; records/records_menu.cpp
 
     // Position of the outer window in twips, as the settings file keeps it.
     int32_t leftTwips() const;
     int32_t topTwips() const;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     // core/main_window_layout.cpp
     void BuildControls();
     void BuildMenus();
