@@ -1,4 +1,5 @@
-// Program entry: Qt set-up, Russian standard dialogs, the main window, orderly shut-down.
+// Program entry: command line, Qt set-up, Russian standard dialogs, the main window, orderly shut-down.
+#include "app/command_line.h"
 #include "core/game_state.h"
 #include "core/main_window.h"
 #include "platform/qt_platform.h"
@@ -40,13 +41,17 @@ void UseClassicFonts() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --help, --version and bad options are answered before any window or
+    // display connection exists.
+    if (const std::optional<int> exitCode = duel::HandleCommandLine(argc, argv)) return *exitCode;
+
     // Under Wayland a program cannot place its own windows; the keypad and
     // the dialogs are placed against the main window, so run through X11.
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("shelvy-zlyki"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.shelvy_zlyki"));
     QApplication::setOrganizationName(QString());
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 

@@ -1,8 +1,7 @@
-// Draws the seven-segment digit pictures and the program's icon.
+// Draws the seven-segment digit pictures; gives the program's icon.
 #include "core/digit_pictures.h"
 
 #include <QImage>
-#include <QPainter>
 
 namespace duel {
 
@@ -56,19 +55,6 @@ QImage DrawDigit(unsigned segments) {
     return image;
 }
 
-QPixmap DrawIcon(int size) {
-    QPixmap icon(size, size);
-    icon.fill(Qt::black);
-    QPainter painter(&icon);
-    const QImage left = DrawDigit(kSegments[4]);
-    const QImage right = DrawDigit(kSegments[2]);
-    const int height = size - 2;
-    const int width = height * kDigitPictureWidth / kDigitPictureHeight;
-    painter.drawImage(QRect(size / 2 - width, 1, width, height), left);
-    painter.drawImage(QRect(size / 2, 1, width, height), right);
-    return icon;
-}
-
 }  // namespace
 
 std::array<QPixmap, 11> MakeDigitPictures() {
@@ -79,9 +65,12 @@ std::array<QPixmap, 11> MakeDigitPictures() {
 }
 
 QIcon MakeAppIcon() {
+    // Rendered at build time from the program's SVG icon and built in as
+    // resources (dist/CMakeLists.txt); the window manager, the tray and the
+    // about window each pick the size they need.
     QIcon icon;
-    icon.addPixmap(DrawIcon(16));
-    icon.addPixmap(DrawIcon(32));
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/shelvy-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

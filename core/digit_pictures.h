@@ -1,4 +1,4 @@
-// The seven-segment digit pictures and the program's icon, drawn by the program.
+// The seven-segment digit pictures, drawn by the program, and the program's icon.
 #pragma once
 
 #include <QIcon>
@@ -15,7 +15,8 @@ inline constexpr int kDashPicture = 10;  // index of the dash; 0..9 are the digi
 // green, unlit ones dotted dark green, on black.
 std::array<QPixmap, 11> MakeDigitPictures();
 
-// The window icon: two digits of the display on black, 16 and 32 pixels.
+// The program's icon (window, tray, about window): four digits of the display
+// in a rounded square, 16 to 256 pixels.
 QIcon MakeAppIcon();
 
 }  // namespace duel
