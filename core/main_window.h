@@ -27,6 +27,7 @@ class QRadioButton;
 
 namespace duel {
 
+class KeyboardPlay;
 class KeypadWindow;
 class ThinkingWindow;
 
@@ -92,6 +93,7 @@ public:
 
     std::unique_ptr<KeypadWindow> фрмЧифры;
     std::unique_ptr<ThinkingWindow> фрмЗагрузка;
+    std::unique_ptr<KeyboardPlay> keyboardPlay;  // digits, Backspace and Enter (keypad/)
 
     // ---- handlers: menus, buttons, timers (the folder says where each lives) ----
     void Form_Load();                 // core/main_window.cpp
@@ -108,6 +110,10 @@ public:
     void RedockKeypad();              // keypad/keypad_docking.cpp
     void mnuGameWins_Click();         // records/records_menu.cpp
     void ShowRecordsWindow();         // modal
+    void mnuInformationRun_Click();   // info/info_menu.cpp
+    void mnuInformationForR_Click();
+    void mnuInformationAbout_Click();
+    void Form_Activate();             // keypad/keypad_docking.cpp: the arrow windows go away
 
 protected:
     void closeEvent(QCloseEvent* event) override;
