@@ -1,0 +1,49 @@
+// The gallery's fixed table and the names built from it.
+#include "gallery/gallery_sets.h"
+
+namespace duel {
+
+namespace {
+
+constexpr std::array<GalleryItem, kGalleryItemCount> kItems{{
+    {1, "mnuAddBeautyNot", "&Нету", "", "", 0, "", "", ""},
+    {2, "mnuAddBeautyTessaQuorin", "&Тесса Куорин", "TessaQuorin", "Тесса Куорин", 8, "8 ФОТО",
+     "imgTessaQuorin", ":/gallery/thumb1.jpg"},
+    {3, "mnuAddBeautyMarlaVentobrix", "&Марла Вентобрикс", "MarlaVentobrix", "Марла Вентобрикс", 5,
+     "5 ФОТО", "imgMarlaVentobrix", ":/gallery/thumb2.jpg"},
+    {4, "mnuAddBeautyDoriaFelstrand", "&Дориа Фелстранд", "DoriaFelstrand", "Дориа Фелстранд", 5,
+     "5 ФОТО", "imgDoriaFelstrand", ":/gallery/thumb3.jpg"},
+    {5, "mnuAddBeautyLunaPressvick", "&Луна Прессвик", "LunaPressvick", "Луна Прессвик", 4, "4 ФОТО",
+     "imgLunaPressvick", ":/gallery/thumb4.jpg"},
+    {6, "mnuAddBeautyNinaCorveld", "&Нина Корвельд", "NinaCorveld", "Нина Корвельд", 5, "5 ФОТО",
+     "imgNinaCorveld", ":/gallery/thumb5.jpg"},
+}};
+
+}  // namespace
+
+const std::array<GalleryItem, kGalleryItemCount>& GalleryItems() { return kItems; }
+
+const GalleryItem* GalleryItemAt(int item) {
+    return item >= 1 && item <= kGalleryItemCount ? &kItems[static_cast<size_t>(item - 1)] : nullptr;
+}
+
+const GalleryItem* GallerySetAt(int item) { return item == kNoSetItem ? nullptr : GalleryItemAt(item); }
+
+const GalleryItem* GallerySetByStem(std::string_view stem) {
+    for (const GalleryItem& set : kItems)
+        if (set.item != kNoSetItem && set.stem == stem) return &set;
+    return nullptr;
+}
+
+std::optional<std::string> ViewerTitle(std::string_view stem, int picture) {
+    const GalleryItem* set = GallerySetByStem(stem);
+    if (!set) return std::nullopt;
+    return std::string(set->displayName) + "  " + std::to_string(picture) + "/" +
+           std::to_string(set->pictureCount);
+}
+
+std::string TemporaryPictureName(std::string_view stem, int picture) {
+    return std::string(stem) + std::to_string(picture) + ".tmp";
+}
+
+}  // namespace duel

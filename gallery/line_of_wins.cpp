@@ -1,0 +1,80 @@
+// The line of wins' state changes: choosing sets, confirming a switch, moving on after a win.
+#include "gallery/line_of_wins.h"
+
+#include "core/settings_file.h"
+#include "gallery/gallery_sets.h"
+
+namespace duel {
+
+int FirstCheckedItem(const std::array<bool, 6>& checks) {
+    for (size_t i = 0; i < checks.size(); ++i)
+        if (checks[i]) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+int RestoreGalleryChoice(GameState& state) {
+    const int item = GalleryItemFromChoice(state.galleryChoice);
+    if (!GalleryItemAt(item)) return 0;
+    state.beautyPrevLine = static_cast<uint8_t>(item);
+    state.beautyPicture = item == kNoSetItem ? 0 : 1;
+    return item;
+}
+
+void SaveGalleryChoice(GameState& state, int checkedItem) {
+    state.galleryChoice = GalleryChoiceToStore(state.galleryChoice, checkedItem);
+}
+
+void RememberAndClearBeauty(GameState& state, int& checkedItem) {
+    if (GalleryItemAt(checkedItem)) state.beautyPrevLine = static_cast<uint8_t>(checkedItem);
+    checkedItem = 0;
+}
+
+ChoiceFollowUp ChooseGalleryItem(GameState& state, int& checkedItem, int clicked) {
+    if (!GalleryItemAt(clicked) || clicked == checkedItem) return ChoiceFollowUp::Nothing;
+    RememberAndClearBeauty(state, checkedItem);
+    checkedItem = clicked;
+    return clicked == kNoSetItem ? ChoiceFollowUp::LineSwitch : ChoiceFollowUp::PrizeWindow;
+}
+
+bool LineSwitchAsks(const GameState& state) { return state.beautyPicture > 1; }
+
+std::string LineSwitchQuestion(const GameState& state) {
+    // The fourth letter of "дейcтвительно" is a Latin c, as the game has always shown it.
+    return "Вы дошли до " + std::to_string(state.beautyPicture) +
+           " каринки на другой линии.\r\n"
+           "Вы дей" "c" "твительно хотите оборвать ту линию побед и перейти на другую ?";
+}
+
+void FinishLineSwitch(GameState& state, int& checkedItem, int restart, bool answeredYes) {
+    if (!LineSwitchAsks(state) || answeredYes) {
+        state.beautyPicture = static_cast<uint8_t>(restart);
+        return;
+    }
+    ClearBeauty(checkedItem);
+    if (GalleryItemAt(state.beautyPrevLine)) checkedItem = state.beautyPrevLine;
+}
+
+std::optional<WonPicture> PictureToShow(GameState& state, int checkedItem) {
+    const GalleryItem* set = GallerySetAt(checkedItem);
+    if (!set) return std::nullopt;
+    state.beautySet = std::string(set->stem);
+    if (state.beautyPicture < 1 || state.beautyPicture > set->pictureCount) state.beautyPicture = 1;
+    return WonPicture{state.beautySet, state.beautyPicture};
+}
+
+bool AdvanceLine(GameState& state, int checkedItem) {
+    const GalleryItem* set = GallerySetAt(checkedItem);
+    if (!set) return false;
+    ++state.beautyPicture;
+    if (state.beautyPicture <= set->pictureCount) return false;
+    state.beautyPicture = 1;
+    return true;
+}
+
+bool TakeDownloadOffer(GameState& state, bool someSetMissing) {
+    if (!someSetMissing || state.missingFilesAsked != 0) return false;
+    state.missingFilesAsked = 1;
+    return true;
+}
+
+}  // namespace duel

@@ -1,0 +1,211 @@
+// Size lists, picture extraction, packing and data-folder lookup of the prize gallery.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include "gallery/data_folders.h"
+#include "gallery/pack_set.h"
+#include "gallery/picture_store.h"
+#include "gallery/size_list.h"
+
+namespace duel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A private folder for one test, removed afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        path_ = fs::temp_directory_path() /
+                ("gallery_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const fs::path& path() const { return path_; }
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+    }
+
+private:
+    fs::path path_;
+};
+
+// Bytes 0, 1, 2, ... so that every offset is recognisable.
+std::string Counting(size_t length) {
+    std::string bytes(length, '\0');
+    for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>(i % 251);
+    return bytes;
+}
+
+TEST(GallerySizeList, ReadsValuesSeparatedByLineBreaksAndCommas) {
+    const struct {
+        const char* text;
+        std::vector<int32_t> sizes;
+    } cases[] = {
+        {"3\r\n100\r\n200\r\n300\r\n", {100, 200, 300}},
+        {"3,100,200,300", {100, 200, 300}},
+        {" 3 ,\t100 \n 200\r300", {100, 200, 300}},
+        {"2\n\n5\n\n7\n", {5, 7}},                       // blank lines skipped
+        {"2\n5\n7\n9\ngarbage after the list", {5, 7}},  // extra values ignored
+        {"1\n2147483647", {2147483647}},
+        {"1\n+0000000000000000042", {42}},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = ParseSizeList(c.text);
+        ASSERT_TRUE(parsed.ok()) << c.text << ": " << GalleryErrorText(parsed.error);
+        EXPECT_EQ(parsed.value, c.sizes) << c.text;
+    }
+}
+
+TEST(GallerySizeList, RefusesWhatCannotBeRead) {
+    const struct {
+        const char* text;
+        GalleryError error;
+    } cases[] = {
+        {"", GalleryError::BadCount},
+        {"0\n", GalleryError::BadCount},
+        {"255\n1", GalleryError::BadCount},
+        {"99999999999999999999999\n1", GalleryError::BadCount},
+        {"x\n1", GalleryError::BadNumber},
+        {"2\n100\n2OO", GalleryError::BadNumber},
+        {"2\n1 00\n200", GalleryError::BadNumber},
+        {"2\n1.5\n200", GalleryError::BadNumber},
+        {"2\n-\n200", GalleryError::BadNumber},
+        {"3\n100\n200", GalleryError::TooFewSizes},
+        {"2\n100\n0", GalleryError::SizeBelowOne},
+        {"2\n-5\n100", GalleryError::SizeBelowOne},
+        {"1\n2147483648", GalleryError::SizeTooLarge},
+        {"1\n99999999999999999999999999999999", GalleryError::SizeTooLarge},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseSizeList(c.text).error, c.error) << c.text;
+}
+
+TEST(GalleryExtract, ReplacesTheFirstByteAndTakesExactlyTheBlock) {
+    const std::string store = Counting(600);
+    const std::string sizes = "3\r\n100\r\n200\r\n300\r\n";
+
+    const auto first = ExtractPictureFromMemory(sizes, store, 1);
+    ASSERT_TRUE(first.ok());
+    EXPECT_EQ(first.value, "\xFF" + store.substr(1, 99));
+
+    const auto third = ExtractPictureFromMemory(sizes, store, 3);
+    ASSERT_TRUE(third.ok());
+    ASSERT_EQ(third.value.size(), 300u);
+    EXPECT_EQ(third.value, "\xFF" + store.substr(301, 299));  // o(3) = 300, reads from 301
+
+    const auto tiny = ExtractPictureFromMemory("2\n1\n4", "\x07" "abcd", 1);
+    ASSERT_TRUE(tiny.ok());
+    EXPECT_EQ(tiny.value, "\xFF");
+}
+
+TEST(GalleryExtract, RefusesPicturesTheFilesCannotHold) {
+    const std::string store = Counting(600);
+    const struct {
+        const char* sizes;
+        size_t storeLength;
+        int picture;
+        GalleryError error;
+    } cases[] = {
+        {"3\n100\n200\n300", 599, 3, GalleryError::StoreTooShort},
+        {"3\n100\n200\n300", 600, 4, GalleryError::NoSuchPicture},
+        {"3\n100\n200\n300", 600, 0, GalleryError::NoSuchPicture},
+        {"2\n2147483647\n1", 600, 2, GalleryError::OffsetTooLarge},
+        {"2\n2147483647\n1", 600, 1, GalleryError::StoreTooShort},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExtractPictureFromMemory(c.sizes, std::string_view(store).substr(0, c.storeLength), c.picture).error,
+                  c.error)
+            << c.sizes << " picture " << c.picture;
+}
+
+TEST(GalleryExtract, ReadsFromFilesAndReportsMissingOrShortOnes) {
+    TempFolder folder;
+    const std::string store = Counting(600);
+    folder.write("Set.txt", "3\n100\n200\n300\n");
+    folder.write("Set.dat", store);
+    const auto third = ExtractPicture(folder.path(), "Set", 3);
+    ASSERT_TRUE(third.ok()) << GalleryErrorText(third.error);
+    EXPECT_EQ(third.value, "\xFF" + store.substr(301, 299));
+
+    EXPECT_EQ(ExtractPicture(folder.path(), "Other", 1).error, GalleryError::FilesMissing);
+    folder.write("Half.txt", "1\n10\n");
+    EXPECT_EQ(ExtractPicture(folder.path(), "Half", 1).error, GalleryError::FilesMissing);
+
+    folder.write("Set.dat", store.substr(0, 550));
+    EXPECT_EQ(ExtractPicture(folder.path(), "Set", 3).error, GalleryError::StoreTooShort);
+    EXPECT_TRUE(ExtractPicture(folder.path(), "Set", 2).ok());
+}
+
+TEST(GalleryExtract, TemporaryFileGoesToTheFirstWritableFolder) {
+    TempFolder folder;
+    const std::vector<fs::path> folders{folder.path() / "missing", folder.path()};
+    const auto written = WriteTemporaryPicture(folders, "LunaPressvick", 3, "\xFF\xD8");
+    ASSERT_TRUE(written.ok());
+    EXPECT_EQ(written.value, folder.path() / "LunaPressvick3.tmp");
+    std::ifstream in(written.value, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "\xFF\xD8");
+
+    EXPECT_EQ(WriteTemporaryPicture({folder.path() / "missing"}, "X", 1, "a").error, GalleryError::WriteFailed);
+}
+
+TEST(GalleryPack, PackedPicturesComeBackByteForByte) {
+    const std::vector<std::string> pictures{"\xFF\xD8\xFF\xE0 first picture", "\xFF\xD8\xFF", "\xFF\xD8\xFF\xDB third"};
+    const auto packed = PackPictures(pictures);
+    ASSERT_TRUE(packed.ok());
+    EXPECT_EQ(packed.value.sizeList, "3\r\n18\r\n3\r\n10\r\n");
+    EXPECT_EQ(packed.value.store[0], static_cast<char>(kPlaceholderByte));  // no plain JPEG inside
+    for (int k = 1; k <= 3; ++k) {
+        const auto back = ExtractPictureFromMemory(packed.value.sizeList, packed.value.store, k);
+        ASSERT_TRUE(back.ok());
+        EXPECT_EQ(back.value, pictures[static_cast<size_t>(k - 1)]);
+    }
+
+    EXPECT_EQ(PackPictures({pictures[0], "GIF89a"}).error, GalleryError::NotJpeg);
+    EXPECT_EQ(PackPictures({"\xFF\xD8"}).error, GalleryError::NotJpeg);
+    EXPECT_EQ(PackPictures({}).error, GalleryError::BadCount);
+    EXPECT_EQ(PackPictures(std::vector<std::string>(255, pictures[1])).error, GalleryError::TooManyPictures);
+}
+
+TEST(GalleryPack, WrittenSetIsReadByTheExtractorAndAFailureKeepsTheOldSet) {
+    TempFolder folder;
+    const auto packed = PackPictures({"\xFF\xD8\xFF one", "\xFF\xD8\xFF two"});
+    ASSERT_TRUE(packed.ok());
+    ASSERT_EQ(WritePackedSet(folder.path() / "Set", packed.value), GalleryError::None);
+    EXPECT_EQ(ExtractPicture(folder.path(), "Set", 2).value, "\xFF\xD8\xFF two");
+    EXPECT_FALSE(fs::exists(folder.path() / "Set.dat.part"));
+
+    EXPECT_EQ(WritePackedSet(folder.path() / "missing" / "Set", packed.value), GalleryError::WriteFailed);
+    EXPECT_FALSE(fs::exists(folder.path() / "missing"));
+}
+
+TEST(GalleryFolders, FirstFolderHoldingBothFilesOfASetWins) {
+    TempFolder root;
+    const fs::path program = root.path() / "program", user = root.path() / "user", installed = root.path() / "share";
+    for (const fs::path& p : {program, user, installed}) fs::create_directories(p);
+    std::ofstream(program / "NinaCorveld.txt") << "1\n1\n";  // half a set beside the program
+    std::ofstream(user / "NinaCorveld.txt") << "1\n1\n";
+    std::ofstream(user / "NinaCorveld.dat") << "x";
+    std::ofstream(installed / "NinaCorveld.txt") << "1\n1\n";
+    std::ofstream(installed / "NinaCorveld.dat") << "x";
+    fs::create_directories(program / "help.html");  // a folder is not a file
+    std::ofstream(installed / "help.html") << "<p>";
+
+    const std::vector<fs::path> folders{program, user, installed};
+    EXPECT_EQ(FindSetFolder(folders, "NinaCorveld"), user);
+    EXPECT_EQ(FindSetFolder(folders, "ninacorveld"), std::nullopt);
+    EXPECT_EQ(FindSetFolder(folders, "TessaQuorin"), std::nullopt);
+    EXPECT_EQ(FindDataFile(folders, "help.html"), installed / "help.html");
+    EXPECT_EQ(FindDataFile(folders, "none.html"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace duel

@@ -1,0 +1,89 @@
+// shelvy-pack's work: argument checks, reading the pictures, packing, and its Russian messages.
+#include "tools/pack/pack_command.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "gallery/pack_set.h"
+#include "gallery/size_list.h"
+
+namespace duel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kUsage =
+    "Использование: shelvy-pack ОСНОВА КАРТИНКА.jpg [КАРТИНКА.jpg ...]\n"
+    "Упаковывает картинки JPEG в указанном порядке в набор галереи:\n"
+    "ОСНОВА.dat (картинки одна за другой) и ОСНОВА.txt (число картинок и их размеры).\n"
+    "Пример: shelvy-pack LunaPressvick луна1.jpg луна2.jpg луна3.jpg луна4.jpg\n";
+
+// Russian plural: Plural(1, "картинка", "картинки", "картинок") is "1 картинка",
+// 3 gives "3 картинки", 5 and 11 give "... картинок".
+std::string Plural(std::uintmax_t n, const char* one, const char* few, const char* many) {
+    const std::uintmax_t lastTwo = n % 100, last = n % 10;
+    const char* word = (lastTwo >= 11 && lastTwo <= 14) ? many
+                       : last == 1                       ? one
+                       : (last >= 2 && last <= 4)        ? few
+                                                         : many;
+    return std::to_string(n) + " " + word;
+}
+
+bool ReadWhole(const fs::path& file, std::string& bytes) {
+    try {
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec)) return false;
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return false;
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return !in.bad();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+int RunPack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << kUsage;
+        return kPackOk;
+    }
+    if (args.size() < 2 || args[0].empty() || args[0][0] == '-') {
+        err << kUsage;
+        return kPackUsage;
+    }
+    const std::string& stem = args[0];
+    const std::vector<std::string> files(args.begin() + 1, args.end());
+    if (files.size() > static_cast<size_t>(kMaxPicturesInSet)) {
+        err << "shelvy-pack: " << GalleryErrorText(GalleryError::TooManyPictures) << " Ничего не записано.\n";
+        return kPackRefused;
+    }
+
+    std::vector<std::string> pictures(files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (!ReadWhole(files[i], pictures[i])) {
+            err << "shelvy-pack: не удалось прочитать файл «" << files[i] << "». Ничего не записано.\n";
+            return kPackRefused;
+        }
+        if (!IsJpeg(pictures[i])) {
+            err << "shelvy-pack: файл «" << files[i]
+                << "» не является картинкой JPEG (он не начинается с байтов FF D8 FF). Ничего не записано.\n";
+            return kPackRefused;
+        }
+    }
+
+    const auto packed = PackPictures(pictures);
+    const GalleryError error = packed ? WritePackedSet(stem, packed.value) : packed.error;
+    if (error != GalleryError::None) {
+        err << "shelvy-pack: " << GalleryErrorText(error) << " Ничего не записано.\n";
+        return kPackRefused;
+    }
+    out << "Записан набор «" << stem << "»: " << stem << ".dat (" << Plural(pictures.size(), "картинка", "картинки", "картинок") << ", "
+        << Plural(packed.value.store.size(), "байт", "байта", "байт") << ") и " << stem << ".txt.\n";
+    return kPackOk;
+}
+
+}  // namespace duel
