@@ -140,6 +140,23 @@ public:
     // ---- records (records/) ----
     void mnuGameWins_Click();
 
+    // ---- the prize gallery (gallery/gallery_menu.cpp) ----
+    void mnuAdd_Click();                   // "&Дополнительно" opens: grey missing sets
+    void mnuAddBeautyNot_Click();
+    void mnuAddBeautyTessaQuorin_Click();
+    void mnuAddBeautyMarlaVentobrix_Click();
+    void mnuAddBeautyDoriaFelstrand_Click();
+    void mnuAddBeautyLunaPressvick_Click();
+    void mnuAddBeautyNinaCorveld_Click();
+    void RememberAndClearBeauty();
+    void ClearBeauty();
+    void rezwin();                         // a won game shows the next picture of the chosen set
+    int CheckedGalleryItem() const;        // first checked item 1..6, 0 when none is
+    void CheckGalleryItem(int item);       // checks that item alone (0: none)
+    void RemoveLeftoverPictures();         // start-up: pictures a crashed run left behind
+    void AskForMissingSets();              // the once-per-run download question
+    void GalleryItem_Click(int item);      // one body for the six item handlers
+
     // ---- shared display steps ----
     void MarkTurn(Turn turn);             // label colours and the computer's pictures
     // The user to move with an empty guess, the computer's guess gone, the
