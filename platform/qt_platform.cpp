@@ -1,18 +1,18 @@
 // Qt implementation of the platform: modal dialogs, clocks, shell, screen.
 #include "platform/qt_platform.h"
 
+#include "platform/help_viewer.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
-#include <QTextBrowser>
 #include <QTime>
 #include <QUrl>
 
@@ -76,24 +76,7 @@ QString QtPlatform::saveFileName(QWidget* owner, const QString& title, const QSt
 }
 
 void QtPlatform::showHelp(QWidget* owner, int context) {
-    // Help topics are HTML pages compiled into the program, one per context number.
-    QFile topic(QStringLiteral(":/help/%1.html").arg(context));
-    QString html = topic.open(QIODevice::ReadOnly)
-                       ? QString::fromUtf8(topic.readAll())
-                       : QStringLiteral("<p>Раздел справки %1 не найден.</p>").arg(context);
-    if (!help_) {
-        help_ = new QTextBrowser;
-        help_->setObjectName(QStringLiteral("help"));
-        help_->setAttribute(Qt::WA_DeleteOnClose);
-        help_->setOpenExternalLinks(true);
-        help_->resize(520, 420);
-    }
-    help_->setWindowTitle(QStringLiteral("Справка"));
-    help_->setHtml(html);
-    if (owner) help_->move(owner->frameGeometry().topLeft() + QPoint(40, 40));
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    ShowHelpTopic(*this, owner, context, help_);
 }
 
 void QtPlatform::openAddress(const QString& address) {

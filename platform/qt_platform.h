@@ -9,9 +9,10 @@
 #include <memory>
 
 class QSystemTrayIcon;
-class QTextBrowser;
 
 namespace duel {
+
+class HelpViewer;
 
 class QtPlatform final : public Platform {
 public:
@@ -41,7 +42,7 @@ private:
     RandomFractions random_;
     QElapsedTimer monotonic_;
     std::unique_ptr<QSystemTrayIcon> tray_;
-    QPointer<QTextBrowser> help_;
+    QPointer<HelpViewer> help_;
 };
 
 }  // namespace duel

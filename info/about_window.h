@@ -1,0 +1,72 @@
+// The about window фрмО_программе: the author, the location and two links.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace duel {
+
+struct GameState;
+class HostWindow;
+class Platform;
+
+// A modal window opened from the "&Справка" menu.  The link labels turn red
+// under the mouse and open the mail program or the browser through the
+// platform.  Nothing here touches the game state.
+class AboutWindow : public QDialog {
+public:
+    AboutWindow(GameState& state, Platform& platform, HostWindow& host);
+
+    // Client area in twips.
+    static constexpr int kWidthTwips = 5400;
+    static constexpr int kHeightTwips = 2520;
+
+    // ---- controls ----
+    QLabel* lblFIO = nullptr;
+    QLabel* lblAdress = nullptr;
+    QLabel* lblMail = nullptr;
+    QLabel* lblMailAdress = nullptr;
+    QLabel* lblHP = nullptr;
+    QLabel* lblHPAdress = nullptr;
+    QLabel* изб1 = nullptr;
+    QLabel* изб2 = nullptr;
+    QPushButton* кнпОК = nullptr;
+
+    // The link targets.
+    static QString MailTarget();
+    static QString HomePageTarget();
+
+    // Places the window against the main window's current frame and takes
+    // its icon; run each time the window is shown.
+    void Form_Load();
+
+    // ---- hover colours ----
+    void Form_MouseMove();
+    void lblAdress_MouseMove();
+    void lblHP_MouseMove();
+    void lblMail_MouseMove();
+    void lblHPAdress_MouseMove();
+    void lblMailAdress_MouseMove();
+
+    // ---- clicks ----
+    void lblHPAdress_Click();
+    void lblMailAdress_Click();
+    void кнпОК_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void SetLinkColours(bool homePageRed, bool mailRed);
+
+    GameState& state_;
+    Platform& platform_;
+    HostWindow& host_;
+};
+
+}  // namespace duel

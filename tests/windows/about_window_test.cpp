@@ -1,0 +1,159 @@
+// The about window: its place against the main window, the links' hover colours and targets.
+#include "core/game_state.h"
+#include "core/host_window.h"
+#include "core/twips.h"
+#include "info/about_window.h"
+#include "info/deployment.h"
+#include "tests/support/fake_platform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace duel::testing {
+namespace {
+
+// Just a frame and an icon: all the about window asks of the main window.
+class FrameOnlyHost final : public HostWindow {
+public:
+    QRect frame{100, 50, 300, 260};
+    QRect client{104, 80, 292, 226};  // 4 pixels of border on either side
+    QIcon appIcon;
+
+    FrameOnlyHost() {
+        QPixmap picture(32, 32);
+        picture.fill(Qt::darkGreen);
+        appIcon = QIcon(picture);
+    }
+    QWidget* ownerWidget() override { return nullptr; }
+    QRect frameRect() const override { return frame; }
+    QRect clientRect() const override { return client; }
+    QIcon icon() const override { return appIcon; }
+    bool isBusy() const override { return false; }
+    QString guessText() const override { return {}; }
+    void setGuessText(const QString&) override {}
+    void AddDigit() override {}
+    void ClearGuessField() override {}
+    void HideMoveButtons() override {}
+    void ShowCurrentPhase() override {}
+    void RequestNewGame() override {}
+};
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+QColor TextColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+
+// A mouse move with no button held, delivered the way a real one is: to
+// the widget under the pointer, passed on to its parent if it ignores it.
+void MoveOver(QWidget* target) {
+    const QPointF at = QRectF(target->rect()).center();
+    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+void Click(QWidget* target) {
+    const QPointF at = QRectF(target->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
+class AboutWindowTest : public ::testing::Test {
+protected:
+    GameState state;
+    FakePlatform platform;
+    FrameOnlyHost host;
+};
+
+TEST_F(AboutWindowTest, OpensAgainstTheMainWindowsCurrentPlaceEachTime) {
+    AboutWindow about(state, platform, host);
+    EXPECT_EQ(about.objectName(), QStringLiteral("фрмО_программе"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе \"Шелвы и злыки v 2.0\""));
+    EXPECT_EQ(about.size(), QSize(TwipsToPixels(AboutWindow::kWidthTwips), TwipsToPixels(AboutWindow::kHeightTwips)));
+
+    for (const QPoint mainCorner : {QPoint(100, 50), QPoint(640, 333)}) {
+        host.frame.moveTopLeft(mainCorner);
+        host.client.moveTopLeft(mainCorner + QPoint(4, 30));
+        QRect placed;
+        platform.modalScripts.push_back([&](QDialog& window) { placed = window.frameGeometry(); });
+        platform.showModal(about);
+        EXPECT_EQ(placed.x() + placed.width(), host.frame.x() + host.frame.width()) << mainCorner.x();
+        EXPECT_EQ(placed.y(), mainCorner.y() + 33);  // 500 twips
+    }
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(AboutWindowTest, ShowsTheProgramsIconTwiceAndTheDeploymentsTexts) {
+    AboutWindow about(state, platform, host);
+    about.show();
+    const QImage expected = host.appIcon.pixmap(32).toImage();
+    EXPECT_EQ(about.изб1->pixmap().toImage(), expected);
+    EXPECT_EQ(about.изб2->pixmap().toImage(), expected);
+    EXPECT_EQ(about.windowIcon().pixmap(32).toImage(), expected);
+
+    EXPECT_EQ(about.lblFIO->text(), QString::fromUtf8(DUEL_AUTHOR_NAME " , " DUEL_AUTHOR_DATE));
+    EXPECT_TRUE(about.lblAdress->text().startsWith(QString::fromUtf8(DUEL_COUNTRY)));
+    EXPECT_EQ(about.lblMail->text(), QStringLiteral("E-mail:"));
+    EXPECT_EQ(about.lblHP->text(), QStringLiteral("HomePage:"));
+    EXPECT_EQ(about.lblMailAdress->text(), QString::fromUtf8(DUEL_EMAIL));
+    EXPECT_EQ(about.lblHPAdress->text(), QString::fromUtf8(DUEL_HOME_HOST));
+    for (QLabel* link : {about.lblMailAdress, about.lblHPAdress}) {
+        EXPECT_TRUE(link->font().underline());
+        EXPECT_EQ(TextColour(link), kBlue);
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    }
+    EXPECT_EQ(about.кнпОК->text(), QStringLiteral("ОК"));
+    EXPECT_EQ(about.кнпОК->toolTip(), QStringLiteral("Выход"));
+    about.кнпОК->click();
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(AboutWindowTest, TheLinkUnderThePointerTurnsRedUntilThePointerReachesTheFreeArea) {
+    AboutWindow about(state, platform, host);
+    about.show();
+    QLabel* home = about.lblHPAdress;
+    QLabel* mail = about.lblMailAdress;
+
+    MoveOver(home);
+    EXPECT_EQ(TextColour(home), kRed);
+    EXPECT_EQ(TextColour(mail), kBlue);
+    // The author's line, the pictures and the button change nothing.
+    for (QWidget* still : {static_cast<QWidget*>(about.lblFIO), static_cast<QWidget*>(about.изб1),
+                           static_cast<QWidget*>(about.изб2), static_cast<QWidget*>(about.кнпОК)}) {
+        MoveOver(still);
+        EXPECT_EQ(TextColour(home), kRed) << still->objectName().toStdString();
+    }
+    MoveOver(mail);
+    EXPECT_EQ(TextColour(home), kBlue);
+    EXPECT_EQ(TextColour(mail), kRed);
+    for (QWidget* plain : {static_cast<QWidget*>(&about), static_cast<QWidget*>(about.lblAdress),
+                           static_cast<QWidget*>(about.lblHP), static_cast<QWidget*>(about.lblMail)}) {
+        MoveOver(mail);
+        MoveOver(plain);
+        EXPECT_EQ(TextColour(mail), kBlue) << plain->objectName().toStdString();
+        EXPECT_EQ(TextColour(home), kBlue);
+    }
+}
+
+TEST_F(AboutWindowTest, LinksOpenTheMailProgramAndTheHomePage) {
+    AboutWindow about(state, platform, host);
+    about.show();
+    Click(about.lblMailAdress);
+    Click(about.lblHPAdress);
+    Click(about.lblMail);  // the caption is no link
+    EXPECT_EQ(platform.addresses, (std::vector<QString>{QStringLiteral("mailto:") + QString::fromUtf8(DUEL_EMAIL),
+                                                        QStringLiteral("http://") + QString::fromUtf8(DUEL_HOME_HOST)}));
+    EXPECT_TRUE(about.isVisible());
+}
+
+}  // namespace
+}  // namespace duel::testing
