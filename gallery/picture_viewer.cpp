@@ -66,7 +66,8 @@ PictureViewer::PictureViewer(GameState& state, Platform& platform, HostWindow& h
       pictureFile_(std::move(pictureFile)),
       privateFolder_(std::move(privateFolder)) {
     setObjectName(QStringLiteral("frmSee"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     Frame = new QFrame(this);
     Frame->setObjectName(QStringLiteral("Frame"));

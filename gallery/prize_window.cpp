@@ -41,7 +41,8 @@ QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), stat
 PrizeWindow::PrizeWindow(GameState& state, Platform& platform, HostWindow& host, int& checkedItem)
     : QDialog(host.ownerWidget()), state_(state), platform_(platform), host_(host), checkedItem_(checkedItem) {
     setObjectName(QStringLiteral("frmPrice"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     pctFoto = new QLabel(this);
     pctFoto->setObjectName(QStringLiteral("pctFoto"));
