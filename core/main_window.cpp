@@ -4,8 +4,10 @@
 #include "core/digit_pictures.h"
 #include "core/twips.h"
 #include "core/thinking_window.h"
+#include "keypad/keyboard_play.h"
 #include "keypad/keypad_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -15,6 +17,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QWindow>
 
 namespace duel {
 
@@ -83,8 +87,16 @@ void MainWindow::ConnectHandlers() {
     connect(mnuGameNew, &QAction::triggered, this, [this] { mnuGameNew_Click(); });
     connect(mnuGameWins, &QAction::triggered, this, [this] { mnuGameWins_Click(); });
     connect(mnuGameExit, &QAction::triggered, this, [this] { mnuGameExit_Click(); });
-    connect(mnuInformationRun, &QAction::triggered, this, [this] { platform_.showHelp(this, 100); });
-    connect(mnuInformationForR, &QAction::triggered, this, [this] { platform_.showHelp(this, 500); });
+    connect(mnuInformationRun, &QAction::triggered, this, [this] { mnuInformationRun_Click(); });
+    connect(mnuInformationForR, &QAction::triggered, this, [this] { mnuInformationForR_Click(); });
+    connect(mnuInformationAbout, &QAction::triggered, this, [this] { mnuInformationAbout_Click(); });
+    // F1 opens the help from the main window and the keypad alike.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setContext(Qt::ApplicationShortcut);
+    connect(helpKey, &QShortcut::activated, this, [this] { mnuInformationRun_Click(); });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused == windowHandle()) Form_Activate();
+    });
 
     connect(кнпСчитать, &QPushButton::clicked, this, [this] { кнпСчитать_Click(); });
     connect(кнпДумать, &QPushButton::clicked, this, [this] { кнпДумать_Click(); });
@@ -128,6 +140,7 @@ void MainWindow::Form_Load() {
     show();
     фрмЧифры = std::make_unique<KeypadWindow>(state_, platform_, *this);
     фрмЧифры->Form_Load();
+    keyboardPlay = std::make_unique<KeyboardPlay>(*this, *фрмЧифры, кнпСчитать, кнпДумать);
     ЧасыRND.start();
     loaded_ = true;
 }
@@ -142,6 +155,7 @@ void MainWindow::Form_Unload() {
     TimerTimer.stop();
     platform_.deleteTrayIcon();
     if (loaded_) WriteSettings();
+    keyboardPlay.reset();
     if (фрмЧифры) фрмЧифры->Unload();
     CloseThinkingWindow();
 }

@@ -27,6 +27,7 @@ class QRadioButton;
 
 namespace duel {
 
+class KeyboardPlay;
 class KeypadWindow;
 class ThinkingWindow;
 
@@ -95,6 +96,7 @@ public:
 
     std::unique_ptr<KeypadWindow> фрмЧифры;
     std::unique_ptr<ThinkingWindow> фрмЗагрузка;
+    std::unique_ptr<KeyboardPlay> keyboardPlay;  // digits, Backspace and Enter (keypad/)
 
     // ---- life of the window (core/main_window.cpp) ----
     void Form_Load();
@@ -156,6 +158,14 @@ public:
     void RemoveLeftoverPictures();         // start-up: pictures a crashed run left behind
     void AskForMissingSets();              // the once-per-run download question
     void GalleryItem_Click(int item);      // one body for the six item handlers
+
+    // ---- help and the about window (info/info_menu.cpp) ----
+    void mnuInformationRun_Click();
+    void mnuInformationForR_Click();
+    void mnuInformationAbout_Click();
+
+    // ---- activation: the keypad's arrow windows go away (keypad/keypad_docking.cpp) ----
+    void Form_Activate();
 
     // ---- shared display steps ----
     void MarkTurn(Turn turn);             // label colours and the computer's pictures

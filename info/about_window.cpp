@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 
 namespace duel {
@@ -32,6 +33,9 @@ constexpr int kCaptionWidth = 960;  // "E-mail:", "HomePage:"
 constexpr int kLinkLeft = kTextLeft + kCaptionWidth;
 constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 375;
+
+// Time for the window manager to frame a new window.
+constexpr int kFramedAfterMs = 150;
 
 // The author's location: country, region and town, the empty ones left out.
 QString Location() {
@@ -134,14 +138,7 @@ void AboutWindow::BuildControls() {
 }
 
 void AboutWindow::Form_Load() {
-    // The right edges line up; the top is 500 twips below the main window's top.
-    const QRect mainFrame = host_.frameRect();
-    // Before the window manager has framed this window its frame is not
-    // known; it is taken to be as wide as the main window's.
-    int frameWidth = frameGeometry().width();
-    if (frameWidth <= width()) frameWidth = width() + std::max(0, mainFrame.width() - host_.clientRect().width());
-    move(mainFrame.x() + mainFrame.width() - frameWidth, mainFrame.y() + TwipsToPixels(500));
-
+    PlaceAgainstMain();
     setWindowIcon(host_.icon());
     const QPixmap picture = host_.icon().pixmap(TwipsToPixels(kPictureTwips));
     изб1->setPixmap(picture);
@@ -150,8 +147,26 @@ void AboutWindow::Form_Load() {
     lblMailAdress->setCursor(lblHPAdress->cursor());
 }
 
+void AboutWindow::PlaceAgainstMain() {
+    // The right edges line up; the top is 500 twips below the main window's top.
+    const QRect mainFrame = host_.frameRect();
+    // Before the window manager has framed this window its frame is not
+    // known; it is taken to be as wide as the main window's.
+    int frameWidth = frameGeometry().width();
+    if (frameWidth <= width()) frameWidth = width() + std::max(0, mainFrame.width() - host_.clientRect().width());
+    const QPoint corner(mainFrame.x() + mainFrame.width() - frameWidth, mainFrame.y() + TwipsToPixels(500));
+    if (frameGeometry().topLeft() != corner) move(corner);
+}
+
 void AboutWindow::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) Form_Load();
+    if (!event->spontaneous()) {
+        Form_Load();
+        // Some window managers place a new window by its client area and
+        // report the frame only once it is mapped: then place it once more.
+        QTimer::singleShot(kFramedAfterMs, this, [this] {
+            if (isVisible()) PlaceAgainstMain();
+        });
+    }
     QDialog::showEvent(event);
 }
 

@@ -1,4 +1,4 @@
-// The keypad's offset rule and docked position.
+// The keypad's offset rule and docked position, the arrow windows' places, hover zones and clicks.
 #include "keypad/dock_geometry.h"
 
 #include "core/twips.h"
@@ -28,6 +28,46 @@ int32_t KeypadOffset(int32_t dock, int32_t mainWidth, int32_t keypadWidth, int32
 
 TwipPoint KeypadTopLeft(int32_t mainLeft, int32_t mainTop, int32_t mainHeight, int32_t offset) {
     return {ClampToInt32(int64_t{mainLeft} + offset), ClampToInt32(int64_t{mainTop} + mainHeight)};
+}
+
+TwipPoint ArrowTopLeft(ArrowSide side, int32_t mainLeft, int32_t mainTop, int32_t mainHeight, int32_t offset,
+                       int32_t keypadWidth, int32_t keypadHeight, int32_t arrowWidth, int32_t arrowHeight) {
+    const int64_t keypadLeft = int64_t{mainLeft} + offset;
+    const int64_t left = side == ArrowSide::Left ? keypadLeft - arrowWidth : keypadLeft + keypadWidth;
+    const int64_t top = int64_t{mainTop} + mainHeight + (int64_t{keypadHeight} - arrowHeight) / 2;
+    return {ClampToInt32(left), ClampToInt32(top)};
+}
+
+namespace {
+
+// The hover strips of the keypad, in twips of its client area.
+constexpr int32_t kLeftStripFrom = 0;
+constexpr int32_t kLeftStripTo = 20;
+constexpr int32_t kRightStripFrom = 2627;
+constexpr int32_t kRightStripTo = 2647;
+constexpr int32_t kStripTop = 405;
+constexpr int32_t kLeftStripBottom = 810;
+constexpr int32_t kRightZoneBottom = 910;  // 100 twips below the painted strip
+
+}  // namespace
+
+HoverZone HoverZoneAt(int32_t x, int32_t y, int32_t dock) {
+    if (x >= kLeftStripFrom && x <= kLeftStripTo && y >= kStripTop && y <= kLeftStripBottom &&
+        (dock == kDockCentre || dock == kDockRight))
+        return HoverZone::Left;
+    if (x >= kRightStripFrom && x <= kRightStripTo && y >= kStripTop && y <= kRightZoneBottom &&
+        (dock == kDockLeft || dock == kDockCentre))
+        return HoverZone::Right;
+    return HoverZone::None;
+}
+
+ArrowClick AfterArrowClick(ArrowSide side, int32_t dock) {
+    if (side == ArrowSide::Left) {
+        if (dock == kDockCentre || dock == kDockRight) return {dock - 1, dock == kDockCentre};
+    } else {
+        if (dock == kDockLeft || dock == kDockCentre) return {dock + 1, dock == kDockCentre};
+    }
+    return {dock, true};
 }
 
 }  // namespace duel

@@ -1,4 +1,4 @@
-// Where the keypad stands under the main window: the offset rule and the keypad's corner, in twips.
+// Where the keypad and its arrow windows stand under the main window, and how the arrows change it, in twips.
 #pragma once
 
 #include <cstdint>
@@ -26,5 +26,33 @@ struct TwipPoint {
 // window's bottom edge, its left edge `offset` twips right of the main
 // window's left edge.  Clamped to the range of int32_t.
 TwipPoint KeypadTopLeft(int32_t mainLeft, int32_t mainTop, int32_t mainHeight, int32_t offset);
+
+// The two arrow windows beside the keypad.
+enum class ArrowSide { Left, Right };
+
+// Outer top-left corner of an arrow window: the left one's right edge
+// touches the keypad's left edge, the right one's left edge the keypad's
+// right edge; both are centred vertically on the keypad (the half twip of an
+// odd difference is dropped).  All sizes are outer sizes.
+TwipPoint ArrowTopLeft(ArrowSide side, int32_t mainLeft, int32_t mainTop, int32_t mainHeight, int32_t offset,
+                       int32_t keypadWidth, int32_t keypadHeight, int32_t arrowWidth, int32_t arrowHeight);
+
+// Where the pointer rests on the keypad's own surface (x, y in twips of its
+// client area): on the left strip with room to move left, on the right strip
+// (which reaches 100 twips below the painted one) with room to move right,
+// or nowhere that brings up an arrow.
+enum class HoverZone { None, Left, Right };
+HoverZone HoverZoneAt(int32_t x, int32_t y, int32_t dock);
+
+// A click on an arrow: the new placement, and whether the arrow window goes
+// away because the keypad has reached the end of its range.  A click with no
+// room to move (or at a placement outside 1..3) leaves the placement alone
+// and sends the arrow away.
+struct ArrowClick {
+    int32_t dock = 0;
+    bool hideArrow = false;
+    friend bool operator==(const ArrowClick&, const ArrowClick&) = default;
+};
+ArrowClick AfterArrowClick(ArrowSide side, int32_t dock);
 
 }  // namespace duel

@@ -1,4 +1,4 @@
-// The re-docking step: keeps the keypad under the main window on every 20 ms tick.
+// The re-docking step, which keeps the keypad and its arrows under the main window, and the main window's activation.
 #include "core/twips.h"
 #include "core/main_window.h"
 #include "keypad/keypad_window.h"
@@ -27,6 +27,11 @@ void MainWindow::RedockKeypad() {
     game.dockedMainTop = mainCorner.top;
     game.dockedMainHeight = mainHeight;
     фрмЧифры->PlaceUnderMain();
+}
+
+// The main window's activation sends the keypad's arrow windows away.
+void MainWindow::Form_Activate() {
+    if (фрмЧифры) фрмЧифры->CloseArrowWindows();
 }
 
 }  // namespace duel

@@ -4,6 +4,7 @@
 #include "core/game_state.h"
 #include "core/host_window.h"
 #include "core/twips_rect.h"
+#include "keypad/arrow_window.h"
 #include "keypad/dock_geometry.h"
 
 #include <QCloseEvent>
@@ -74,8 +75,14 @@ KeypadWindow::KeypadWindow(GameState& state, Platform& platform, HostWindow& hos
     setObjectName(QStringLiteral("фрмЧифры"));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightTwips));
+    // Moves without a button held reach the hover zones and the digit buttons.
+    setMouseTracking(true);
     BuildButtons();
+    frmLButton = std::make_unique<ArrowWindow>(ArrowSide::Left, state_, host_, *this);
+    frmRButton = std::make_unique<ArrowWindow>(ArrowSide::Right, state_, host_, *this);
 }
+
+KeypadWindow::~KeypadWindow() = default;
 
 QPushButton* KeypadWindow::AddButton(const QString& name, int leftTwips, int topTwips) {
     auto* button = new QPushButton(this);
@@ -94,6 +101,7 @@ void KeypadWindow::BuildButtons() {
         button->setToolTip(QString::fromUtf8(kDigitTips[slot]));
         button->setFont(font);
         button->installEventFilter(this);
+        button->setMouseTracking(true);
         connect(button, &QPushButton::clicked, this, [this, digit] { DigitButton_Click(digit); });
         кнп[slot] = button;
     }
@@ -135,6 +143,8 @@ void KeypadWindow::PlaceUnderMain() {
     const TwipPoint corner = KeypadTopLeft(OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y()),
                                            OuterTwips(mainFrame.height()), state_.keypadOffset);
     move(TwipsToPixels(corner.left), TwipsToPixels(corner.top));
+    frmLButton->Place();
+    frmRButton->Place();
 }
 
 void KeypadWindow::Unload() {
@@ -146,6 +156,8 @@ void KeypadWindow::closeEvent(QCloseEvent* event) {
     // The keypad has no close of its own: it goes only with the main window.
     if (unloading_) {
         event->accept();
+        frmLButton->close();
+        frmRButton->close();
     } else {
         event->ignore();
     }
@@ -188,7 +200,57 @@ void KeypadWindow::DigitButton_MouseDown(int digit, Qt::MouseButton button) {
     }
 }
 
+void KeypadWindow::mouseMoveEvent(QMouseEvent* event) {
+    // Twips of the client area; a pointer between pixels keeps its fraction.
+    const QPointF at = event->position();
+    Form_MouseMove(event->buttons(), event->modifiers(), qRound(at.x() * PixelsToTwips(1)),
+                   qRound(at.y() * PixelsToTwips(1)));
+    QWidget::mouseMoveEvent(event);
+}
+
+void KeypadWindow::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int32_t x, int32_t y) {
+    switch (HoverZoneAt(x, y, state_.keypadDock)) {
+        case HoverZone::Left: ShowArrowWindow(ArrowSide::Left); break;
+        case HoverZone::Right: ShowArrowWindow(ArrowSide::Right); break;
+        case HoverZone::None: break;
+    }
+}
+
+void KeypadWindow::ShowArrowWindow(ArrowSide side) {
+    const bool left = side == ArrowSide::Left;
+    bool& shownBefore = left ? state_.leftButtonShown : state_.rightButtonShown;
+    ArrowWindow& arrow = left ? *frmLButton : *frmRButton;
+    if (!shownBefore) {
+        // The arrow window's load: the offset by the offset rule, then its place.
+        shownBefore = true;
+        state_.keypadOffset = OffsetForPlacement();
+        arrow.Place();
+    }
+    if (arrow.isHidden()) arrow.show();
+}
+
+void KeypadWindow::CloseArrowWindows() {
+    if (frmLButton->isVisible() || frmRButton->isVisible()) {
+        frmLButton->hide();
+        frmRButton->hide();
+    }
+}
+
+void KeypadWindow::Form_Activate() { CloseArrowWindows(); }
+
+void KeypadWindow::DigitButton_MouseMove(int) { CloseArrowWindows(); }
+
+void KeypadWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+    QWidget::changeEvent(event);
+}
+
 bool KeypadWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        for (int slot = 0; slot < 9; ++slot) {
+            if (watched == кнп[slot]) DigitButton_MouseMove(slot + 1);
+        }
+    }
     // A quick second press arrives as a double click; it is a press all the same.
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;

@@ -6,11 +6,13 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QPushButton;
 
 namespace duel {
 
+class ArrowWindow;
 class HostWindow;
 class Platform;
 struct GameState;
@@ -22,6 +24,7 @@ struct GameState;
 class KeypadWindow : public QWidget {
 public:
     KeypadWindow(GameState& state, Platform& platform, HostWindow& host);
+    ~KeypadWindow() override;
 
     // Client area in twips.
     static constexpr int kWidthTwips = 2655;
@@ -30,6 +33,10 @@ public:
     // ---- controls ----
     std::array<QPushButton*, 9> кнп{};  // кнп[0] is кнп1 … кнп[8] is кнп9
     QPushButton* кнпОтмена = nullptr;
+
+    // The two arrow windows beside the keypad, built with it and closed with it.
+    std::unique_ptr<ArrowWindow> frmLButton;
+    std::unique_ptr<ArrowWindow> frmRButton;
 
     // Computes the offset from the placement, docks the keypad under the main
     // window and shows it.
@@ -43,8 +50,19 @@ public:
     // keypadOffset by the offset rule for the current placement and the
     // current outer widths of both windows.
     int32_t OffsetForPlacement() const;
-    // Moves the keypad to its docked place for the current keypadOffset.
+    // Moves the keypad and both arrow windows, shown or not, to their docked
+    // places for the current keypadOffset.
     void PlaceUnderMain();
+
+    // ---- arrow windows ----
+    // The hover zones; x and y in twips of the keypad's client area.
+    void Form_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    // Activation of the keypad: the arrow windows go away.
+    void Form_Activate();
+    // кнп1_MouseMove … кнп9_MouseMove: the arrow windows go away.
+    void DigitButton_MouseMove(int digit);
+    // If either arrow window is visible, hides both.
+    void CloseArrowWindows();
 
     // Cancel visibility rule, run on every tick of the main window's ЧасыRND:
     // Cancel is shown exactly while the guess field holds text.
@@ -58,6 +76,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,6 +85,8 @@ private:
     void BuildButtons();
     QPushButton* AddButton(const QString& name, int leftTwips, int topTwips);
     void PaintDecoration();
+    // Shows an arrow window; its first showing in the run places it first.
+    void ShowArrowWindow(ArrowSide side);
 
     GameState& state_;
     Platform& platform_;

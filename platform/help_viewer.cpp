@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -65,6 +66,10 @@ HelpViewer::HelpViewer(Platform& platform) : platform_(platform) {
     layout->addWidget(browser);
     resize(560, 480);
 
+    // Escape closes the help, as it closes a dialog.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+
     connect(back, &QToolButton::clicked, browser, &QTextBrowser::backward);
     connect(forward, &QToolButton::clicked, browser, &QTextBrowser::forward);
     connect(browser, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
@@ -121,6 +126,7 @@ void ShowHelpTopic(Platform& platform, QWidget* owner, int context, QPointer<Hel
     }
     const bool fresh = !viewer;
     if (fresh) viewer = new HelpViewer(platform);
+    if (owner) viewer->setWindowIcon(owner->windowIcon());
     viewer->ShowTopic(topic);
     if (fresh && owner) viewer->move(owner->frameGeometry().topLeft() + QPoint(40, 40));
     viewer->show();

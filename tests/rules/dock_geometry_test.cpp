@@ -1,4 +1,4 @@
-// The keypad's offset rule and docked corner.
+// The keypad's offset rule and docked corner, the arrow windows' places, hover zones and clicks.
 #include "keypad/dock_geometry.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +51,55 @@ TEST(KeypadTopLeftTest, StandsOnTheMainWindowsBottomEdge) {
     EXPECT_EQ(KeypadTopLeft(-300, -150, 3600, 0), (TwipPoint{-300, 3450}));
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
     EXPECT_EQ(KeypadTopLeft(kMax, kMax, kMax, kMax), (TwipPoint{kMax, kMax}));
+}
+
+TEST(ArrowTopLeftTest, ArrowsTouchTheKeypadsSidesAndAreCentredOnIt) {
+    // Main window at (1500, 3000), 3600 high; keypad 2655 x 1215 at offset 908; arrows 600 x 600.
+    EXPECT_EQ(ArrowTopLeft(ArrowSide::Left, 1500, 3000, 3600, 908, 2655, 1215, 600, 600),
+              (TwipPoint{1500 + 908 - 600, 6600 + 307}));
+    EXPECT_EQ(ArrowTopLeft(ArrowSide::Right, 1500, 3000, 3600, 908, 2655, 1215, 600, 600),
+              (TwipPoint{1500 + 908 + 2655, 6600 + 307}));
+    // Left of the screen and an arrow taller than the keypad.
+    EXPECT_EQ(ArrowTopLeft(ArrowSide::Left, -300, 0, 100, 0, 2655, 400, 600, 600), (TwipPoint{-900, 0}));
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(ArrowTopLeft(ArrowSide::Right, kMax, kMax, kMax, kMax, kMax, kMax, 0, 0), (TwipPoint{kMax, kMax}));
+}
+
+TEST(HoverZoneTest, StripsBringUpTheArrowThatHasRoomToMove) {
+    struct Case {
+        int32_t x, y, dock;
+        HoverZone zone;
+    };
+    const Case cases[] = {
+        // left strip: x 0..20, y 405..810, placements 2 and 3
+        {0, 405, kDockCentre, HoverZone::Left},   {20, 810, kDockRight, HoverZone::Left},
+        {10, 600, kDockLeft, HoverZone::None},    {21, 600, kDockCentre, HoverZone::None},
+        {-1, 600, kDockCentre, HoverZone::None},  {10, 404, kDockCentre, HoverZone::None},
+        {10, 811, kDockCentre, HoverZone::None},  {10, 850, kDockCentre, HoverZone::None},
+        // right strip: x 2627..2647, y 405..910, placements 1 and 2
+        {2627, 405, kDockLeft, HoverZone::Right}, {2647, 910, kDockCentre, HoverZone::Right},
+        {2637, 850, kDockCentre, HoverZone::Right}, {2637, 911, kDockCentre, HoverZone::None},
+        {2626, 600, kDockCentre, HoverZone::None}, {2648, 600, kDockCentre, HoverZone::None},
+        {2637, 600, kDockRight, HoverZone::None},
+        // a placement out of range brings up nothing anywhere
+        {10, 600, 0, HoverZone::None},            {2637, 600, 4, HoverZone::None},
+        {2637, 600, -1, HoverZone::None},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HoverZoneAt(c.x, c.y, c.dock), c.zone) << c.x << ", " << c.y << " at " << c.dock;
+    }
+}
+
+TEST(ArrowClickTest, OneStepTowardsTheArrowAndAwayAtTheEnd) {
+    EXPECT_EQ(AfterArrowClick(ArrowSide::Left, kDockRight), (ArrowClick{kDockCentre, false}));
+    EXPECT_EQ(AfterArrowClick(ArrowSide::Left, kDockCentre), (ArrowClick{kDockLeft, true}));
+    EXPECT_EQ(AfterArrowClick(ArrowSide::Right, kDockLeft), (ArrowClick{kDockCentre, false}));
+    EXPECT_EQ(AfterArrowClick(ArrowSide::Right, kDockCentre), (ArrowClick{kDockRight, true}));
+    // No room to move: the placement never leaves 1..3.
+    EXPECT_EQ(AfterArrowClick(ArrowSide::Left, kDockLeft), (ArrowClick{kDockLeft, true}));
+    EXPECT_EQ(AfterArrowClick(ArrowSide::Right, kDockRight), (ArrowClick{kDockRight, true}));
+    EXPECT_EQ(AfterArrowClick(ArrowSide::Left, 0), (ArrowClick{0, true}));
+    EXPECT_EQ(AfterArrowClick(ArrowSide::Right, 7), (ArrowClick{7, true}));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // The about window: its place against the main window, the links' hover colours and targets.
 #include "core/game_state.h"
-#include "core/host_window.h"
 #include "core/twips.h"
 #include "info/about_window.h"
 #include "info/deployment.h"
+#include "tests/support/fake_host.h"
 #include "tests/support/fake_platform.h"
 
 #include <QApplication>
@@ -16,32 +16,6 @@
 
 namespace duel::testing {
 namespace {
-
-// Just a frame and an icon: all the about window asks of the main window.
-class FrameOnlyHost final : public HostWindow {
-public:
-    QRect frame{100, 50, 300, 260};
-    QRect client{104, 80, 292, 226};  // 4 pixels of border on either side
-    QIcon appIcon;
-
-    FrameOnlyHost() {
-        QPixmap picture(32, 32);
-        picture.fill(Qt::darkGreen);
-        appIcon = QIcon(picture);
-    }
-    QWidget* ownerWidget() override { return nullptr; }
-    QRect frameRect() const override { return frame; }
-    QRect clientRect() const override { return client; }
-    QIcon icon() const override { return appIcon; }
-    bool isBusy() const override { return false; }
-    QString guessText() const override { return {}; }
-    void setGuessText(const QString&) override {}
-    void AddDigit() override {}
-    void ClearGuessField() override {}
-    void HideMoveButtons() override {}
-    void ShowCurrentPhase() override {}
-    void RequestNewGame() override {}
-};
 
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
@@ -69,9 +43,15 @@ void Click(QWidget* target) {
 
 class AboutWindowTest : public ::testing::Test {
 protected:
+    AboutWindowTest() {
+        QPixmap picture(32, 32);
+        picture.fill(Qt::darkGreen);
+        host.windowIcon = QIcon(picture);
+    }
+
     GameState state;
     FakePlatform platform;
-    FrameOnlyHost host;
+    FakeHost host;
 };
 
 TEST_F(AboutWindowTest, OpensAgainstTheMainWindowsCurrentPlaceEachTime) {
@@ -82,7 +62,7 @@ TEST_F(AboutWindowTest, OpensAgainstTheMainWindowsCurrentPlaceEachTime) {
 
     for (const QPoint mainCorner : {QPoint(100, 50), QPoint(640, 333)}) {
         host.frame.moveTopLeft(mainCorner);
-        host.client.moveTopLeft(mainCorner + QPoint(4, 30));
+        host.client.moveTopLeft(mainCorner + QPoint(4, 26));
         QRect placed;
         platform.modalScripts.push_back([&](QDialog& window) { placed = window.frameGeometry(); });
         platform.showModal(about);
@@ -95,7 +75,7 @@ TEST_F(AboutWindowTest, OpensAgainstTheMainWindowsCurrentPlaceEachTime) {
 TEST_F(AboutWindowTest, ShowsTheProgramsIconTwiceAndTheDeploymentsTexts) {
     AboutWindow about(state, platform, host);
     about.show();
-    const QImage expected = host.appIcon.pixmap(32).toImage();
+    const QImage expected = host.windowIcon.pixmap(32).toImage();
     EXPECT_EQ(about.изб1->pixmap().toImage(), expected);
     EXPECT_EQ(about.изб2->pixmap().toImage(), expected);
     EXPECT_EQ(about.windowIcon().pixmap(32).toImage(), expected);

@@ -1,0 +1,124 @@
+// Playing from the keyboard, and the "&Справка" menu with F1 and the about window.
+#include "keypad/keypad_window.h"
+#include "tests/support/window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace duel::testing {
+namespace {
+
+class KeyboardPlayTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->ЧасыRND.stop();
+    }
+    KeypadWindow& keypad() { return *window->фрмЧифры; }
+    QString guess() const { return window->тксВарМой->text(); }
+
+    static void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(target, &event);
+    }
+};
+
+TEST_F(KeyboardPlayTest, DigitsBackspaceAndEnterPlayLikeTheMouse) {
+    StartGame(QStringLiteral("5678"));
+    press(window.get(), Qt::Key_1);
+    press(keypad().кнп[4], Qt::Key_2, Qt::KeypadModifier);  // the number pad, keypad active
+    EXPECT_EQ(guess(), QStringLiteral("12"));
+    EXPECT_EQ(picturesText(window->imgNumberMV), QStringLiteral("0012"));
+
+    press(window.get(), Qt::Key_1);  // refused as a click would be
+    EXPECT_EQ(guess(), QStringLiteral("12"));
+    EXPECT_EQ(platform.boxTexts(), (std::vector<QString>{QStringLiteral("Числа не должны повторяться !")}));
+
+    // Backspace is Cancel, once Cancel is shown.
+    press(window.get(), Qt::Key_Backspace);
+    EXPECT_EQ(guess(), QStringLiteral("12"));
+    keypad().UpdateCancelButton();
+    press(window.get(), Qt::Key_Backspace);
+    EXPECT_EQ(guess(), QStringLiteral("1"));
+
+    // A held key does not repeat; Ctrl with a digit is not the game's.
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_3, Qt::NoModifier, QStringLiteral("3"), true);
+    QApplication::sendEvent(window.get(), &repeated);
+    press(window.get(), Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(guess(), QStringLiteral("1"));
+
+    for (int key : {Qt::Key_2, Qt::Key_3, Qt::Key_5}) press(window.get(), key);  // the secret is 1234
+    press(window.get(), Qt::Key_Return);  // the user's "--->"
+    ASSERT_EQ(window->СписокЧШЗ->count(), 1);
+    EXPECT_TRUE(window->СписокЧШЗ->item(0)->text().contains(QStringLiteral("1235")));
+    EXPECT_TRUE(window->кнпСчитать->isHidden());
+    ASSERT_FALSE(window->кнпДумать->isHidden());
+    EXPECT_EQ(state.phase, Phase::ComputerToMove);
+
+    press(&keypad(), Qt::Key_Enter);  // the computer's "--->"
+    EXPECT_EQ(state.phase, Phase::UserToMove);
+}
+
+TEST_F(KeyboardPlayTest, NoKeyActsWithoutAGameOrWhileAModalWindowIsOpen) {
+    press(window.get(), Qt::Key_Return);  // neither move button is shown
+    press(window.get(), Qt::Key_5);       // the guess field is disabled
+    EXPECT_EQ(state.phase, Phase::NoGame);
+    EXPECT_EQ(guess(), QString());
+    EXPECT_TRUE(platform.boxes.empty());
+
+    StartGame(QStringLiteral("5678"));
+    press(window.get(), Qt::Key_5);
+    keypad().UpdateCancelButton();  // Cancel is shown
+    QDialog modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    for (int key : {Qt::Key_6, Qt::Key_Backspace, Qt::Key_Return}) {
+        press(window.get(), key);
+        press(&keypad(), key);
+        EXPECT_EQ(guess(), QStringLiteral("5")) << key;
+    }
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_EQ(window->СписокЧШЗ->count(), 0);
+    modal.close();
+    press(window.get(), Qt::Key_6);
+    EXPECT_EQ(guess(), QStringLiteral("56"));
+}
+
+using HelpMenuTest = WindowTest;
+
+TEST_F(HelpMenuTest, AboutWindowIsModalAndPlacedAgainstTheMainWindowEachTime) {
+    for (const QPoint corner : {QPoint(200, 100), QPoint(420, 260)}) {
+        window->move(corner);
+        QApplication::processEvents();
+        QRect placed;
+        platform.modalScripts.push_back([&](QDialog& about) { placed = about.frameGeometry(); });
+        window->mnuInformationAbout->trigger();
+        const QRect main = window->frameGeometry();
+        EXPECT_EQ(placed.right(), main.right());
+        EXPECT_EQ(placed.top(), main.top() + 33);  // 500 twips
+    }
+    EXPECT_EQ(platform.modalWindows, (std::vector<QString>{QStringLiteral("фрмО_программе"),
+                                                           QStringLiteral("фрмО_программе")}));
+    EXPECT_EQ(platform.unscripted, 0);
+}
+
+TEST_F(HelpMenuTest, F1OpensTheGameHelpAndTheGameIsLeftAlone) {
+    StartGame(QStringLiteral("5678"));
+    window->activateWindow();
+    QApplication::processEvents();
+    if (!window->isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &f1);
+    window->mnuInformationForR->trigger();
+    EXPECT_EQ(platform.helpContexts, (std::vector<int>{100, 500}));
+    EXPECT_EQ(state.phase, Phase::UserToMove);
+    EXPECT_TRUE(window->TimerTimer.isActive());
+}
+
+}  // namespace
+}  // namespace duel::testing
