@@ -111,10 +111,21 @@ void MainWindow::ConnectHandlers() {
     }
     connect(првАвто, &QCheckBox::stateChanged, this, [this] { првАвто_Click(); });
 
-    // The gallery menu keeps one check mark at most.
-    for (QAction* item : beautyItems) {
-        connect(item, &QAction::triggered, this, [this, item] {
-            for (QAction* other : beautyItems) other->setChecked(other == item);
+    // The gallery menu: opening "&Дополнительно" checks the set files; an item's
+    // handler decides its check marks itself, so the toggle Qt makes on a click
+    // is undone first.
+    connect(mnuAdd, &QMenu::aboutToShow, this, [this] { mnuAdd_Click(); });
+    using ItemHandler = void (MainWindow::*)();
+    const std::array<ItemHandler, 6> itemHandlers{
+        &MainWindow::mnuAddBeautyNot_Click,           &MainWindow::mnuAddBeautyTessaQuorin_Click,
+        &MainWindow::mnuAddBeautyMarlaVentobrix_Click, &MainWindow::mnuAddBeautyDoriaFelstrand_Click,
+        &MainWindow::mnuAddBeautyLunaPressvick_Click, &MainWindow::mnuAddBeautyNinaCorveld_Click};
+    for (size_t i = 0; i < beautyItems.size(); ++i) {
+        QAction* item = beautyItems[i];
+        const ItemHandler handler = itemHandlers[i];
+        connect(item, &QAction::triggered, this, [this, item, handler] {
+            item->setChecked(!item->isChecked());
+            (this->*handler)();
         });
     }
 }
@@ -123,6 +134,7 @@ void MainWindow::Form_Load() {
     platform_.addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
     ReadSettings();
     state_.userNumberDefault = "1234";
+    RemoveLeftoverPictures();
     ShowUserGuessPictures(QString());
     ShowComputerGuessPictures(QString());
     show();

@@ -114,6 +114,16 @@ public:
     void mnuInformationForR_Click();
     void mnuInformationAbout_Click();
     void Form_Activate();             // keypad/keypad_docking.cpp: the arrow windows go away
+    void mnuAdd_Click();              // gallery/gallery_menu.cpp: "&Дополнительно" opens, missing sets grey
+    void mnuAddBeautyNot_Click();
+    void mnuAddBeautyTessaQuorin_Click();
+    void mnuAddBeautyMarlaVentobrix_Click();
+    void mnuAddBeautyDoriaFelstrand_Click();
+    void mnuAddBeautyLunaPressvick_Click();
+    void mnuAddBeautyNinaCorveld_Click();
+    void rezwin();                    // a won game shows the next picture of the chosen set
+    int CheckedGalleryItem() const;   // first checked item 1..6, 0 when none is
+    void CheckGalleryItem(int item);  // checks that item alone (0: none)
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -139,6 +149,13 @@ private:
     // run whenever a button becomes selected (opponent/answer_entry.cpp).
     void AnswerButton_Click(bool exactGroup, int32_t count);
     void CheckCounts();
+
+    // ---- the prize gallery's steps (gallery/gallery_menu.cpp) ----
+    void RememberAndClearBeauty();
+    void ClearBeauty();
+    void RemoveLeftoverPictures();         // start-up: pictures a crashed run left behind
+    void AskForMissingSets();              // the once-per-run download question
+    void GalleryItem_Click(int item);      // one body for the six item handlers
 
     // ---- shared display steps (core/main_window.cpp) ----
     void MarkTurn(Turn turn);             // label colours and the computer's pictures

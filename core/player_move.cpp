@@ -82,6 +82,7 @@ void MainWindow::UserWins() {
     MarkTurn(Turn::None);
     SetStatusHint(QString::fromUtf8(kNewGameHint));
     s.gameStart = kClockStopped;
+    rezwin();
     ShowRecordsWindow();
     СписокЧШЗ->setEnabled(false);
     HideMoveButtons();

@@ -3,6 +3,7 @@
 
 #include "core/twips.h"
 #include "core/settings_file.h"
+#include "gallery/line_of_wins.h"
 
 #include <QAction>
 #include <filesystem>
@@ -38,20 +39,12 @@ void MainWindow::ReadSettings() {
     move(place.x, place.y);
 
     // The gallery choice: "1" no set, "2".."6" one of the five sets.
-    const int item = GalleryItemFromChoice(s.galleryChoice);
-    if (item >= 1 && item <= 6) {
-        s.beautyPrevLine = static_cast<uint8_t>(item);
-        s.beautyPicture = item == 1 ? 0 : 1;
-        for (size_t i = 0; i < beautyItems.size(); ++i) beautyItems[i]->setChecked(static_cast<int>(i) + 1 == item);
-    }
+    if (const int item = RestoreGalleryChoice(s)) CheckGalleryItem(item);
 }
 
 void MainWindow::WriteSettings() {
     GameState& s = state_;
-    int checked = 0;
-    for (size_t i = 0; i < beautyItems.size() && checked == 0; ++i)
-        if (beautyItems[i]->isChecked()) checked = static_cast<int>(i) + 1;
-    s.galleryChoice = GalleryChoiceToStore(s.galleryChoice, checked);
+    SaveGalleryChoice(s, CheckedGalleryItem());
 
     if (!SaveSettings(SettingsFolders(platform_), s, leftTwips(), topTwips())) {
         Notice(platform_, this,

@@ -1,0 +1,381 @@
+// The prize gallery in the running program: set choice, prize window, wins, viewer, files.
+#include "tests/support/window_fixture.h"
+
+#include "gallery/gallery_sets.h"
+#include "gallery/line_of_wins.h"
+#include "gallery/pack_set.h"
+#include "gallery/picture_viewer.h"
+#include "gallery/prize_window.h"
+#include "info/deployment.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+namespace duel::testing {
+namespace {
+
+constexpr int kTessa = 2, kMarla = 3, kDoria = 4, kLuna = 5;
+
+// A JPEG file of w x h pixels in one colour.
+std::string Jpeg(int w, int h, QColor colour = QColor(200, 120, 60)) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 90);
+    return bytes.toStdString();
+}
+
+std::string ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+void WriteFile(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+class Gallery : public WindowTest {
+protected:
+    // Packs `count` pictures into the set `item` in the program folder;
+    // picture k is 10 + k pixels wide, so the viewer's size tells which it shows.
+    void InstallSet(int item, int count) {
+        std::vector<std::string> pictures;
+        for (int k = 1; k <= count; ++k) pictures.push_back(Jpeg(10 + k, 12));
+        auto packed = PackPictures(pictures);
+        ASSERT_TRUE(packed.ok());
+        ASSERT_EQ(WritePackedSet(StemPath(item), packed.value), GalleryError::None);
+    }
+    std::filesystem::path StemPath(int item) const {
+        return std::filesystem::path(folder.path().toStdString()) / std::string(GallerySetAt(item)->stem);
+    }
+    QString File(const QString& name) const { return folder.path() + "/" + name; }
+
+    // What one shown viewer looked like.
+    struct Seen {
+        QString title;
+        int pictureWidth = 0;
+        bool fileThere = false;
+        QString file;
+    };
+    // Scripts the next viewer to be looked at and closed.
+    void ExpectViewer(std::vector<Seen>& seen) {
+        platform.modalScripts.push_back([&seen](QDialog& dialog) {
+            auto& viewer = dynamic_cast<PictureViewer&>(dialog);
+            seen.push_back({viewer.windowTitle(), viewer.pctJpg->pixmap().width(),
+                            QFile::exists(viewer.pictureFile()), viewer.pictureFile()});
+        });
+    }
+    void Choose(int item) { window->beautyItems[static_cast<size_t>(item - 1)]->trigger(); }
+};
+
+TEST_F(Gallery, ALineOfFourShowsPicturesOneToFourThenTheEndMessageAndStartsAgain) {
+    InstallSet(kLuna, 4);
+    Choose(kLuna);
+    ASSERT_EQ(window->CheckedGalleryItem(), kLuna);
+    platform.boxes.clear();
+
+    std::vector<Seen> seen;
+    for (int win = 1; win <= 5; ++win) {
+        ExpectViewer(seen);
+        window->rezwin();
+        ASSERT_EQ(seen.size(), static_cast<size_t>(win));
+        const int picture = (win - 1) % 4 + 1;
+        EXPECT_EQ(seen.back().title, QStringLiteral("Луна Прессвик  %1/4").arg(picture));
+        EXPECT_EQ(seen.back().pictureWidth, 10 + picture);
+        EXPECT_TRUE(seen.back().fileThere);
+        EXPECT_FALSE(QFile::exists(seen.back().file)) << "the temporary picture outlives its viewer";
+        EXPECT_EQ(platform.boxes.size(), win >= 4 ? 1u : 0u);
+    }
+    EXPECT_EQ(seen[0].file, File("LunaPressvick1.tmp"));
+    EXPECT_EQ(platform.boxes[0].text,
+              "Вы достигли конца галереи. Советуем переключиться на другую красотку !!!");
+    EXPECT_EQ(state.beautyPicture, 2);
+}
+
+TEST_F(Gallery, AWinShowsThePictureAfterTheClockStopsAndBeforeTheRecords) {
+    InstallSet(kTessa, 2);
+    Choose(kTessa);
+    EXPECT_EQ(window->CheckedGalleryItem(), kTessa);
+    StartGame();
+    EXPECT_EQ(window->CheckedGalleryItem(), kTessa);
+    window->тксВарМой->setText(QString::fromStdString(state.compNumber));
+    bool clockStoppedFirst = false;
+    platform.modalScripts.push_back([&](QDialog&) {
+        clockStoppedFirst = state.gameStart == kClockStopped &&
+                            window->statusPanel1->text() == QString::fromUtf8(kNewGameHint);
+    });
+    window->кнпСчитать_Click();
+    EXPECT_EQ(platform.modalWindows, (std::vector<QString>{"frmPrice", "frmSee", "фрмРекорды"}));
+    EXPECT_TRUE(clockStoppedFirst);
+    EXPECT_EQ(state.beautyPicture, 2);
+}
+
+TEST_F(Gallery, ThePrizeWindowIntroducesTheSetBesideTheMainWindow) {
+    InstallSet(kLuna, 4);
+    window->move(200, 150);
+    QRect prizeFrame, mainFrame = window->frameGeometry();
+    platform.modalScripts.push_back([&](QDialog& dialog) {
+        auto& prize = dynamic_cast<PrizeWindow&>(dialog);
+        EXPECT_EQ(prize.windowTitle(), "Луна Прессвик");
+        EXPECT_EQ(prize.lblChF->text(), "4 ФОТО");
+        EXPECT_EQ(prize.pctFoto->pixmap().size(), QSize(kThumbnailWidth, kThumbnailHeight));
+        EXPECT_TRUE(prize.pctFoto->accessibleName().contains("Луна Прессвик"));
+        EXPECT_EQ(prize.cmdGame->text(), "Играть сейчас");
+        EXPECT_EQ(prize.cmd->text(), "Позже");
+        // One column right of the picture; "Позже" level with its bottom, "Играть сейчас" 7 px above.
+        const QRect picture = prize.pctFoto->geometry();
+        EXPECT_EQ(prize.cmd->x(), picture.width() + 16);
+        EXPECT_EQ(prize.cmdGame->x(), prize.cmd->x());
+        EXPECT_EQ(prize.lblChF->x(), prize.cmd->x());
+        EXPECT_EQ(prize.cmd->geometry().bottom(), picture.bottom());
+        EXPECT_EQ(prize.cmdGame->geometry().bottom() + 1 + 7, prize.cmd->y());
+        EXPECT_TRUE(prize.rect().contains(prize.cmd->geometry()));
+        prizeFrame = prize.frameGeometry();
+    });
+    Choose(kLuna);
+    EXPECT_EQ(prizeFrame.right(), mainFrame.right());
+    EXPECT_EQ(prizeFrame.top(), mainFrame.top() + 33);  // 500 twips
+    EXPECT_TRUE(platform.boxes.empty());  // no picture was won: nothing to confirm
+    EXPECT_EQ(state.beautyPicture, 1);
+    EXPECT_EQ(window->CheckedGalleryItem(), kLuna);
+
+    // The checked item again: nothing at all.
+    Choose(kLuna);
+    EXPECT_EQ(platform.modalWindows.size(), 1u);
+    EXPECT_EQ(window->CheckedGalleryItem(), kLuna);
+}
+
+TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
+    InstallSet(kLuna, 4);
+    InstallSet(kDoria, 5);
+    Choose(kLuna);
+    state.beautyPicture = 3;
+
+    platform.answers = {MsgAnswer::No};
+    Choose(1);  // "&Нету"
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text,
+              "Вы дошли до 3 каринки на другой линии.\r\n"
+              "Вы дейcтвительно хотите оборвать ту линию побед и перейти на другую ?");
+    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(window->CheckedGalleryItem(), kLuna);
+    EXPECT_EQ(state.beautyPicture, 3);
+    std::vector<Seen> seen;
+    ExpectViewer(seen);
+    window->rezwin();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, "Луна Прессвик  3/4");
+
+    // "Играть сейчас" and No: the old line goes on, and a new game still starts.
+    platform.answers = {MsgAnswer::No};
+    platform.modalScripts.push_back([](QDialog& dialog) { dynamic_cast<PrizeWindow&>(dialog).cmdGame_Click(); });
+    Choose(kDoria);
+    EXPECT_EQ(platform.boxes.back().text.left(14), "Вы дошли до 4 ");
+    EXPECT_EQ(window->CheckedGalleryItem(), kLuna);
+    EXPECT_EQ(state.beautyPicture, 4);
+    EXPECT_TRUE(state.playNowRequested);
+    platform.inputs.push_back("1234");
+    window->ЧасыRND_Timer();
+    EXPECT_EQ(state.phase, Phase::UserToMove);
+
+    // Yes starts the new line at its first picture.
+    platform.answers = {MsgAnswer::Yes};
+    Choose(kDoria);
+    EXPECT_EQ(window->CheckedGalleryItem(), kDoria);
+    EXPECT_EQ(state.beautyPicture, 1);
+}
+
+TEST_F(Gallery, OpeningTheMenuGreysMissingSetsAndOffersTheDownloadOnce) {
+    InstallSet(kTessa, 2);
+    InstallSet(kMarla, 2);
+    QFile::remove(File("MarlaVentobrix.txt"));  // half a set is no set
+    Choose(kMarla);                               // chosen earlier, then its file went
+    platform.answers = {MsgAnswer::Yes};
+
+    emit window->mnuAdd->aboutToShow();
+    EXPECT_TRUE(platform.boxes.empty()) << "no box while the menu opens";
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->beautyItems[0]->isEnabled());
+    EXPECT_TRUE(window->beautyItems[kTessa - 1]->isEnabled());
+    for (int item : {kMarla, kDoria, kLuna, 6}) EXPECT_FALSE(window->beautyItems[static_cast<size_t>(item - 1)]->isEnabled()) << item;
+    EXPECT_TRUE(window->beautyItems[kMarla - 1]->isChecked());
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text.toStdString(), kDownloadOfferText);
+    EXPECT_EQ(platform.addresses, (std::vector<QString>{QStringLiteral("http://" DUEL_HOME_HOST)}));
+
+    emit window->mnuAdd->aboutToShow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(platform.boxes.size(), 1u);
+
+    // A disabled set cannot be chosen.
+    window->beautyItems[kLuna - 1]->trigger();
+    EXPECT_EQ(window->CheckedGalleryItem(), kMarla);
+}
+
+TEST_F(Gallery, TheChoiceComesBackAfterARestartAtPictureOne) {
+    InstallSet(kDoria, 5);
+    Choose(kDoria);
+    state.beautyPicture = 4;
+    window->close();
+    state = GameState{};
+    StartProgram();
+    EXPECT_EQ(window->CheckedGalleryItem(), kDoria);
+    EXPECT_EQ(state.beautyPicture, 1);
+    EXPECT_EQ(state.beautyPrevLine, kDoria);
+}
+
+TEST_F(Gallery, PicturesFromACrashedRunAreRemovedAtStartUp) {
+    WriteFile(File("LunaPressvick2.tmp"), "x");
+    WriteFile(File("TessaQuorin8.tmp"), "x");
+    WriteFile(File("notes.tmp"), "keep");
+    StartProgram();
+    EXPECT_FALSE(QFile::exists(File("LunaPressvick2.tmp")));
+    EXPECT_FALSE(QFile::exists(File("TessaQuorin8.tmp")));
+    EXPECT_TRUE(QFile::exists(File("notes.tmp")));
+}
+
+TEST_F(Gallery, DamagedSetsShowNoPictureAndKeepTheLine) {
+    InstallSet(kLuna, 4);
+    Choose(kLuna);
+    state.beautyPicture = 2;
+    state.beautySet = "TessaQuorin";
+
+    // A store shorter than its size list says.
+    const QString store = File("LunaPressvick.dat");
+    const std::string whole = ReadAll(store);
+    WriteFile(store, whole.substr(0, 10));
+    platform.boxes.clear();
+    window->rezwin();
+    EXPECT_TRUE(platform.modalWindows.size() == 1);  // only the prize window, long ago
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.contains("Луна Прессвик"));
+    EXPECT_EQ(state.beautyPicture, 2);
+    EXPECT_EQ(state.beautySet, "TessaQuorin");
+
+    // A picture that starts like a JPEG file and is none.
+    auto packed = PackPictures({Jpeg(10, 10), std::string("\xFF\xD8\xFF") + std::string(300, 'z')});
+    ASSERT_TRUE(packed.ok());
+    ASSERT_EQ(WritePackedSet(StemPath(kLuna), packed.value), GalleryError::None);
+    window->rezwin();
+    EXPECT_EQ(platform.modalWindows.size(), 1u);
+    EXPECT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(state.beautyPicture, 2);
+    EXPECT_FALSE(QFile::exists(File("LunaPressvick2.tmp")));
+
+    // The files gone since the menu was opened.
+    QFile::remove(store);
+    window->rezwin();
+    EXPECT_EQ(platform.boxes.size(), 3u);
+    EXPECT_EQ(state.beautyPicture, 2);
+}
+
+class Viewer : public Gallery {
+protected:
+    // Opens the viewer on a w x h picture as picture 1 of Луна Прессвик and runs `look` in it.
+    void Show(int w, int h, const std::function<void(PictureViewer&)>& look) {
+        const QString file = File("LunaPressvick1.tmp");
+        WriteFile(file, Jpeg(w, h));
+        state.beautySet = "LunaPressvick";
+        state.beautyPicture = 1;
+        PictureViewer viewer(state, platform, *window, file);
+        ASSERT_TRUE(viewer.Form_Load());
+        platform.modalScripts.push_back([&](QDialog&) { look(viewer); });
+        platform.showModal(viewer);
+        EXPECT_FALSE(QFile::exists(file));
+    }
+};
+
+TEST_F(Viewer, APictureTallerThanTheScreenScrollsToItsBottom) {
+    platform.screen = QSize(1280, 1024);
+    Show(40, 40000, [](PictureViewer& v) {  // beyond a 16-bit scroll range
+        EXPECT_TRUE(v.VScroll->isVisible());
+        EXPECT_LE(v.frameGeometry().height(), 1024);
+        EXPECT_EQ(v.pctJpg->y(), 6);
+        v.VScroll->setValue(v.VScroll->maximum());
+        EXPECT_GT(v.VScroll->maximum(), 32767);
+        EXPECT_NEAR(v.pctJpg->geometry().bottom(), v.Frame->height() - 1, 1);
+        EXPECT_EQ(v.cmdSave->accessibleName(), "Сохранить картинку");
+        EXPECT_TRUE(v.pctJpg->accessibleName().contains("Луна Прессвик"));
+    });
+    Show(2000, 100, [](PictureViewer& v) {
+        EXPECT_FALSE(v.VScroll->isVisible());
+        EXPECT_TRUE(v.HScroll->isVisible());
+        EXPECT_LE(v.width(), 1280);
+        v.HScroll->setValue(v.HScroll->maximum());
+        EXPECT_NEAR(v.pctJpg->geometry().right(), v.Frame->width() - 1, 1);
+    });
+    Show(300, 200, [](PictureViewer& v) {
+        EXPECT_EQ(v.windowTitle(), "Луна Прессвик  1/4");
+        EXPECT_FALSE(v.VScroll->isVisible());
+        EXPECT_FALSE(v.HScroll->isVisible());
+        EXPECT_EQ(v.width(), 300 + 15);  // the picture and 225 twips
+        EXPECT_NEAR(v.geometry().center().x(), 640, 4);  // centred as a whole window
+    });
+}
+
+TEST_F(Viewer, SavingWritesTheJpgNameAndNeverDeletesOrSilentlyReplaces) {
+    QTemporaryDir pics;
+    const QString chosen = pics.path() + "/my.photo.png";
+    const QString target = pics.path() + "/my.jpg";
+    WriteFile(chosen, "the player's own file");
+    Show(30, 20, [&](PictureViewer& v) {
+        const std::string picture = ReadAll(v.pictureFile());
+        platform.saveNames = {chosen};
+        v.cmdSave_Click();
+        EXPECT_EQ(ReadAll(target), picture);
+        EXPECT_EQ(ReadAll(chosen), "the player's own file");
+        EXPECT_TRUE(platform.boxes.empty());
+
+        WriteFile(target, "older");
+        platform.saveNames = {chosen};
+        platform.answers = {MsgAnswer::No};
+        v.cmdSave_Click();
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(ReadAll(target), "older");
+        platform.saveNames = {target};
+        platform.answers = {MsgAnswer::Yes};
+        v.cmdSave_Click();
+        EXPECT_EQ(ReadAll(target), picture);
+
+        platform.boxes.clear();
+        v.cmdSave_Click();  // cancelled: silent
+        EXPECT_TRUE(platform.boxes.empty());
+        platform.saveNames = {pics.path() + "/no/such/folder/x.png"};
+        v.cmdSave_Click();
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Exclamation);
+        EXPECT_TRUE(v.isVisible());
+    });
+}
+
+TEST_F(Gallery, AnUnwritableProgramFolderGetsThePictureIntoAPrivateFolder) {
+    InstallSet(kTessa, 1);
+    Choose(kTessa);
+    platform.folder = folder.path() + "/not-a-folder";  // cannot be written
+    platform.dataFolderList = {folder.path()};
+    WriteFile(platform.folder, "plain file");
+    std::vector<Seen> seen;
+    ExpectViewer(seen);
+    window->rezwin();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].fileThere);
+    EXPECT_FALSE(seen[0].file.startsWith(folder.path()));
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(seen[0].file).path())) << "the private folder outlives the viewer";
+}
+
+}  // namespace
+}  // namespace duel::testing
