@@ -2,6 +2,7 @@
 #include "gallery/prize_window.h"
 
 #include "core/game_state.h"
+#include "core/beside_host.h"
 #include "core/host_window.h"
 #include "core/twips.h"
 #include "gallery/gallery_sets.h"
@@ -32,7 +33,6 @@ constexpr int kExtraHeightTwips = 700;
 constexpr int kClassicBorderWidthTwips = 90;
 constexpr int kClassicBorderHeightTwips = 375;
 // The window's top lies this far below the main window's top.
-constexpr int kBelowMainTopTwips = 500;
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -107,11 +107,7 @@ void PrizeWindow::Form_Load() {
     setFixedSize(TwipsToPixels(outerWidth - kClassicBorderWidthTwips),
                  TwipsToPixels(outerHeight - kClassicBorderHeightTwips));
 
-    // Right edges in line with the main window's, 500 twips below its top.
-    const QRect mainFrame = host_.frameRect();
-    const int frameExtra = mainFrame.width() - host_.clientRect().width();
-    move(mainFrame.x() + mainFrame.width() - (width() + frameExtra),
-         mainFrame.y() + TwipsToPixels(kBelowMainTopTwips));
+    KeepBesideHost(*this, host_);
 }
 
 void PrizeWindow::cmd_Click() { close(); }

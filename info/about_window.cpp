@@ -1,6 +1,7 @@
 // The about window: layout in twips, hover colours of the two links and their targets.
 #include "info/about_window.h"
 
+#include "core/beside_host.h"
 #include "core/host_window.h"
 #include "core/twips_rect.h"
 #include "info/deployment.h"
@@ -13,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
-#include <QTimer>
 #include <algorithm>
 
 namespace duel {
@@ -35,7 +35,6 @@ constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 375;
 
 // Time for the window manager to frame a new window.
-constexpr int kFramedAfterMs = 150;
 
 // The author's location: country, region and town, the empty ones left out.
 QString Location() {
@@ -138,7 +137,7 @@ void AboutWindow::BuildControls() {
 }
 
 void AboutWindow::Form_Load() {
-    PlaceAgainstMain();
+    KeepBesideHost(*this, host_);
     setWindowIcon(host_.icon());
     const QPixmap picture = host_.icon().pixmap(TwipsToPixels(kPictureTwips));
     изб1->setPixmap(picture);
@@ -147,25 +146,9 @@ void AboutWindow::Form_Load() {
     lblMailAdress->setCursor(lblHPAdress->cursor());
 }
 
-void AboutWindow::PlaceAgainstMain() {
-    // The right edges line up; the top is 500 twips below the main window's top.
-    const QRect mainFrame = host_.frameRect();
-    // Before the window manager has framed this window its frame is not
-    // known; it is taken to be as wide as the main window's.
-    int frameWidth = frameGeometry().width();
-    if (frameWidth <= width()) frameWidth = width() + std::max(0, mainFrame.width() - host_.clientRect().width());
-    const QPoint corner(mainFrame.x() + mainFrame.width() - frameWidth, mainFrame.y() + TwipsToPixels(500));
-    if (frameGeometry().topLeft() != corner) move(corner);
-}
-
 void AboutWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         Form_Load();
-        // Some window managers place a new window by its client area and
-        // report the frame only once it is mapped: then place it once more.
-        QTimer::singleShot(kFramedAfterMs, this, [this] {
-            if (isVisible()) PlaceAgainstMain();
-        });
     }
     QDialog::showEvent(event);
 }

@@ -63,7 +63,6 @@ protected:
 private:
     void BuildControls();
     // Right edge on the main window's right edge, top 500 twips below its top.
-    void PlaceAgainstMain();
     void SetLinkColours(bool homePageRed, bool mailRed);
 
     GameState& state_;

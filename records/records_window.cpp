@@ -1,6 +1,7 @@
 // The records window: layout, filling from the game state, name entry, reset and closing rules.
 #include "records/records_window.h"
 
+#include "core/beside_host.h"
 #include "core/cp1251.h"
 #include "core/game_state.h"
 #include "core/host_window.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr int kClientWidthTwips = 3510;
 constexpr int kClientHeightTwips = 3015;
 // The window's top lies this far below the main window's top.
-constexpr int kBelowMainTopTwips = 500;
 
 const QString kTriesTip = QStringLiteral("За ... попыт (ок,ки,ку)");
 const QString kNumberTip = QStringLiteral("Отгадывал вот это число");
@@ -175,7 +175,7 @@ void RecordsWindow::BuildButtons() {
 // ---- handlers ----------------------------------------------------------------
 
 void RecordsWindow::Form_Load() {
-    PlaceBesideMain();
+    KeepBesideHost(*this, host_);
     setWindowIcon(host_.icon());
     FillResults();
     const int32_t place = state_.newRecordPlace;
@@ -237,17 +237,6 @@ void RecordsWindow::closeEvent(QCloseEvent* event) {
 }
 
 // ---- helpers ---------------------------------------------------------------
-
-// Right edge on the main window's right edge, top 500 twips below its top.
-// The own frame is not known before the window is shown; it is taken to be
-// as wide as the main window's, since both get the same decoration.
-void RecordsWindow::PlaceBesideMain() {
-    const QRect mainFrame = host_.frameRect();
-    const int frameExtra = mainFrame.width() - host_.clientRect().width();
-    const int ownOuterWidth = width() + frameExtra;
-    move(mainFrame.x() + mainFrame.width() - ownOuterWidth,
-         mainFrame.y() + TwipsToPixels(kBelowMainTopTwips));
-}
 
 void RecordsWindow::FillResults() {
     for (int row = 0; row < 3; ++row) {

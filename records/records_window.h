@@ -88,7 +88,6 @@ private:
     void BuildPlaces();
     void BuildLastResults();
     void BuildButtons();
-    void PlaceBesideMain();
     void FillResults();
     void FillNames();
 
