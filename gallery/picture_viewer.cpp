@@ -3,7 +3,7 @@
 
 #include "core/game_state.h"
 #include "core/host_window.h"
-#include "core/twips.h"
+#include "core/twips_rect.h"
 #include "gallery/gallery_sets.h"
 #include "gallery/save_name.h"
 #include "gallery/viewer_geometry.h"
@@ -26,10 +26,6 @@ namespace duel {
 
 namespace {
 
-// The window manager's border and title bar as the layout counts them
-// (classically 90 x 375 twips); they come off the window size for the client area.
-constexpr int kClassicBorderWidthTwips = 90;
-constexpr int kClassicBorderHeightTwips = 375;
 constexpr int kScrollBarPixels = 17;
 constexpr int kSaveButtonPixels = 24;
 // A picture may be large (a tall strip scrolls to its bottom); a file whose
@@ -140,8 +136,7 @@ bool PictureViewer::Form_Load() {
         HScroll->setValue(0);
     }
 
-    setFixedSize(TwipsToPixels(g.windowWidth - kClassicBorderWidthTwips),
-                 TwipsToPixels(g.windowHeight - kClassicBorderHeightTwips));
+    setFixedSize(ClientSizeOfOuterTwips(g.windowWidth, g.windowHeight));
     move(TwipsToPixels(g.windowLeft), TwipsToPixels(g.windowTop));
     return true;
 }

@@ -1,10 +1,10 @@
 // The prize window: the chosen set's name, thumbnail and picture count, and the line-switch question.
 #include "gallery/prize_window.h"
 
-#include "core/game_state.h"
 #include "core/beside_host.h"
+#include "core/game_state.h"
 #include "core/host_window.h"
-#include "core/twips.h"
+#include "core/twips_rect.h"
 #include "gallery/gallery_sets.h"
 #include "gallery/line_of_wins.h"
 #include "platform/dialogs.h"
@@ -30,8 +30,6 @@ constexpr int kColumnGapTwips = 240;  // column left = picture width + this
 // border and title bar (classically 90 x 375 twips) come off for the client area.
 constexpr int kExtraWidthTwips = 1815;
 constexpr int kExtraHeightTwips = 700;
-constexpr int kClassicBorderWidthTwips = 90;
-constexpr int kClassicBorderHeightTwips = 375;
 // The window's top lies this far below the main window's top.
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -104,8 +102,7 @@ void PrizeWindow::Form_Load() {
 
     const int outerWidth = pictureWidth + kExtraWidthTwips;
     const int outerHeight = pictureHeight + kExtraHeightTwips;
-    setFixedSize(TwipsToPixels(outerWidth - kClassicBorderWidthTwips),
-                 TwipsToPixels(outerHeight - kClassicBorderHeightTwips));
+    setFixedSize(ClientSizeOfOuterTwips(outerWidth, outerHeight));
 
     KeepBesideHost(*this, host_);
 }
