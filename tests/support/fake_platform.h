@@ -33,6 +33,8 @@ public:
     std::function<void()> onProcessEvents;
     // Runs inside each message box, before it answers.
     std::function<void(const RecordedBox&)> onMessageBox;
+    // Runs inside each input box, before it answers (given its prompt).
+    std::function<void(const QString&)> onInputBox;
 
     double midnightSeconds = 36000;  // the wall clock
     double monotonic = 1000;         // the monotonic clock
@@ -53,6 +55,13 @@ public:
     int unscripted = 0;  // dialogs answered without a script
     bool trayShown = false;
     QString trayTip;
+
+    // Begins the quit, as a signal or the session's end does for the program:
+    // from now on every modal call gives its cancel answer at once, and a
+    // call that is open when this runs (from its script) answers the same.
+    // Open modal windows are closed as a Cancel closes them.
+    void requestQuit();
+    bool quitting() const override { return quitRequested_; }
 
     MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
@@ -78,6 +87,10 @@ public:
 
     // Texts of the boxes shown so far, in order.
     std::vector<QString> boxTexts() const;
+
+private:
+    bool quitRequested_ = false;
+    std::vector<QDialog*> openModals_;
 };
 
 }  // namespace duel::testing
