@@ -84,10 +84,7 @@ std::string FormatNumber(int32_t value) {
 // Whether reading takes `line` (Windows-1251 bytes) as the value of a string
 // field: names may be empty, other strings may not; both have a length limit.
 bool AcceptsString(Kind kind, std::string_view line) {
-    if (kind == Kind::Name) {
-        return line.size() <= kMaxStoredNameLength;
-    }
-    return !line.empty() && line.size() <= kMaxStoredTextLength;
+    return (kind == Kind::Name || !line.empty()) && line.size() <= kMaxStoredTextLength;
 }
 
 // The line written for a string field: its Windows-1251 bytes, or its

@@ -34,9 +34,8 @@ inline constexpr std::string_view kSettingsFileName = "Шелвы и злыки.
 // Reading stops after this many bytes: a larger file is not a settings file.
 inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;
 
-// Longest value reading accepts, in characters (Windows-1251 bytes): a record
-// holder's name, and every other string value.  A longer line takes its default.
-inline constexpr std::size_t kMaxStoredNameLength = 8;
+// Longest string value reading accepts, in characters (Windows-1251 bytes); a
+// longer line takes its default.  Names typed in the game are shorter still.
 inline constexpr std::size_t kMaxStoredTextLength = 32;
 
 // Name of the temporary files a save writes beside the settings file: this

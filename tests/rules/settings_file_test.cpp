@@ -91,7 +91,7 @@ TEST(SettingsText, AllValuesSurviveFileRoundTrip) {
     state.lastUserTime = "07:00";
     state.galleryChoice = "Ж4";
     state.keypadDock = 3;
-    state.recName1 = "Ив, Пётр";     // a comma
+    state.recName1 = "Иван, Пётр";   // a comma
     state.recName2 = "\"Ас\"";       // a leading quote
     state.recName3 = " Ёж ";         // blanks at both ends
     state.recTries1 = 3;
@@ -233,8 +233,8 @@ TEST(SettingsText, RandomBytesGiveValuesThatSurviveTheirOwnRoundTrip) {
 
 TEST(SettingsText, ValuesReadingWouldRefuseAreWrittenAsTheirDefaults) {
     GameState state = ResetState();
-    state.recName1 = "Девятьбук";             // one character over the name limit
-    state.recName2 = "Восемьбк";              // exactly at it
+    state.recName1 = std::string(33, 'N');    // one character over the limit
+    state.recName2 = "Тридцать два знака в имени героя";  // exactly at it
     state.recName3 = "";                      // an empty name is a name
     state.recTime1 = std::string(33, '9');    // one over the text limit
     state.recTime2 = std::string(32, '9');
@@ -247,7 +247,7 @@ TEST(SettingsText, ValuesReadingWouldRefuseAreWrittenAsTheirDefaults) {
     const SettingsRead result = ParseSettingsText(text, read);
     EXPECT_EQ(result.validLines, kSettingsLineCount);
     EXPECT_EQ(read.recName1, "Профи");
-    EXPECT_EQ(read.recName2, "Восемьбк");
+    EXPECT_EQ(read.recName2, "Тридцать два знака в имени героя");
     EXPECT_EQ(read.recName3, "");
     EXPECT_EQ(read.recTime1, "-");
     EXPECT_EQ(read.recTime2, std::string(32, '9'));
@@ -484,10 +484,10 @@ TEST_F(SettingsFiles, LoadPrefersTheNewerFileAndTheFirstOnATie) {
         int configAgeHours;
         const char* expectedName;
     };
-    const Case cases[] = {{2, 1, "Конфиг"}, {1, 2, "Програм"}, {1, 1, "Програм"}};
+    const Case cases[] = {{2, 1, "Конфиг"}, {1, 2, "Программа"}, {1, 1, "Программа"}};
     const auto now = fs::file_time_type::clock::now();
     for (const Case& c : cases) {
-        WriteSettings(program_, "Програм", now - std::chrono::hours(c.programAgeHours));
+        WriteSettings(program_, "Программа", now - std::chrono::hours(c.programAgeHours));
         WriteSettings(config_, "Конфиг", now - std::chrono::hours(c.configAgeHours));
         GameState loaded;
         LoadSettings({program_, config_}, loaded);

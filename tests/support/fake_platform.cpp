@@ -14,11 +14,17 @@ void FakePlatform::requestQuit() {
     }
 }
 
+bool FakePlatform::answeredByQuit() {
+    if (!quitRequested_) return false;
+    if (++callsWhileQuitting >= 20) throw AskedAfterQuit();
+    return true;
+}
+
 MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
                                    MsgIcon icon, MsgButtons buttons) {
     // While quitting no box is shown: OK for an OK box, No for a question.
     const MsgAnswer cancel = buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
-    if (quitRequested_) return cancel;
+    if (answeredByQuit()) return cancel;
     boxes.push_back({text, title, icon, buttons});
     if (onMessageBox) onMessageBox(boxes.back());
     if (quitRequested_ || buttons == MsgButtons::Ok) return cancel;
@@ -33,7 +39,7 @@ MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString&
 
 QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&,
                                const QString& defaultText) {
-    if (quitRequested_) return {};
+    if (answeredByQuit()) return {};
     inputPrompts.push_back(prompt);
     inputDefaults.push_back(defaultText);
     if (onInputBox) onInputBox(prompt);
@@ -48,7 +54,7 @@ QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&,
 }
 
 void FakePlatform::showModal(QDialog& window) {
-    if (quitRequested_) return;
+    if (answeredByQuit()) return;
     modalWindows.push_back(window.objectName());
     window.setWindowModality(Qt::ApplicationModal);
     window.show();
@@ -82,7 +88,7 @@ double FakePlatform::randomFraction() {
 }
 
 QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&) {
-    if (quitRequested_ || saveNames.empty()) return {};
+    if (answeredByQuit() || saveNames.empty()) return {};
     QString name = saveNames.front();
     saveNames.pop_front();
     return name;

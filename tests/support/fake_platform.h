@@ -8,6 +8,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace duel::testing {
@@ -88,7 +89,18 @@ public:
     // Texts of the boxes shown so far, in order.
     std::vector<QString> boxTexts() const;
 
+    // Modal calls answered "cancel" because the program was quitting.  A
+    // handler that keeps asking after a quit would loop for ever: the
+    // 20th such call throws AskedAfterQuit, which fails the test instead.
+    int callsWhileQuitting = 0;
+    struct AskedAfterQuit : std::runtime_error {
+        AskedAfterQuit() : std::runtime_error("a modal call kept coming after the quit") {}
+    };
+
 private:
+    // Counts a call answered "cancel" because of the quit; true when it was.
+    bool answeredByQuit();
+
     bool quitRequested_ = false;
     std::vector<QDialog*> openModals_;
 };
