@@ -31,8 +31,10 @@ public:
     // A quit that begins while one is open closes it the same way.  Handlers
     // that ask in a loop check quitting() after each answer and stop.
 
-    // True once the program has begun to quit (a signal, the end of the
-    // desktop session, the last window closed); stays true.
+    // True once the program has begun to quit on its own accord (a signal,
+    // the end of the desktop session, the application leaving its event
+    // loop); stays true.  A close by the player's close box is not such a
+    // quit: it may still show boxes.
     virtual bool quitting() const = 0;
 
     // Modal message box; returns the button pressed (Ok for an OK box).
