@@ -3,26 +3,15 @@
 #include "core/game_state.h"
 #include "core/main_window.h"
 #include "platform/qt_platform.h"
+#include "platform/quit_signals.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSocketNotifier>
 #include <QTranslator>
-#include <csignal>
-#include <unistd.h>
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-// SIGTERM and SIGINT become an ordinary close of the main window, so the
-// settings are written as on any other exit.
-void OnQuitSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
 
 void UseClassicFonts() {
     // The layout is measured for the classic Windows UI fonts; map them to
@@ -65,16 +54,8 @@ int main(int argc, char** argv) {
     duel::GameState state;
     duel::MainWindow window(state, platform);
 
-    if (::pipe(signalPipe) == 0) {
-        std::signal(SIGTERM, OnQuitSignal);
-        std::signal(SIGINT, OnQuitSignal);
-    }
-    QSocketNotifier quitNotifier(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &window, [&] {
-        char byte;
-        [[maybe_unused]] ssize_t got = ::read(signalPipe[0], &byte, 1);
-        window.close();
-    });
+    // Signals and the session's end close the main window (which saves) from any state.
+    duel::WatchQuitRequests(platform);
     // Ending the desktop session or quitting otherwise still saves.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&] { window.WriteSettings(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&] { window.Form_Unload(); });

@@ -40,6 +40,9 @@ public:
     virtual void ShowCurrentPhase() = 0;
     // Asks for a new game, started by the main window's next tick.
     virtual void RequestNewGame() = 0;
+    // Writes the settings file now, as the close does: a result that has just
+    // changed (a name typed, a reset) must not wait for the end of the run.
+    virtual void SaveResults() = 0;
 };
 
 }  // namespace duel

@@ -55,6 +55,7 @@ public:
     void HideMoveButtons() override;
     void ShowCurrentPhase() override;
     void RequestNewGame() override { state_.playNowRequested = true; }
+    void SaveResults() override { WriteSettings(); }
 
     // ---- controls ----
     QLineEdit* тксВарМой = nullptr;   // the user's guess being entered (never shown)
@@ -201,6 +202,7 @@ private:
     bool closeDeferred_ = false;
     bool loaded_ = false;
     bool unloaded_ = false;
+    bool saveFailureShown_ = false;  // a failed save was reported during the run
 };
 
 }  // namespace duel

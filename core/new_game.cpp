@@ -38,8 +38,10 @@ void MainWindow::mnuGameNew_Click() {
 
     BuildCandidates();
     if (CarryOutDeferredClose()) return;
-    s.hideAnswer = false;
     unsetCursor();
+    // The program is quitting: this game is abandoned, nothing more is asked.
+    if (platform_.quitting()) return;
+    s.hideAnswer = false;
 
     s.compNumber = NumberText(s.candidates[static_cast<size_t>(
         DrawIndex(platform_.randomFraction(), s.candidateCount))]);
@@ -47,11 +49,16 @@ void MainWindow::mnuGameNew_Click() {
     // Ask for the user's number until it is valid or the user keeps it hidden.
     QString typed;
     for (;;) {
+        // Every box answers "cancel" at once while the program quits; the
+        // game is then abandoned instead of asking again.
         typed = platform_.inputBox(this, QString::fromUtf8(kNumberPrompt), QString::fromUtf8(kProductTitle),
                                    QString::fromStdString(s.userNumberDefault));
+        if (platform_.quitting()) return;
         s.userNumberDefault = typed.toStdString();
         if (typed.isEmpty()) {
-            if (Question(platform_, this, QString::fromUtf8(kHideQuestion))) {
+            const bool hide = Question(platform_, this, QString::fromUtf8(kHideQuestion));
+            if (platform_.quitting()) return;
+            if (hide) {
                 s.hideAnswer = true;
                 Часы.stop();
                 break;
@@ -62,6 +69,7 @@ void MainWindow::mnuGameNew_Click() {
         }
         if (auto failure = CheckNumber(typed.toStdString())) {
             ErrorBox(platform_, this, QString::fromStdString(*failure));
+            if (platform_.quitting()) return;
             continue;
         }
         break;

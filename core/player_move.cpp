@@ -78,6 +78,7 @@ void MainWindow::HandTurnToComputer() {
 void MainWindow::UserWins() {
     GameState& s = state_;
     RecordUserWin(s, СписокЧШЗ->count() + 1, s.compNumber, statusPanel2->text().toStdString());
+    WriteSettings();  // the win is kept even if the run ends before the name is typed
     s.phase = Phase::GameOver;
     MarkTurn(Turn::None);
     SetStatusHint(QString::fromUtf8(kNewGameHint));

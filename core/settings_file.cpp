@@ -2,11 +2,17 @@
 #include "core/settings_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <array>
 #include <charconv>
 #include <exception>
 #include <fstream>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/cp1251.h"
 #include "records/records_table.h"
@@ -16,8 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A file larger than this is not a settings file; reading stops there.
-constexpr std::streamsize kMaxSettingsBytes = 1 << 20;
+constexpr auto kMaxSettingsBytes = static_cast<std::streamsize>(kMaxSettingsFileBytes);
 
 enum class Kind {
     Text,     // a string; empty takes the default
@@ -76,12 +81,24 @@ std::string FormatNumber(int32_t value) {
     return value < 0 ? digits + ' ' : ' ' + digits + ' ';
 }
 
-std::string FormatString(const std::string& utf8) {
-    std::string bytes = Utf8ToCp1251(utf8);
-    std::replace_if(
-        bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; },
-        kCp1251Replacement);
-    return bytes;
+// Whether reading takes `line` (Windows-1251 bytes) as the value of a string
+// field: names may be empty, other strings may not; both have a length limit.
+bool AcceptsString(Kind kind, std::string_view line) {
+    return (kind == Kind::Name || !line.empty()) && line.size() <= kMaxStoredTextLength;
+}
+
+// The line written for a string field: its Windows-1251 bytes, or its
+// default's when reading would not take them back.
+std::string FormatString(const Field& field, const GameState& state, const GameState& defaults) {
+    const auto bytesOf = [](const std::string& utf8) {
+        std::string bytes = Utf8ToCp1251(utf8);
+        std::replace_if(
+            bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; },
+            kCp1251Replacement);
+        return bytes;
+    };
+    std::string bytes = bytesOf(state.*field.text);
+    return AcceptsString(field.kind, bytes) ? bytes : bytesOf(defaults.*field.text);
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -123,7 +140,7 @@ bool ReadField(const Field& field, std::optional<std::string_view> line, GameSta
     switch (field.kind) {
     case Kind::Text:
     case Kind::Name: {
-        const bool usable = line && (field.kind == Kind::Name || !line->empty());
+        const bool usable = line && AcceptsString(field.kind, *line);
         state.*field.text = usable ? Cp1251ToUtf8(*line) : defaults.*field.text;
         return usable;
     }
@@ -185,16 +202,61 @@ std::vector<fs::path> FilesByPreference(const std::vector<fs::path>& folders) {
     return paths;
 }
 
-bool WriteFileBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// A temporary file of our own: the stem alone, or the stem, a dot and six
+// characters (what mkstemp puts in place of XXXXXX).
+bool IsOurTemporaryName(const std::string& name) {
+    const std::string_view stem = kSettingsTemporaryStem;
+    if (name == stem) {
+        return true;
+    }
+    return name.size() == stem.size() + 7 && name.compare(0, stem.size(), stem) == 0 &&
+           name[stem.size()] == '.';
+}
+
+// One attempt to write `bytes` as `target` through a fresh temporary file.
+// The temporary file is locked from its creation to its rename, so a game
+// starting meanwhile does not take it for a leftover.  Sets `retry` when a
+// starting game removed the file in the instant before it was locked.
+bool SaveThroughTemporary(const fs::path& folder, const fs::path& target, std::string_view bytes,
+                          bool& retry) {
+    retry = false;
+    std::string name = (folder / std::u8string(kSettingsTemporaryStem.begin(),
+                                                kSettingsTemporaryStem.end()))
+                           .native() +
+                       ".XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const bool written = out.good();
-    out.close();
-    return written && !out.fail();
+    bool saved = false;
+    struct stat info {};
+    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0) {
+        if (info.st_nlink == 0) {
+            retry = true;  // already unlinked: start again with a new name
+        } else if (WriteAll(fd, bytes) && ::fsync(fd) == 0 &&
+                   ::rename(name.c_str(), target.c_str()) == 0) {
+            saved = true;
+        }
+    }
+    if (!saved && !retry) {
+        ::unlink(name.c_str());
+    }
+    ::close(fd);  // also releases the lock
+    return saved;
 }
 
 // Writes `bytes` as the settings file of `folder` through a temporary file
@@ -206,15 +268,15 @@ bool SaveInto(const fs::path& folder, std::string_view bytes) {
         return false;
     }
     const fs::path target = SettingsFilePath(folder);
-    fs::path temporary = target;
-    temporary.replace_extension(".tmp");
-    if (WriteFileBytes(temporary, bytes)) {
-        fs::rename(temporary, target, error);
-        if (!error) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        bool retry = false;
+        if (SaveThroughTemporary(folder, target, bytes, retry)) {
             return true;
         }
+        if (!retry) {
+            return false;
+        }
     }
-    fs::remove(temporary, error);
     return false;
 }
 
@@ -235,12 +297,13 @@ std::string ComplementBytes(std::string_view bytes) {
 
 std::string FormatSettingsText(const GameState& state, int32_t mainLeftTwips,
                                int32_t mainTopTwips) {
+    const GameState defaults = DefaultSettings();
     std::string text;
     for (const Field& field : kFields) {
         switch (field.kind) {
         case Kind::Text:
         case Kind::Name:
-            text += FormatString(state.*field.text);
+            text += FormatString(field, state, defaults);
             break;
         case Kind::Number:
             text += FormatNumber(state.*field.number);
@@ -276,6 +339,9 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& folder) {
 
 SettingsLoad LoadSettings(const std::vector<std::filesystem::path>& folders, GameState& state) {
     SettingsLoad load;
+    for (const fs::path& folder : folders) {
+        RemoveStaleTemporaryFiles(folder);
+    }
     try {
         for (const fs::path& path : FilesByPreference(folders)) {
             if (const auto bytes = ReadFileBytes(path)) {
@@ -307,6 +373,49 @@ std::optional<std::filesystem::path> SaveSettings(
         // Out of memory or a path the system cannot represent: nothing saved.
     }
     return std::nullopt;
+}
+
+int RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
+    int removed = 0;
+    try {
+        std::error_code error;
+        if (folder.empty()) {
+            return 0;
+        }
+        for (fs::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error)) {
+            const fs::path& path = it->path();
+            if (!IsOurTemporaryName(path.filename().native())) {
+                continue;
+            }
+            struct stat named {};
+            if (::lstat(path.c_str(), &named) != 0) {
+                continue;
+            }
+            if (S_ISLNK(named.st_mode)) {
+                removed += ::unlink(path.c_str()) == 0;  // the link goes, never its target
+                continue;
+            }
+            if (!S_ISREG(named.st_mode)) {
+                continue;
+            }
+            // A save in progress holds its file locked; only an unlocked file,
+            // still the one found under that name, is a leftover.
+            const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0) {
+                continue;
+            }
+            struct stat opened {};
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+                opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
+                removed += ::unlink(path.c_str()) == 0;
+            }
+            ::close(fd);
+        }
+    } catch (const std::exception&) {
+        // Out of memory or a path the system cannot represent: nothing more removed.
+    }
+    return removed;
 }
 
 int GalleryItemFromChoice(const std::string& galleryChoice) {

@@ -6,10 +6,15 @@
 // a string as its characters.  On disk every byte b is stored as 255 - b.
 //
 // Reading is forgiving: each line is taken whole (a name with a comma or a
-// leading quote comes back as typed), a missing or unreadable value takes its
-// default, and anything after line 22 is ignored.
+// leading quote, or leading blanks, comes back as typed), a missing or
+// unreadable value takes its default, and anything after line 22 is ignored.
+// Writing writes only what reading accepts: a value that reading would refuse
+// (too long, or empty where empty means "missing") is written as its default,
+// so ParseSettingsText(FormatSettingsText(values)) gives the values back and
+// the file always stays far below kMaxSettingsFileBytes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -26,6 +31,18 @@ inline constexpr int kSettingsLineCount = 22;
 // File name in the program's folder (or the per-user config folder), UTF-8.
 inline constexpr std::string_view kSettingsFileName = "Шелвы и злыки.ini";
 
+// Reading stops after this many bytes: a larger file is not a settings file.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;
+
+// Longest string value reading accepts, in characters (Windows-1251 bytes); a
+// longer line takes its default.  Names typed in the game are shorter still.
+inline constexpr std::size_t kMaxStoredTextLength = 32;
+
+// Name of the temporary files a save writes beside the settings file: this
+// stem, a dot and six random characters.  The stem alone is the name an older
+// version used.  Both are removed at start-up when no save holds them.
+inline constexpr std::string_view kSettingsTemporaryStem = "Шелвы и злыки.tmp";
+
 // Every byte b becomes 255 - b; its own inverse.
 std::string ComplementBytes(std::string_view bytes);
 
@@ -36,7 +53,8 @@ inline std::string UnCode(std::string_view fileBytes) { return ComplementBytes(f
 inline std::string EnCode(std::string_view plainText) { return ComplementBytes(plainText); }
 
 // The 22 lines, CR LF after each, in Windows-1251.  CR and LF inside a string
-// value are written as '?' so that they cannot break the line structure.
+// value are written as '?' so that they cannot break the line structure; a
+// value that reading would refuse is written as its default.
 std::string FormatSettingsText(const GameState& state, int32_t mainLeftTwips,
                                int32_t mainTopTwips);
 
@@ -69,17 +87,27 @@ struct SettingsLoad {
 // newer: a save that had to fall back to the config folder must not be
 // shadowed by a stale file in a read-only program folder.  When no file can
 // be read every field takes its default.  Sets state.settingsPath to the file
-// read, or to the first folder's file when none was.  Never throws.
+// read, or to the first folder's file when none was.  First removes the
+// temporary files that earlier runs left behind in every folder
+// (RemoveStaleTemporaryFiles).  Never throws.
 SettingsLoad LoadSettings(const std::vector<std::filesystem::path>& folders, GameState& state);
 
 // Writes the settings file into the first folder that takes it (creating the
-// folder if needed).  The complemented bytes go to a temporary file beside
-// the target, which is then renamed over it, so a failed save never leaves a
-// half-written settings file; the temporary file never survives.  Returns
-// the path written, or nullopt when no folder could be written.  Never throws.
+// folder if needed).  The complemented bytes go to a temporary file of a
+// unique name beside the target, which is flushed to the disk and then
+// renamed over it, so a failed save never leaves a half-written settings
+// file, and two games saving at the same moment leave one whole file (the
+// later save's); the temporary file never survives.  Returns the path
+// written, or nullopt when no folder could be written.  Never throws.
 std::optional<std::filesystem::path> SaveSettings(
     const std::vector<std::filesystem::path>& folders, const GameState& state,
     int32_t mainLeftTwips, int32_t mainTopTwips);
+
+// Removes from `folder` the temporary files of saves that never finished (a
+// run killed in the middle of a save, or an older version's fixed name).  A
+// temporary file that a save of another running game still holds is left
+// alone.  Returns how many were removed.  Never throws.
+int RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 
 // Gallery menu item (1 "none" .. 6) stored as the second character of
 // galleryChoice; 0 when that character is anything else or missing.

@@ -1,4 +1,4 @@
-// The settings file at start-up and shut-down: records, window place, gallery choice.
+// The settings file at start-up, after every new result and at shut-down: records, window place, gallery choice.
 #include "core/main_window.h"
 
 #include "core/twips.h"
@@ -6,6 +6,7 @@
 #include "gallery/line_of_wins.h"
 
 #include <QAction>
+#include <cstdio>
 #include <filesystem>
 
 namespace duel {
@@ -15,10 +16,12 @@ namespace {
 // Keypad height below the main window, used to keep both on the screen.
 constexpr int kKeypadHeightTwips = 1215;
 
+// The program's folder first, then the user's config folder, as the system
+// names them (no text conversion, so any bytes in the path are kept).
 std::vector<std::filesystem::path> SettingsFolders(Platform& platform) {
     std::vector<std::filesystem::path> folders;
-    for (const QString& folder : {platform.programFolder(), platform.userConfigFolder()})
-        if (!folder.isEmpty()) folders.emplace_back(folder.toStdString());
+    for (std::filesystem::path folder : {platform.programFolderPath(), platform.userConfigFolderPath()})
+        if (!folder.empty()) folders.push_back(std::move(folder));
     return folders;
 }
 
@@ -46,7 +49,25 @@ void MainWindow::WriteSettings() {
     GameState& s = state_;
     SaveGalleryChoice(s, CheckedGalleryItem());
 
-    if (!SaveSettings(SettingsFolders(platform_), s, leftTwips(), topTwips())) {
+    // While a new record holder's name is awaited, the place is stored with
+    // the name typed so far (none yet): never under the earlier holder's name.
+    const GameState* toSave = &s;
+    GameState awaiting;
+    if (s.newRecordPlace >= 1 && s.newRecordPlace <= 3) {
+        awaiting = s;
+        awaiting.recName(s.newRecordPlace).clear();
+        toSave = &awaiting;
+    }
+
+    if (SaveSettings(SettingsFolders(platform_), *toSave, leftTwips(), topTwips())) return;
+    if (platform_.quitting()) {
+        // No box on the way out: the failure goes to the terminal.
+        std::fprintf(stderr, "shelvy: the results and settings could not be saved: neither the "
+                             "program's folder nor the user's config folder can be written\n");
+    } else if (unloaded_ || !saveFailureShown_) {
+        // Once during the run (a save after every result would repeat it), and
+        // again at the close, the last chance to save.
+        saveFailureShown_ = true;
         Notice(platform_, this,
                QStringLiteral("Не удалось сохранить результаты и настройки игры: "
                               "ни папка программы, ни папка настроек пользователя "

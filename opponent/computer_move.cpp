@@ -80,6 +80,7 @@ void MainWindow::ComputerWins() {
     GameState& s = state_;
     MarkTurn(Turn::None);
     RecordCompWin(s, СписокЧШЗ->count(), тксВарКомп->text().toStdString(), statusPanel2->text().toStdString());
+    WriteSettings();  // a result is saved when it is made
     ShowRecordsWindow();
     if (Question(platform_, this, QString::fromUtf8(kPlayOnQuestion))) PlayOnAlone();
     else GameOver();
@@ -104,6 +105,7 @@ void MainWindow::GameOver() {
 void MainWindow::StopAfterContradiction() {
     Notice(platform_, this, QString::fromUtf8(kContradictionMessage));
     RecordStoppedGame(state_);
+    WriteSettings();
     CloseThinkingWindow();
     MarkTurn(Turn::None);
     state_.gameStart = kClockStopped;

@@ -15,6 +15,7 @@ namespace duel {
 // what they script.
 class NullPlatform : public Platform {
 public:
+    bool quitting() const override { return false; }
     MsgAnswer messageBox(QWidget*, const QString&, const QString&, MsgIcon,
                          MsgButtons buttons) override {
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
@@ -32,6 +33,9 @@ public:
     void deleteTrayIcon() override {}
     QString programFolder() override { return {}; }
     QString userConfigFolder() override { return {}; }
+    // The display texts in the system's file name encoding.
+    std::filesystem::path programFolderPath() override { return NativePath(programFolder()); }
+    std::filesystem::path userConfigFolderPath() override { return NativePath(userConfigFolder()); }
     QStringList dataFolders() override { return {programFolder()}; }
     QSize screenSize() override { return {1280, 1024}; }
 };

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QSize>
 #include <QStringList>
+#include <filesystem>
 
 class QDialog;
 class QIcon;
@@ -23,6 +24,18 @@ enum class MsgAnswer { Ok, Yes, No };
 class Platform {
 public:
     virtual ~Platform() = default;
+
+    // Every modal call below (message box, input box, modal window, save
+    // dialog) gives its cancel answer at once while the program is quitting:
+    // OK for an OK box, No for a question, an empty text, the window closed.
+    // A quit that begins while one is open closes it the same way.  Handlers
+    // that ask in a loop check quitting() after each answer and stop.
+
+    // True once the program has begun to quit on its own accord (a signal,
+    // the end of the desktop session, the application leaving its event
+    // loop); stays true.  A close by the player's close box is not such a
+    // quit: it may still show boxes.
+    virtual bool quitting() const = 0;
 
     // Modal message box; returns the button pressed (Ok for an OK box).
     virtual MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title,
@@ -68,6 +81,12 @@ public:
     // folder cannot be written.
     virtual QString userConfigFolder() = 0;
 
+    // The same two folders as the system names them, for file access: every
+    // byte of the path kept, whatever its length.  The texts above are for
+    // display.
+    virtual std::filesystem::path programFolderPath() = 0;
+    virtual std::filesystem::path userConfigFolderPath() = 0;
+
     // Folders that may hold read-only data (gallery sets, help topics), in the
     // order they are searched: the program's folder, the user's data folder,
     // the installed data folder.
@@ -76,5 +95,8 @@ public:
     // Size of the screen in logical pixels.
     virtual QSize screenSize() = 0;
 };
+
+// A folder's display text in the system's file name encoding.
+std::filesystem::path NativePath(const QString& folder);
 
 }  // namespace duel

@@ -9,12 +9,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTime>
+#include <QTimer>
 #include <QUrl>
+
+#include "platform/program_folder.h"
 
 namespace duel {
 
@@ -24,8 +28,43 @@ QtPlatform::~QtPlatform() {
     delete help_.data();
 }
 
+std::optional<int> QtPlatform::execModal(QDialog& window) {
+    if (quitting_) return std::nullopt;
+    window.setWindowModality(Qt::ApplicationModal);
+    openModals_.emplace_back(&window);
+    const int result = window.exec();
+    std::erase_if(openModals_, [&](const QPointer<QDialog>& open) { return !open || open == &window; });
+    if (quitting_) return std::nullopt;
+    return result;
+}
+
+void QtPlatform::requestQuit() {
+    if (quitting_) return;
+    quitting_ = true;
+    // Innermost first: each window gets the close a person's Cancel gives it
+    // (and may run its own unload steps); one that refuses is hidden, which
+    // ends its modal loop all the same.
+    const std::vector<QPointer<QDialog>> open(openModals_.rbegin(), openModals_.rend());
+    for (const QPointer<QDialog>& window : open) {
+        if (window) window->reject();
+        if (window && window->isVisible()) window->hide();
+    }
+    // Once the handlers that opened them have returned, close the main window
+    // as its close box does.  A main window that is busy closes itself when
+    // its work ends; with nothing left open the program ends here.
+    QTimer::singleShot(0, qApp, [] {
+        bool open = false;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMainWindow*>(top) && top->isVisible() && !top->close()) open = true;
+        }
+        if (!open) QCoreApplication::exit(0);
+    });
+}
+
 MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& title,
                                  MsgIcon icon, MsgButtons buttons) {
+    const MsgAnswer cancel = buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+    if (quitting_) return cancel;
     QMessageBox box(owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(title);
@@ -37,27 +76,26 @@ MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QStr
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+        return execModal(box) == QMessageBox::Yes ? MsgAnswer::Yes : cancel;
     }
     box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    execModal(box);
     return MsgAnswer::Ok;
 }
 
 QString QtPlatform::inputBox(QWidget* owner, const QString& prompt, const QString& title,
                              const QString& defaultText) {
+    if (quitting_) return {};
     QInputDialog box(owner);
-    box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setTextValue(defaultText);
-    if (box.exec() != QDialog::Accepted) return {};
+    if (execModal(box) != QDialog::Accepted) return {};
     return box.textValue();
 }
 
 void QtPlatform::showModal(QDialog& window) {
-    window.setWindowModality(Qt::ApplicationModal);
-    window.exec();
+    execModal(window);
 }
 
 void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
@@ -71,8 +109,14 @@ double QtPlatform::monotonicSeconds() { return monotonic_.elapsed() / 1000.0; }
 double QtPlatform::randomFraction() { return random_.next(); }
 
 QString QtPlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter) {
-    return QFileDialog::getSaveFileName(owner, title, QString(), filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    if (quitting_) return {};
+    QFileDialog dialog(owner, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (execModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 void QtPlatform::showHelp(QWidget* owner, int context) {
@@ -97,6 +141,13 @@ QString QtPlatform::programFolder() { return QCoreApplication::applicationDirPat
 QString QtPlatform::userConfigFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
+
+std::filesystem::path QtPlatform::programFolderPath() {
+    std::filesystem::path folder = ExecutableFolder();
+    return folder.empty() ? NativePath(programFolder()) : folder;
+}
+
+std::filesystem::path QtPlatform::userConfigFolderPath() { return NativePath(userConfigFolder()); }
 
 QStringList QtPlatform::dataFolders() {
     // The installed data folder is found from the executable, so that a game

@@ -4,9 +4,12 @@
 #include "core/random_fractions.h"
 #include "platform/platform.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QSystemTrayIcon;
 
@@ -19,6 +22,7 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
+    bool quitting() const override { return quitting_; }
     MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
     QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
@@ -35,10 +39,25 @@ public:
     void deleteTrayIcon() override;
     QString programFolder() override;
     QString userConfigFolder() override;
+    std::filesystem::path programFolderPath() override;
+    std::filesystem::path userConfigFolderPath() override;
     QStringList dataFolders() override;
     QSize screenSize() override;
 
+    // Begins the quit: every open modal window and box closes with its cancel
+    // answer, later modal calls answer at once, and once the handlers have
+    // returned the main window is closed as by its close box (it saves the
+    // settings), which ends the program.  Further calls do nothing.
+    void requestQuit();
+
 private:
+    // Runs `window` application-modally unless the program is quitting; a
+    // quit that begins meanwhile closes it.  The window's result, or nothing
+    // when it was not run or was cut short by a quit.
+    std::optional<int> execModal(QDialog& window);
+
+    bool quitting_ = false;
+    std::vector<QPointer<QDialog>> openModals_;  // innermost last
     RandomFractions random_;
     QElapsedTimer monotonic_;
     std::unique_ptr<QSystemTrayIcon> tray_;

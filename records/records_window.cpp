@@ -6,6 +6,7 @@
 #include "core/game_state.h"
 #include "core/host_window.h"
 #include "core/twips.h"
+#include "platform/platform.h"
 #include "records/records_table.h"
 
 #include <QCloseEvent>
@@ -65,25 +66,29 @@ QString RowName(const char* stem, int place) {
 
 // ---- name entry ----------------------------------------------------------
 
-QValidator::State RecordNameValidator::validate(QString& input, int& pos) const {
+QString StorableRecordName(const QString& text, int* pos) {
     QString kept;
     int keptBeforeCursor = 0;
-    for (int i = 0; i < input.size(); ++i) {
-        const QChar c = input.at(i);
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         // Characters outside the basic plane are never storable; both halves
         // of a surrogate pair go.
         if (c.isSurrogate() || !IsStorableInCp1251(static_cast<char32_t>(c.unicode()))) continue;
         if (kept.size() >= kMaxRecordNameLength) break;
         kept.append(c);
-        if (i < pos) ++keptBeforeCursor;
+        if (pos && i < *pos) ++keptBeforeCursor;
     }
-    input = kept;
-    pos = keptBeforeCursor;
+    if (pos) *pos = keptBeforeCursor;
+    return kept;
+}
+
+QValidator::State RecordNameValidator::validate(QString& input, int& pos) const {
+    input = StorableRecordName(input, &pos);
     return Acceptable;
 }
 
 RecordNameField::RecordNameField(QWidget* parent) : QLineEdit(parent) {
-    setMaxLength(kMaxRecordNameLength);
+    // No maxLength: it would cut pasted text before the validator filters it.
     setValidator(new RecordNameValidator(this));
     setToolTip(QStringLiteral("Для ввода нажмите Enter"));
     hide();
@@ -191,7 +196,15 @@ void RecordsWindow::Form_Load() {
 }
 
 void RecordsWindow::Form_Unload(bool& cancel) {
-    if (nameAwaited()) cancel = true;
+    if (!nameAwaited()) return;
+    if (!platform_.quitting()) {
+        cancel = true;
+        return;
+    }
+    // The program is quitting: the name typed so far is the holder's name.
+    for (int place = 1; place <= 3; ++place) {
+        if (!тксП[place - 1]->isHidden()) тксП_KeyPress(place);
+    }
 }
 
 void RecordsWindow::кнпОК_Click() { accept(); }
@@ -201,16 +214,18 @@ void RecordsWindow::кнпСброс_Click() {
     ResetRecords(state_);
     FillResults();
     FillNames();
+    host_.SaveResults();
 }
 
 void RecordsWindow::тксП_KeyPress(int place) {
     if (place < 1 || place > 3) return;
     RecordNameField* field = тксП[place - 1];
-    state_.recName(place) = field->text().toStdString();
+    state_.recName(place) = StorableRecordName(field->text()).toStdString();
     FillNames();
     field->hide();
     state_.newRecordPlace = 0;
     кнпОК->setFocus();
+    host_.SaveResults();
 }
 
 bool RecordsWindow::nameAwaited() const {

@@ -21,9 +21,14 @@ struct GameState;
 // Longest name a record holder may type.
 inline constexpr int kMaxRecordNameLength = 8;
 
-// Keeps a record name storable in the settings file: drops every character
-// that Windows-1251 cannot hold (and control characters), then cuts the text
-// to kMaxRecordNameLength.  Pasted text is cleaned the same way as typing.
+// `text` made storable in the settings file: every character that
+// Windows-1251 cannot hold (and control characters) dropped, then cut to
+// kMaxRecordNameLength.  `pos` (a cursor), if given, is moved along.
+QString StorableRecordName(const QString& text, int* pos = nullptr);
+
+// Keeps a record name storable (StorableRecordName) while it is typed.  The
+// field has no length limit of its own, so that pasted text is filtered
+// before it is cut: four emoji and a name leave the name.
 class RecordNameValidator : public QValidator {
 public:
     using QValidator::QValidator;
@@ -69,6 +74,8 @@ public:
     // ---- handlers ----
     void Form_Load();
     // Sets `cancel` while a name is awaited: the window then stays open.
+    // While the program quits it closes all the same, and the name typed so
+    // far takes the place.
     void Form_Unload(bool& cancel);
     void кнпОК_Click();
     void кнпСброс_Click();

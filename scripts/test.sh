@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test twice: a normal build and one with ASan + UBSan.
+# Sets up, builds and runs every test twice (a normal build and one with ASan + UBSan), then each fuzzer for a few seconds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -13,3 +13,4 @@ run_suite() {
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDUEL_SANITIZE=ON
+"$root/scripts/fuzz.sh" 5

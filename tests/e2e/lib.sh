@@ -302,3 +302,40 @@ e2e_expect_no_stray_files() {
     stray=$(find "$XDG_CONFIG_HOME" -name '*.ini' -print)
     [ -z "$stray" ] || e2e_fail "settings written to the config folder too: $stray"
 }
+
+# e2e_press KEY...: gives the main window the focus and presses the keys there,
+# as a player's keyboard does (xdotool's names: F2, Escape, Return, ctrl+a, 1).
+e2e_press() {
+    xdotool windowactivate --sync "$E2E_MAIN_ID" >/dev/null 2>&1 || true
+    e2e_key "$@"
+}
+
+# e2e_key KEY...: presses the keys in the window that has the focus (an open box).
+e2e_key() {
+    xdotool key --clearmodifiers --delay 50 "$@" || e2e_fail "xdotool could not press $*"
+}
+
+# e2e_type TEXT: types TEXT into the window that has the focus.
+e2e_type() {
+    xdotool type --delay 50 "$1" || e2e_fail "xdotool could not type $1"
+}
+
+# e2e_wait_box TITLE: waits until a window of the game other than the main
+# window is titled TITLE (a box or prompt), and prints its id.
+e2e_wait_box() {
+    local deadline=$((SECONDS + E2E_START_TIMEOUT)) id desk pid host title
+    while ((SECONDS < deadline)); do
+        while read -r id desk pid host title; do
+            if [ "$pid" = "$E2E_GAME_PID" ] && [ "$title" = "$1" ] && [ "$((id))" -ne "$((E2E_MAIN_ID))" ]; then
+                echo "$id"
+                return 0
+            fi
+        done < <(wmctrl -lp 2>/dev/null)
+        e2e_running "$E2E_GAME_PID" || e2e_fail "the game ended while waiting for '$1'"
+        sleep 0.1
+    done
+    e2e_fail "no window titled '$1' within ${E2E_START_TIMEOUT}s"
+}
+
+# Milliseconds since the epoch.
+e2e_now_ms() { echo $(($(date +%s%N) / 1000000)); }

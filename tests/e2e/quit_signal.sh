@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# SIGTERM or SIGINT ends the game like a close of its window: exit code 0 and the settings saved.
-# Usage: quit_signal.sh GAME_EXE SETTINGS_TOOL TERM|INT
+# SIGTERM, SIGINT or SIGHUP ends the game like a close of its window: exit code 0 and the settings saved.
+# Usage: quit_signal.sh GAME_EXE SETTINGS_TOOL TERM|INT|HUP
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 signal=${3:-}
-[ "$signal" = TERM ] || [ "$signal" = INT ] || { echo "usage: $0 GAME TOOL TERM|INT" >&2; exit 2; }
+case "$signal" in TERM | INT | HUP) ;; *) echo "usage: $0 GAME TOOL TERM|INT|HUP" >&2; exit 2 ;; esac
 e2e_init "$1" "$2"
 e2e_start_desktop
 

@@ -3,13 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "core/cp1251.h"
 #include "records/records_table.h"
@@ -225,6 +231,30 @@ TEST(SettingsText, RandomBytesGiveValuesThatSurviveTheirOwnRoundTrip) {
     }
 }
 
+TEST(SettingsText, ValuesReadingWouldRefuseAreWrittenAsTheirDefaults) {
+    GameState state = ResetState();
+    state.recName1 = std::string(33, 'N');    // one character over the limit
+    state.recName2 = "Тридцать два знака в имени героя";  // exactly at it
+    state.recName3 = "";                      // an empty name is a name
+    state.recTime1 = std::string(33, '9');    // one over the text limit
+    state.recTime2 = std::string(32, '9');
+    state.recNumber1 = "";                    // empty text reads as missing
+    state.lastUserTries = std::string(1 << 21, '\0');
+    const std::string text = FormatSettingsText(state, 0, 0);
+    EXPECT_LT(text.size(), 1024u);
+
+    GameState read;
+    const SettingsRead result = ParseSettingsText(text, read);
+    EXPECT_EQ(result.validLines, kSettingsLineCount);
+    EXPECT_EQ(read.recName1, "Профи");
+    EXPECT_EQ(read.recName2, "Тридцать два знака в имени героя");
+    EXPECT_EQ(read.recName3, "");
+    EXPECT_EQ(read.recTime1, "-");
+    EXPECT_EQ(read.recTime2, std::string(32, '9'));
+    EXPECT_EQ(read.recNumber1, "-");
+    EXPECT_EQ(read.lastUserTries, "-");
+}
+
 TEST(GalleryChoice, ItemFromChoice) {
     struct Case {
         std::string choice;
@@ -365,6 +395,87 @@ TEST_F(SettingsFiles, SaveWithNoWritableFolderGivesNothing) {
     EXPECT_FALSE(SaveSettings({blocked, blocked / "config"}, ResetState(), 0, 0));
     EXPECT_FALSE(SaveSettings({}, ResetState(), 0, 0));
     EXPECT_EQ(FilesUnderRoot(), std::vector<fs::path>{"blocker"});
+}
+
+// A file that is one megabyte of zero bytes, or a link to a large file, used
+// to make the first line as long as the reader's limit, so that every later
+// save fell beyond it and was lost at the next start.
+TEST_F(SettingsFiles, AMegabyteOfZerosIsReplacedByAWholeFileThatKeepsLaterSaves) {
+    fs::create_directories(program_);
+    std::ofstream(SettingsFilePath(program_), std::ios::binary)
+        << std::string(kMaxSettingsFileBytes, '\0');
+
+    GameState loaded;
+    LoadSettings({program_}, loaded);
+    loaded.recName1 = "Петя";
+    loaded.recTries1 = 3;
+    ASSERT_TRUE(SaveSettings({program_}, loaded, 150, 300));
+    EXPECT_LT(fs::file_size(SettingsFilePath(program_)), 1024u);
+
+    GameState next;
+    const SettingsLoad load = LoadSettings({program_}, next);
+    EXPECT_EQ(load.values.validLines, kSettingsLineCount);
+    EXPECT_EQ(StoredValues(next), StoredValues(loaded));
+    EXPECT_EQ(load.values.mainTopTwips, 300);
+}
+
+// Two games that close at the same moment: each save goes whole to the usual
+// place, and what stays is one of them, never a mixture nor a diversion.
+TEST_F(SettingsFiles, ConcurrentSavesLeaveOneWholeFileInTheFirstFolder) {
+    fs::create_directories(program_);
+    GameState first = ResetState();
+    first.recName1 = "Первый";
+    first.recTime1 = std::string(30, '1');
+    GameState second = ResetState();
+    second.recName1 = "Второй";
+    second.recTime1 = "2";
+    const auto saveMany = [&](const GameState& state, int& diverted) {
+        for (int i = 0; i < 200; ++i) {
+            const auto written = SaveSettings({program_, config_}, state, 0, 0);
+            diverted += !written || *written != SettingsFilePath(program_);
+        }
+    };
+    int divertedFirst = 0;
+    int divertedSecond = 0;
+    std::thread a(saveMany, std::cref(first), std::ref(divertedFirst));
+    std::thread b(saveMany, std::cref(second), std::ref(divertedSecond));
+    a.join();
+    b.join();
+
+    EXPECT_EQ(divertedFirst + divertedSecond, 0);
+    EXPECT_FALSE(fs::exists(config_));
+    const std::string bytes = ReadAll(SettingsFilePath(program_));
+    EXPECT_TRUE(bytes == EnCode(FormatSettingsText(first, 0, 0)) ||
+                bytes == EnCode(FormatSettingsText(second, 0, 0)));
+    EXPECT_EQ(FilesUnderRoot().size(), 1u);
+}
+
+TEST_F(SettingsFiles, StartUpRemovesLeftoverTemporaryFilesButNotASaveInProgress) {
+    fs::create_directories(program_);
+    fs::create_directories(config_);
+    const std::string stem(kSettingsTemporaryStem);
+    std::ofstream(program_ / stem) << "old fixed name";
+    std::ofstream(program_ / (stem + ".a1B2c3")) << "killed mid-save";
+    std::ofstream(config_ / (stem + ".Zz9yX8")) << "killed mid-save";
+    std::ofstream(program_ / (stem + ".notours")) << "someone else's";
+    std::ofstream(program_ / "other.tmp") << "someone else's";
+    const fs::path held = program_ / (stem + ".held01");
+    std::ofstream(held) << "another game saving now";
+    const int fd = ::open(held.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+
+    GameState loaded;
+    LoadSettings({program_, config_}, loaded);
+    ::close(fd);
+
+    std::vector<fs::path> left = FilesUnderRoot();
+    std::sort(left.begin(), left.end());
+    std::vector<fs::path> expected = {fs::path("program") / (stem + ".held01"),
+                                      fs::path("program") / (stem + ".notours"),
+                                      fs::path("program") / "other.tmp"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
 }
 
 TEST_F(SettingsFiles, LoadPrefersTheNewerFileAndTheFirstOnATie) {

@@ -19,6 +19,7 @@ public:
     int moveButtonsHidden = 0;
     int phaseShown = 0;
     int newGamesRequested = 0;
+    int saves = 0;
 
     QWidget* ownerWidget() override { return nullptr; }
     QRect frameRect() const override { return frame; }
@@ -32,6 +33,7 @@ public:
     void HideMoveButtons() override { ++moveButtonsHidden; }
     void ShowCurrentPhase() override { ++phaseShown; }
     void RequestNewGame() override { ++newGamesRequested; }
+    void SaveResults() override { ++saves; }
 };
 
 }  // namespace duel::testing

@@ -5,11 +5,29 @@
 
 namespace duel::testing {
 
+void FakePlatform::requestQuit() {
+    quitRequested_ = true;
+    for (auto it = openModals_.rbegin(); it != openModals_.rend(); ++it) {
+        QDialog* window = *it;
+        window->reject();
+        if (window->isVisible()) window->hide();
+    }
+}
+
+bool FakePlatform::answeredByQuit() {
+    if (!quitRequested_) return false;
+    if (++callsWhileQuitting >= 20) throw AskedAfterQuit();
+    return true;
+}
+
 MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
                                    MsgIcon icon, MsgButtons buttons) {
+    // While quitting no box is shown: OK for an OK box, No for a question.
+    const MsgAnswer cancel = buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    if (answeredByQuit()) return cancel;
     boxes.push_back({text, title, icon, buttons});
     if (onMessageBox) onMessageBox(boxes.back());
-    if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    if (quitRequested_ || buttons == MsgButtons::Ok) return cancel;
     if (answers.empty()) {
         ++unscripted;
         return MsgAnswer::Yes;
@@ -21,8 +39,11 @@ MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString&
 
 QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&,
                                const QString& defaultText) {
+    if (answeredByQuit()) return {};
     inputPrompts.push_back(prompt);
     inputDefaults.push_back(defaultText);
+    if (onInputBox) onInputBox(prompt);
+    if (quitRequested_) return {};
     if (inputs.empty()) {
         ++unscripted;
         return defaultText;
@@ -33,14 +54,18 @@ QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&,
 }
 
 void FakePlatform::showModal(QDialog& window) {
+    if (answeredByQuit()) return;
     modalWindows.push_back(window.objectName());
     window.setWindowModality(Qt::ApplicationModal);
     window.show();
     if (!modalScripts.empty()) {
         auto script = std::move(modalScripts.front());
         modalScripts.pop_front();
+        openModals_.push_back(&window);
         script(window);
+        openModals_.pop_back();
     }
+    if (quitRequested_) return;  // the quit has closed it
     // A window that refuses to close (it awaits input) is closed by force
     // so that a test never hangs; the test's script should have finished it.
     if (window.isVisible() && !window.close()) {
@@ -63,7 +88,7 @@ double FakePlatform::randomFraction() {
 }
 
 QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&) {
-    if (saveNames.empty()) return {};
+    if (answeredByQuit() || saveNames.empty()) return {};
     QString name = saveNames.front();
     saveNames.pop_front();
     return name;

@@ -8,6 +8,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace duel::testing {
@@ -33,6 +34,8 @@ public:
     std::function<void()> onProcessEvents;
     // Runs inside each message box, before it answers.
     std::function<void(const RecordedBox&)> onMessageBox;
+    // Runs inside each input box, before it answers (given its prompt).
+    std::function<void(const QString&)> onInputBox;
 
     double midnightSeconds = 36000;  // the wall clock
     double monotonic = 1000;         // the monotonic clock
@@ -53,6 +56,13 @@ public:
     int unscripted = 0;  // dialogs answered without a script
     bool trayShown = false;
     QString trayTip;
+
+    // Begins the quit, as a signal or the session's end does for the program:
+    // from now on every modal call gives its cancel answer at once, and a
+    // call that is open when this runs (from its script) answers the same.
+    // Open modal windows are closed as a Cancel closes them.
+    void requestQuit();
+    bool quitting() const override { return quitRequested_; }
 
     MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
@@ -78,6 +88,21 @@ public:
 
     // Texts of the boxes shown so far, in order.
     std::vector<QString> boxTexts() const;
+
+    // Modal calls answered "cancel" because the program was quitting.  A
+    // handler that keeps asking after a quit would loop for ever: the
+    // 20th such call throws AskedAfterQuit, which fails the test instead.
+    int callsWhileQuitting = 0;
+    struct AskedAfterQuit : std::runtime_error {
+        AskedAfterQuit() : std::runtime_error("a modal call kept coming after the quit") {}
+    };
+
+private:
+    // Counts a call answered "cancel" because of the quit; true when it was.
+    bool answeredByQuit();
+
+    bool quitRequested_ = false;
+    std::vector<QDialog*> openModals_;
 };
 
 }  // namespace duel::testing

@@ -1,0 +1,17 @@
+// SIGTERM, SIGINT, SIGHUP and the end of the desktop session turned into an orderly quit.
+#pragma once
+
+namespace duel {
+
+class QtPlatform;
+
+// From now on SIGTERM, SIGINT and SIGHUP, the desktop session's request to
+// save (commitDataRequest) and the application's aboutToQuit each call
+// platform.requestQuit() on the user-interface thread: open boxes close with
+// their cancel answer and the main window closes and saves as by its close
+// box.  The signal handler only writes a byte to a pipe that a socket
+// notifier watches.  Call once, after the QApplication exists and before
+// anything else connects to those two application signals.
+void WatchQuitRequests(QtPlatform& platform);
+
+}  // namespace duel
