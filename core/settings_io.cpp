@@ -18,10 +18,13 @@ constexpr int kKeypadHeightTwips = 1215;
 
 // The program's folder first, then the user's config folder, as the system
 // names them (no text conversion, so any bytes in the path are kept).
+// The program's folder first, unless the game is installed: then its
+// settings live in the user's config folder alone.
 std::vector<std::filesystem::path> SettingsFolders(Platform& platform) {
     std::vector<std::filesystem::path> folders;
-    for (std::filesystem::path folder : {platform.programFolderPath(), platform.userConfigFolderPath()})
-        if (!folder.empty()) folders.push_back(std::move(folder));
+    if (!platform.installed()) folders.push_back(platform.programFolderPath());
+    folders.push_back(platform.userConfigFolderPath());
+    std::erase_if(folders, [](const std::filesystem::path& folder) { return folder.empty(); });
     return folders;
 }
 

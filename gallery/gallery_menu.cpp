@@ -105,9 +105,9 @@ void MainWindow::mnuAddBeautyNinaCorveld_Click() { GalleryItem_Click(6); }
 
 // Pictures left behind by a run that ended without closing its viewer.
 void MainWindow::RemoveLeftoverPictures() {
-    const QString program = platform_.programFolder();
-    if (program.isEmpty()) return;
-    const fs::path folder(program.toStdString());
+    if (platform_.installed()) return;  // nothing of ours is written there
+    const fs::path folder = platform_.programFolderPath();
+    if (folder.empty()) return;
     for (const GalleryItem& set : GalleryItems()) {
         for (int k = 1; k <= set.pictureCount; ++k) {
             std::error_code ignored;
@@ -143,9 +143,11 @@ void MainWindow::rezwin() {
     if (!bytes) return giveUp(bytes.error);
 
     // The picture goes beside the program, or into a private folder when
-    // the program's folder cannot be written.
+    // the program's folder cannot be written or belongs to an installation.
     std::unique_ptr<QTemporaryDir> privateFolder;
-    auto file = WriteTemporaryPicture(Paths({platform_.programFolder()}), won->stem, won->picture, bytes.value);
+    GalleryResult<fs::path> file = GalleryError::WriteFailed;
+    if (!platform_.installed())
+        file = WriteTemporaryPicture({platform_.programFolderPath()}, won->stem, won->picture, bytes.value);
     if (!file) {
         privateFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/shelvy-zlyki-XXXXXX"));
         if (privateFolder->isValid())

@@ -36,6 +36,7 @@ public:
     // The display texts in the system's file name encoding.
     std::filesystem::path programFolderPath() override { return NativePath(programFolder()); }
     std::filesystem::path userConfigFolderPath() override { return NativePath(userConfigFolder()); }
+    bool installed() override { return false; }
     QStringList dataFolders() override { return {programFolder()}; }
     QSize screenSize() override { return {1280, 1024}; }
 };

@@ -87,6 +87,12 @@ public:
     virtual std::filesystem::path programFolderPath() = 0;
     virtual std::filesystem::path userConfigFolderPath() = 0;
 
+    // True when the program runs from an installed prefix (its data folder
+    // stands beside its own folder, as in <prefix>/bin and <prefix>/share).
+    // Its folder then belongs to the package manager: the program writes
+    // nothing there, even when it could (as root).
+    virtual bool installed() = 0;
+
     // Folders that may hold read-only data (gallery sets, help topics), in the
     // order they are searched: the program's folder, the user's data folder,
     // the installed data folder.

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -149,14 +150,20 @@ std::filesystem::path QtPlatform::programFolderPath() {
 
 std::filesystem::path QtPlatform::userConfigFolderPath() { return NativePath(userConfigFolder()); }
 
+// The installed data folder is found from the executable, so that a game
+// installed under any prefix finds its own data.
+static QString InstalledDataFolder(const QString& program) {
+    return QDir::cleanPath(program + QStringLiteral("/../share/shelvy-zlyki"));
+}
+
+bool QtPlatform::installed() { return QFileInfo(InstalledDataFolder(programFolder())).isDir(); }
+
 QStringList QtPlatform::dataFolders() {
-    // The installed data folder is found from the executable, so that a game
-    // installed under any prefix finds its own data.
     const QString program = programFolder();
     return {program,
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                 QStringLiteral("/shelvy-zlyki"),
-            QDir::cleanPath(program + QStringLiteral("/../share/shelvy-zlyki"))};
+            InstalledDataFolder(program)};
 }
 
 QSize QtPlatform::screenSize() {

@@ -41,6 +41,7 @@ public:
     QString userConfigFolder() override;
     std::filesystem::path programFolderPath() override;
     std::filesystem::path userConfigFolderPath() override;
+    bool installed() override;
     QStringList dataFolders() override;
     QSize screenSize() override;
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The game installed into a read-only prefix starts, shows its icon, closes cleanly and keeps its settings in the user's config folder.
+# The game installed into a read-only prefix starts, shows its icon, finds its help, closes cleanly and keeps its settings in the user's config folder; run by root it still writes nothing into the prefix.
 # Usage: installed_start.sh GAME_EXE SETTINGS_TOOL CMAKE BUILD_DIR
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_init "$1" "$2"
@@ -52,6 +52,11 @@ for size in 16 32 48 128; do
     [[ $icons == *"Icon ($size x $size)"* ]] || e2e_fail "the window has no ${size}x$size icon"
 done
 
+# Help comes from the installed data folder: the program's own folder has none.
+e2e_press F1
+e2e_wait_box "Шелвы и злыки — справка" >/dev/null
+e2e_log "help found in the prefix"
+
 e2e_close_game
 e2e_expect_clean_exit
 [ -f "$E2E_SETTINGS" ] || e2e_fail "no settings file in $XDG_CONFIG_HOME/shelvy-zlyki after the game ended"
@@ -61,4 +66,15 @@ find "$prefix" | sort >"$E2E_TMP/after"
 diff "$E2E_TMP/before" "$E2E_TMP/after" >&2 || e2e_fail "the game changed its installed files"
 leftovers=$(find "$XDG_CONFIG_HOME/shelvy-zlyki" -mindepth 1 ! -name "$E2E_SETTINGS_NAME")
 [ -z "$leftovers" ] || e2e_fail "files left in the config folder: $leftovers"
+
+# Root could write into the prefix; an installed game leaves it alone all the same.
+if [ "$(id -u)" = 0 ]; then
+    e2e_start_game
+    e2e_wait_main_window
+    e2e_close_game
+    e2e_expect_clean_exit
+    find "$prefix" | sort >"$E2E_TMP/after-root"
+    diff "$E2E_TMP/before" "$E2E_TMP/after-root" >&2 || e2e_fail "run by root, the game wrote into its installed folders"
+    e2e_log "run by root: the prefix is unchanged"
+fi
 e2e_log "PASS"
