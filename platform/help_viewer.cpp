@@ -113,7 +113,7 @@ void HelpViewer::UpdateTitle() {
     setWindowTitle(title.isEmpty() ? QStringLiteral("Справка") : title);
 }
 
-void ShowHelpTopic(Platform& platform, QWidget* owner, int context, QPointer<HelpViewer>& viewer) {
+void ShowHelpTopic(Platform& platform, QWidget* owner, int context, std::unique_ptr<HelpViewer>& viewer) {
     const QString topic = FindHelpTopic(platform.dataFolders(), context);
     if (topic.isEmpty()) {
         Notice(platform, owner,
@@ -125,7 +125,7 @@ void ShowHelpTopic(Platform& platform, QWidget* owner, int context, QPointer<Hel
         return;
     }
     const bool fresh = !viewer;
-    if (fresh) viewer = new HelpViewer(platform);
+    if (fresh) viewer = std::make_unique<HelpViewer>(platform);
     if (owner) viewer->setWindowIcon(owner->windowIcon());
     viewer->ShowTopic(topic);
     if (fresh && owner) viewer->move(owner->frameGeometry().topLeft() + QPoint(40, 40));

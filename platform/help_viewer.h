@@ -1,7 +1,7 @@
 // The help window: topics as HTML files, one per context number, in the help folder.
 #pragma once
 
-#include <QPointer>
+#include <memory>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -44,6 +44,6 @@ private:
 // Shows the topic with the context number in `viewer` (built on first use and
 // kept for the run), beside `owner`.  A topic that cannot be found is
 // reported in a message box and leaves no empty window behind.
-void ShowHelpTopic(Platform& platform, QWidget* owner, int context, QPointer<HelpViewer>& viewer);
+void ShowHelpTopic(Platform& platform, QWidget* owner, int context, std::unique_ptr<HelpViewer>& viewer);
 
 }  // namespace duel

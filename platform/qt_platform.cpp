@@ -25,9 +25,7 @@ namespace duel {
 
 QtPlatform::QtPlatform() { monotonic_.start(); }
 
-QtPlatform::~QtPlatform() {
-    delete help_.data();
-}
+QtPlatform::~QtPlatform() = default;
 
 std::optional<int> QtPlatform::execModal(QDialog& window) {
     if (quitting_) return std::nullopt;

@@ -62,7 +62,7 @@ private:
     RandomFractions random_;
     QElapsedTimer monotonic_;
     std::unique_ptr<QSystemTrayIcon> tray_;
-    QPointer<HelpViewer> help_;
+    std::unique_ptr<HelpViewer> help_;  // built at the first help asked for, kept for the run
 };
 
 }  // namespace duel

@@ -24,10 +24,9 @@ void WriteTopic(const QString& folder, int context, const QString& title, const 
 
 class HelpViewerTest : public ::testing::Test {
 protected:
-    void TearDown() override { delete viewer.data(); }
 
     FakePlatform platform;
-    QPointer<HelpViewer> viewer;
+    std::unique_ptr<HelpViewer> viewer;
 };
 
 TEST_F(HelpViewerTest, TheFirstDataFolderThatHasTheTopicWins) {
@@ -68,9 +67,9 @@ TEST_F(HelpViewerTest, TopicsLinkToEachOtherWithBackAndForward) {
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Реклама"));
 
     // The menu's second request reuses the window.
-    HelpViewer* first = viewer;
+    HelpViewer* first = viewer.get();
     ShowHelpTopic(platform, nullptr, 100, viewer);
-    EXPECT_EQ(viewer.data(), first);
+    EXPECT_EQ(viewer.get(), first);
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Игра"));
 
     // Addresses go to the desktop, not into the help window.
