@@ -140,7 +140,7 @@ void MainWindow::Form_Load() {
     show();
     фрмЧифры = std::make_unique<KeypadWindow>(state_, platform_, *this);
     фрмЧифры->Form_Load();
-    keyboardPlay = std::make_unique<KeyboardPlay>(*this, *фрмЧифры, кнпСчитать, кнпДумать);
+    keyboardPlay_ = std::make_unique<KeyboardPlay>(*this, *фрмЧифры, кнпСчитать, кнпДумать);
     ЧасыRND.start();
     loaded_ = true;
 }
@@ -155,7 +155,7 @@ void MainWindow::Form_Unload() {
     TimerTimer.stop();
     platform_.deleteTrayIcon();
     if (loaded_) WriteSettings();
-    keyboardPlay.reset();
+    keyboardPlay_.reset();
     if (фрмЧифры) фрмЧифры->Unload();
     CloseThinkingWindow();
 }

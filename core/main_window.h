@@ -94,7 +94,6 @@ public:
 
     std::unique_ptr<KeypadWindow> фрмЧифры;
     std::unique_ptr<ThinkingWindow> фрмЗагрузка;
-    std::unique_ptr<KeyboardPlay> keyboardPlay;  // digits, Backspace and Enter (keypad/)
 
     // ---- handlers: menus, buttons, timers (the folder says where each lives) ----
     void Form_Load();                 // core/main_window.cpp
@@ -198,6 +197,7 @@ private:
 
     GameState& state_;
     Platform& platform_;
+    std::unique_ptr<KeyboardPlay> keyboardPlay_;  // digits, Backspace and Enter (keypad/)
     bool busy_ = false;
     bool closeDeferred_ = false;
     bool loaded_ = false;
