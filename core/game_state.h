@@ -86,7 +86,7 @@ struct GameState {
     std::string beautySet;
     uint8_t beautyPicture = 0;
     uint8_t beautyPrevLine = 0;
-    uint8_t missingFilesAsked = 0;
+    bool missingFilesAsked = false;  // the download question was asked in this run
     std::string settingsPath;
 
 private:

@@ -72,8 +72,8 @@ bool AdvanceLine(GameState& state, int checkedItem) {
 }
 
 bool TakeDownloadOffer(GameState& state, bool someSetMissing) {
-    if (!someSetMissing || state.missingFilesAsked != 0) return false;
-    state.missingFilesAsked = 1;
+    if (!someSetMissing || state.missingFilesAsked) return false;
+    state.missingFilesAsked = true;
     return true;
 }
 
