@@ -40,8 +40,7 @@ done
 e2e_start_desktop
 E2E_GAME_DIR=$prefix/bin
 E2E_SETTINGS=$XDG_CONFIG_HOME/shelvy-zlyki/$E2E_SETTINGS_NAME
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-    "${as_player[@]}" "$E2E_GAME_DIR/shelvy" </dev/null >"$E2E_TMP/game.log" 2>&1 &
+"${as_player[@]}" "$E2E_GAME_DIR/shelvy" </dev/null >"$E2E_TMP/game.log" 2>&1 &
 E2E_GAME_PID=$!
 e2e_wait_main_window
 
