@@ -38,21 +38,8 @@ TwipPoint ArrowTopLeft(ArrowSide side, int32_t mainLeft, int32_t mainTop, int32_
     return {ClampToInt32(left), ClampToInt32(top)};
 }
 
-namespace {
-
-// The hover strips of the keypad, in twips of its client area.
-constexpr int32_t kLeftStripFrom = 0;
-constexpr int32_t kLeftStripTo = 20;
-constexpr int32_t kRightStripFrom = 2627;
-constexpr int32_t kRightStripTo = 2647;
-constexpr int32_t kStripTop = 405;
-constexpr int32_t kLeftStripBottom = 810;
-constexpr int32_t kRightZoneBottom = 910;  // 100 twips below the painted strip
-
-}  // namespace
-
 HoverZone HoverZoneAt(int32_t x, int32_t y, int32_t dock) {
-    if (x >= kLeftStripFrom && x <= kLeftStripTo && y >= kStripTop && y <= kLeftStripBottom &&
+    if (x >= kLeftStripFrom && x <= kLeftStripTo && y >= kStripTop && y <= kStripBottom &&
         (dock == kDockCentre || dock == kDockRight))
         return HoverZone::Left;
     if (x >= kRightStripFrom && x <= kRightStripTo && y >= kStripTop && y <= kRightZoneBottom &&

@@ -37,6 +37,16 @@ enum class ArrowSide { Left, Right };
 TwipPoint ArrowTopLeft(ArrowSide side, int32_t mainLeft, int32_t mainTop, int32_t mainHeight, int32_t offset,
                        int32_t keypadWidth, int32_t keypadHeight, int32_t arrowWidth, int32_t arrowHeight);
 
+// The hover strips painted at the keypad's left and right edges, in twips of
+// its client area; the right zone reaches 100 twips below its strip.
+inline constexpr int32_t kLeftStripFrom = 0;
+inline constexpr int32_t kLeftStripTo = 20;
+inline constexpr int32_t kRightStripFrom = 2627;
+inline constexpr int32_t kRightStripTo = 2647;
+inline constexpr int32_t kStripTop = 405;
+inline constexpr int32_t kStripBottom = 810;
+inline constexpr int32_t kRightZoneBottom = kStripBottom + 100;
+
 // Where the pointer rests on the keypad's own surface (x, y in twips of its
 // client area): on the left strip with room to move left, on the right strip
 // (which reaches 100 twips below the painted one) with room to move right,

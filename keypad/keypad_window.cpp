@@ -34,13 +34,6 @@ constexpr int kBottomRowTwips = 600;
 constexpr std::array<const char*, 9> kDigitTips{"один",  "два",  "три",    "четыре", "пять",
                                                 "шесть", "семь", "восемь", "девять"};
 
-// The hover strips at the keypad's left and right edges, in twips.
-constexpr int kLeftStripFrom = 0;
-constexpr int kLeftStripTo = 20;
-constexpr int kRightStripFrom = 2627;
-constexpr int kRightStripTo = 2647;
-constexpr int kStripTop = 405;
-constexpr int kStripBottom = 810;
 constexpr int kStrokeStepPixels = 3;
 
 QFont DigitFont() {
