@@ -2,8 +2,8 @@
 #include "core/main_window.h"
 
 #include "core/digit_pictures.h"
-#include "core/twips.h"
 #include "core/thinking_window.h"
+#include "core/twips.h"
 #include "keypad/keyboard_play.h"
 #include "keypad/keypad_window.h"
 

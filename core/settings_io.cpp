@@ -1,8 +1,8 @@
 // The settings file at start-up, after every new result and at shut-down: records, window place, gallery choice.
 #include "core/main_window.h"
 
-#include "core/twips.h"
 #include "core/settings_file.h"
+#include "core/twips.h"
 #include "gallery/line_of_wins.h"
 
 #include <QAction>
@@ -17,9 +17,8 @@ namespace {
 constexpr int kKeypadHeightTwips = 1215;
 
 // The program's folder first, then the user's config folder, as the system
-// names them (no text conversion, so any bytes in the path are kept).
-// The program's folder first, unless the game is installed: then its
-// settings live in the user's config folder alone.
+// names them (no text conversion, so any bytes in the path are kept).  An
+// installed game keeps its settings in the user's config folder alone.
 std::vector<std::filesystem::path> SettingsFolders(Platform& platform) {
     std::vector<std::filesystem::path> folders;
     if (!platform.installed()) folders.push_back(platform.programFolderPath());

@@ -1,6 +1,7 @@
 // The re-docking step, which keeps the keypad and its arrows under the main window, and the main window's activation.
-#include "core/twips.h"
 #include "core/main_window.h"
+
+#include "core/twips.h"
 #include "keypad/keypad_window.h"
 
 namespace duel {

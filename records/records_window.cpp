@@ -22,7 +22,6 @@ namespace {
 // Client area of the window, in twips.
 constexpr int kClientWidthTwips = 3510;
 constexpr int kClientHeightTwips = 3015;
-// The window's top lies this far below the main window's top.
 
 const QString kTriesTip = QStringLiteral("За ... попыт (ок,ки,ку)");
 const QString kNumberTip = QStringLiteral("Отгадывал вот это число");
