@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+
 #include <cstdio>
 
 namespace duel {
@@ -19,11 +20,26 @@ struct QtOption {
     bool takesValue;
 };
 constexpr QtOption kQtOptions[] = {
-    {"platform", true},   {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-    {"qwindowgeometry", true}, {"qwindowicon", true},   {"qwindowtitle", true},  {"display", true},
-    {"geometry", true},   {"style", true},              {"stylesheet", true},    {"session", true},
-    {"name", true},       {"title", true},              {"visual", true},        {"reverse", false},
-    {"nograb", false},    {"dograb", false},            {"sync", false},         {"widgetcount", false},
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"display", true},
+    {"geometry", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"session", true},
+    {"name", true},
+    {"title", true},
+    {"visual", true},
+    {"reverse", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+    {"widgetcount", false},
 };
 
 void Print(std::FILE* stream, const QString& text) {
@@ -56,10 +72,10 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Шелвы и злыки: дуэль угадывания четырёхзначных чисел с компьютером.\n"
-        "Рекорды и настройки хранятся в файле «Шелвы и злыки.ini» рядом с программой,\n"
-        "а если туда нельзя писать, то в ~/.config/shelvy-zlyki/."));
+    parser.setApplicationDescription(
+        QStringLiteral("Шелвы и злыки: дуэль угадывания четырёхзначных чисел с компьютером.\n"
+                       "Рекорды и настройки хранятся в файле «Шелвы и злыки.ini» рядом с программой,\n"
+                       "а если туда нельзя писать, то в ~/.config/shelvy-zlyki/."));
     // Qt's options are written with one dash (-style fusion).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
@@ -89,7 +105,7 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
     }
     if (parser.isSet(version)) {
         Print(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                   QCoreApplication::applicationVersion()));
+                                                    QCoreApplication::applicationVersion()));
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())

@@ -1,9 +1,9 @@
 // Program entry: command line, Qt set-up, Russian standard dialogs, the main window, orderly shut-down.
 #include "app/command_line.h"
-#include "core/game_state.h"
-#include "core/main_window.h"
+#include "main_window/main_window.h"
 #include "platform/qt_platform.h"
 #include "platform/quit_signals.h"
+#include "rules/game_state.h"
 
 #include <QApplication>
 #include <QFont>

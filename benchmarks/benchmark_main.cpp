@@ -2,6 +2,7 @@
 #include "tests/support/offscreen_app.h"
 
 #include <QApplication>
+
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {

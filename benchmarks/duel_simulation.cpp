@@ -6,8 +6,8 @@
 // The computer plays as in the game: a guess drawn uniformly from the numbers
 // still consistent with every answer, the answer scored, the list filtered.
 // The draws come from the game's own generator, so every run prints the same.
-#include "core/number_rules.h"
-#include "core/random_fractions.h"
+#include "rules/number_rules.h"
+#include "rules/random_fractions.h"
 
 #include <chrono>
 #include <cstdio>
@@ -20,8 +20,7 @@ namespace {
 using duel::CandidateList;
 
 // Guesses the computer needs to find `secret`.
-int PlayDuel(const CandidateList& full, int32_t fullCount, const std::string& secret,
-             duel::RandomFractions& random) {
+int PlayDuel(const CandidateList& full, int32_t fullCount, const std::string& secret, duel::RandomFractions& random) {
     CandidateList candidates = full;
     int32_t count = fullCount;
     for (int guesses = 1;; ++guesses) {
@@ -69,8 +68,7 @@ int main(int argc, char** argv) {
             }
         }
     }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 
     std::printf("duels played:    %ld (%d x %d numbers)\n", duels, passes, fullCount);
     std::printf("mean guesses:    %.3f\n", static_cast<double>(totalGuesses) / static_cast<double>(duels));

@@ -3,10 +3,10 @@
 #include "gallery/picture_store.h"
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace duel {

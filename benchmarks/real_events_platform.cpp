@@ -4,12 +4,12 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QTime>
+
 #include <chrono>
 
 namespace duel::bench {
 
-MsgAnswer RealEventsPlatform::messageBox(QWidget*, const QString&, const QString&, MsgIcon,
-                                         MsgButtons buttons) {
+MsgAnswer RealEventsPlatform::messageBox(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons buttons) {
     ++unexpectedBoxes;
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
 }
@@ -27,9 +27,7 @@ void RealEventsPlatform::showModal(QDialog& window) {
 
 void RealEventsPlatform::processEvents() { QCoreApplication::processEvents(); }
 
-double RealEventsPlatform::secondsSinceMidnight() {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
+double RealEventsPlatform::secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 double RealEventsPlatform::monotonicSeconds() {
     using namespace std::chrono;

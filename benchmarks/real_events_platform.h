@@ -1,10 +1,11 @@
 // A platform for measuring the windows: real event processing, dialogs answered by a script at once.
 #pragma once
 
-#include "core/random_fractions.h"
 #include "platform/null_platform.h"
+#include "rules/random_fractions.h"
 
 #include <QString>
+
 #include <functional>
 
 namespace duel::bench {

@@ -1,5 +1,5 @@
 // Benchmarks of the pure rules: building and filtering the computer's candidate list.
-#include "core/number_rules.h"
+#include "rules/number_rules.h"
 
 #include <benchmark/benchmark.h>
 

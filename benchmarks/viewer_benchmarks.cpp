@@ -1,9 +1,10 @@
-// Benchmarks of a won picture on the screen: from the win to the viewer shown, against decoding alone; memory over many wins.
-#include "core/game_state.h"
-#include "core/main_window.h"
+// Benchmarks of a won picture on the screen: from the win to the viewer shown, against decoding alone; memory over many
+// wins.
 #include "gallery/gallery_sets.h"
 #include "gallery/pack_set.h"
+#include "main_window/main_window.h"
 #include "platform/null_platform.h"
+#include "rules/game_state.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -13,7 +14,9 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
+
 #include <chrono>
 #include <cstdio>
 #include <fstream>

@@ -3,12 +3,14 @@
 // Pending events really run after every number, as in the program, so these
 // figures include the timers that tick and the painting of the thinking window.
 #include "benchmarks/real_events_platform.h"
-#include "core/game_state.h"
-#include "core/main_window.h"
+#include "main_window/main_window.h"
+#include "rules/game_state.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
+
 #include <chrono>
 #include <memory>
 
@@ -66,7 +68,7 @@ void BM_ComputerFirstMove(benchmark::State& state) {
         do {
             window.mnuGameNew_Click();
             window.тксВарМой->setText(program.state.compNumber == "5678" ? QStringLiteral("5679")
-                                                                        : QStringLiteral("5678"));
+                                                                         : QStringLiteral("5678"));
             window.кнпСчитать_Click();
         } while (window.тксВарКомп->text() == program.platform.numberToType);
         if (program.state.candidateCount != kAllNumbers) {

@@ -2,13 +2,13 @@
 //
 // The input is the size list text, a NUL byte, then the store's bytes (no NUL:
 // all of it is the size list and the store is empty).
+#include "gallery/picture_store.h"
+#include "gallery/size_list.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-#include "gallery/picture_store.h"
-#include "gallery/size_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);

@@ -10,20 +10,20 @@ namespace duel {
 // set files ends as one of these; nothing in the gallery's file code throws.
 enum class GalleryError {
     None,
-    FilesMissing,       // the size list or the picture store is not there
-    SizeListUnreadable, // the size list exists but cannot be read (or is absurdly long)
-    StoreUnreadable,    // the picture store exists but cannot be opened or read
-    BadCount,           // the first value is not a picture count from 1 to 254
-    BadNumber,          // a value is not a decimal number
-    TooFewSizes,        // the list ends before all of its sizes
-    SizeBelowOne,       // a picture size of 0 or less
-    SizeTooLarge,       // a picture size beyond the 32-bit range
-    NoSuchPicture,      // the picture number is 0 or beyond the list
-    OffsetTooLarge,     // the picture ends beyond the 32-bit offset range
-    StoreTooShort,      // the store ends before the picture does
-    NotJpeg,            // a picture to be packed is not a JPEG file
-    TooManyPictures,    // more pictures than a size list can count (254)
-    WriteFailed,        // an output file could not be written
+    FilesMissing,        // the size list or the picture store is not there
+    SizeListUnreadable,  // the size list exists but cannot be read (or is absurdly long)
+    StoreUnreadable,     // the picture store exists but cannot be opened or read
+    BadCount,            // the first value is not a picture count from 1 to 254
+    BadNumber,           // a value is not a decimal number
+    TooFewSizes,         // the list ends before all of its sizes
+    SizeBelowOne,        // a picture size of 0 or less
+    SizeTooLarge,        // a picture size beyond the 32-bit range
+    NoSuchPicture,       // the picture number is 0 or beyond the list
+    OffsetTooLarge,      // the picture ends beyond the 32-bit offset range
+    StoreTooShort,       // the store ends before the picture does
+    NotJpeg,             // a picture to be packed is not a JPEG file
+    TooManyPictures,     // more pictures than a size list can count (254)
+    WriteFailed,         // an output file could not be written
 };
 
 // A clear sentence in Russian for the player (or the packing tool's user).

@@ -7,16 +7,16 @@ namespace {
 
 constexpr std::array<GalleryItem, kGalleryItemCount> kItems{{
     {1, "mnuAddBeautyNot", "&Нету", "", "", 0, "", "", ""},
-    {2, "mnuAddBeautyTessaQuorin", "&Тесса Куорин", "TessaQuorin", "Тесса Куорин", 8, "8 ФОТО",
-     "imgTessaQuorin", ":/gallery/thumb1.jpg"},
-    {3, "mnuAddBeautyMarlaVentobrix", "&Марла Вентобрикс", "MarlaVentobrix", "Марла Вентобрикс", 5,
-     "5 ФОТО", "imgMarlaVentobrix", ":/gallery/thumb2.jpg"},
-    {4, "mnuAddBeautyDoriaFelstrand", "&Дориа Фелстранд", "DoriaFelstrand", "Дориа Фелстранд", 5,
-     "5 ФОТО", "imgDoriaFelstrand", ":/gallery/thumb3.jpg"},
+    {2, "mnuAddBeautyTessaQuorin", "&Тесса Куорин", "TessaQuorin", "Тесса Куорин", 8, "8 ФОТО", "imgTessaQuorin",
+     ":/gallery/thumb1.jpg"},
+    {3, "mnuAddBeautyMarlaVentobrix", "&Марла Вентобрикс", "MarlaVentobrix", "Марла Вентобрикс", 5, "5 ФОТО",
+     "imgMarlaVentobrix", ":/gallery/thumb2.jpg"},
+    {4, "mnuAddBeautyDoriaFelstrand", "&Дориа Фелстранд", "DoriaFelstrand", "Дориа Фелстранд", 5, "5 ФОТО",
+     "imgDoriaFelstrand", ":/gallery/thumb3.jpg"},
     {5, "mnuAddBeautyLunaPressvick", "&Луна Прессвик", "LunaPressvick", "Луна Прессвик", 4, "4 ФОТО",
      "imgLunaPressvick", ":/gallery/thumb4.jpg"},
-    {6, "mnuAddBeautyNinaCorveld", "&Нина Корвельд", "NinaCorveld", "Нина Корвельд", 5, "5 ФОТО",
-     "imgNinaCorveld", ":/gallery/thumb5.jpg"},
+    {6, "mnuAddBeautyNinaCorveld", "&Нина Корвельд", "NinaCorveld", "Нина Корвельд", 5, "5 ФОТО", "imgNinaCorveld",
+     ":/gallery/thumb5.jpg"},
 }};
 
 }  // namespace
@@ -38,8 +38,7 @@ const GalleryItem* GallerySetByStem(std::string_view stem) {
 std::optional<std::string> ViewerTitle(std::string_view stem, int picture) {
     const GalleryItem* set = GallerySetByStem(stem);
     if (!set) return std::nullopt;
-    return std::string(set->displayName) + "  " + std::to_string(picture) + "/" +
-           std::to_string(set->pictureCount);
+    return std::string(set->displayName) + "  " + std::to_string(picture) + "/" + std::to_string(set->pictureCount);
 }
 
 std::string TemporaryPictureName(std::string_view stem, int picture) {

@@ -1,8 +1,8 @@
 // The line of wins' state changes: choosing sets, confirming a switch, moving on after a win.
 #include "gallery/line_of_wins.h"
 
-#include "core/settings_file.h"
 #include "gallery/gallery_sets.h"
+#include "rules/settings_file.h"
 
 namespace duel {
 
@@ -42,7 +42,9 @@ std::string LineSwitchQuestion(const GameState& state) {
     // The fourth letter of "дейcтвительно" is a Latin c, as the game has always shown it.
     return "Вы дошли до " + std::to_string(state.beautyPicture) +
            " каринки на другой линии.\r\n"
-           "Вы дей" "c" "твительно хотите оборвать ту линию побед и перейти на другую ?";
+           "Вы дей"
+           "c"
+           "твительно хотите оборвать ту линию побед и перейти на другую ?";
 }
 
 void FinishLineSwitch(GameState& state, int& checkedItem, int restart, bool answeredYes) {

@@ -5,12 +5,12 @@
 // 0 when nothing is checked), and hand back the item to check.
 #pragma once
 
+#include "rules/game_state.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "core/game_state.h"
 
 namespace duel {
 

@@ -1,11 +1,11 @@
 // Packing pictures into a set's size list and store.
 #include "gallery/pack_set.h"
 
-#include <limits>
-#include <system_error>
-
 #include "gallery/picture_store.h"
 #include "gallery/size_list.h"
+
+#include <limits>
+#include <system_error>
 
 namespace duel {
 

@@ -1,12 +1,12 @@
 // Packing JPEG pictures into a set's two files: the size list stem.txt and the store stem.dat.
 #pragma once
 
+#include "gallery/gallery_result.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "gallery/gallery_result.h"
 
 namespace duel {
 

@@ -1,19 +1,18 @@
 // Locating and extracting one picture block from a set's store.
 #include "gallery/picture_store.h"
 
+#include "gallery/gallery_sets.h"
+#include "gallery/size_list.h"
+
 #include <fstream>
 #include <limits>
 #include <system_error>
-
-#include "gallery/gallery_sets.h"
-#include "gallery/size_list.h"
 
 namespace duel {
 
 namespace fs = std::filesystem;
 
-GalleryResult<BlockSpan> LocateBlock(const std::vector<int32_t>& sizes, int picture,
-                                     std::uintmax_t storeLength) {
+GalleryResult<BlockSpan> LocateBlock(const std::vector<int32_t>& sizes, int picture, std::uintmax_t storeLength) {
     if (picture < 1 || static_cast<size_t>(picture) > sizes.size()) return GalleryError::NoSuchPicture;
     // The offset is a signed 32-bit sum in the set format; 64 bits here so
     // that passing that range is seen instead of wrapping.
@@ -55,8 +54,7 @@ GalleryResult<std::string> ExtractPictureFromMemory(std::string_view sizeListTex
         store.substr(static_cast<size_t>(block.value.offset) + 1, static_cast<size_t>(block.value.size) - 1));
 }
 
-GalleryResult<std::string> ExtractPictureFromFiles(const fs::path& sizeList, const fs::path& store,
-                                                   int picture) {
+GalleryResult<std::string> ExtractPictureFromFiles(const fs::path& sizeList, const fs::path& store, int picture) {
     std::error_code ec;
     if (!fs::is_regular_file(sizeList, ec) || !fs::is_regular_file(store, ec)) return GalleryError::FilesMissing;
     const auto sizes = ReadSizeList(sizeList);
@@ -106,8 +104,8 @@ bool WriteWholeFile(const fs::path& file, std::string_view bytes) {
     return written;
 }
 
-GalleryResult<fs::path> WriteTemporaryPicture(const std::vector<fs::path>& folders, std::string_view stem,
-                                              int picture, std::string_view bytes) {
+GalleryResult<fs::path> WriteTemporaryPicture(const std::vector<fs::path>& folders, std::string_view stem, int picture,
+                                              std::string_view bytes) {
     const std::string name = TemporaryPictureName(stem, picture);
     for (const fs::path& folder : folders) {
         if (folder.empty()) continue;

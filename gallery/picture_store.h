@@ -6,13 +6,13 @@
 // JPEG file, so the picture is 0xFF followed by bytes 1..s(k)-1 of the block.
 #pragma once
 
+#include "gallery/gallery_result.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "gallery/gallery_result.h"
 
 namespace duel {
 
@@ -29,13 +29,11 @@ struct BlockSpan {
 // of storeLength bytes.  NoSuchPicture when picture is outside 1..N,
 // OffsetTooLarge when o(k) + s(k) passes 2^31-1, StoreTooShort when the
 // store ends before the block does.
-GalleryResult<BlockSpan> LocateBlock(const std::vector<int32_t>& sizes, int picture,
-                                     std::uintmax_t storeLength);
+GalleryResult<BlockSpan> LocateBlock(const std::vector<int32_t>& sizes, int picture, std::uintmax_t storeLength);
 
 // Picture `picture` from a size list text and a whole store held in memory
 // (the packing tool's check, the fuzz target and tests).
-GalleryResult<std::string> ExtractPictureFromMemory(std::string_view sizeListText, std::string_view store,
-                                                    int picture);
+GalleryResult<std::string> ExtractPictureFromMemory(std::string_view sizeListText, std::string_view store, int picture);
 
 // Picture `picture` from the files sizeList and store: validates both files
 // and the sizes first, then reads only the size list and the one block.
@@ -43,15 +41,13 @@ GalleryResult<std::string> ExtractPictureFromFiles(const std::filesystem::path& 
                                                    const std::filesystem::path& store, int picture);
 
 // Picture `picture` of the set `stem` whose files stem.txt and stem.dat lie in `folder`.
-GalleryResult<std::string> ExtractPicture(const std::filesystem::path& folder, std::string_view stem,
-                                          int picture);
+GalleryResult<std::string> ExtractPicture(const std::filesystem::path& folder, std::string_view stem, int picture);
 
 // Writes an extracted picture as the temporary file stem + k + ".tmp" into the
 // first of `folders` that takes it, and returns its path; WriteFailed when none
 // does.  A file that could not be written whole is removed again.
 GalleryResult<std::filesystem::path> WriteTemporaryPicture(const std::vector<std::filesystem::path>& folders,
-                                                           std::string_view stem, int picture,
-                                                           std::string_view bytes);
+                                                           std::string_view stem, int picture, std::string_view bytes);
 
 // Writes bytes to `file`, replacing it; false (and no partial file left) on failure.
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view bytes);

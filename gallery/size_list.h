@@ -1,12 +1,12 @@
 // The size list of a picture set: the text file stem.txt that gives N and the N block sizes.
 #pragma once
 
+#include "gallery/gallery_result.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
 #include <vector>
-
-#include "gallery/gallery_result.h"
 
 namespace duel {
 

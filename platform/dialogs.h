@@ -13,8 +13,7 @@ inline constexpr const char* kErrorTitle = "Ошибка !!!";
 
 // A notice or refusal: OK, the product's name as title, the information icon
 // (the exclamation icon where a warning is meant).
-inline void Notice(Platform& platform, QWidget* owner, const QString& text,
-                   MsgIcon icon = MsgIcon::Information) {
+inline void Notice(Platform& platform, QWidget* owner, const QString& text, MsgIcon icon = MsgIcon::Information) {
     platform.messageBox(owner, text, QString::fromUtf8(kProductName), icon, MsgButtons::Ok);
 }
 
@@ -25,8 +24,8 @@ inline void ErrorBox(Platform& platform, QWidget* owner, const QString& text) {
 
 // A question: Yes and No, no icon; true for Yes.
 inline bool Question(Platform& platform, QWidget* owner, const QString& text) {
-    return platform.messageBox(owner, text, QString::fromUtf8(kProductName), MsgIcon::None,
-                               MsgButtons::YesNo) == MsgAnswer::Yes;
+    return platform.messageBox(owner, text, QString::fromUtf8(kProductName), MsgIcon::None, MsgButtons::YesNo) ==
+           MsgAnswer::Yes;
 }
 
 }  // namespace duel

@@ -82,8 +82,10 @@ void HelpViewer::ShowTopic(const QString& path) {
     const QFileInfo topic(path);
     browser->setSearchPaths({topic.absolutePath()});
     const QUrl url = QUrl::fromLocalFile(topic.absoluteFilePath());
-    if (browser->source() == url) browser->reload();
-    else browser->setSource(url);
+    if (browser->source() == url)
+        browser->reload();
+    else
+        browser->setSource(url);
     UpdateTitle();
 }
 
@@ -101,8 +103,8 @@ void HelpViewer::FollowLink(const QUrl& url) {
     const QUrl target = browser->source().resolved(url);
     const QString file = target.toLocalFile();
     if (!target.isLocalFile() || !QFileInfo(file).isFile()) {
-        Notice(platform_, this,
-               QStringLiteral("Раздел справки «%1» не найден.").arg(url.toString()), MsgIcon::Exclamation);
+        Notice(platform_, this, QStringLiteral("Раздел справки «%1» не найден.").arg(url.toString()),
+               MsgIcon::Exclamation);
         return;
     }
     browser->setSource(target);

@@ -1,10 +1,11 @@
 // The help window: topics as HTML files, one per context number, in the help folder.
 #pragma once
 
-#include <memory>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+#include <memory>
 
 class QTextBrowser;
 class QToolButton;

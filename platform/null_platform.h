@@ -16,8 +16,7 @@ namespace duel {
 class NullPlatform : public Platform {
 public:
     bool quitting() const override { return false; }
-    MsgAnswer messageBox(QWidget*, const QString&, const QString&, MsgIcon,
-                         MsgButtons buttons) override {
+    MsgAnswer messageBox(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons buttons) override {
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
     }
     QString inputBox(QWidget*, const QString&, const QString&, const QString&) override { return {}; }

@@ -6,9 +6,10 @@
 // benchmarks' platform.
 #pragma once
 
-#include <QString>
 #include <QSize>
+#include <QString>
 #include <QStringList>
+
 #include <filesystem>
 
 class QDialog;
@@ -38,8 +39,8 @@ public:
     virtual bool quitting() const = 0;
 
     // Modal message box; returns the button pressed (Ok for an OK box).
-    virtual MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title,
-                                 MsgIcon icon, MsgButtons buttons) = 0;
+    virtual MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
+                                 MsgButtons buttons) = 0;
 
     // Modal input box; returns the text typed, or an empty text on Cancel.
     virtual QString inputBox(QWidget* owner, const QString& prompt, const QString& title,

@@ -3,13 +3,12 @@
 
 #include <climits>
 #include <exception>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <system_error>
-
-#include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace duel {
@@ -68,8 +67,8 @@ int OpenExecutableFolder(const fs::path& candidate) {
     }
     const int folder = OpenFolderStepwise(candidate.parent_path());
     struct stat found {};
-    if (folder >= 0 && ::fstatat(folder, candidate.filename().c_str(), &found, 0) == 0 &&
-        found.st_dev == self.st_dev && found.st_ino == self.st_ino) {
+    if (folder >= 0 && ::fstatat(folder, candidate.filename().c_str(), &found, 0) == 0 && found.st_dev == self.st_dev &&
+        found.st_ino == self.st_ino) {
         return folder;
     }
     if (folder >= 0) {

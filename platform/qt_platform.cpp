@@ -2,6 +2,7 @@
 #include "platform/qt_platform.h"
 
 #include "platform/help_viewer.h"
+#include "platform/program_folder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -18,8 +19,6 @@
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
-
-#include "platform/program_folder.h"
 
 namespace duel {
 
@@ -60,8 +59,8 @@ void QtPlatform::requestQuit() {
     });
 }
 
-MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& title,
-                                 MsgIcon icon, MsgButtons buttons) {
+MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
+                                 MsgButtons buttons) {
     const MsgAnswer cancel = buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
     if (quitting_) return cancel;
     QMessageBox box(owner);
@@ -82,8 +81,7 @@ MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QStr
     return MsgAnswer::Ok;
 }
 
-QString QtPlatform::inputBox(QWidget* owner, const QString& prompt, const QString& title,
-                             const QString& defaultText) {
+QString QtPlatform::inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText) {
     if (quitting_) return {};
     QInputDialog box(owner);
     box.setWindowTitle(title);
@@ -93,15 +91,11 @@ QString QtPlatform::inputBox(QWidget* owner, const QString& prompt, const QStrin
     return box.textValue();
 }
 
-void QtPlatform::showModal(QDialog& window) {
-    execModal(window);
-}
+void QtPlatform::showModal(QDialog& window) { execModal(window); }
 
 void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
 
-double QtPlatform::secondsSinceMidnight() {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
+double QtPlatform::secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 double QtPlatform::monotonicSeconds() { return monotonic_.elapsed() / 1000.0; }
 
@@ -113,14 +107,11 @@ QString QtPlatform::saveFileName(QWidget* owner, const QString& title, const QSt
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (execModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
+    if (execModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
 
-void QtPlatform::showHelp(QWidget* owner, int context) {
-    ShowHelpTopic(*this, owner, context, help_);
-}
+void QtPlatform::showHelp(QWidget* owner, int context) { ShowHelpTopic(*this, owner, context, help_); }
 
 void QtPlatform::openAddress(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));  // the result is not examined
@@ -137,9 +128,7 @@ void QtPlatform::deleteTrayIcon() { tray_.reset(); }
 
 QString QtPlatform::programFolder() { return QCoreApplication::applicationDirPath(); }
 
-QString QtPlatform::userConfigFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-}
+QString QtPlatform::userConfigFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation); }
 
 std::filesystem::path QtPlatform::programFolderPath() {
     std::filesystem::path folder = ExecutableFolder();
@@ -159,8 +148,7 @@ bool QtPlatform::installed() { return QFileInfo(InstalledDataFolder(programFolde
 QStringList QtPlatform::dataFolders() {
     const QString program = programFolder();
     return {program,
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                QStringLiteral("/shelvy-zlyki"),
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/shelvy-zlyki"),
             InstalledDataFolder(program)};
 }
 

@@ -1,12 +1,13 @@
 // The platform as the program uses it: Qt dialogs, clocks, shell and screen.
 #pragma once
 
-#include "core/random_fractions.h"
 #include "platform/platform.h"
+#include "rules/random_fractions.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QPointer>
+
 #include <memory>
 #include <optional>
 #include <vector>
@@ -25,8 +26,7 @@ public:
     bool quitting() const override { return quitting_; }
     MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
-    QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText) override;
     void showModal(QDialog& window) override;
     void processEvents() override;
     double secondsSinceMidnight() override;

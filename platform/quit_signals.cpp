@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>

@@ -8,7 +8,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xauth openbox wmctrl x11-utils
     librsvg2-bin desktop-file-utils appstream groff-base dpkg-dev xdotool imagemagick
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
 )
 missing=()
 for p in "${packages[@]}"; do

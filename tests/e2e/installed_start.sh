@@ -32,7 +32,7 @@ for dat in "$build"/*.dat; do
     stem=$(basename "$dat" .dat)
     [ -f "$data/$stem.dat" ] && [ -f "$data/$stem.txt" ] || e2e_fail "picture set $stem is not installed in $data"
 done
-for topic in "$source_dir"/info/help/*.html; do
+for topic in "$source_dir"/help/*.html; do
     [ -e "$topic" ] || continue
     [ -f "$data/Шелвы и злыки.HLP/$(basename "$topic")" ] || e2e_fail "help topic $(basename "$topic") is not installed"
 done

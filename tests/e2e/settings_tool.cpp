@@ -9,8 +9,8 @@
 // Both sides write a control character as \xNN and a backslash as \\, so that
 // lines with NUL or other control bytes pass through a shell unharmed.
 //   settings_tool noise FILE COUNT SEED writes COUNT pseudo-random bytes (repeatable per SEED)
-#include "core/cp1251.h"
-#include "core/settings_file.h"
+#include "rules/cp1251.h"
+#include "rules/settings_file.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -95,8 +95,7 @@ int Decode(const char* path) {
         std::cout << Escape(duel::Cp1251ToUtf8(value)) << '\n';
         start = end + 2;
     }
-    if (start < text.size())
-        std::cerr << "note: " << text.size() - start << " bytes after line 22\n";
+    if (start < text.size()) std::cerr << "note: " << text.size() - start << " bytes after line 22\n";
     return 0;
 }
 

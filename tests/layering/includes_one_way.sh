@@ -1,50 +1,56 @@
 #!/usr/bin/env bash
-# Checks that includes run one way: rules, then platform, then the windows, then
-# the main window with its handlers, then app/.  Prints every include that runs
-# back up and fails if there is one.
+# Checks that includes between the program's folders run one way, in the order of the README's
+# layout table: a file may include files of its own folder and of folders listed before it,
+# never of a folder listed after it.  The Qt-free folders include no Qt header.  Prints every
+# include against the order and fails if there is one.
 set -u
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 cd "$root" || exit 2
 
-# The Qt-free rules: every file named in a target_sources(duel_rules ...) call.
-rules=()
-for list in */CMakeLists.txt; do
-    folder=${list%/CMakeLists.txt}
-    for name in $(tr '\n' ' ' < "$list" | grep -o 'target_sources(duel_rules[^)]*)' |
-                  sed 's/target_sources(duel_rules PRIVATE//; s/)//'); do
-        rules+=("$folder/$name")
-    done
-done
-is_rules() { local f; for f in "${rules[@]}"; do [ "$f" = "$1" ] && return 0; done; return 1; }
+# The program's folders, bottom first, as the README's layout table lists them.
+order=(rules gallery platform windows main_window app tools)
+qt_free=(rules gallery)
 
-# Layer of a project file: 0 rules, 1 platform, 2 windows, 3 main window, 4 app.
-layer() {
-    local file=$1
-    if is_rules "$file"; then echo 0
-    elif [[ $file == platform/* ]]; then echo 1
-    elif [[ $file == app/* ]]; then echo 4
-    elif [[ $file == core/main_window.h ]] || grep -q 'MainWindow::' "$file" 2>/dev/null; then echo 3
-    else echo 2
-    fi
+# The README's table must give the same order, so that a reader sees the layers.
+listed=()
+while IFS= read -r folder; do
+    for known in "${order[@]}"; do [ "$folder" = "$known" ] && listed+=("$folder"); done
+done < <(sed -n '/^## Layout/,/^## /s/^| `\([a-z_]*\)\/` |.*/\1/p' README.md)
+if [ "${listed[*]}" != "${order[*]}" ]; then
+    echo "the README's layout table lists the folders as: ${listed[*]}"
+    echo "the layer order is:                             ${order[*]}"
+    exit 1
+fi
+
+rank() {
+    local i
+    for i in "${!order[@]}"; do [ "${order[$i]}" = "$1" ] && { echo "$i"; return; }; done
+    echo -1
 }
 
 faults=0
-for file in $(git ls-files 'core/*' 'keypad/*' 'opponent/*' 'records/*' 'gallery/*' 'info/*' \
-                           'platform/*' 'app/*' | grep -E '\.(cpp|h)$'); do
-    own=$(layer "$file")
+checked=0
+for file in $(git ls-files "${order[@]/%//*}" | grep -E '\.(cpp|h)$'); do
+    folder=${file%%/*}
+    own=$(rank "$folder")
+    checked=$((checked + 1))
     while IFS= read -r included; do
-        [ -f "$included" ] || continue
-        theirs=$(layer "$included")
+        theirs_folder=${included%%/*}
+        [ "$included" = "$theirs_folder" ] && continue  # a file of the same folder, named alone
+        theirs=$(rank "$theirs_folder")
+        [ "$theirs" = -1 ] && continue                   # generated headers, tools' own files
         if [ "$theirs" -gt "$own" ]; then
-            echo "$file (layer $own) includes $included (layer $theirs)"
+            echo "$file ($folder/) includes $included ($theirs_folder/, a layer above)"
             faults=$((faults + 1))
         fi
     done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
-    if [ "$own" = 0 ] && grep -qE '^#include <Q' "$file"; then
-        echo "$file is a rules file but includes Qt"
-        faults=$((faults + 1))
-    fi
+    for free in "${qt_free[@]}"; do
+        if [ "$folder" = "$free" ] && grep -qE '^#include <Q' "$file"; then
+            echo "$file is in the Qt-free $folder/ but includes Qt"
+            faults=$((faults + 1))
+        fi
+    done
 done
-[ ${#rules[@]} -gt 0 ] || { echo "no rules files found"; exit 2; }
-echo "${#rules[@]} rules files; $faults includes against the layers"
+[ "$checked" -gt 0 ] || { echo "no program files found"; exit 2; }
+echo "$checked files in ${#order[@]} folders; $faults includes against the order"
 [ "$faults" = 0 ]

@@ -1,5 +1,5 @@
 // Tests of the Windows-1251 codec and the UTF-8 decoder under it.
-#include "core/cp1251.h"
+#include "rules/cp1251.h"
 
 #include <gtest/gtest.h>
 
@@ -51,10 +51,10 @@ TEST(Cp1251, UnstorableAndMalformedInputBecomesQuestionMarks) {
         {"中", "?"},
         {"a😀b", "a?b"},
         {"\xFF", "?"},
-        {"Ж\xD0", "\xC6?"},             // truncated two-byte sequence
-        {"\xC0\xAF", "??"},             // overlong '/'
-        {"\xED\xA0\x80", "???"},        // a surrogate
-        {"\xF4\x90\x80\x80x", "????x"}, // above U+10FFFF
+        {"Ж\xD0", "\xC6?"},              // truncated two-byte sequence
+        {"\xC0\xAF", "??"},              // overlong '/'
+        {"\xED\xA0\x80", "???"},         // a surrogate
+        {"\xF4\x90\x80\x80x", "????x"},  // above U+10FFFF
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Utf8ToCp1251(c.utf8), c.bytes) << c.utf8;
@@ -67,11 +67,9 @@ TEST(Cp1251, StorableCharactersForNames) {
         bool storable;
     };
     const Case cases[] = {
-        {U'A', true},     {U' ', true},     {U',', true},      {U'"', true},
-        {U'Ж', true},     {U'ё', true},     {U'€', true},      {U'№', true},
-        {U'\t', false},   {U'\r', false},   {U'\0', false},    {0x7F, false},
-        {0x98, false},    {0x85, false},    {U'中', false},    {U'😀', false},
-        {0xD800, false},  {0x110000, false},
+        {U'A', true},  {U' ', true},  {U',', true},   {U'"', true},   {U'Ж', true},    {U'ё', true},
+        {U'€', true},  {U'№', true},  {U'\t', false}, {U'\r', false}, {U'\0', false},  {0x7F, false},
+        {0x98, false}, {0x85, false}, {U'中', false}, {U'😀', false},  {0xD800, false}, {0x110000, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsStorableInCp1251(c.c), c.storable) << static_cast<uint32_t>(c.c);

@@ -1,13 +1,14 @@
 // The keypad's offset rule and docked corner, the arrow windows' places, hover zones and clicks.
-#include "keypad/dock_geometry.h"
+#include "rules/dock_geometry.h"
 
 #include <gtest/gtest.h>
+
 #include <limits>
 
 namespace duel {
 namespace {
 
-constexpr int32_t kMainWidth = 4470;   // outer widths as the windows give them
+constexpr int32_t kMainWidth = 4470;  // outer widths as the windows give them
 constexpr int32_t kKeypadWidth = 2655;
 
 TEST(KeypadOffsetTest, FollowsThePlacement) {
@@ -23,10 +24,9 @@ TEST(KeypadOffsetTest, CentredHalvesGoToTheEvenNeighbour) {
         int32_t spare;
         int32_t offset;
     };
-    for (const Case c : {Case{1815, 908}, Case{15, 8}, Case{45, 22}, Case{5, 2}, Case{7, 4}, Case{1, 0},
-                         Case{3, 2}, Case{-5, -2}, Case{-7, -4}, Case{-1, 0}, Case{0, 0}}) {
-        EXPECT_EQ(KeypadOffset(kDockCentre, kKeypadWidth + c.spare, kKeypadWidth, 99), c.offset)
-            << "spare " << c.spare;
+    for (const Case c : {Case{1815, 908}, Case{15, 8}, Case{45, 22}, Case{5, 2}, Case{7, 4}, Case{1, 0}, Case{3, 2},
+                         Case{-5, -2}, Case{-7, -4}, Case{-1, 0}, Case{0, 0}}) {
+        EXPECT_EQ(KeypadOffset(kDockCentre, kKeypadWidth + c.spare, kKeypadWidth, 99), c.offset) << "spare " << c.spare;
     }
 }
 
@@ -72,17 +72,25 @@ TEST(HoverZoneTest, StripsBringUpTheArrowThatHasRoomToMove) {
     };
     const Case cases[] = {
         // left strip: x 0..20, y 405..810, placements 2 and 3
-        {0, 405, kDockCentre, HoverZone::Left},   {20, 810, kDockRight, HoverZone::Left},
-        {10, 600, kDockLeft, HoverZone::None},    {21, 600, kDockCentre, HoverZone::None},
-        {-1, 600, kDockCentre, HoverZone::None},  {10, 404, kDockCentre, HoverZone::None},
-        {10, 811, kDockCentre, HoverZone::None},  {10, 850, kDockCentre, HoverZone::None},
+        {0, 405, kDockCentre, HoverZone::Left},
+        {20, 810, kDockRight, HoverZone::Left},
+        {10, 600, kDockLeft, HoverZone::None},
+        {21, 600, kDockCentre, HoverZone::None},
+        {-1, 600, kDockCentre, HoverZone::None},
+        {10, 404, kDockCentre, HoverZone::None},
+        {10, 811, kDockCentre, HoverZone::None},
+        {10, 850, kDockCentre, HoverZone::None},
         // right strip: x 2627..2647, y 405..910, placements 1 and 2
-        {2627, 405, kDockLeft, HoverZone::Right}, {2647, 910, kDockCentre, HoverZone::Right},
-        {2637, 850, kDockCentre, HoverZone::Right}, {2637, 911, kDockCentre, HoverZone::None},
-        {2626, 600, kDockCentre, HoverZone::None}, {2648, 600, kDockCentre, HoverZone::None},
+        {2627, 405, kDockLeft, HoverZone::Right},
+        {2647, 910, kDockCentre, HoverZone::Right},
+        {2637, 850, kDockCentre, HoverZone::Right},
+        {2637, 911, kDockCentre, HoverZone::None},
+        {2626, 600, kDockCentre, HoverZone::None},
+        {2648, 600, kDockCentre, HoverZone::None},
         {2637, 600, kDockRight, HoverZone::None},
         // a placement out of range brings up nothing anywhere
-        {10, 600, 0, HoverZone::None},            {2637, 600, 4, HoverZone::None},
+        {10, 600, 0, HoverZone::None},
+        {2637, 600, 4, HoverZone::None},
         {2637, 600, -1, HoverZone::None},
     };
     for (const Case& c : cases) {

@@ -1,8 +1,8 @@
 // The line of wins: choosing and switching sets, wins along a set, the saved choice.
-#include <gtest/gtest.h>
-
 #include "gallery/gallery_sets.h"
 #include "gallery/line_of_wins.h"
+
+#include <gtest/gtest.h>
 
 namespace duel {
 namespace {
@@ -66,7 +66,10 @@ TEST(GalleryLine, SwitchingAsksOnlyWhenAPictureOfTheOldLineWasWon) {
     EXPECT_EQ(LineSwitchQuestion(s),
               "Вы дошли до 3 каринки на другой линии.\r\n"
               "Вы дейcтвительно хотите оборвать ту линию побед и перейти на другую ?");
-    EXPECT_NE(LineSwitchQuestion(s).find("дей" "c" "твительно"), std::string::npos);  // Latin c
+    EXPECT_NE(LineSwitchQuestion(s).find("дей"
+                                         "c"
+                                         "твительно"),
+              std::string::npos);            // Latin c
     FinishLineSwitch(s, checked, 0, false);  // No: back to the old set, same place
     EXPECT_EQ(checked, kDoria);
     EXPECT_EQ(Win(s, checked).first, 3);

@@ -1,13 +1,13 @@
 // shelvy-pack: two pictures packed and extracted back unchanged; non-JPEG input refused.
+#include "gallery/picture_store.h"
+#include "tools/pack/pack_command.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
-
-#include "gallery/picture_store.h"
-#include "tools/pack/pack_command.h"
 
 namespace duel {
 namespace {

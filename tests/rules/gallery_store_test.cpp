@@ -1,15 +1,15 @@
 // Size lists, picture extraction, packing and data-folder lookup of the prize gallery.
+#include "gallery/data_folders.h"
+#include "gallery/pack_set.h"
+#include "gallery/picture_store.h"
+#include "gallery/size_list.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
-
-#include "gallery/data_folders.h"
-#include "gallery/pack_set.h"
-#include "gallery/picture_store.h"
-#include "gallery/size_list.h"
 
 namespace duel {
 namespace {
@@ -21,8 +21,7 @@ class TempFolder {
 public:
     TempFolder() {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        path_ = fs::temp_directory_path() /
-                ("gallery_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
+        path_ = fs::temp_directory_path() / ("gallery_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
         fs::remove_all(path_);
         fs::create_directories(path_);
     }
@@ -102,7 +101,10 @@ TEST(GalleryExtract, ReplacesTheFirstByteAndTakesExactlyTheBlock) {
     ASSERT_EQ(third.value.size(), 300u);
     EXPECT_EQ(third.value, "\xFF" + store.substr(301, 299));  // o(3) = 300, reads from 301
 
-    const auto tiny = ExtractPictureFromMemory("2\n1\n4", "\x07" "abcd", 1);
+    const auto tiny = ExtractPictureFromMemory("2\n1\n4",
+                                               "\x07"
+                                               "abcd",
+                                               1);
     ASSERT_TRUE(tiny.ok());
     EXPECT_EQ(tiny.value, "\xFF");
 }

@@ -1,8 +1,8 @@
 // The picture viewer's layout and scrolling, and the name a saved picture gets.
-#include <gtest/gtest.h>
-
 #include "gallery/save_name.h"
 #include "gallery/viewer_geometry.h"
+
+#include <gtest/gtest.h>
 
 namespace duel {
 namespace {

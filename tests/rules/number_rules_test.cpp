@@ -1,8 +1,9 @@
 // Tests of the number check, the scoring rule, the candidate list and the small helpers.
-#include "core/game_clock.h"
-#include "core/twips.h"
-#include "core/number_rules.h"
-#include "core/random_fractions.h"
+#include "rules/number_rules.h"
+
+#include "rules/game_clock.h"
+#include "rules/random_fractions.h"
+#include "rules/twips.h"
 
 #include <gtest/gtest.h>
 
@@ -15,23 +16,17 @@ struct CheckCase {
 };
 
 TEST(NumberCheck, ReportsTheFirstFailingCheckInOrder) {
-    const CheckCase cases[] = {
-        {"1234", nullptr},
-        {"9876", nullptr},
-        {"123", kMsgLength},
-        {"12345", kMsgLength},
-        {"", kMsgLength},
-        {"12a4", kMsgDigits},
-        {"a000", kMsgDigits},   // the digit check runs before the zero check
-        {"0123", kMsgZero},
-        {"1100", kMsgZero},     // the zero check runs before the repeat check
-        {"1123", kMsgRepeat},
-        {"1224", kMsgRepeat},
-        {"1231", kMsgRepeat},
-        {"١٢٣٤", kMsgDigits},  // four non-ASCII digits are four characters, not digits
-        {"абвг", kMsgDigits},
-        {"абв", kMsgLength},
-    };
+    const CheckCase
+        cases[] =
+            {
+                {"1234", nullptr},     {"9876", nullptr},    {"123", kMsgLength},
+                {"12345", kMsgLength}, {"", kMsgLength},     {"12a4", kMsgDigits},
+                {"a000", kMsgDigits},                       // the digit check runs before the zero check
+                {"0123", kMsgZero},    {"1100", kMsgZero},  // the zero check runs before the repeat check
+                {"1123", kMsgRepeat},  {"1224", kMsgRepeat}, {"1231", kMsgRepeat},
+                {"١٢٣٤", kMsgDigits},  // four non-ASCII digits are four characters, not digits
+                {"абвг", kMsgDigits},  {"абв", kMsgLength},
+            };
     for (const auto& c : cases) {
         const auto failure = CheckNumber(c.text);
         if (c.message == nullptr) {
@@ -49,9 +44,8 @@ TEST(Scoring, CountsExactAndPartialDigits) {
         Score score;
     };
     const Case cases[] = {
-        {"1234", "1243", {2, 2}}, {"1234", "5678", {0, 0}}, {"1234", "4321", {0, 4}},
-        {"1234", "1234", {4, 0}}, {"1234", "2156", {0, 2}}, {"5678", "5687", {2, 2}},
-        {"1234", "9231", {2, 1}},
+        {"1234", "1243", {2, 2}}, {"1234", "5678", {0, 0}}, {"1234", "4321", {0, 4}}, {"1234", "1234", {4, 0}},
+        {"1234", "2156", {0, 2}}, {"5678", "5687", {2, 2}}, {"1234", "9231", {2, 1}},
     };
     for (const auto& c : cases) EXPECT_EQ(ScoreGuess(c.guess, c.secret), c.score) << c.guess << " " << c.secret;
 }

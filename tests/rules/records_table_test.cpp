@@ -1,5 +1,5 @@
 // Tests of the records table updates.
-#include "records/records_table.h"
+#include "rules/records_table.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,8 @@ TEST(RecordsTable, UserWinTakesTheFirstPlaceItEqualsOrBeats) {
     };
     const Case cases[] = {
         {{4, 6, 9}, 5, 2, {4, 5, 9}},
-        {{4, 6, 9}, 4, 1, {4, 6, 9}},    // a tie goes to the new result
-        {{4, 6, 9}, 3, 1, {3, 6, 9}},    // nothing moves down
+        {{4, 6, 9}, 4, 1, {4, 6, 9}},  // a tie goes to the new result
+        {{4, 6, 9}, 3, 1, {3, 6, 9}},  // nothing moves down
         {{4, 6, 9}, 9, 3, {4, 6, 9}},
         {{4, 6, 9}, 10, 0, {4, 6, 9}},
         {{4, 6, 99999}, 9999, 3, {4, 6, 9999}},

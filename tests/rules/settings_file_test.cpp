@@ -1,24 +1,23 @@
 // Tests of the settings file: text format, complement, parsing, file I/O and helpers.
-#include "core/settings_file.h"
+#include "rules/settings_file.h"
+
+#include "rules/cp1251.h"
+#include "rules/records_table.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
-#include <thread>
-#include <vector>
-
-#include <fcntl.h>
 #include <sys/file.h>
+#include <thread>
 #include <unistd.h>
-
-#include "core/cp1251.h"
-#include "records/records_table.h"
+#include <vector>
 
 namespace duel {
 namespace {
@@ -35,14 +34,25 @@ GameState ResetState() {
 
 // Every value kept by the file, in a form gtest can compare and print.
 std::vector<std::string> StoredValues(const GameState& s) {
-    return {s.recTime1,       s.recTime2,       s.recTime3,
-            s.lastCompTime,   s.lastUserTime,   s.galleryChoice,
+    return {s.recTime1,
+            s.recTime2,
+            s.recTime3,
+            s.lastCompTime,
+            s.lastUserTime,
+            s.galleryChoice,
             std::to_string(s.keypadDock),
-            s.recName1,       s.recName2,       s.recName3,
-            std::to_string(s.recTries1), std::to_string(s.recTries2),
+            s.recName1,
+            s.recName2,
+            s.recName3,
+            std::to_string(s.recTries1),
+            std::to_string(s.recTries2),
             std::to_string(s.recTries3),
-            s.recNumber1,     s.recNumber2,     s.recNumber3,
-            s.lastCompTries,  s.lastUserTries,  s.lastCompNumber,
+            s.recNumber1,
+            s.recNumber2,
+            s.recNumber3,
+            s.lastCompTries,
+            s.lastUserTries,
+            s.lastCompNumber,
             s.lastUserNumber};
 }
 
@@ -61,24 +71,23 @@ std::string TextWithLine(int lineNumber, const std::string& value) {
 
 TEST(SettingsText, ComplementOfAClockLine) {
     const std::string text = "00:35\r\n";
-    const std::string expected = {char(207), char(207), char(197), char(204),
-                                  char(202), char(242), char(245)};
+    const std::string expected = {char(207), char(207), char(197), char(204), char(202), char(242), char(245)};
     EXPECT_EQ(EnCode(text), expected);
     EXPECT_EQ(UnCode(expected), text);
 }
 
 TEST(SettingsText, ExactBytesOfTheResetState) {
     const std::string expected =
-        "-\r\n-\r\n-\r\n-\r\n-\r\n"  // three record times, computer's and user's last time
-        "01\r\n"                     // gallery choice
-        " 1200 \r\n-150 \r\n"        // main window left and top, twips
-        " 2 \r\n"                    // keypad dock
-        "\xCF\xF0\xEE\xF4\xE8\r\n"                  // Профи
-        "\xC1\xFB\xE2\xE0\xEB\xFB\xE9\r\n"          // Бывалый
-        "\xC1\xE0\xEB\xE1\xE5\xF1\r\n"              // Балбес
+        "-\r\n-\r\n-\r\n-\r\n-\r\n"         // three record times, computer's and user's last time
+        "01\r\n"                            // gallery choice
+        " 1200 \r\n-150 \r\n"               // main window left and top, twips
+        " 2 \r\n"                           // keypad dock
+        "\xCF\xF0\xEE\xF4\xE8\r\n"          // Профи
+        "\xC1\xFB\xE2\xE0\xEB\xFB\xE9\r\n"  // Бывалый
+        "\xC1\xE0\xEB\xE1\xE5\xF1\r\n"      // Балбес
         " 4 \r\n 6 \r\n 9 \r\n"
-        "-\r\n-\r\n-\r\n"            // record numbers
-        "-\r\n-\r\n-\r\n-\r\n";      // last tries and numbers
+        "-\r\n-\r\n-\r\n"        // record numbers
+        "-\r\n-\r\n-\r\n-\r\n";  // last tries and numbers
     EXPECT_EQ(FormatSettingsText(ResetState(), 1200, -150), expected);
 }
 
@@ -91,9 +100,9 @@ TEST(SettingsText, AllValuesSurviveFileRoundTrip) {
     state.lastUserTime = "07:00";
     state.galleryChoice = "Ж4";
     state.keypadDock = 3;
-    state.recName1 = "Иван, Пётр";   // a comma
-    state.recName2 = "\"Ас\"";       // a leading quote
-    state.recName3 = " Ёж ";         // blanks at both ends
+    state.recName1 = "Иван, Пётр";  // a comma
+    state.recName2 = "\"Ас\"";      // a leading quote
+    state.recName3 = " Ёж ";        // blanks at both ends
     state.recTries1 = 3;
     state.recTries2 = 5;
     state.recTries3 = -7;
@@ -166,11 +175,23 @@ TEST(SettingsText, NumberLines) {
         int32_t recTries1;  // 4 is the default
     };
     const Case cases[] = {
-        {" 5 ", 5},         {"5", 5},           {"   12   ", 12},   {"\t7", 7},
-        {"-3 ", -3},        {"0", 0},           {"-2147483648 ", INT32_MIN},
-        {" 2147483647 ", INT32_MAX},            {" 2147483648 ", 4}, {"", 4},
-        {"abc", 4},         {"1 2", 4},         {"+5", 4},          {"-", 4},
-        {"5x", 4},          {"\xFF\xFF", 4},    {" 4.5 ", 4},
+        {" 5 ", 5},
+        {"5", 5},
+        {"   12   ", 12},
+        {"\t7", 7},
+        {"-3 ", -3},
+        {"0", 0},
+        {"-2147483648 ", INT32_MIN},
+        {" 2147483647 ", INT32_MAX},
+        {" 2147483648 ", 4},
+        {"", 4},
+        {"abc", 4},
+        {"1 2", 4},
+        {"+5", 4},
+        {"-", 4},
+        {"5x", 4},
+        {"\xFF\xFF", 4},
+        {" 4.5 ", 4},
     };
     for (const Case& c : cases) {
         GameState read;
@@ -233,12 +254,12 @@ TEST(SettingsText, RandomBytesGiveValuesThatSurviveTheirOwnRoundTrip) {
 
 TEST(SettingsText, ValuesReadingWouldRefuseAreWrittenAsTheirDefaults) {
     GameState state = ResetState();
-    state.recName1 = std::string(33, 'N');    // one character over the limit
+    state.recName1 = std::string(33, 'N');                // one character over the limit
     state.recName2 = "Тридцать два знака в имени героя";  // exactly at it
-    state.recName3 = "";                      // an empty name is a name
-    state.recTime1 = std::string(33, '9');    // one over the text limit
+    state.recName3 = "";                                  // an empty name is a name
+    state.recTime1 = std::string(33, '9');                // one over the text limit
     state.recTime2 = std::string(32, '9');
-    state.recNumber1 = "";                    // empty text reads as missing
+    state.recNumber1 = "";  // empty text reads as missing
     state.lastUserTries = std::string(1 << 21, '\0');
     const std::string text = FormatSettingsText(state, 0, 0);
     EXPECT_LT(text.size(), 1024u);
@@ -261,7 +282,7 @@ TEST(GalleryChoice, ItemFromChoice) {
         int item;
     };
     const Case cases[] = {
-        {"01", 1}, {"06", 6}, {"x3", 3}, {"Ж4", 4}, {"07", 0}, {"00", 0},
+        {"01", 1}, {"06", 6}, {"x3", 3}, {"Ж4", 4}, {"07", 0},  {"00", 0},
         {"0", 0},  {"", 0},   {"2", 0},  {"0a", 0}, {"025", 2}, {"\xD0", 0},
     };
     for (const Case& c : cases) {
@@ -276,7 +297,7 @@ TEST(GalleryChoice, ChoiceToStore) {
         std::string stored;
     };
     const Case cases[] = {
-        {"01", 2, "02"}, {"01", 0, "01"}, {"", 3, "03"},  {"", 0, ""},
+        {"01", 2, "02"},  {"01", 0, "01"}, {"", 3, "03"},  {"", 0, ""},
         {"915", 6, "96"}, {"Ж1", 5, "Ж5"}, {"7", 1, "71"}, {"01", 7, "01"},
     };
     for (const Case& c : cases) {
@@ -311,9 +332,8 @@ protected:
     void SetUp() override {
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         root_ = fs::temp_directory_path() /
-                ("duel-settings-" + std::string(::testing::UnitTest::GetInstance()
-                                                    ->current_test_info()->name()) +
-                 "-" + std::to_string(stamp));
+                ("duel-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                 std::to_string(stamp));
         fs::create_directories(root_);
         program_ = root_ / "program";
         config_ = root_ / "config";
@@ -344,8 +364,7 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    static void WriteSettings(const fs::path& folder, const std::string& name,
-                              fs::file_time_type time) {
+    static void WriteSettings(const fs::path& folder, const std::string& name, fs::file_time_type time) {
         GameState state = ResetState();
         state.recName1 = name;
         fs::create_directories(folder);
@@ -402,8 +421,7 @@ TEST_F(SettingsFiles, SaveWithNoWritableFolderGivesNothing) {
 // save fell beyond it and was lost at the next start.
 TEST_F(SettingsFiles, AMegabyteOfZerosIsReplacedByAWholeFileThatKeepsLaterSaves) {
     fs::create_directories(program_);
-    std::ofstream(SettingsFilePath(program_), std::ios::binary)
-        << std::string(kMaxSettingsFileBytes, '\0');
+    std::ofstream(SettingsFilePath(program_), std::ios::binary) << std::string(kMaxSettingsFileBytes, '\0');
 
     GameState loaded;
     LoadSettings({program_}, loaded);
@@ -445,8 +463,7 @@ TEST_F(SettingsFiles, ConcurrentSavesLeaveOneWholeFileInTheFirstFolder) {
     EXPECT_EQ(divertedFirst + divertedSecond, 0);
     EXPECT_FALSE(fs::exists(config_));
     const std::string bytes = ReadAll(SettingsFilePath(program_));
-    EXPECT_TRUE(bytes == EnCode(FormatSettingsText(first, 0, 0)) ||
-                bytes == EnCode(FormatSettingsText(second, 0, 0)));
+    EXPECT_TRUE(bytes == EnCode(FormatSettingsText(first, 0, 0)) || bytes == EnCode(FormatSettingsText(second, 0, 0)));
     EXPECT_EQ(FilesUnderRoot().size(), 1u);
 }
 
@@ -472,8 +489,7 @@ TEST_F(SettingsFiles, StartUpRemovesLeftoverTemporaryFilesButNotASaveInProgress)
     std::vector<fs::path> left = FilesUnderRoot();
     std::sort(left.begin(), left.end());
     std::vector<fs::path> expected = {fs::path("program") / (stem + ".held01"),
-                                      fs::path("program") / (stem + ".notours"),
-                                      fs::path("program") / "other.tmp"};
+                                      fs::path("program") / (stem + ".notours"), fs::path("program") / "other.tmp"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(left, expected);
 }

@@ -1,7 +1,7 @@
 // A stand-in for the main window, for testing a window on its own.
 #pragma once
 
-#include "core/host_window.h"
+#include "windows/host_window.h"
 
 #include <QWidget>
 
@@ -10,8 +10,8 @@ namespace duel::testing {
 // Records what the window asked of its host; the frame is set by the test.
 class FakeHost final : public HostWindow {
 public:
-    QRect frame{100, 100, 300, 240};  // outer frame in pixels
-    QRect client{104, 126, 290, 185}; // client area in pixels
+    QRect frame{100, 100, 300, 240};   // outer frame in pixels
+    QRect client{104, 126, 290, 185};  // client area in pixels
     QIcon windowIcon;
     bool busy = false;
     QString guess;

@@ -20,8 +20,8 @@ bool FakePlatform::answeredByQuit() {
     return true;
 }
 
-MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
-                                   MsgIcon icon, MsgButtons buttons) {
+MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title, MsgIcon icon,
+                                   MsgButtons buttons) {
     // While quitting no box is shown: OK for an OK box, No for a question.
     const MsgAnswer cancel = buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
     if (answeredByQuit()) return cancel;
@@ -37,8 +37,7 @@ MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString&
     return answer;
 }
 
-QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&,
-                               const QString& defaultText) {
+QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&, const QString& defaultText) {
     if (answeredByQuit()) return {};
     inputPrompts.push_back(prompt);
     inputDefaults.push_back(defaultText);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QString>
+
 #include <deque>
 #include <functional>
 #include <stdexcept>
@@ -23,10 +24,10 @@ struct RecordedBox {
 class FakePlatform final : public NullPlatform {
 public:
     // --- scripts ---
-    std::deque<MsgAnswer> answers;        // for Yes/No boxes; empty: Yes
-    std::deque<QString> inputs;           // for input boxes; empty: the default text
-    std::deque<double> fractions;         // random draws; empty: 0.0
-    std::deque<QString> saveNames;        // save dialog; empty: Cancel
+    std::deque<MsgAnswer> answers;  // for Yes/No boxes; empty: Yes
+    std::deque<QString> inputs;     // for input boxes; empty: the default text
+    std::deque<double> fractions;   // random draws; empty: 0.0
+    std::deque<QString> saveNames;  // save dialog; empty: Cancel
     // Runs inside each modal window before it is closed (the dialog is shown
     // and its load steps have run).  Empty: the window is closed at once.
     std::deque<std::function<void(QDialog&)>> modalScripts;
@@ -66,8 +67,7 @@ public:
 
     MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
-    QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText) override;
     void showModal(QDialog& window) override;
     void processEvents() override;
     double secondsSinceMidnight() override { return midnightSeconds; }

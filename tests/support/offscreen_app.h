@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QtGlobal>
+
 #include <cstdio>
 
 namespace duel::testing {
@@ -12,12 +13,13 @@ namespace duel::testing {
 inline void UseQuietOffscreenPlatform() {
     static QtMessageHandler standardHandler = nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    standardHandler = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support")))
-                return;
-            if (standardHandler) standardHandler(type, context, message);
-            else std::fprintf(stderr, "%s\n", qPrintable(message));
+    standardHandler =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type == QtWarningMsg && message.startsWith(QStringLiteral("This plugin does not support"))) return;
+            if (standardHandler)
+                standardHandler(type, context, message);
+            else
+                std::fprintf(stderr, "%s\n", qPrintable(message));
         });
 }
 

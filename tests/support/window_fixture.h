@@ -1,14 +1,16 @@
 // A main window with a scripted platform, started like the program starts it.
 #pragma once
 
-#include "core/game_state.h"
-#include "core/main_window.h"
+#include "main_window/main_window.h"
+#include "rules/game_state.h"
 #include "tests/support/fake_platform.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>
+
 #include <gtest/gtest.h>
+
 #include <memory>
 
 namespace duel::testing {

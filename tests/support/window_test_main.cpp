@@ -2,6 +2,7 @@
 #include "tests/support/offscreen_app.h"
 
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

@@ -1,8 +1,9 @@
 // The about window: its place against the main window, the links' hover colours and targets.
-#include "core/game_state.h"
-#include "core/twips.h"
-#include "info/about_window.h"
-#include "info/deployment.h"
+#include "windows/about_window.h"
+
+#include "deployment.h"
+#include "rules/game_state.h"
+#include "rules/twips.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fake_platform.h"
 
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+
 #include <gtest/gtest.h>
 
 namespace duel::testing {
@@ -26,18 +28,17 @@ QColor TextColour(const QLabel* label) { return label->palette().color(QPalette:
 // the widget under the pointer, passed on to its parent if it ignores it.
 void MoveOver(QWidget* target) {
     const QPointF at = QRectF(target->rect()).center();
-    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
 }
 
 void Click(QWidget* target) {
     const QPointF at = QRectF(target->rect()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(target, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(target, &release);
 }
 
@@ -130,8 +131,9 @@ TEST_F(AboutWindowTest, LinksOpenTheMailProgramAndTheHomePage) {
     Click(about.lblMailAdress);
     Click(about.lblHPAdress);
     Click(about.lblMail);  // the caption is no link
-    EXPECT_EQ(platform.addresses, (std::vector<QString>{QStringLiteral("mailto:") + QString::fromUtf8(DUEL_EMAIL),
-                                                        QStringLiteral("http://") + QString::fromUtf8(DUEL_HOME_HOST)}));
+    EXPECT_EQ(platform.addresses,
+              (std::vector<QString>{QStringLiteral("mailto:") + QString::fromUtf8(DUEL_EMAIL),
+                                    QStringLiteral("http://") + QString::fromUtf8(DUEL_HOME_HOST)}));
     EXPECT_TRUE(about.isVisible());
 }
 

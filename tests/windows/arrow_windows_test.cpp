@@ -1,13 +1,14 @@
 // The keypad's arrow windows: hover zones, clicks, following the keypad, going away.
-#include "core/twips.h"
-#include "keypad/arrow_window.h"
-#include "keypad/dock_geometry.h"
-#include "keypad/keypad_window.h"
+#include "rules/dock_geometry.h"
+#include "rules/twips.h"
 #include "tests/support/window_fixture.h"
+#include "windows/arrow_window.h"
+#include "windows/keypad_window.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+
 #include <cstdlib>
 
 namespace duel::testing {
@@ -42,8 +43,7 @@ protected:
     // A pointer move with no button held, at twips of `target`'s client area.
     static void moveTo(QWidget& target, double xTwips, double yTwips) {
         const QPointF at(xTwips / PixelsToTwips(1), yTwips / PixelsToTwips(1));
-        QMouseEvent move(QEvent::MouseMove, at, target.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, target.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&target, &move);
     }
     void hoverLeftStrip() { moveTo(keypad(), 10, 600); }
@@ -52,15 +52,17 @@ protected:
     // The arrow window stands beside the keypad on its side, centred on it.
     void expectBesideKeypad(ArrowWindow& arrow) {
         const QRect own = arrow.frameGeometry();
-        if (arrow.side() == ArrowSide::Left) EXPECT_EQ(own.right() + 1, pad().left());
-        else EXPECT_EQ(own.left(), pad().right() + 1);
+        if (arrow.side() == ArrowSide::Left)
+            EXPECT_EQ(own.right() + 1, pad().left());
+        else
+            EXPECT_EQ(own.left(), pad().right() + 1);
         EXPECT_LE(std::abs((own.top() - pad().top()) - (pad().bottom() - own.bottom())), 1);
     }
 };
 
 TEST_F(ArrowWindowsTest, AreSmallFramelessToolWindowsThatNeverTakeTheFocus) {
     for (ArrowWindow* arrow : {&leftArrow(), &rightArrow()}) {
-        EXPECT_EQ(arrow->size(), QSize(40, 40));  // 600 x 600 twips
+        EXPECT_EQ(arrow->size(), QSize(40, 40));                    // 600 x 600 twips
         EXPECT_EQ(arrow->button->geometry(), QRect(0, 0, 41, 41));  // 615 x 615 twips
         EXPECT_TRUE(arrow->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_TRUE(arrow->windowFlags() & Qt::WindowDoesNotAcceptFocus);

@@ -1,8 +1,7 @@
 // The duel through the main window: moves, answers, the computer's filter, the scorer, the endings.
+#include "rules/number_rules.h"
 #include "tests/support/window_fixture.h"
-
-#include "core/number_rules.h"
-#include "records/records_window.h"
+#include "windows/records_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -76,7 +75,9 @@ TEST_F(Duel, TheUsersMoveChecksInItsOrder) {
     Guess("1224");
 
     const std::vector<QString> texts = {
-        "Необходимо ввести число из 4 состовляющих", "Повторяющийся вариант !", "Необходимо ввести число",
+        "Необходимо ввести число из 4 состовляющих",
+        "Повторяющийся вариант !",
+        "Необходимо ввести число",
         "Необходимо ввести число не содержащее нулей",
         "Необходимо ввести число не содержащее повторяющихся компонентов",
     };
@@ -93,7 +94,7 @@ TEST_F(Duel, TheUsersMoveChecksInItsOrder) {
 
 TEST_F(Duel, AMoveListsTheGuessAndHandsTheTurnToTheComputer) {
     Start("1243", 0.0);  // secret 1234
-    Guess("1325", 0.0);      // the computer will guess 1234
+    Guess("1325", 0.0);  // the computer will guess 1234
     EXPECT_EQ(historyLines(), QStringList{"|    1325   |  2  |  1  |"});
     EXPECT_EQ(window->СписокЧШЗ->currentRow(), 0);
     EXPECT_EQ(window->тксВарМой->text(), "");
@@ -229,7 +230,7 @@ TEST_F(Duel, TheComputersWinThenGameOver) {
 
 TEST_F(Duel, ContradictingAnswersStopTheGame) {
     Start(QString(), 0.0);  // hidden number; the secret is 1234
-    Guess("5678", 0.0);         // the computer guesses 1234
+    Guess("5678", 0.0);     // the computer guesses 1234
     EXPECT_TRUE(window->рмкЗлыки->isEnabled());
     EXPECT_TRUE(window->рмкШелвы->isEnabled());
     EXPECT_FALSE(window->Часы.isActive());
@@ -404,7 +405,7 @@ TEST_F(Duel, TheFastTimerDrawsOneValueAndStartsARequestedGame) {
 
 TEST_F(Duel, AWholeGameWithTheNumberTyped) {
     Start("5678", 0.0);  // secret 1234
-    Guess("9876", 0.0);      // the computer guesses 1234, scored 0 0
+    Guess("9876", 0.0);  // the computer guesses 1234, scored 0 0
     window->кнпДумать_Click();
     EXPECT_EQ(state.candidateCount, 120);
     platform.monotonic += 83;

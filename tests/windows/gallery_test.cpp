@@ -1,12 +1,11 @@
 // The prize gallery in the running program: set choice, prize window, wins, viewer, files.
-#include "tests/support/window_fixture.h"
-
+#include "deployment.h"
 #include "gallery/gallery_sets.h"
 #include "gallery/line_of_wins.h"
 #include "gallery/pack_set.h"
-#include "gallery/picture_viewer.h"
-#include "gallery/prize_window.h"
-#include "info/deployment.h"
+#include "tests/support/window_fixture.h"
+#include "windows/picture_viewer.h"
+#include "windows/prize_window.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -74,8 +73,8 @@ protected:
     void ExpectViewer(std::vector<Seen>& seen) {
         platform.modalScripts.push_back([&seen](QDialog& dialog) {
             auto& viewer = dynamic_cast<PictureViewer&>(dialog);
-            seen.push_back({viewer.windowTitle(), viewer.pctJpg->pixmap().width(),
-                            QFile::exists(viewer.pictureFile()), viewer.pictureFile()});
+            seen.push_back({viewer.windowTitle(), viewer.pctJpg->pixmap().width(), QFile::exists(viewer.pictureFile()),
+                            viewer.pictureFile()});
         });
     }
     void Choose(int item) { window->beautyItems[static_cast<size_t>(item - 1)]->trigger(); }
@@ -100,8 +99,7 @@ TEST_F(Gallery, ALineOfFourShowsPicturesOneToFourThenTheEndMessageAndStartsAgain
         EXPECT_EQ(platform.boxes.size(), win >= 4 ? 1u : 0u);
     }
     EXPECT_EQ(seen[0].file, File("LunaPressvick1.tmp"));
-    EXPECT_EQ(platform.boxes[0].text,
-              "Вы достигли конца галереи. Советуем переключиться на другую красотку !!!");
+    EXPECT_EQ(platform.boxes[0].text, "Вы достигли конца галереи. Советуем переключиться на другую красотку !!!");
     EXPECT_EQ(state.beautyPicture, 2);
 }
 
@@ -114,8 +112,8 @@ TEST_F(Gallery, AWinShowsThePictureAfterTheClockStopsAndBeforeTheRecords) {
     window->тксВарМой->setText(QString::fromStdString(state.compNumber));
     bool clockStoppedFirst = false;
     platform.modalScripts.push_back([&](QDialog&) {
-        clockStoppedFirst = state.gameStart == kClockStopped &&
-                            window->statusPanel1->text() == QString::fromUtf8(kNewGameHint);
+        clockStoppedFirst =
+            state.gameStart == kClockStopped && window->statusPanel1->text() == QString::fromUtf8(kNewGameHint);
     });
     window->кнпСчитать_Click();
     EXPECT_EQ(platform.modalWindows, (std::vector<QString>{"frmPrice", "frmSee", "фрмРекорды"}));
@@ -148,7 +146,7 @@ TEST_F(Gallery, ThePrizeWindowIntroducesTheSetBesideTheMainWindow) {
     Choose(kLuna);
     EXPECT_EQ(prizeFrame.right(), mainFrame.right());
     EXPECT_EQ(prizeFrame.top(), mainFrame.top() + 33);  // 500 twips
-    EXPECT_TRUE(platform.boxes.empty());  // no picture was won: nothing to confirm
+    EXPECT_TRUE(platform.boxes.empty());                // no picture was won: nothing to confirm
     EXPECT_EQ(state.beautyPicture, 1);
     EXPECT_EQ(window->CheckedGalleryItem(), kLuna);
 
@@ -202,7 +200,7 @@ TEST_F(Gallery, OpeningTheMenuGreysMissingSetsAndOffersTheDownloadOnce) {
     InstallSet(kTessa, 2);
     InstallSet(kMarla, 2);
     QFile::remove(File("MarlaVentobrix.txt"));  // half a set is no set
-    Choose(kMarla);                               // chosen earlier, then its file went
+    Choose(kMarla);                             // chosen earlier, then its file went
     platform.answers = {MsgAnswer::Yes};
 
     emit window->mnuAdd->aboutToShow();
@@ -210,7 +208,8 @@ TEST_F(Gallery, OpeningTheMenuGreysMissingSetsAndOffersTheDownloadOnce) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(window->beautyItems[0]->isEnabled());
     EXPECT_TRUE(window->beautyItems[kTessa - 1]->isEnabled());
-    for (int item : {kMarla, kDoria, kLuna, 6}) EXPECT_FALSE(window->beautyItems[static_cast<size_t>(item - 1)]->isEnabled()) << item;
+    for (int item : {kMarla, kDoria, kLuna, 6})
+        EXPECT_FALSE(window->beautyItems[static_cast<size_t>(item - 1)]->isEnabled()) << item;
     EXPECT_TRUE(window->beautyItems[kMarla - 1]->isChecked());
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text.toStdString(), kDownloadOfferText);
@@ -321,7 +320,7 @@ TEST_F(Viewer, APictureTallerThanTheScreenScrollsToItsBottom) {
         EXPECT_EQ(v.windowTitle(), "Луна Прессвик  1/4");
         EXPECT_FALSE(v.VScroll->isVisible());
         EXPECT_FALSE(v.HScroll->isVisible());
-        EXPECT_EQ(v.width(), 300 + 15);  // the picture and 225 twips
+        EXPECT_EQ(v.width(), 300 + 15);                  // the picture and 225 twips
         EXPECT_NEAR(v.geometry().center().x(), 640, 4);  // centred as a whole window
     });
 }

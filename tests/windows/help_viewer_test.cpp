@@ -1,5 +1,6 @@
 // The help window: topics looked up in the data folders, links, back and forward, a missing topic.
 #include "platform/help_viewer.h"
+
 #include "tests/support/fake_platform.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
+
 #include <gtest/gtest.h>
 
 namespace duel::testing {
@@ -24,7 +26,6 @@ void WriteTopic(const QString& folder, int context, const QString& title, const 
 
 class HelpViewerTest : public ::testing::Test {
 protected:
-
     FakePlatform platform;
     std::unique_ptr<HelpViewer> viewer;
 };

@@ -1,6 +1,6 @@
 // Playing from the keyboard, and the "&Справка" menu with F1 and the about window.
-#include "keypad/keypad_window.h"
 #include "tests/support/window_fixture.h"
+#include "windows/keypad_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,7 +53,7 @@ TEST_F(KeyboardPlayTest, DigitsBackspaceAndEnterPlayLikeTheMouse) {
     EXPECT_EQ(guess(), QStringLiteral("1"));
 
     for (int key : {Qt::Key_2, Qt::Key_3, Qt::Key_5}) press(window.get(), key);  // the secret is 1234
-    press(window.get(), Qt::Key_Return);  // the user's "--->"
+    press(window.get(), Qt::Key_Return);                                         // the user's "--->"
     ASSERT_EQ(window->СписокЧШЗ->count(), 1);
     EXPECT_TRUE(window->СписокЧШЗ->item(0)->text().contains(QStringLiteral("1235")));
     EXPECT_TRUE(window->кнпСчитать->isHidden());
@@ -102,8 +102,8 @@ TEST_F(HelpMenuTest, AboutWindowIsModalAndPlacedAgainstTheMainWindowEachTime) {
         EXPECT_EQ(placed.right(), main.right());
         EXPECT_EQ(placed.top(), main.top() + 33);  // 500 twips
     }
-    EXPECT_EQ(platform.modalWindows, (std::vector<QString>{QStringLiteral("фрмО_программе"),
-                                                           QStringLiteral("фрмО_программе")}));
+    EXPECT_EQ(platform.modalWindows,
+              (std::vector<QString>{QStringLiteral("фрмО_программе"), QStringLiteral("фрмО_программе")}));
     EXPECT_EQ(platform.unscripted, 0);
 }
 

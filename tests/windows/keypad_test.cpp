@@ -1,14 +1,15 @@
 // The keypad window: digit entry, Cancel, marks, the busy guard, layout and docking.
-#include "core/twips.h"
-#include "keypad/dock_geometry.h"
-#include "keypad/keypad_window.h"
+#include "rules/dock_geometry.h"
+#include "rules/twips.h"
 #include "tests/support/window_fixture.h"
+#include "windows/keypad_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+
 #include <cstdlib>
 
 namespace duel::testing {
@@ -28,14 +29,13 @@ protected:
 
     static void press(QWidget& target, Qt::MouseButton button) {
         const QPointF centre = QRectF(target.rect()).center();
-        QMouseEvent event(QEvent::MouseButtonPress, centre, target.mapToGlobal(centre), button, button,
-                          Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseButtonPress, centre, target.mapToGlobal(centre), button, button, Qt::NoModifier);
         QApplication::sendEvent(&target, &event);
     }
     static void release(QWidget& target, Qt::MouseButton button) {
         const QPointF centre = QRectF(target.rect()).center();
-        QMouseEvent event(QEvent::MouseButtonRelease, centre, target.mapToGlobal(centre), button,
-                          Qt::NoButton, Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseButtonRelease, centre, target.mapToGlobal(centre), button, Qt::NoButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(&target, &event);
     }
 
@@ -48,8 +48,7 @@ TEST_F(KeypadTest, DigitsFillTheDisplayFromTheRightAndAFifthIsIgnored) {
     ASSERT_TRUE(field().isEnabled());
     EXPECT_EQ(shown(), QStringLiteral("0000"));
 
-    const std::vector<std::pair<int, QString>> steps{
-        {1, "0001"}, {2, "0012"}, {3, "0123"}, {4, "1234"}, {5, "1234"}};
+    const std::vector<std::pair<int, QString>> steps{{1, "0001"}, {2, "0012"}, {3, "0123"}, {4, "1234"}, {5, "1234"}};
     for (const auto& [d, display] : steps) {
         digit(d).click();
         EXPECT_EQ(shown(), display) << "after " << d;
@@ -171,8 +170,8 @@ TEST_F(KeypadTest, AQuickSecondRightPressStillStepsTheMark) {
     press(five, Qt::RightButton);
     release(five, Qt::RightButton);
     const QPointF centre = QRectF(five.rect()).center();
-    QMouseEvent twice(QEvent::MouseButtonDblClick, centre, five.mapToGlobal(centre), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, centre, five.mapToGlobal(centre), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(&five, &twice);
     EXPECT_EQ(five.text(), QStringLiteral("X"));
 }
@@ -267,9 +266,7 @@ protected:
         window->RedockKeypad();
         settle();
     }
-    void expectUnderMain() {
-        EXPECT_EQ(pad().top(), main().top() + main().height());
-    }
+    void expectUnderMain() { EXPECT_EQ(pad().top(), main().top() + main().height()); }
 };
 
 TEST_F(KeypadDockingTest, StartsCentredUnderTheMainWindow) {

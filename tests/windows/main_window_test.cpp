@@ -1,7 +1,6 @@
 // The main window as the program starts: controls, captions, layout, menus, timers.
+#include "rules/twips.h"
 #include "tests/support/window_fixture.h"
-
-#include "core/twips.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -104,10 +103,16 @@ TEST_F(MainWindowStart, ControlsCarryTheirCaptionsTooltipsAndPlaces) {
     EXPECT_EQ(window->statusBar()->height(), 25);
 
     // The option buttons: "1".."4" then "нету", top to bottom, with their tooltips.
-    const char* exact[][3] = {{"з1", "1", "один злык"}, {"з2", "2", "два злыка"}, {"з3", "3", "три злыка"},
-                              {"з4", "4", "четыре злыка"}, {"зн", "нету", "нет злыков"}};
-    const char* partial[][3] = {{"ш1", "1", "одна шелва"}, {"ш2", "2", "две шелвы"}, {"ш3", "3", "три шелвы"},
-                                {"ш4", "4", "четыре шелвы"}, {"шн", "нету", "нет шелв"}};
+    const char* exact[][3] = {{"з1", "1", "один злык"},
+                              {"з2", "2", "два злыка"},
+                              {"з3", "3", "три злыка"},
+                              {"з4", "4", "четыре злыка"},
+                              {"зн", "нету", "нет злыков"}};
+    const char* partial[][3] = {{"ш1", "1", "одна шелва"},
+                                {"ш2", "2", "две шелвы"},
+                                {"ш3", "3", "три шелвы"},
+                                {"ш4", "4", "четыре шелвы"},
+                                {"шн", "нету", "нет шелв"}};
     for (auto* group : {&exact, &partial}) {
         int lastTop = -1;
         for (auto& b : *group) {
@@ -142,8 +147,10 @@ TEST_F(MainWindowStart, MenusHaveTheirItemsLettersAndShortcut) {
     };
     for (auto& item : items) {
         QString text;
-        if (auto* menu = window->findChild<QMenu*>(item[0])) text = menu->title();
-        else if (auto* action = window->findChild<QAction*>(item[0])) text = action->text();
+        if (auto* menu = window->findChild<QMenu*>(item[0]))
+            text = menu->title();
+        else if (auto* action = window->findChild<QAction*>(item[0]))
+            text = action->text();
         EXPECT_EQ(text, item[1]) << item[0];
     }
     EXPECT_EQ(window->mnuGameNew->shortcut(), QKeySequence(Qt::Key_F2));

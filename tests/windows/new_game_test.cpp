@@ -1,7 +1,6 @@
 // New game: the number prompt with its checks, the hide question, the thinking window, the first turn.
+#include "rules/number_rules.h"
 #include "tests/support/window_fixture.h"
-
-#include "core/number_rules.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -135,7 +134,7 @@ TEST_F(NewGame, ShowsTheThinkingWindowAgainstTheMainWindowsCurrentPlace) {
 
     ASSERT_GE(offsets.size(), 1u);
     for (const QPoint& offset : offsets) EXPECT_EQ(offset, QPoint(100, 73));  // 1500 and 1100 twips
-    EXPECT_EQ(find<QProgressBar>("pgbThink"), nullptr);  // gone after the build
+    EXPECT_EQ(find<QProgressBar>("pgbThink"), nullptr);                       // gone after the build
     EXPECT_EQ(progress.front(), 0);
     EXPECT_EQ(*std::max_element(progress.begin(), progress.end()), 9975 - 1111);
 }

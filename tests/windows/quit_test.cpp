@@ -1,9 +1,8 @@
 // Quitting from any state, and results saved when they are made: the prompt loop, the records window, the file on disk.
+#include "rules/records_table.h"
+#include "rules/settings_file.h"
 #include "tests/support/window_fixture.h"
-
-#include "core/settings_file.h"
-#include "records/records_table.h"
-#include "records/records_window.h"
+#include "windows/records_window.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // Window tests of the records window: the table on screen, name entry, reset, the menu item and placement.
-#include "tests/support/window_fixture.h"
+#include "windows/records_window.h"
 
-#include "core/twips.h"
-#include "records/records_table.h"
-#include "records/records_window.h"
+#include "rules/records_table.h"
+#include "rules/twips.h"
+#include "tests/support/window_fixture.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -69,13 +69,12 @@ TEST_F(RecordsWindowTest, ShowsTheTableAndTheLastResults) {
         EXPECT_EQ(d.size(), QSize(234, 201));
         EXPECT_EQ(d.minimumSize(), d.maximumSize());
 
-        const QStringList expected = {
-            "мткП1", "Аня",  "мткР1",   "3",    "мткЧ1", "1234", "lblT1",   "01:02",
-            "мткП2", "<b>Bo</b>", "мткР2", "7", "мткЧ2", "5678", "lblT2",   "10:59",
-            "мткП3", "",     "мткР3",   "12",   "мткЧ3", "-",    "lblT3",   "-",
-            "мткПЛРК", "6",  "мткЧ4",   "9876", "lblT4", "03:04",
-            "мткПЛРВ", "-",  "мткЧ5",   "4321", "lblT5", "02:00",
-            "мтк4", "Компьютер :", "мтк5", "Вы  :"};
+        const QStringList expected = {"мткП1", "Аня",   "мткР1",       "3",       "мткЧ1", "1234",  "lblT1",
+                                      "01:02", "мткП2", "<b>Bo</b>",   "мткР2",   "7",     "мткЧ2", "5678",
+                                      "lblT2", "10:59", "мткП3",       "",        "мткР3", "12",    "мткЧ3",
+                                      "-",     "lblT3", "-",           "мткПЛРК", "6",     "мткЧ4", "9876",
+                                      "lblT4", "03:04", "мткПЛРВ",     "-",       "мткЧ5", "4321",  "lblT5",
+                                      "02:00", "мтк4",  "Компьютер :", "мтк5",    "Вы  :"};
         for (int i = 0; i < expected.size(); i += 2) {
             EXPECT_EQ(text(expected[i]), expected[i + 1]) << expected[i].toStdString();
         }
@@ -218,11 +217,9 @@ TEST_F(RecordsWindowTest, ResetRestoresTheFirstTableOnScreenAndInTheState) {
         button("кнпСброс")->click();
         EXPECT_TRUE(d.isVisible());
         const QStringList expected = {
-            "мткП1", "Профи", "мткР1", "4", "мткЧ1", "-", "lblT1", "-",
-            "мткП2", "Бывалый", "мткР2", "6", "мткЧ2", "-", "lblT2", "-",
-            "мткП3", "Балбес", "мткР3", "9", "мткЧ3", "-", "lblT3", "-",
-            "мткПЛРК", "-", "мткЧ4", "-", "lblT4", "-",
-            "мткПЛРВ", "-", "мткЧ5", "-", "lblT5", "-"};
+            "мткП1",   "Профи", "мткР1", "4", "мткЧ1", "-",      "lblT1",   "-", "мткП2", "Бывалый", "мткР2", "6",
+            "мткЧ2",   "-",     "lblT2", "-", "мткП3", "Балбес", "мткР3",   "9", "мткЧ3", "-",       "lblT3", "-",
+            "мткПЛРК", "-",     "мткЧ4", "-", "lblT4", "-",      "мткПЛРВ", "-", "мткЧ5", "-",       "lblT5", "-"};
         for (int i = 0; i < expected.size(); i += 2) {
             EXPECT_EQ(text(expected[i]), expected[i + 1]) << expected[i].toStdString();
         }

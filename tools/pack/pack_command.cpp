@@ -1,12 +1,12 @@
 // shelvy-pack's work: argument checks, reading the pictures, packing, and its Russian messages.
 #include "tools/pack/pack_command.h"
 
+#include "gallery/pack_set.h"
+#include "gallery/size_list.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include "gallery/pack_set.h"
-#include "gallery/size_list.h"
 
 namespace duel {
 
@@ -25,9 +25,9 @@ constexpr const char* kUsage =
 std::string Plural(std::uintmax_t n, const char* one, const char* few, const char* many) {
     const std::uintmax_t lastTwo = n % 100, last = n % 10;
     const char* word = (lastTwo >= 11 && lastTwo <= 14) ? many
-                       : last == 1                       ? one
-                       : (last >= 2 && last <= 4)        ? few
-                                                         : many;
+                       : last == 1                      ? one
+                       : (last >= 2 && last <= 4)       ? few
+                                                        : many;
     return std::to_string(n) + " " + word;
 }
 
@@ -81,7 +81,8 @@ int RunPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << "shelvy-pack: " << GalleryErrorText(error) << " Ничего не записано.\n";
         return kPackRefused;
     }
-    out << "Записан набор «" << stem << "»: " << stem << ".dat (" << Plural(pictures.size(), "картинка", "картинки", "картинок") << ", "
+    out << "Записан набор «" << stem << "»: " << stem << ".dat ("
+        << Plural(pictures.size(), "картинка", "картинки", "картинок") << ", "
         << Plural(packed.value.store.size(), "байт", "байта", "байт") << ") и " << stem << ".txt.\n";
     return kPackOk;
 }

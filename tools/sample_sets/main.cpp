@@ -2,18 +2,19 @@
 //
 //   gallery_sample_art sets FOLDER     writes <stem>.txt and <stem>.dat for the five sets
 //   gallery_sample_art thumbs FOLDER   writes thumb1.jpg .. thumb5.jpg for the prize window
-#include <QBuffer>
-#include <QDir>
-#include <QCoreApplication>
-#include <QFile>
-#include <QImageWriter>
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "gallery/gallery_sets.h"
 #include "gallery/pack_set.h"
 #include "sample_art.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+
+#include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -25,8 +26,7 @@ bool EncodeJpeg(const QImage& image, int quality, std::string& out) {
     writer.setQuality(quality);
     writer.setOptimizedWrite(true);
     if (!writer.write(image)) {
-        std::fprintf(stderr, "gallery_sample_art: JPEG encoding failed: %s\n",
-                     qPrintable(writer.errorString()));
+        std::fprintf(stderr, "gallery_sample_art: JPEG encoding failed: %s\n", qPrintable(writer.errorString()));
         return false;
     }
     out.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
@@ -48,8 +48,7 @@ int WriteSets(const QDir& folder) {
         const auto packed = duel::PackPictures(pictures);
         const std::string stem(set.stem);
         const std::string path = folder.filePath(QString::fromStdString(stem)).toStdString();
-        const duel::GalleryError error =
-            packed ? duel::WritePackedSet(path, packed.value) : packed.error;
+        const duel::GalleryError error = packed ? duel::WritePackedSet(path, packed.value) : packed.error;
         if (error != duel::GalleryError::None) {
             std::fprintf(stderr, "gallery_sample_art: %s: %s\n", stem.c_str(), duel::GalleryErrorText(error).c_str());
             return 1;

@@ -155,11 +155,10 @@ void Landscape(QPainter& p, const Picture& pic, QRandomGenerator& rng) {
     Sky(p, all, skyTop, skyLow);
     if (night) {
         Stars(p, rng, QRectF(0, 0, pic.width, horizon), pic.width * pic.height / 900);
-        Disc(p, QPointF(pic.width * (0.2 + rng.bounded(0.6)), horizon * 0.3), pic.height * 0.05,
-             QColor(240, 235, 210));
+        Disc(p, QPointF(pic.width * (0.2 + rng.bounded(0.6)), horizon * 0.3), pic.height * 0.05, QColor(240, 235, 210));
     } else {
-        Disc(p, QPointF(pic.width * (0.15 + rng.bounded(0.7)), horizon * (0.2 + rng.bounded(0.25))),
-             pic.height * 0.045, QColor(255, 245, 200));
+        Disc(p, QPointF(pic.width * (0.15 + rng.bounded(0.7)), horizon * (0.2 + rng.bounded(0.25))), pic.height * 0.045,
+             QColor(255, 245, 200));
     }
 
     Palette land = c;
@@ -236,9 +235,9 @@ void Pattern(QPainter& p, const Picture& pic, QRandomGenerator& rng) {
 std::vector<Picture> SetPictures(int item) {
     switch (item) {
         case 2:  // mountains through the day
-            return {{Kind::Mountains, 640, 480, 0},  {Kind::Mountains, 600, 450, 1}, {Kind::Lake, 640, 420, 2},
-                    {Kind::Mountains, 480, 640, 3},  {Kind::Mountains, 640, 480, 4}, {Kind::Lake, 560, 420, 5},
-                    {Kind::Mountains, 640, 360, 6},  {Kind::Night, 640, 480, 7}};
+            return {{Kind::Mountains, 640, 480, 0}, {Kind::Mountains, 600, 450, 1}, {Kind::Lake, 640, 420, 2},
+                    {Kind::Mountains, 480, 640, 3}, {Kind::Mountains, 640, 480, 4}, {Kind::Lake, 560, 420, 5},
+                    {Kind::Mountains, 640, 360, 6}, {Kind::Night, 640, 480, 7}};
         case 3:  // lakes, with one picture taller than a 1024-pixel screen
             return {{Kind::Lake, 640, 480, 10},
                     {Kind::Lake, 900, 1600, 11},

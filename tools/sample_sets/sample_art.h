@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QString>
+
 #include <vector>
 
 namespace duel::art {

@@ -1,0 +1,167 @@
+// The main window's gallery menu, its check marks, and the reaction to a won game (rezwin).
+#include "deployment.h"
+#include "gallery/data_folders.h"
+#include "gallery/gallery_sets.h"
+#include "gallery/line_of_wins.h"
+#include "gallery/picture_store.h"
+#include "main_window/main_window.h"
+#include "windows/picture_viewer.h"
+#include "windows/prize_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <filesystem>
+#include <system_error>
+
+namespace duel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::vector<fs::path> Paths(const QStringList& folders) {
+    std::vector<fs::path> paths;
+    for (const QString& folder : folders)
+        if (!folder.isEmpty()) paths.emplace_back(folder.toStdString());
+    return paths;
+}
+
+}  // namespace
+
+// ---- check marks --------------------------------------------------------
+
+int MainWindow::CheckedGalleryItem() const {
+    std::array<bool, 6> checks{};
+    for (size_t i = 0; i < beautyItems.size(); ++i) checks[i] = beautyItems[i]->isChecked();
+    return FirstCheckedItem(checks);
+}
+
+void MainWindow::CheckGalleryItem(int item) {
+    for (size_t i = 0; i < beautyItems.size(); ++i) beautyItems[i]->setChecked(static_cast<int>(i) + 1 == item);
+}
+
+void MainWindow::RememberAndClearBeauty() {
+    int checked = CheckedGalleryItem();
+    duel::RememberAndClearBeauty(state_, checked);
+    CheckGalleryItem(checked);
+}
+
+void MainWindow::ClearBeauty() { CheckGalleryItem(0); }
+
+// ---- the menu -----------------------------------------------------------
+
+void MainWindow::mnuAdd_Click() {
+    const std::vector<fs::path> folders = Paths(platform_.dataFolders());
+    bool someMissing = false;
+    for (size_t i = 1; i < beautyItems.size(); ++i) {
+        const bool present = FindSetFolder(folders, GalleryItems()[i].stem).has_value();
+        beautyItems[i]->setEnabled(present);  // a checked set keeps its mark
+        someMissing = someMissing || !present;
+    }
+    // The question waits until the menu is on the screen: no modal box from
+    // inside a menu that is still opening.
+    if (TakeDownloadOffer(state_, someMissing)) QTimer::singleShot(0, this, [this] { AskForMissingSets(); });
+}
+
+void MainWindow::AskForMissingSets() {
+    // A modal box under an open menu would fight it for the mouse.
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    if (Question(platform_, this, Utf8(kDownloadOfferText)))
+        platform_.openAddress(QStringLiteral("http://") + QString::fromUtf8(DUEL_HOME_HOST));
+}
+
+void MainWindow::GalleryItem_Click(int item) {
+    int checked = CheckedGalleryItem();
+    const ChoiceFollowUp next = ChooseGalleryItem(state_, checked, item);
+    CheckGalleryItem(checked);
+    if (next == ChoiceFollowUp::Nothing) return;
+    if (next == ChoiceFollowUp::PrizeWindow) {
+        PrizeWindow prize(state_, platform_, *this, checked);
+        prize.Form_Load();
+        platform_.showModal(prize);  // its closing runs the line-switch confirmation
+    } else {
+        bool yes = false;
+        if (LineSwitchAsks(state_)) yes = Question(platform_, this, QString::fromStdString(LineSwitchQuestion(state_)));
+        FinishLineSwitch(state_, checked, 0, yes);
+    }
+    CheckGalleryItem(checked);
+}
+
+void MainWindow::mnuAddBeautyNot_Click() { GalleryItem_Click(1); }
+void MainWindow::mnuAddBeautyTessaQuorin_Click() { GalleryItem_Click(2); }
+void MainWindow::mnuAddBeautyMarlaVentobrix_Click() { GalleryItem_Click(3); }
+void MainWindow::mnuAddBeautyDoriaFelstrand_Click() { GalleryItem_Click(4); }
+void MainWindow::mnuAddBeautyLunaPressvick_Click() { GalleryItem_Click(5); }
+void MainWindow::mnuAddBeautyNinaCorveld_Click() { GalleryItem_Click(6); }
+
+// ---- start-up -----------------------------------------------------------
+
+// Pictures left behind by a run that ended without closing its viewer.
+void MainWindow::RemoveLeftoverPictures() {
+    if (platform_.installed()) return;  // nothing of ours is written there
+    const fs::path folder = platform_.programFolderPath();
+    if (folder.empty()) return;
+    for (const GalleryItem& set : GalleryItems()) {
+        for (int k = 1; k <= set.pictureCount; ++k) {
+            std::error_code ignored;
+            fs::remove(folder / TemporaryPictureName(set.stem, k), ignored);
+        }
+    }
+}
+
+// ---- a won game ---------------------------------------------------------
+
+void MainWindow::rezwin() {
+    const int checked = CheckedGalleryItem();
+    const std::string oldSet = state_.beautySet;
+    const uint8_t oldPicture = state_.beautyPicture;
+    const auto won = PictureToShow(state_, checked);
+    if (!won) return;  // "none" or nothing chosen
+
+    // Anything wrong with the set's files: no picture, the line stays where it was.
+    const auto giveUp = [&](GalleryError error) {
+        state_.beautySet = oldSet;
+        state_.beautyPicture = oldPicture;
+        const GalleryItem* set = GallerySetByStem(won->stem);
+        Notice(platform_, this,
+               QStringLiteral("Картинку набора «%1» показать не удалось: %2")
+                   .arg(set ? Utf8(set->displayName) : QString::fromStdString(won->stem),
+                        QString::fromStdString(GalleryErrorText(error))),
+               MsgIcon::Exclamation);
+    };
+
+    const auto folder = FindSetFolder(Paths(platform_.dataFolders()), won->stem);
+    if (!folder) return giveUp(GalleryError::FilesMissing);
+    const GalleryResult<std::string> bytes = ExtractPicture(*folder, won->stem, won->picture);
+    if (!bytes) return giveUp(bytes.error);
+
+    // The picture goes beside the program, or into a private folder when
+    // the program's folder cannot be written or belongs to an installation.
+    std::unique_ptr<QTemporaryDir> privateFolder;
+    GalleryResult<fs::path> file = GalleryError::WriteFailed;
+    if (!platform_.installed())
+        file = WriteTemporaryPicture({platform_.programFolderPath()}, won->stem, won->picture, bytes.value);
+    if (!file) {
+        privateFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/shelvy-zlyki-XXXXXX"));
+        if (privateFolder->isValid())
+            file = WriteTemporaryPicture(Paths({privateFolder->path()}), won->stem, won->picture, bytes.value);
+    }
+    if (!file) return giveUp(GalleryError::WriteFailed);
+
+    {
+        PictureViewer viewer(state_, platform_, *this, QString::fromStdString(file.value.string()),
+                             std::move(privateFolder));
+        if (!viewer.Form_Load()) return giveUp(GalleryError::NotJpeg);  // the viewer removes the file
+        platform_.showModal(viewer);
+    }
+    if (AdvanceLine(state_, checked)) Notice(platform_, this, Utf8(kEndOfGalleryText));
+}
+
+}  // namespace duel

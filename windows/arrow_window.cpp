@@ -1,0 +1,77 @@
+// The arrow windows: a drawn arrow on a button, their place beside the keypad and their clicks.
+#include "windows/arrow_window.h"
+
+#include "rules/game_state.h"
+#include "windows/host_window.h"
+#include "windows/twips_rect.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygon>
+#include <QPushButton>
+
+namespace duel {
+
+namespace {
+
+// A solid arrow, drawn for the button: a shaft and a head pointing to `side`.
+QIcon ArrowIcon(ArrowSide side) {
+    QPixmap picture(24, 24);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 160));
+    QPolygon arrow(
+        {QPoint(2, 12), QPoint(12, 3), QPoint(12, 8), QPoint(22, 8), QPoint(22, 16), QPoint(12, 16), QPoint(12, 21)});
+    if (side == ArrowSide::Right) {
+        for (QPoint& point : arrow) point.setX(24 - point.x());
+    }
+    painter.drawPolygon(arrow);
+    return QIcon(picture);
+}
+
+}  // namespace
+
+ArrowWindow::ArrowWindow(ArrowSide side, GameState& state, HostWindow& host, const QWidget& keypad)
+    : QWidget(nullptr), side_(side), state_(state), host_(host), keypad_(keypad) {
+    const bool left = side == ArrowSide::Left;
+    setObjectName(left ? QStringLiteral("frmLButton") : QStringLiteral("frmRButton"));
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // The arrows go with the keypad; they never keep the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(TwipsToPixels(kClientTwips), TwipsToPixels(kClientTwips));
+
+    // The button is a shade larger than the window and fills it.
+    button = new QPushButton(this);
+    button->setObjectName(left ? QStringLiteral("cmdLeft") : QStringLiteral("cmdRight"));
+    button->setGeometry(TwipsRect(0, 0, kButtonTwips, kButtonTwips));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(ArrowIcon(side));
+    button->setIconSize(QSize(24, 24));
+    button->setAccessibleName(left ? QStringLiteral("Влево") : QStringLiteral("Вправо"));
+    connect(button, &QPushButton::clicked, this, [this, left] { left ? cmdLeft_Click() : cmdRight_Click(); });
+}
+
+void ArrowWindow::Place() {
+    const QRect main = host_.frameRect();
+    const QRect pad = keypad_.frameGeometry();
+    const QRect own = frameGeometry();
+    const TwipPoint corner = ArrowTopLeft(side_, OuterTwips(main.x()), OuterTwips(main.y()), OuterTwips(main.height()),
+                                          state_.keypadOffset, OuterTwips(pad.width()), OuterTwips(pad.height()),
+                                          OuterTwips(own.width()), OuterTwips(own.height()));
+    move(TwipsToPixels(corner.left), TwipsToPixels(corner.top));
+}
+
+void ArrowWindow::cmdLeft_Click() { ArrowClicked(); }
+void ArrowWindow::cmdRight_Click() { ArrowClicked(); }
+
+void ArrowWindow::ArrowClicked() {
+    const ArrowClick click = AfterArrowClick(side_, state_.keypadDock);
+    state_.keypadDock = click.dock;
+    if (click.hideArrow) hide();
+}
+
+}  // namespace duel

@@ -1,0 +1,46 @@
+// The arrow windows frmLButton and frmRButton that move the keypad left or right.
+#pragma once
+
+#include "rules/dock_geometry.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace duel {
+
+class HostWindow;
+struct GameState;
+
+// A small frameless tool window beside the keypad holding one button with
+// an arrow.  It never takes the focus and never activates when shown, so the
+// window under the player's hands stays active.  Its click changes only the
+// placement; the re-docking step moves the windows on its next run.
+class ArrowWindow : public QWidget {
+public:
+    // `keypad` is the keypad window the arrow stands beside.
+    ArrowWindow(ArrowSide side, GameState& state, HostWindow& host, const QWidget& keypad);
+
+    static constexpr int kClientTwips = 600;
+    static constexpr int kButtonTwips = 615;
+
+    ArrowSide side() const { return side_; }
+
+    QPushButton* button = nullptr;  // cmdLeft or cmdRight
+
+    // Places the window by the geometry for the current keypadOffset.
+    void Place();
+
+    void cmdLeft_Click();
+    void cmdRight_Click();
+
+private:
+    void ArrowClicked();
+
+    ArrowSide side_;
+    GameState& state_;
+    HostWindow& host_;
+    const QWidget& keypad_;
+};
+
+}  // namespace duel

@@ -1,0 +1,23 @@
+// The seven-segment digit pictures, drawn by the program, and the program's icon.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+#include <array>
+
+namespace duel {
+
+inline constexpr int kDigitPictureWidth = 13;
+inline constexpr int kDigitPictureHeight = 23;
+inline constexpr int kDashPicture = 10;  // index of the dash; 0..9 are the digits
+
+// Eleven 13 x 23 pictures: the digits 0..9, then a dash.  Lit segments bright
+// green, unlit ones dotted dark green, on black.
+std::array<QPixmap, 11> MakeDigitPictures();
+
+// The program's icon (window, tray, about window): four digits of the display
+// in a rounded square, 16 to 256 pixels.
+QIcon MakeAppIcon();
+
+}  // namespace duel

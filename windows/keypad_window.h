@@ -1,0 +1,98 @@
+// The digit keypad window фрмЧифры: nine digit buttons and Cancel, docked under the main window.
+#pragma once
+
+#include "rules/dock_geometry.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QPushButton;
+
+namespace duel {
+
+class ArrowWindow;
+class HostWindow;
+class Platform;
+struct GameState;
+
+// A frameless tool window without title text, modeless and without an owner.
+// It lives for the whole run: the window manager's close is ignored, only
+// Unload() closes it.  Its handlers feed the main window's guess through
+// HostWindow::AddDigit.
+class KeypadWindow : public QWidget {
+public:
+    KeypadWindow(GameState& state, Platform& platform, HostWindow& host);
+    ~KeypadWindow() override;
+
+    // Client area in twips.
+    static constexpr int kWidthTwips = 2655;
+    static constexpr int kHeightTwips = 1215;
+
+    // ---- controls ----
+    std::array<QPushButton*, 9> кнп{};  // кнп[0] is кнп1 … кнп[8] is кнп9
+    QPushButton* кнпОтмена = nullptr;
+
+    // The two arrow windows beside the keypad, built with it and closed with it.
+    std::unique_ptr<ArrowWindow> frmLButton;
+    std::unique_ptr<ArrowWindow> frmRButton;
+
+    // Computes the offset from the placement, docks the keypad under the main
+    // window and shows it.
+    void Form_Load();
+    // Closes the keypad for good (the main window's shut-down).
+    void Unload();
+
+    // ---- docking ----
+    // The main window's outer Left and Top in whole twips.
+    TwipPoint MainCornerTwips() const;
+    // keypadOffset by the offset rule for the current placement and the
+    // current outer widths of both windows.
+    int32_t OffsetForPlacement() const;
+    // Moves the keypad and both arrow windows, shown or not, to their docked
+    // places for the current keypadOffset.
+    void PlaceUnderMain();
+
+    // ---- arrow windows ----
+    // The hover zones; x and y in twips of the keypad's client area.
+    void Form_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    // Activation of the keypad: the arrow windows go away.
+    void Form_Activate();
+    // кнп1_MouseMove … кнп9_MouseMove: the arrow windows go away.
+    void DigitButton_MouseMove(int digit);
+    // If either arrow window is visible, hides both.
+    void CloseArrowWindows();
+
+    // Cancel visibility rule, run on every tick of the main window's ЧасыRND:
+    // Cancel is shown exactly while the guess field holds text.
+    void UpdateCancelButton();
+
+    // кнп1_Click … кнп9_Click.
+    void DigitButton_Click(int digit);
+    void кнпОтмена_Click();
+    // кнп1_MouseDown … кнп9_MouseDown: the right button steps the mark cycle.
+    void DigitButton_MouseDown(int digit, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildButtons();
+    QPushButton* AddButton(const QString& name, int leftTwips, int topTwips);
+    void PaintDecoration();
+    // Shows an arrow window; its first showing in the run places it first.
+    void ShowArrowWindow(ArrowSide side);
+
+    GameState& state_;
+    Platform& platform_;
+    HostWindow& host_;
+    bool unloading_ = false;
+};
+
+}  // namespace duel

@@ -1,0 +1,190 @@
+// The picture viewer: loading and laying out the picture, scrolling, saving a copy, removing the file.
+#include "windows/picture_viewer.h"
+
+#include "gallery/gallery_sets.h"
+#include "gallery/save_name.h"
+#include "gallery/viewer_geometry.h"
+#include "platform/dialogs.h"
+#include "rules/game_state.h"
+#include "windows/host_window.h"
+#include "windows/twips_rect.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+namespace duel {
+
+namespace {
+
+constexpr int kScrollBarPixels = 17;
+constexpr int kSaveButtonPixels = 24;
+// A picture may be large (a tall strip scrolls to its bottom); a file whose
+// header claims more than this is refused rather than exhausting memory.
+constexpr int kPictureMemoryLimitMb = 1024;
+
+// A small floppy disk for the save button, drawn here.
+QPixmap SaveIcon() {
+    QPixmap icon(16, 16);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setPen(QColor(0, 0, 0));
+    p.setBrush(QColor(40, 60, 140));
+    p.drawRect(1, 1, 13, 13);
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRect(4, 1, 7, 5);  // the shutter
+    p.fillRect(8, 2, 2, 3, QColor(40, 60, 140));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRect(3, 8, 9, 6);  // the label
+    p.setPen(QColor(160, 160, 160));
+    p.drawLine(5, 10, 10, 10);
+    p.drawLine(5, 12, 10, 12);
+    return icon;
+}
+
+}  // namespace
+
+PictureViewer::PictureViewer(GameState& state, Platform& platform, HostWindow& host, QString pictureFile,
+                             std::unique_ptr<QTemporaryDir> privateFolder)
+    : QDialog(host.ownerWidget()),
+      state_(state),
+      platform_(platform),
+      host_(host),
+      pictureFile_(std::move(pictureFile)),
+      privateFolder_(std::move(privateFolder)) {
+    setObjectName(QStringLiteral("frmSee"));
+    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    Frame = new QFrame(this);
+    Frame->setObjectName(QStringLiteral("Frame"));
+    Frame->setFrameStyle(QFrame::NoFrame);
+    pctJpg = new QLabel(Frame);
+    pctJpg->setObjectName(QStringLiteral("pctJpg"));
+    VScroll = new QScrollBar(Qt::Vertical, this);
+    VScroll->setObjectName(QStringLiteral("VScroll"));
+    HScroll = new QScrollBar(Qt::Horizontal, this);
+    HScroll->setObjectName(QStringLiteral("HScroll"));
+    HScroll->hide();
+    cmdSave = new QPushButton(this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setIcon(SaveIcon());
+    cmdSave->setToolTip(QStringLiteral("Сохранить картинку"));
+    cmdSave->setAccessibleName(QStringLiteral("Сохранить картинку"));
+    cmdSave->setGeometry(0, 0, kSaveButtonPixels, kSaveButtonPixels);
+    cmdSave->raise();
+
+    connect(VScroll, &QScrollBar::valueChanged, this, [this] { VScroll_Change(); });
+    connect(HScroll, &QScrollBar::valueChanged, this, [this] { HScroll_Change(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+}
+
+PictureViewer::~PictureViewer() { Form_Unload(); }
+
+bool PictureViewer::Form_Load() {
+    // Decoded once, straight into the pixmap the label shows.
+    QImageReader reader(pictureFile_);
+    reader.setAllocationLimit(kPictureMemoryLimitMb);
+    QImage image = reader.read();
+    if (image.isNull()) return false;
+    pctJpg->setPixmap(QPixmap::fromImage(std::move(image)));
+    pctJpg->resize(pctJpg->pixmap().size());
+    platform_.processEvents();
+
+    const auto set = GallerySetByStem(state_.beautySet);
+    if (auto title = ViewerTitle(state_.beautySet, state_.beautyPicture)) {
+        setWindowTitle(QString::fromStdString(*title));
+        setAccessibleName(windowTitle());
+    }
+    if (set) {
+        pctJpg->setAccessibleName(
+            QStringLiteral("Фото: %1, картинка %2")
+                .arg(QString::fromUtf8(set->displayName.data(), static_cast<qsizetype>(set->displayName.size())))
+                .arg(state_.beautyPicture));
+    }
+    setWindowIcon(host_.icon());
+
+    const QSize screen = platform_.screenSize();
+    const ViewerGeometry g = ComputeViewerGeometry(OuterTwips(pctJpg->width()), OuterTwips(pctJpg->height()),
+                                                   OuterTwips(screen.width()), OuterTwips(screen.height()));
+    Frame->setGeometry(0, 0, TwipsToPixels(g.frameWidth), TwipsToPixels(g.frameHeight));
+    pctJpg->move(TwipsToPixels(PictureLeftForScroll(0)), TwipsToPixels(PictureTopForScroll(0)));
+
+    VScroll->setGeometry(TwipsToPixels(g.vScrollLeft), TwipsToPixels(kViewerPictureTop), kScrollBarPixels,
+                         TwipsToPixels(g.vScrollHeight));
+    VScroll->setRange(0, g.vScrollMax);
+    VScroll->setPageStep(g.vLargeChange);
+    VScroll->setSingleStep(g.vSmallChange);
+    VScroll->setValue(0);
+    VScroll->setVisible(!g.fits);
+
+    HScroll->setVisible(g.hScrolls);
+    if (g.hScrolls) {
+        HScroll->setGeometry(0, TwipsToPixels(g.hScrollTop), TwipsToPixels(g.frameWidth), kScrollBarPixels);
+        HScroll->setRange(0, g.hScrollMax);
+        HScroll->setPageStep(g.hLargeChange);
+        HScroll->setSingleStep(g.hSmallChange);
+        HScroll->setValue(0);
+    }
+
+    setFixedSize(ClientSizeOfOuterTwips(g.windowWidth, g.windowHeight));
+    move(TwipsToPixels(g.windowLeft), TwipsToPixels(g.windowTop));
+    return true;
+}
+
+void PictureViewer::VScroll_Change() {
+    pctJpg->move(pctJpg->x(), TwipsToPixels(PictureTopForScroll(VScroll->value())));
+}
+
+void PictureViewer::HScroll_Change() {
+    pctJpg->move(TwipsToPixels(PictureLeftForScroll(HScroll->value())), pctJpg->y());
+}
+
+void PictureViewer::cmdSave_Click() {
+    const QString chosen =
+        platform_.saveFileName(this, QString::fromUtf8(kSaveDialogTitle), QString::fromUtf8(kSaveDialogFilter));
+    if (chosen.isEmpty()) return;  // cancelled
+    const auto name = SavedPictureName(chosen.toStdString());
+    if (!name) return;
+    const QString target = QString::fromStdString(*name);
+
+    // The chosen file itself is never touched; the copy replaces an existing
+    // file only when the player agrees.
+    if (QFileInfo::exists(target) &&
+        !Question(platform_, this,
+                  QStringLiteral("Файл «%1» уже существует. Заменить его ?").arg(QFileInfo(target).fileName())))
+        return;
+
+    QFile source(pictureFile_);
+    QSaveFile out(target);
+    const bool saved = source.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly) &&
+                       out.write(source.readAll()) == source.size() && out.commit();
+    if (!saved) {
+        Notice(platform_, this,
+               QStringLiteral("Не удалось сохранить картинку в файл «%1».").arg(QDir::toNativeSeparators(target)),
+               MsgIcon::Exclamation);
+    }
+}
+
+void PictureViewer::Form_Unload() {
+    if (fileRemoved_) return;
+    fileRemoved_ = true;
+    if (!pictureFile_.isEmpty()) QFile::remove(pictureFile_);
+    privateFolder_.reset();
+}
+
+void PictureViewer::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+}  // namespace duel

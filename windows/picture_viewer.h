@@ -1,0 +1,64 @@
+// The picture viewer frmSee: the won picture, scrolled when larger than the screen, and saved on request.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QTemporaryDir;
+
+namespace duel {
+
+class HostWindow;
+class Platform;
+struct GameState;
+
+// Title of the save dialog and the text of its filter (which matches every file).
+inline constexpr const char* kSaveDialogTitle = "Выберете файл для сохранения картинки";
+inline constexpr const char* kSaveDialogFilter = "Все файлы (*)";
+
+class PictureViewer : public QDialog {
+public:
+    // Shows the temporary picture file `pictureFile` of (beautySet,
+    // beautyPicture) and removes it when the viewer closes or is destroyed.
+    // `privateFolder`, when given, holds that file and goes with the viewer.
+    PictureViewer(GameState& state, Platform& platform, HostWindow& host, QString pictureFile,
+                  std::unique_ptr<QTemporaryDir> privateFolder = nullptr);
+    ~PictureViewer() override;
+
+    // ---- controls ----
+    QFrame* Frame = nullptr;
+    QLabel* pctJpg = nullptr;
+    QScrollBar* VScroll = nullptr;
+    QScrollBar* HScroll = nullptr;  // shown only for a picture wider than the screen
+    QPushButton* cmdSave = nullptr;
+
+    // ---- handlers ----
+    // Loads the picture and lays the window out; false when the file is not a
+    // picture that can be decoded (the viewer must not be shown then).
+    bool Form_Load();
+    void Form_Unload();  // removes the temporary file
+    void VScroll_Change();
+    void VScroll_Scroll() { VScroll_Change(); }
+    void HScroll_Change();
+    void cmdSave_Click();
+
+    const QString& pictureFile() const { return pictureFile_; }
+
+    void done(int result) override;
+
+private:
+    GameState& state_;
+    Platform& platform_;
+    HostWindow& host_;
+    QString pictureFile_;
+    std::unique_ptr<QTemporaryDir> privateFolder_;
+    bool fileRemoved_ = false;
+};
+
+}  // namespace duel

@@ -1,0 +1,107 @@
+// The records window: the three best wins, the last results, and name entry for a new record.
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QString>
+#include <QValidator>
+
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace duel {
+
+class HostWindow;
+class Platform;
+struct GameState;
+
+// Longest name a record holder may type.
+inline constexpr int kMaxRecordNameLength = 8;
+
+// `text` made storable in the settings file: every character that
+// Windows-1251 cannot hold (and control characters) dropped, then cut to
+// kMaxRecordNameLength.  `pos` (a cursor), if given, is moved along.
+QString StorableRecordName(const QString& text, int* pos = nullptr);
+
+// Keeps a record name storable (StorableRecordName) while it is typed.  The
+// field has no length limit of its own, so that pasted text is filtered
+// before it is cut: four emoji and a name leave the name.
+class RecordNameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+// A name entry field that reports Enter instead of passing it on to the
+// window, so Enter confirms the name and never closes the window.
+class RecordNameField : public QLineEdit {
+public:
+    explicit RecordNameField(QWidget* parent);
+    std::function<void()> onEnter;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class RecordsWindow : public QDialog {
+public:
+    // `host` gives the placement and the icon and hides the move buttons; the
+    // window reads and writes `state`.
+    RecordsWindow(GameState& state, Platform& platform, HostWindow& host);
+
+    // ---- controls, rows 1..3 at index 0..2 ----
+    QGroupBox* рмкПоб = nullptr;
+    std::array<QLabel*, 3> мткП{};           // мткП1..3: names
+    std::array<RecordNameField*, 3> тксП{};  // тксП1..3: name entry over the names
+    std::array<QLabel*, 3> мткР{};           // мткР1..3: guesses
+    std::array<QLabel*, 3> мткЧ{};           // мткЧ1..3: numbers
+    std::array<QLabel*, 3> lblT{};           // lblT1..3: times
+    QGroupBox* рмкПосЛР = nullptr;
+    QLabel* мтк4 = nullptr;
+    QLabel* мткПЛРК = nullptr;
+    QLabel* мткЧ4 = nullptr;
+    QLabel* lblT4 = nullptr;
+    QLabel* мтк5 = nullptr;
+    QLabel* мткПЛРВ = nullptr;
+    QLabel* мткЧ5 = nullptr;
+    QLabel* lblT5 = nullptr;
+    QPushButton* кнпСброс = nullptr;
+    QPushButton* кнпОК = nullptr;
+
+    // ---- handlers ----
+    void Form_Load();
+    // Sets `cancel` while a name is awaited: the window then stays open.
+    // While the program quits it closes all the same, and the name typed so
+    // far takes the place.
+    void Form_Unload(bool& cancel);
+    void кнпОК_Click();
+    void кнпСброс_Click();
+    // Enter in the name field of place 1..3: the typed name takes the place.
+    void тксП_KeyPress(int place);
+
+    // True while a name entry field is shown.
+    bool nameAwaited() const;
+
+    // Closing in any way (Esc, the close box, accept/reject) ends here.
+    void done(int result) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildPlaces();
+    void BuildLastResults();
+    void BuildButtons();
+    void FillResults();
+    void FillNames();
+
+    GameState& state_;
+    Platform& platform_;
+    HostWindow& host_;
+};
+
+}  // namespace duel
