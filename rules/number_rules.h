@@ -2,6 +2,7 @@
 #pragma once
 
 #include "rules/game_state.h"
+#include "rules/score.h"
 
 #include <array>
 #include <cstdint>
@@ -26,12 +27,6 @@ std::optional<std::string> CheckNumberDigits(std::string_view text);
 
 // The whole check of a typed number; the message of the first failure, or nothing.
 std::optional<std::string> CheckNumber(std::string_view text);
-
-struct Score {
-    int32_t exact = 0;    // right digit in the right place
-    int32_t partial = 0;  // right digit elsewhere
-    bool operator==(const Score&) const = default;
-};
 
 // Scores a guess against a secret, both four characters long.
 Score ScoreGuess(std::string_view guess, std::string_view secret);
