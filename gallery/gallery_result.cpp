@@ -35,6 +35,8 @@ std::string GalleryErrorText(GalleryError error) {
             return "В наборе может быть не больше 254 картинок.";
         case GalleryError::WriteFailed:
             return "Не удалось записать файл.";
+        case GalleryError::PictureTooLarge:
+            return "Картинка слишком велика: в ней больше 24 миллионов точек.";
     }
     return "Неизвестная ошибка набора картинок.";
 }

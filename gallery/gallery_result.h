@@ -17,13 +17,14 @@ enum class GalleryError {
     BadNumber,           // a value is not a decimal number
     TooFewSizes,         // the list ends before all of its sizes
     SizeBelowOne,        // a picture size of 0 or less
-    SizeTooLarge,        // a picture size beyond the 32-bit range
+    SizeTooLarge,        // a picture size beyond any real picture (kMaxPictureBytes)
     NoSuchPicture,       // the picture number is 0 or beyond the list
     OffsetTooLarge,      // the picture ends beyond the 32-bit offset range
     StoreTooShort,       // the store ends before the picture does
     NotJpeg,             // a picture to be packed is not a JPEG file
     TooManyPictures,     // more pictures than a size list can count (254)
     WriteFailed,         // an output file could not be written
+    PictureTooLarge,     // a picture states more pixels than the game will decode
 };
 
 // A clear sentence in Russian for the player (or the packing tool's user).

@@ -1,6 +1,7 @@
 // Packing pictures into a set's size list and store.
 #include "gallery/pack_set.h"
 
+#include "gallery/jpeg_header.h"
 #include "gallery/picture_store.h"
 #include "gallery/size_list.h"
 
@@ -22,6 +23,9 @@ GalleryResult<PackedSet> PackPictures(const std::vector<std::string>& pictures) 
     size_t total = 0;
     for (const std::string& picture : pictures) {
         if (!IsJpeg(picture)) return GalleryError::NotJpeg;
+        // A set the game would refuse to show is not written.
+        if (picture.size() > static_cast<size_t>(kMaxPictureBytes)) return GalleryError::SizeTooLarge;
+        if (StatesTooManyPixels(picture)) return GalleryError::PictureTooLarge;
         total += picture.size();
         if (total > static_cast<size_t>(std::numeric_limits<int32_t>::max())) return GalleryError::OffsetTooLarge;
     }

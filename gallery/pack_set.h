@@ -22,8 +22,10 @@ struct PackedSet {
 };
 
 // Packs pictures in the given order.  NotJpeg when one is not a JPEG file,
-// TooManyPictures beyond 254 (or none at all: BadCount), OffsetTooLarge when
-// the store would pass 2^31-1 bytes.
+// SizeTooLarge or PictureTooLarge when the game would refuse one (more than
+// kMaxPictureBytes, more than kMaxPicturePixels), TooManyPictures beyond 254
+// (or none at all: BadCount), OffsetTooLarge when the store would pass
+// 2^31-1 bytes.
 GalleryResult<PackedSet> PackPictures(const std::vector<std::string>& pictures);
 
 // Writes stemPath + ".dat" and stemPath + ".txt".  Both are written to

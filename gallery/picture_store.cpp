@@ -2,6 +2,7 @@
 #include "gallery/picture_store.h"
 
 #include "gallery/gallery_sets.h"
+#include "gallery/jpeg_header.h"
 #include "gallery/size_list.h"
 
 #include <fstream>
@@ -33,12 +34,14 @@ GalleryResult<BlockSpan> LocateBlock(const std::vector<int32_t>& sizes, int pict
 
 namespace {
 
-// 0xFF in place of the block's placeholder byte, then the rest of the block.
-std::string PictureFromBlockTail(std::string_view tail) {
+// 0xFF in place of the block's placeholder byte, then the rest of the block;
+// refused when it states more pixels than the game decodes.
+GalleryResult<std::string> PictureFromBlockTail(std::string_view tail) {
     std::string picture;
     picture.reserve(tail.size() + 1);
     picture.push_back(static_cast<char>(kJpegFirstByte));
     picture.append(tail);
+    if (StatesTooManyPixels(picture)) return GalleryError::PictureTooLarge;
     return picture;
 }
 

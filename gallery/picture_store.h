@@ -37,6 +37,7 @@ GalleryResult<std::string> ExtractPictureFromMemory(std::string_view sizeListTex
 
 // Picture `picture` from the files sizeList and store: validates both files
 // and the sizes first, then reads only the size list and the one block.
+// PictureTooLarge when the picture states more than kMaxPicturePixels.
 GalleryResult<std::string> ExtractPictureFromFiles(const std::filesystem::path& sizeList,
                                                    const std::filesystem::path& store, int picture);
 

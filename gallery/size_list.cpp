@@ -81,7 +81,7 @@ GalleryResult<std::vector<int32_t>> ParseSizeList(std::string_view text) {
         const Value size = ReadValue(*token);
         if (!size.readable) return GalleryError::BadNumber;
         if (size.number < 1) return GalleryError::SizeBelowOne;
-        if (size.number > std::numeric_limits<int32_t>::max()) return GalleryError::SizeTooLarge;
+        if (size.number > kMaxPictureBytes) return GalleryError::SizeTooLarge;
         sizes.push_back(static_cast<int32_t>(size.number));
     }
     return sizes;

@@ -1,4 +1,4 @@
-// shelvy-pack: two pictures packed and extracted back unchanged; non-JPEG input refused.
+// shelvy-pack: two pictures packed and extracted back unchanged; non-JPEG and oversized input refused.
 #include "gallery/picture_store.h"
 #include "tools/pack/pack_command.h"
 
@@ -53,6 +53,11 @@ TEST_F(PackTool, RefusesANonJpegOrMissingInputAndWritesNothing) {
     const std::string jpeg = put("a.jpg", "\xFF\xD8\xFF\xE0 picture");
     EXPECT_EQ(run({stem, jpeg, put("b.png", "\x89PNG\r\n\x1A\n")}), kPackRefused);
     EXPECT_NE(err.str().find("не является картинкой JPEG"), std::string::npos) << err.str();
+    // A frame header stating 15000 x 15000 pixels: more than the game decodes.
+    const std::string huge = "\xFF\xD8\xFF\xC0\x00\x0B\x08\x3A\x98\x3A\x98\x01\x01\x11\x00"s;
+    EXPECT_EQ(run({stem, jpeg, put("huge.jpg", huge)}), kPackRefused);
+    EXPECT_NE(err.str().find("«" + (folder / "huge.jpg").string() + "» слишком велика"), std::string::npos)
+        << err.str();
     EXPECT_EQ(run({stem, jpeg, (folder / "missing.jpg").string()}), kPackRefused);
     EXPECT_NE(err.str().find("не удалось прочитать"), std::string::npos) << err.str();
     EXPECT_FALSE(fs::exists(folder / "Set.dat"));

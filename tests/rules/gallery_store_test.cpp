@@ -1,5 +1,6 @@
 // Size lists, picture extraction, packing and data-folder lookup of the prize gallery.
 #include "gallery/data_folders.h"
+#include "gallery/jpeg_header.h"
 #include "gallery/pack_set.h"
 #include "gallery/picture_store.h"
 #include "gallery/size_list.h"
@@ -55,7 +56,7 @@ TEST(GallerySizeList, ReadsValuesSeparatedByLineBreaksAndCommas) {
         {" 3 ,\t100 \n 200\r300", {100, 200, 300}},
         {"2\n\n5\n\n7\n", {5, 7}},                       // blank lines skipped
         {"2\n5\n7\n9\ngarbage after the list", {5, 7}},  // extra values ignored
-        {"1\n2147483647", {2147483647}},
+        {"1\n33554432", {33554432}},                     // the largest block a set may hold
         {"1\n+0000000000000000042", {42}},
     };
     for (const auto& c : cases) {
@@ -82,6 +83,8 @@ TEST(GallerySizeList, RefusesWhatCannotBeRead) {
         {"3\n100\n200", GalleryError::TooFewSizes},
         {"2\n100\n0", GalleryError::SizeBelowOne},
         {"2\n-5\n100", GalleryError::SizeBelowOne},
+        {"1\n33554433", GalleryError::SizeTooLarge},    // beyond any real picture
+        {"1\n2147483647", GalleryError::SizeTooLarge},  // a crafted 2 GB block
         {"1\n2147483648", GalleryError::SizeTooLarge},
         {"1\n99999999999999999999999999999999", GalleryError::SizeTooLarge},
     };
@@ -111,8 +114,11 @@ TEST(GalleryExtract, ReplacesTheFirstByteAndTakesExactlyTheBlock) {
 
 TEST(GalleryExtract, RefusesPicturesTheFilesCannotHold) {
     const std::string store = Counting(600);
+    // 64 blocks of the largest size: the last one ends at 2^31, past the 32-bit offsets.
+    std::string largest = "64\n";
+    for (int i = 0; i < 64; ++i) largest += std::to_string(kMaxPictureBytes) + "\n";
     const struct {
-        const char* sizes;
+        std::string sizes;
         size_t storeLength;
         int picture;
         GalleryError error;
@@ -120,8 +126,8 @@ TEST(GalleryExtract, RefusesPicturesTheFilesCannotHold) {
         {"3\n100\n200\n300", 599, 3, GalleryError::StoreTooShort},
         {"3\n100\n200\n300", 600, 4, GalleryError::NoSuchPicture},
         {"3\n100\n200\n300", 600, 0, GalleryError::NoSuchPicture},
-        {"2\n2147483647\n1", 600, 2, GalleryError::OffsetTooLarge},
-        {"2\n2147483647\n1", 600, 1, GalleryError::StoreTooShort},
+        {largest, 600, 64, GalleryError::OffsetTooLarge},
+        {largest, 600, 63, GalleryError::StoreTooShort},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ExtractPictureFromMemory(c.sizes, std::string_view(store).substr(0, c.storeLength), c.picture).error,
@@ -145,6 +151,53 @@ TEST(GalleryExtract, ReadsFromFilesAndReportsMissingOrShortOnes) {
     folder.write("Set.dat", store.substr(0, 550));
     EXPECT_EQ(ExtractPicture(folder.path(), "Set", 3).error, GalleryError::StoreTooShort);
     EXPECT_TRUE(ExtractPicture(folder.path(), "Set", 2).ok());
+}
+
+// A JPEG file's start: SOI, an APP0 segment, then a baseline frame header
+// stating `width` x `height`, and the start of a scan.
+std::string JpegStating(int width, int height, unsigned char frameMarker = 0xC0) {
+    std::string bytes = "\xFF\xD8\xFF\xE0";
+    bytes += std::string("\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 16);
+    bytes += "\xFF";
+    bytes += static_cast<char>(frameMarker);
+    bytes += std::string("\x00\x0B\x08", 3);  // length 11, 8-bit samples
+    for (int value : {height, width}) {
+        bytes += static_cast<char>(value >> 8);
+        bytes += static_cast<char>(value & 0xFF);
+    }
+    bytes += std::string("\x01\x01\x11\x00", 4);  // one component
+    bytes += std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10);
+    return bytes;
+}
+
+TEST(GalleryExtract, RefusesAPictureThatStatesMorePixelsThanTheGameDecodes) {
+    // The frame header is found after other segments, stray bytes and fill bytes,
+    // in a progressive file too.
+    EXPECT_EQ(JpegStatedSize(JpegStating(640, 480))->width, 640);
+    EXPECT_EQ(JpegStatedSize(JpegStating(640, 480))->height, 480);
+    std::string padded = JpegStating(15000, 15000, 0xC2);
+    padded.insert(20, "\x12\x34\xFF\xFF");
+    ASSERT_TRUE(JpegStatedSize(padded).has_value());
+    EXPECT_EQ(JpegStatedSize(padded)->width, 15000);
+    // Nothing stated: no frame header before the scan, cut short, not a JPEG.
+    std::string scanFirst = JpegStating(640, 480);
+    scanFirst.erase(20, 13);
+    EXPECT_FALSE(JpegStatedSize(scanFirst).has_value());
+    EXPECT_FALSE(JpegStatedSize(JpegStating(640, 480).substr(0, 25)).has_value());
+    EXPECT_FALSE(JpegStatedSize("GIF89a").has_value());
+
+    EXPECT_FALSE(StatesTooManyPixels(JpegStating(6000, 4000)));
+    EXPECT_TRUE(StatesTooManyPixels(JpegStating(6001, 4000)));
+    EXPECT_TRUE(StatesTooManyPixels(JpegStating(640, 0)));
+
+    // A 15000 x 15000 picture in a set is refused before anything decodes it,
+    // and the packing tool does not write one.
+    const std::string huge = JpegStating(15000, 15000);
+    const std::string store = "\x07" + huge.substr(1);
+    EXPECT_EQ(ExtractPictureFromMemory("1\n" + std::to_string(huge.size()), store, 1).error,
+              GalleryError::PictureTooLarge);
+    EXPECT_EQ(PackPictures({huge}).error, GalleryError::PictureTooLarge);
+    EXPECT_EQ(PackPictures({"\xFF\xD8\xFF" + std::string(kMaxPictureBytes, 'x')}).error, GalleryError::SizeTooLarge);
 }
 
 TEST(GalleryExtract, TemporaryFileGoesToTheFirstWritableFolder) {
@@ -175,6 +228,18 @@ TEST(GalleryPack, PackedPicturesComeBackByteForByte) {
     EXPECT_EQ(PackPictures({"\xFF\xD8"}).error, GalleryError::NotJpeg);
     EXPECT_EQ(PackPictures({}).error, GalleryError::BadCount);
     EXPECT_EQ(PackPictures(std::vector<std::string>(255, pictures[1])).error, GalleryError::TooManyPictures);
+}
+
+TEST(GalleryPack, TheLargestSetASizeListCanCountIsAccepted) {
+    std::vector<std::string> pictures;
+    for (int k = 1; k <= kMaxPicturesInSet; ++k) pictures.push_back("\xFF\xD8\xFF picture " + std::to_string(k));
+    const auto packed = PackPictures(pictures);
+    ASSERT_TRUE(packed.ok()) << GalleryErrorText(packed.error);
+    for (int k : {1, 127, kMaxPicturesInSet}) {
+        const auto back = ExtractPictureFromMemory(packed.value.sizeList, packed.value.store, k);
+        ASSERT_TRUE(back.ok()) << "picture " << k << ": " << GalleryErrorText(back.error);
+        EXPECT_EQ(back.value, pictures[static_cast<size_t>(k - 1)]);
+    }
 }
 
 TEST(GalleryPack, WrittenSetIsReadByTheExtractorAndAFailureKeepsTheOldSet) {

@@ -1,6 +1,7 @@
 // shelvy-pack's work: argument checks, reading the pictures, packing, and its Russian messages.
 #include "tools/pack/pack_command.h"
 
+#include "gallery/jpeg_header.h"
 #include "gallery/pack_set.h"
 #include "gallery/size_list.h"
 
@@ -71,6 +72,13 @@ int RunPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         if (!IsJpeg(pictures[i])) {
             err << "shelvy-pack: файл «" << files[i]
                 << "» не является картинкой JPEG (он не начинается с байтов FF D8 FF). Ничего не записано.\n";
+            return kPackRefused;
+        }
+        // The game refuses such a picture; a set that holds one is not written.
+        if (pictures[i].size() > static_cast<size_t>(kMaxPictureBytes) || StatesTooManyPixels(pictures[i])) {
+            err << "shelvy-pack: картинка «" << files[i]
+                << "» слишком велика: игра показывает картинки до 32 МБ и до 24 миллионов точек. "
+                   "Ничего не записано.\n";
             return kPackRefused;
         }
     }
