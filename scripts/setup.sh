@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth openbox wmctrl x11-utils
+    xvfb xauth openbox wmctrl x11-utils libxcb1-dev
     librsvg2-bin desktop-file-utils appstream groff-base dpkg-dev xdotool imagemagick
     clang libclang-rt-14-dev clang-format
 )
