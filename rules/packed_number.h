@@ -29,7 +29,7 @@ constexpr PackedNumber PackNumber(int32_t n) {
     for (int shift = 0; shift < 32; shift += 8, n /= 10) {
         const uint32_t digit = static_cast<uint32_t>(n % 10);
         packed.places |= digit << shift;
-        packed.digits |= 1u << (digit - 1);
+        if (digit != 0) packed.digits |= 1u << (digit - 1);  // a stray 0 shifts nothing
     }
     return packed;
 }

@@ -7,7 +7,10 @@
 // answers a, bucket a holds n(a) of the count candidates, an answer a comes
 // with chance n(a) / count and leaves n(a) numbers, so the mean left is
 // sum n(a)^2 / count.  Ties are broken by the caller's random fraction, so
-// games differ.
+// games differ.  benchmarks/duel_simulation compares it with two other
+// measures of a split (the most different answers, the most information);
+// neither needs fewer guesses.  A move takes a few milliseconds at most: the
+// longest list it searches is the 840 numbers a first answer can leave.
 #pragma once
 
 #include "rules/number_rules.h"
