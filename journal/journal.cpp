@@ -16,6 +16,7 @@ namespace {
 constexpr const char* kAbandon = R"sql(
 UPDATE games SET
     ended = ?1,
+    given_up = 1,
     outcome = CASE (SELECT coalesce(max(m.side = 0) + 2 * max(m.side = 1), 0) FROM moves m
                     WHERE m.game = games.id AND m.exact = 4)
                   WHEN 3 THEN 3 WHEN 1 THEN 1 WHEN 2 THEN 2 ELSE 5 END,
@@ -162,7 +163,7 @@ bool Journal::EndGame(int64_t game, const GameEnd& end) {
     const bool written = Written([&] {
         SqliteStatement update(db_,
                                "UPDATE games SET ended = ?2, outcome = ?3, player_tries = ?4, computer_tries = ?5, "
-                               "seconds = ?6 WHERE id = ?1 AND outcome = 0");
+                               "seconds = ?6, given_up = 0 WHERE id = ?1 AND (outcome = 0 OR given_up = 1)");
         update.Bind(1, game)
             .Bind(2, end.ended)
             .Bind(3, static_cast<int64_t>(end.outcome))

@@ -88,9 +88,10 @@ public:
     bool AddMove(int64_t game, const JournalMove& move);
 
     // Ends an unfinished game, and moves the game's log into the file (a
-    // checkpoint, the one write that waits for the disk).  False (without
-    // stopping the journal) when the game is not unfinished or the outcome is
-    // Unfinished.
+    // checkpoint, the one write that waits for the disk).  A game that a
+    // second copy of the program gave up meanwhile (see BeginGame) is still
+    // ended by its own, with its real outcome.  False (without stopping the
+    // journal) when the game has already ended or the outcome is Unfinished.
     bool EndGame(int64_t game, const GameEnd& end);
 
     // Gives up an unfinished game: its tries are counted from its moves and

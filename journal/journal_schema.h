@@ -9,7 +9,9 @@ namespace duel {
 
 // The tables and the version, made in one transaction in a new file.  Every
 // row of games is one game; every row of moves one answered guess, numbered
-// by `ord` within its game in the order the moves were made.
+// by `ord` within its game in the order the moves were made.  given_up is 1
+// while a game's end is the one a later game gave it, so that its own end,
+// should it still come (two games running at once), replaces it.
 inline constexpr const char* kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS games(
     id INTEGER PRIMARY KEY,
@@ -22,7 +24,8 @@ CREATE TABLE IF NOT EXISTS games(
     computer_tries INTEGER NOT NULL DEFAULT 0,
     seconds INTEGER NOT NULL DEFAULT 0,
     computer_number TEXT NOT NULL,
-    player_number TEXT NOT NULL);
+    player_number TEXT NOT NULL,
+    given_up INTEGER NOT NULL DEFAULT 0);
 CREATE TABLE IF NOT EXISTS moves(
     game INTEGER NOT NULL REFERENCES games(id),
     ord INTEGER NOT NULL,

@@ -16,6 +16,7 @@
 #include "rules/number_rules.h"
 #include "rules/packed_number.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -49,6 +50,7 @@ int32_t PickBestSplit(const CandidateList& candidates, int32_t count, double fra
     // and reordering the places maps any number of the game to any other and
     // the full list to itself, and it keeps every answer.  All 3024 tie, so the
     // draw among them is the whole choice, with no work and nothing lost.
+    count = std::min(count, kAllNumbers);  // the list has no slot beyond
     if (count >= kAllNumbers || count <= 1) return DrawIndex(fraction, count);
     const std::vector<PackedNumber> numbers = PackCandidates(candidates, count);
     std::vector<int32_t> best;  // slots of the best measure found so far

@@ -147,6 +147,29 @@ TEST(JournalResume, AGivenUpGameKeepsAResultAlreadyReached) {
     }
 }
 
+// Two copies of the program share the journal: the second one's new game
+// gives up the first one's game, which still ends with its real outcome.
+TEST(JournalResume, AGameGivenUpByASecondCopyOfTheProgramStillEndsAsItWasPlayed) {
+    TempFolder folder;
+    Journal first = Journal::Open(folder / "journal.sqlite", kDate);
+    const auto id = first.BeginGame({"t1", GameMode::Typed, 0, "1234", "5678"});
+    ASSERT_TRUE(id);
+    ASSERT_TRUE(first.AddMove(*id, {Side::Player, {"5678", {0, 0}}, 3}));
+
+    Journal second = Journal::Open(folder / "journal.sqlite", kDate);
+    ASSERT_EQ(second.status(), JournalStatus::Ready) << second.error();
+    ASSERT_TRUE(second.BeginGame({"t2", GameMode::Typed, 0, "2345", "6789"}));
+    EXPECT_EQ(second.PlayedGames()->at(0).outcome, Outcome::Abandoned);
+
+    EXPECT_TRUE(first.AddMove(*id, {Side::Player, {"1234", {4, 0}}, 9}));
+    EXPECT_TRUE(first.EndGame(*id, {"t1 end", Outcome::PlayerWon, 2, 1, 9}));
+    const GameRecord played = second.PlayedGames()->at(0);
+    EXPECT_EQ(played.outcome, Outcome::PlayerWon);
+    EXPECT_EQ(played.ended, "t1 end");
+    EXPECT_EQ(played.playerTries, 2);
+    EXPECT_FALSE(first.EndGame(*id, {"again", Outcome::ComputerWon, 2, 1, 9}));  // ended once only
+}
+
 // A journal edited by hand so that the game does not hold together is not
 // offered for resuming; nothing breaks.
 TEST(JournalResume, AGameThatDoesNotHoldTogetherIsNotOffered) {
