@@ -6,7 +6,7 @@
 //       removes it at the end.  Prints, never asserts:
 //       - one move written and committed (as the game writes each move): median,
 //         99th percentile and worst wall time over 2,000 moves in 100 games;
-//         and the end of a game, which also checkpoints the log into the file;
+//         and the end of a game, which now and then checkpoints the log into the file;
 //       - a journal of 10,000 games with 100,000 moves, generated move by move
 //         through the same calls; then, five times, opening it (with its sound-
 //         ness check), listing the played games and computing the statistics:
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
             std::printf("one move written:     median %.3f ms, 99%% within %.3f ms, worst %.3f ms (%zu moves)\n",
                         1e3 * spread.median, 1e3 * spread.p99, 1e3 * spread.worst, moveSeconds.size());
             const Spread end = SpreadOf(endSeconds);
-            std::printf("game ended (with the checkpoint): median %.3f ms, worst %.3f ms (%zu games)\n",
+            std::printf("game ended (now and then a checkpoint): median %.3f ms, worst %.3f ms (%zu games)\n",
                         1e3 * end.median, 1e3 * end.worst, endSeconds.size());
         }
     }

@@ -67,6 +67,7 @@ Journal& Journal::operator=(Journal&& other) noexcept {
         db_ = std::exchange(other.db_, nullptr);
         status_ = std::exchange(other.status_, JournalStatus::Unavailable);
         fault_ = std::exchange(other.fault_, JournalFault::CannotWrite);
+        logFrames_ = std::move(other.logFrames_);
         damagedCopy_ = std::move(other.damagedCopy_);
         error_ = std::move(other.error_);
     }
@@ -133,6 +134,7 @@ std::optional<int64_t> Journal::BeginGame(const GameBegin& begin) {
         return code;
     });
     if (!written) return std::nullopt;
+    Checkpoint();
     return id;
 }
 
@@ -154,7 +156,8 @@ bool Journal::AddMove(int64_t game, const JournalMove& move) {
 
 void Journal::Checkpoint() {
     // A checkpoint that cannot run now (another game reading) is tried again at the next end.
-    if (writable()) sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+    if (writable() && logFrames_ != nullptr && *logFrames_ >= kCheckpointFrames)
+        sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
 }
 
 bool Journal::EndGame(int64_t game, const GameEnd& end) {

@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,9 @@ inline constexpr int kJournalVersion = 1;
 
 // How long a write waits for another game's lock before it fails.
 inline constexpr int kJournalBusyMilliseconds = 250;
+
+// Pages (4 KiB) in the write-ahead log after which the end of a game checkpoints it: a few hundred moves.
+inline constexpr int kCheckpointFrames = 1000;
 
 class Journal {
 public:
@@ -87,11 +91,14 @@ public:
     // Adds an answered move after the game's earlier ones and commits it.
     bool AddMove(int64_t game, const JournalMove& move);
 
-    // Ends an unfinished game, and moves the game's log into the file (a
-    // checkpoint, the one write that waits for the disk).  A game that a
-    // second copy of the program gave up meanwhile (see BeginGame) is still
-    // ended by its own, with its real outcome.  False (without stopping the
-    // journal) when the game has already ended or the outcome is Unfinished.
+    // Ends an unfinished game.  A game that a second copy of the program gave
+    // up meanwhile (see BeginGame) is still ended by its own, with its real
+    // outcome.  False (without stopping the journal) when the game has
+    // already ended or the outcome is Unfinished.
+    //
+    // BeginGame, EndGame and MarkAbandoned also move the log beside the file
+    // into it once it holds kCheckpointFrames pages (a checkpoint, the one
+    // write that waits for the disk): between moves, never in one.
     bool EndGame(int64_t game, const GameEnd& end);
 
     // Gives up an unfinished game: its tries are counted from its moves and
@@ -125,6 +132,7 @@ private:
     void Close();
 
     sqlite3* db_ = nullptr;
+    std::unique_ptr<int> logFrames_;  // pages in the log after the last commit; where it is stays put on a move
     JournalStatus status_ = JournalStatus::Unavailable;
     JournalFault fault_ = JournalFault::CannotWrite;
     std::filesystem::path damagedCopy_;

@@ -3,6 +3,7 @@
 #include "journal/journal_schema.h"
 #include "journal/sqlite_statement.h"
 
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -120,7 +121,7 @@ Opening OpenForWriting(const std::filesystem::path& path) {
         if (wal.code() != SQLITE_DONE) return fail(wal.code());
     }
     // Checkpoints (which wait for the disk) are made when a game ends, not in
-    // the middle of a move; the log of one game stays small.
+    // the middle of a move (see Journal::Checkpoint).
     if ((code = RunSql(opening.db,
                        "PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA wal_autocheckpoint = 0")) !=
         SQLITE_OK)
@@ -200,6 +201,15 @@ Journal Journal::Open(const std::filesystem::path& path, std::string_view dateTe
     }
     journal.db_ = opening.db;
     journal.error_.clear();
+    // SQLite tells after every commit how many pages its log holds.
+    journal.logFrames_ = std::make_unique<int>(0);
+    sqlite3_wal_hook(
+        journal.db_,
+        [](void* frames, sqlite3*, const char*, int count) {
+            *static_cast<int*>(frames) = count;
+            return SQLITE_OK;
+        },
+        journal.logFrames_.get());
     if (journal.damagedCopy_.empty()) {
         journal.status_ = JournalStatus::Ready;
         journal.fault_ = JournalFault::None;
