@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-image-formats-plugins libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth openbox wmctrl x11-utils libxcb1-dev
     librsvg2-bin desktop-file-utils appstream groff-base dpkg-dev xdotool imagemagick

@@ -1,0 +1,31 @@
+// The list of games as CSV text (RFC 4180) and a reader of such text.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace duel {
+
+// One line of cells, already formatted for the reader of the file.
+using CsvRow = std::vector<std::string>;
+
+// The header line of the exported list of games.
+inline constexpr const char* kGamesCsvHeader = "Дата,Режим,Итог,Ходов,Время";
+
+// One cell as RFC 4180 writes it: quoted when it holds a comma, a quote or a
+// line break (or starts or ends with a space), quotes doubled.
+std::string CsvCell(std::string_view text);
+
+// The header line, then one line per row; UTF-8, every line ended by CRLF.
+std::string GamesCsv(std::span<const CsvRow> rows);
+
+// Reads CSV text back into rows: quoted cells may hold commas, doubled quotes
+// and line breaks; lines may end with CRLF or LF; a UTF-8 byte order mark at
+// the start is skipped.  Nothing when a quote is left open or a quoted cell is
+// followed by anything but a comma or a line end.
+std::optional<std::vector<CsvRow>> ReadCsv(std::string_view text);
+
+}  // namespace duel

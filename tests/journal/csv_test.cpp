@@ -1,0 +1,40 @@
+// Tests of the CSV export of the list of games and of its reader.
+#include "journal/csv.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace duel {
+namespace {
+
+TEST(Csv, AListWithCommasQuotesAndLineBreaksReadsBackEqual) {
+    const std::vector<CsvRow> rows = {
+        {"01.03.2025 14:05", "Число задано", "Победа, с трудом", "5", "03:02"},
+        {"a \"quoted\" cell", "", "two\r\nlines", " spaced ", "\"\""},
+        {"", "", "", "", ""},
+    };
+    const std::string text = GamesCsv(rows);
+    EXPECT_EQ(text.substr(0, text.find("\r\n") + 2), "Дата,Режим,Итог,Ходов,Время\r\n");
+    EXPECT_NE(text.find("\r\n01.03.2025 14:05,Число задано,\"Победа, с трудом\",5,03:02\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n\"a \"\"quoted\"\" cell\",,\"two\r\nlines\",\" spaced \",\"\"\"\"\"\"\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(text.ends_with("\r\n,,,,\r\n"));
+
+    const auto read = ReadCsv(text);
+    ASSERT_TRUE(read);
+    std::vector<CsvRow> expected = {{"Дата", "Режим", "Итог", "Ходов", "Время"}};
+    expected.insert(expected.end(), rows.begin(), rows.end());
+    EXPECT_EQ(*read, expected);
+}
+
+TEST(Csv, TheReaderRefusesAQuoteLeftOpenOrFollowedByText) {
+    EXPECT_FALSE(ReadCsv("a,\"open\r\n"));
+    EXPECT_FALSE(ReadCsv("\"closed\"then,b\r\n"));
+    EXPECT_EQ(ReadCsv("\xEF\xBB\xBF"
+                      "a,b\nc,d"),
+              (std::vector<CsvRow>{{"a", "b"}, {"c", "d"}}));
+}
+
+}  // namespace
+}  // namespace duel

@@ -1,0 +1,88 @@
+// Tests of the statistics over the played games, figures worked by hand.
+#include "journal/statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace duel {
+namespace {
+
+GameRecord Game(Outcome outcome, int32_t playerTries, int32_t computerTries, int32_t seconds) {
+    GameRecord game;
+    game.outcome = outcome;
+    game.playerTries = playerTries;
+    game.computerTries = computerTries;
+    game.seconds = seconds;
+    return game;
+}
+
+// Oldest first:                  player  computer  seconds
+//   1 PlayerWon                  W 5     - 4       100
+//   2 ComputerWon                - 6     W 5       200
+//   3 PlayerWonAfterComputer     W 7     W 4       300
+//   4 Contradicted               - 3     - 3        50
+//   5 PlayerWon                  W 4     - 3        60
+//   6 PlayerWon                  W 5     - 4        70
+//   7 Abandoned                  - 2     - 1        20
+//   8 PlayerWon                  W 6     - 5        90
+//   and an unfinished game that does not count.
+// Player: 8 games, 5 wins (0.625), tries 5+7+4+5+6 = 27 (mean 5.4, fewest 4),
+//   runs W-W-WW-W: longest 2, current 1; wins by tries 4:1 5:2 6:1 7:1.
+// Computer: 8 games, 2 wins (0.25), tries 5+4 (mean 4.5, fewest 4),
+//   runs WW: longest 2, current 0; wins by tries 4:1 5:1.
+// Both: 890 seconds.
+TEST(Statistics, OfAHandfulOfGames) {
+    const std::vector<GameRecord> newestFirst = {
+        Game(Outcome::Unfinished, 1, 0, 10),
+        Game(Outcome::PlayerWon, 6, 5, 90),
+        Game(Outcome::Abandoned, 2, 1, 20),
+        Game(Outcome::PlayerWon, 5, 4, 70),
+        Game(Outcome::PlayerWon, 4, 3, 60),
+        Game(Outcome::Contradicted, 3, 3, 50),
+        Game(Outcome::PlayerWonAfterComputer, 7, 4, 300),
+        Game(Outcome::ComputerWon, 6, 5, 200),
+        Game(Outcome::PlayerWon, 5, 4, 100),
+    };
+    const JournalStatistics statistics = ComputeStatistics(newestFirst);
+
+    const SideStatistics& player = statistics.player;
+    EXPECT_EQ(player.games, 8);
+    EXPECT_EQ(player.wins, 5);
+    EXPECT_DOUBLE_EQ(player.winShare, 0.625);
+    EXPECT_DOUBLE_EQ(player.meanTriesToWin, 5.4);
+    EXPECT_EQ(player.fewestTriesToWin, 4);
+    EXPECT_EQ(player.currentRun, 1);
+    EXPECT_EQ(player.longestRun, 2);
+    EXPECT_EQ(player.secondsPlayed, 890);
+    EXPECT_EQ(player.winsByTries, (std::vector<int32_t>{0, 0, 0, 0, 1, 2, 1, 1}));
+
+    const SideStatistics& computer = statistics.computer;
+    EXPECT_EQ(computer.games, 8);
+    EXPECT_EQ(computer.wins, 2);
+    EXPECT_DOUBLE_EQ(computer.winShare, 0.25);
+    EXPECT_DOUBLE_EQ(computer.meanTriesToWin, 4.5);
+    EXPECT_EQ(computer.fewestTriesToWin, 4);
+    EXPECT_EQ(computer.currentRun, 0);
+    EXPECT_EQ(computer.longestRun, 2);
+    EXPECT_EQ(computer.secondsPlayed, 890);
+    EXPECT_EQ(computer.winsByTries, (std::vector<int32_t>{0, 0, 0, 0, 1, 1}));
+}
+
+TEST(Statistics, OfNoGameAreNoughtsNotDivisionsByNought) {
+    const JournalStatistics none = ComputeStatistics({});
+    const std::vector<GameRecord> lostOnly = {Game(Outcome::Abandoned, 3, 2, 40)};
+    const JournalStatistics lost = ComputeStatistics(lostOnly);
+    for (const SideStatistics& side : {none.player, none.computer, lost.player}) {
+        EXPECT_EQ(side.wins, 0);
+        EXPECT_EQ(side.winShare, 0);
+        EXPECT_EQ(side.meanTriesToWin, 0);
+        EXPECT_EQ(side.fewestTriesToWin, 0);
+        EXPECT_TRUE(side.winsByTries.empty());
+    }
+    EXPECT_EQ(lost.player.games, 1);
+    EXPECT_EQ(lost.player.secondsPlayed, 40);
+}
+
+}  // namespace
+}  // namespace duel
