@@ -1,51 +1,101 @@
 // Reads the command line with QCommandLineParser before QApplication exists, so
-// --help and --version work without a display.
+// --help and --version work without a display, and answers in the user's language.
 #include "app/command_line.h"
+
+#include "app/terminal_texts.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace duel {
 
 namespace {
 
 // Options that QApplication itself takes (a session manager restarts the game
-// with -session, a user may ask for -style): accepted here and left to Qt.
+// with -session, a user may ask for -style): accepted here, left to Qt, listed
+// by --help-all.  `english` is Qt's own description where Qt has one, so that
+// Qt's catalogue translates it; `russian` stands in where the catalogue has no
+// translation (or is not installed).
 struct QtOption {
     const char* name;
-    bool takesValue;
+    const char* valueName;  // nullptr for a switch
+    const char* english;
+    const char* russian;
 };
 constexpr QtOption kQtOptions[] = {
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"qwindowicon", true},
-    {"qwindowtitle", true},
-    {"display", true},
-    {"geometry", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"session", true},
-    {"name", true},
-    {"title", true},
-    {"visual", true},
-    {"reverse", false},
-    {"nograb", false},
-    {"dograb", false},
-    {"sync", false},
-    {"widgetcount", false},
+    {"platform", "platformName[:options]",
+     "QPA plugin. See QGuiApplication documentation for available options for each plugin.",
+     "Модуль QPA (платформа отображения)."},
+    {"platformpluginpath", "path", "Path to the platform plugins.", "Путь к платформенным модулям."},
+    {"platformtheme", "theme", "Platform theme.", "Тема платформы."},
+    {"plugin", "plugin", "Additional plugins to load, can be specified multiple times.",
+     "Дополнительный модуль; можно указать несколько раз."},
+    {"qwindowgeometry", "geometry", "Window geometry for the main window, using the X11-syntax, like 100x100+50+50.",
+     "Геометрия главного окна в записи X11, например 100x100+50+50."},
+    {"qwindowicon", "icon", "Default window icon.", "Значок окна по умолчанию."},
+    {"qwindowtitle", "title", "Title of the first window.", "Заголовок первого окна."},
+    {"reverse", nullptr, "Sets the application's layout direction to Qt::RightToLeft (debugging helper).",
+     "Расположение справа налево (для отладки)."},
+    {"session", "session", "Restores the application from an earlier session.",
+     "Восстанавливает программу из прежнего сеанса."},
+    {"display", "display", "Display name, overrides $DISPLAY.", "Имя дисплея вместо $DISPLAY."},
+    {"name", "name", "Instance name according to ICCCM 4.1.2.5.", "Имя экземпляра по ICCCM 4.1.2.5."},
+    {"nograb", nullptr, "Disable mouse grabbing (useful in debuggers).", "Не захватывать мышь (для отладки)."},
+    {"dograb", nullptr, "Force mouse grabbing (even when running in a debugger).",
+     "Захватывать мышь даже под отладчиком."},
+    {"visual", "id", "ID of the X11 Visual to use.", "Код визуала X11."},
+    {"geometry", "geometry", "Alias for --qwindowgeometry.", "То же, что --qwindowgeometry."},
+    {"icon", "icon", "Alias for --qwindowicon.", "То же, что --qwindowicon."},
+    {"title", "title", "Alias for --qwindowtitle.", "То же, что --qwindowtitle."},
+    {"style", "style", "Widget style (such as fusion or windows).",
+     "Стиль элементов окна (например, fusion или windows)."},
+    {"stylesheet", "file", "Style sheet for every widget, read from a file.",
+     "Таблица стилей для всех элементов окна из файла."},
+    {"widgetcount", nullptr, "Prints at the end how many widgets were made and how many remain.",
+     "Сообщить в конце, сколько элементов окна было создано и сколько осталось."},
+    {"sync", nullptr, "Talks to the X server synchronously (debugging helper).",
+     "Обмениваться с сервером X синхронно (для отладки)."},
 };
 
-void Print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
-}
+// Texts in the language the user's locale asks for.
+class Texts {
+public:
+    explicit Texts(bool russian) : russian_(russian) {}
+
+    bool russian() const { return russian_; }
+
+    QString operator()(const char* english, const char* russian) const {
+        return QString::fromUtf8(russian_ ? russian : english);
+    }
+
+    // One of Qt's own texts: Qt's catalogue translates it when it is installed
+    // and knows the text, else `russian` stands in.
+    QString FromQt(const char* context, const char* english, const char* russian) const {
+        if (!russian_) return QString::fromUtf8(english);
+        const QString translated = QCoreApplication::translate(context, english);
+        return translated != QString::fromUtf8(english) ? translated : QString::fromUtf8(russian);
+    }
+
+private:
+    bool russian_;
+};
+
+enum class Request { Start, Help, HelpAll, Version, Refuse };
+
+// What the command line asks for, and the text to print for it.
+struct Reading {
+    Request request = Request::Start;
+    QString text;
+};
 
 // The argument as the user typed it (-x or --x, maybe with =value) for the option `name`.
 QString AsTyped(const QStringList& arguments, const QString& name) {
@@ -57,9 +107,72 @@ QString AsTyped(const QStringList& arguments, const QString& name) {
     return name;
 }
 
-int Refuse(const QString& message) {
-    Print(stderr, QStringLiteral("shelvy: %1\nСправка: shelvy --help\n").arg(message));
-    return 2;
+Reading Refusal(const Texts& say, const QString& message) {
+    return {Request::Refuse, QStringLiteral("shelvy: %1\n%2 shelvy --help\n").arg(message, say("Help:", "Справка:"))};
+}
+
+// Parses `arguments`.  `listQtOptions` makes the help list Qt's options too
+// (the answer to --help-all).
+Reading Read(const QStringList& arguments, const Texts& say, bool listQtOptions) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        say("Шелвы и злыки (Shelvy and Zlyki): a duel of guessing four-digit numbers with the computer.\n"
+            "Records and settings are kept in the file \"Шелвы и злыки.ini\" beside the program,\n"
+            "or in ~/.config/shelvy-zlyki/ when that folder cannot be written.\n"
+            "Qt's own options (-style, -session ...) are passed on to Qt; --help-all lists them.",
+            "Шелвы и злыки: дуэль угадывания четырёхзначных чисел с компьютером.\n"
+            "Рекорды и настройки хранятся в файле «Шелвы и злыки.ini» рядом с программой,\n"
+            "а если туда нельзя писать, то в ~/.config/shelvy-zlyki/.\n"
+            "Параметры Qt (-style, -session ...) передаются Qt; их перечисляет --help-all."));
+    // Qt's options are written with one dash (-style fusion).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(
+        {QStringLiteral("?"), QStringLiteral("h"), QStringLiteral("help")},
+        say.FromQt("QCommandLineParser", "Displays help on commandline options.", "Показать эту справку и выйти."));
+    const QCommandLineOption helpAll(QStringLiteral("help-all"), say("Displays help, including Qt's options.",
+                                                                     "Показать справку вместе с параметрами Qt."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        say.FromQt("QCommandLineParser", "Displays version information.", "Показать версию и выйти."));
+    parser.addOptions({help, helpAll, version});
+    for (const QtOption& qtOption : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qtOption.name),
+                                  say.FromQt("QGuiApplication", qtOption.english, qtOption.russian));
+        if (qtOption.valueName) option.setValueName(QString::fromLatin1(qtOption.valueName));
+        if (!listQtOptions) option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            return Refusal(
+                say,
+                say("unknown option '%1'", "неизвестный параметр «%1»").arg(AsTyped(arguments, unknown.constFirst())));
+        }
+        // A missing or unexpected value: Qt's own message, in Qt's translation.
+        return Refusal(say, parser.errorText());
+    }
+    if (parser.isSet(help) || parser.isSet(helpAll)) {
+        return {parser.isSet(helpAll) ? Request::HelpAll : Request::Help, parser.helpText()};
+    }
+    if (parser.isSet(version)) {
+        return {Request::Version, QString::fromStdString(VersionText(kApplicationName, say.russian()))};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return Refusal(
+            say,
+            say("unexpected argument '%1'", "лишний аргумент «%1»").arg(parser.positionalArguments().constFirst()));
+    }
+    return {};
+}
+
+// Writes the whole text to `stream`; false when it did not all arrive (a full
+// disk, a closed pipe).
+bool Write(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    const bool written = std::fwrite(bytes.constData(), 1, bytes.size(), stream) == size_t(bytes.size());
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
 }
 
 }  // namespace
@@ -70,47 +183,41 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const Texts say(LocaleAsksForRussian());
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Шелвы и злыки: дуэль угадывания четырёхзначных чисел с компьютером.\n"
-                       "Рекорды и настройки хранятся в файле «Шелвы и злыки.ini» рядом с программой,\n"
-                       "а если туда нельзя писать, то в ~/.config/shelvy-zlyki/."));
-    // Qt's options are written with one dash (-style fusion).
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    for (const QtOption& qtOption : kQtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qtOption.name));
-        if (qtOption.takesValue) option.setValueName(QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    const Reading first = Read(arguments, say, false);
+    if (first.request == Request::Start) return std::nullopt;
 
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            return Refuse(QStringLiteral("неизвестный параметр «%1»").arg(AsTyped(arguments, unknown.constFirst())));
-        }
-        return Refuse(parser.errorText());
+    // Something is to be printed.  Qt's part of it (the help's headings, the
+    // messages about option values) speaks Russian only through Qt's catalogue,
+    // which needs an application object: make one just for the answer.  Qt's
+    // notes while it starts (such as a warning about the locale) are no part of it.
+    const QtMessageHandler previousHandler =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    // Its argv holds only the name that the help's usage line shows.
+    char programName[] = "shelvy";
+    char* appArgv[] = {programName, nullptr};
+    int appArgc = 1;
+    QCoreApplication app(appArgc, appArgv);
+    qInstallMessageHandler(previousHandler);
+    QTranslator qtCatalogue;
+    if (say.russian() && qtCatalogue.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtCatalogue);
+
+    const Reading answer = Read(arguments, say, first.request == Request::HelpAll);
+    if (answer.request == Request::Refuse) {
+        Write(stderr, answer.text);
+        return 2;
     }
-    // Qt adds --help-all, whose list of Qt's own options needs a running
-    // QCoreApplication: answer it like --help.
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // Without a QCoreApplication the parser cannot know the program's name.
-        QString text = parser.helpText();
-        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("shelvy"));
-        Print(stdout, text);
-        return 0;
+    if (!Write(stdout, answer.text)) {
+        const int error = errno;
+        Write(stderr, say("shelvy: could not write to standard output: %1\n",
+                          "shelvy: не удалось записать в стандартный вывод: %1\n")
+                          .arg(QString::fromLocal8Bit(std::strerror(error))));
+        return 1;
     }
-    if (parser.isSet(version)) {
-        Print(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                    QCoreApplication::applicationVersion()));
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return Refuse(QStringLiteral("лишний аргумент «%1»").arg(parser.positionalArguments().constFirst()));
-    return std::nullopt;
+    return 0;
 }
 
 }  // namespace duel

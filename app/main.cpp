@@ -1,5 +1,6 @@
 // Program entry: command line, Qt set-up, Russian standard dialogs, the main window, orderly shut-down.
 #include "app/command_line.h"
+#include "app/display_failure.h"
 #include "main_window/main_window.h"
 #include "platform/qt_platform.h"
 #include "platform/quit_signals.h"
@@ -10,6 +11,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <optional>
 
 namespace {
 
@@ -39,7 +42,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
+    // No display to show the game on: a Russian message and exit code 1, not Qt's abort.
+    std::optional<duel::DisplayFailureAnswer> displayFailure(std::in_place, argc, argv);
     QApplication app(argc, argv);
+    displayFailure.reset();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.shelvy_zlyki"));
     QApplication::setOrganizationName(QString());
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));

@@ -1,5 +1,7 @@
-# Deployment values shown in the about window and offered by the gallery: CMake cache
-# variables written into the generated header deployment.h (macros of the same names).
+# Deployment values: who made the game and where its home page is (shown in the about window,
+# offered by the gallery, printed in the manuals, the metadata and the package), and where the
+# two programs are installed.  CMake cache variables; the C ones are written into the generated
+# header deployment.h (macros of the same names).
 
 set(DUEL_AUTHOR_NAME "Команда «Шелвы и злыки»" CACHE STRING "Author shown in the about window")
 set(DUEL_AUTHOR_DATE "2026" CACHE STRING "Date written after the author's name")
@@ -7,7 +9,20 @@ set(DUEL_COUNTRY "Россия" CACHE STRING "Country of the author's postal loc
 set(DUEL_REGION "" CACHE STRING "Region of the author's postal location (may be empty)")
 set(DUEL_TOWN "" CACHE STRING "Town of the author's postal location (may be empty)")
 set(DUEL_EMAIL "shelvy-zlyki@example.org" CACHE STRING "E-mail address of the author")
-set(DUEL_HOME_HOST "example.org" CACHE STRING "Host name of the home page, without http://")
+set(DUEL_HOME_HOST "shelvy-zlyki.example.org" CACHE STRING "Host name of the home page, without http://")
+set(DUEL_PROGRAM_DIR "${CMAKE_INSTALL_BINDIR}" CACHE STRING
+    "Folder under the install prefix for shelvy and shelvy-pack: games for a Debian package, bin otherwise")
+
+# The game opens "http://" + host; every other place that names the home page uses the same
+# address, so the host must be a bare host name (a path may follow it).
+if(NOT DUEL_HOME_HOST MATCHES "^[A-Za-z0-9]([A-Za-z0-9.-]*[A-Za-z0-9])?(:[0-9]+)?(/[^ \t\"'<>\\\\]*)?$")
+    message(FATAL_ERROR "DUEL_HOME_HOST='${DUEL_HOME_HOST}' is not a host name such as www.host.example "
+                        "(no scheme, no spaces)")
+endif()
+set(DUEL_HOME_PAGE "http://${DUEL_HOME_HOST}")
+if(DUEL_PROGRAM_DIR STREQUAL "" OR IS_ABSOLUTE "${DUEL_PROGRAM_DIR}" OR DUEL_PROGRAM_DIR MATCHES "(^|/)\\.\\.(/|$)")
+    message(FATAL_ERROR "DUEL_PROGRAM_DIR='${DUEL_PROGRAM_DIR}' must be a folder inside the prefix, such as bin or games")
+endif()
 
 # Each value becomes a C string literal: backslashes and quotes are escaped.
 foreach(name DUEL_AUTHOR_NAME DUEL_AUTHOR_DATE DUEL_COUNTRY DUEL_REGION DUEL_TOWN DUEL_EMAIL DUEL_HOME_HOST)
@@ -17,4 +32,5 @@ foreach(name DUEL_AUTHOR_NAME DUEL_AUTHOR_DATE DUEL_COUNTRY DUEL_REGION DUEL_TOW
     set(${name}_C "${escaped}")
 endforeach()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/deployment.h.in ${CMAKE_BINARY_DIR}/generated/deployment.h @ONLY)
-target_include_directories(duel_ui PUBLIC ${CMAKE_BINARY_DIR}/generated)
+# The rules library holds shelvy-pack's work, which prints the version and the author too.
+target_include_directories(duel_rules PUBLIC ${CMAKE_BINARY_DIR}/generated)

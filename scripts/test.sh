@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test twice (a normal build and one with ASan + UBSan), then each fuzzer for a few seconds.
+# Sets up, builds and runs every test twice (a normal build and one with ASan + UBSan), checks the Debian package
+# with lintian, then runs each fuzzer for a few seconds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -11,6 +12,9 @@ run_suite() {
     (cd "$dir" && ctest --output-on-failure -j "$jobs")
 }
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The Debian package, built as scripts/package.sh builds it and checked as a distribution would (lintian).
+deb=$("$root/scripts/package.sh" "$root/build-release")
+bash "$root/tests/package/debian_package.sh" "$deb"
 ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDUEL_SANITIZE=ON
 "$root/scripts/fuzz.sh" 5

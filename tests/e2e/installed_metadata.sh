@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs into a temporary prefix and checks what a desktop sees: menu entry, software-centre entry, icons, manual page.
-# Usage: installed_metadata.sh CMAKE BUILD_DIR
+# Installs into a temporary prefix and checks what a desktop sees: menu entry, software-centre entry, icons,
+# manual pages in English and Russian, the package's documents, and one home page everywhere.
+# Usage: installed_metadata.sh CMAKE BUILD_DIR PROGRAM_DIR (bin or games, under the prefix)
 set -euo pipefail
-cmake=$1 build=$2
+cmake=$1 build=$2 program_dir=${3:-bin}
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/shelvy-meta.XXXXXX")
 trap 'rm -rf -- "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for cmd in desktop-file-validate appstreamcli groff; do
+for cmd in desktop-file-validate appstreamcli groff man; do
     command -v "$cmd" >/dev/null || fail "missing $cmd (scripts/setup.sh installs it)"
 done
 
@@ -30,7 +31,8 @@ key() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(key Name)" = "Шелвы и злыки" ] || fail "Name is '$(key Name)'"
 [ "$(key Categories)" = "Game;LogicGame;" ] || fail "Categories is '$(key Categories)'"
 exe=$(key Exec)
-[ -x "$prefix/bin/${exe%% *}" ] || fail "Exec=$exe is not installed in bin/"
+[ -x "$prefix/$program_dir/${exe%% *}" ] || fail "Exec=$exe is not installed in $program_dir/"
+[ -x "$prefix/$program_dir/shelvy-pack" ] || fail "shelvy-pack is not installed in $program_dir/"
 icon=$(key Icon)
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
 # Each PNG is really as large as its folder says (width and height in the
@@ -43,9 +45,46 @@ for size in 16 22 24 32 48 64 128 256; do
     [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the ${size}x$size icon is ${w}x$h"
 done
 
-man=$prefix/share/man/man6/shelvy.6.gz
-[ -f "$man" ] || fail "no manual page shelvy(6)"
-gzip -dc "$man" | groff -man -ww -z -K utf8 -Tutf8 2>"$tmp/man.log" || fail "groff failed on the manual page"
-[ ! -s "$tmp/man.log" ] || { cat "$tmp/man.log" >&2; fail "the manual page has roff warnings"; }
-gzip -dc "$man" | grep -q '^\.TH SHELVY 6 ' || fail "the manual page is not in section 6"
+# Four manual pages: each program in English and in Russian, each free of roff warnings.
+for page in man6/shelvy.6 man1/shelvy-pack.1 ru/man6/shelvy.6 ru/man1/shelvy-pack.1; do
+    man=$prefix/share/man/$page.gz
+    [ -f "$man" ] || fail "no manual page share/man/$page.gz"
+    gzip -dc "$man" | groff -man -ww -z -K utf8 -Tutf8 2>"$tmp/man.log" || fail "groff failed on $page"
+    [ ! -s "$tmp/man.log" ] || { cat "$tmp/man.log" >&2; fail "$page has roff warnings"; }
+    gzip -dc "$man" | grep -q "^\.TH [^ ]* ${page##*.} " || fail "$page does not say it is in section ${page##*.}"
+done
+# man reads them in the language asked for.
+for program in shelvy shelvy-pack; do
+    MANPATH=$prefix/share/man LC_ALL=C.UTF-8 MANWIDTH=80 man -L ru "$program" >"$tmp/man.txt" 2>&1 ||
+        fail "man -L ru $program: $(cat "$tmp/man.txt")"
+    grep -q '^ИМЯ' "$tmp/man.txt" && grep -q '^ОПИСАНИЕ' "$tmp/man.txt" || fail "man -L ru $program is not Russian"
+    MANPATH=$prefix/share/man LC_ALL=C.UTF-8 MANWIDTH=80 man -L en "$program" >"$tmp/man.txt" 2>&1 ||
+        fail "man -L en $program: $(cat "$tmp/man.txt")"
+    grep -q '^DESCRIPTION' "$tmp/man.txt" || fail "man -L en $program is not English"
+done
+
+# The package's documents: a machine-readable copyright file and the changelog.
+doc=$prefix/share/doc/shelvy-zlyki
+head -n 1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the copyright file is not machine-readable"
+version=$(env -u LANGUAGE LC_ALL=C.UTF-8 "$prefix/$program_dir/shelvy" --version | head -n 1)
+gzip -dc "$doc/changelog.gz" | head -n 1 | grep -qF "shelvy-zlyki (${version#shelvy-zlyki }) " ||
+    fail "the changelog does not begin with the version $version"
+grep -qF '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" || fail "the metainfo names no licence"
+
+# One home page: the game's own ("http://" + the host in the generated header), and the
+# same address in the program's --version, the metainfo, every manual page, the copyright
+# file and the package's control data.
+host=$(sed -n 's/^#define DUEL_HOME_HOST "\(.*\)"$/\1/p' "$build/generated/deployment.h")
+[ -n "$host" ] || fail "no DUEL_HOME_HOST in $build/generated/deployment.h"
+home="http://$host"
+said() { [ "$2" = "$home" ] || fail "$1 gives the home page '$2', the game opens '$home'"; }
+said "shelvy --version" "$(env -u LANGUAGE LC_ALL=C.UTF-8 "$prefix/$program_dir/shelvy" --version | sed -n 's/^Home page: //p')"
+said "shelvy-pack --version" "$(env -u LANGUAGE LC_ALL=C.UTF-8 "$prefix/$program_dir/shelvy-pack" --version | sed -n 's/^Home page: //p')"
+said "the metainfo" "$(sed -n 's:.*<url type="homepage">\(.*\)</url>.*:\1:p' "$metainfo")"
+for page in man6/shelvy.6 man1/shelvy-pack.1 ru/man6/shelvy.6 ru/man1/shelvy-pack.1; do
+    said "$page" "$(gzip -dc "$prefix/share/man/$page.gz" | sed -n 's/^\.UR //p' | sed 's/\\-/-/g')"
+done
+said "the copyright file" "$(sed -n 's/^Source: //p' "$doc/copyright")"
+said "the package" "$(sed -n 's/^set(CPACK_PACKAGE_HOMEPAGE_URL "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
 echo "-- PASS"

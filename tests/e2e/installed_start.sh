@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The game installed into a read-only prefix starts, shows its icon, finds its help, closes cleanly and keeps its settings in the user's config folder; run by root it still writes nothing into the prefix.
-# Usage: installed_start.sh GAME_EXE SETTINGS_TOOL CMAKE BUILD_DIR
+# Usage: installed_start.sh GAME_EXE SETTINGS_TOOL CMAKE BUILD_DIR PROGRAM_DIR (bin or games, under the prefix)
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_init "$1" "$2"
-cmake=$3 build=$4
+cmake=$3 build=$4 program_dir=${5:-bin}
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 command -v xprop >/dev/null || e2e_fail "missing xprop (scripts/setup.sh installs x11-utils)"
 
@@ -38,7 +38,7 @@ for topic in "$source_dir"/help/*.html; do
 done
 
 e2e_start_desktop
-E2E_GAME_DIR=$prefix/bin
+E2E_GAME_DIR=$prefix/$program_dir
 E2E_SETTINGS=$XDG_CONFIG_HOME/shelvy-zlyki/$E2E_SETTINGS_NAME
 "${as_player[@]}" "$E2E_GAME_DIR/shelvy" </dev/null >"$E2E_TMP/game.log" 2>&1 &
 E2E_GAME_PID=$!

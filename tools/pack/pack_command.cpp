@@ -1,6 +1,7 @@
 // shelvy-pack's work: argument checks, reading the pictures, packing, and its Russian messages.
 #include "tools/pack/pack_command.h"
 
+#include "app/terminal_texts.h"
 #include "gallery/jpeg_header.h"
 #include "gallery/pack_set.h"
 #include "gallery/size_list.h"
@@ -15,11 +16,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kUsageRussian =
     "Использование: shelvy-pack ОСНОВА КАРТИНКА.jpg [КАРТИНКА.jpg ...]\n"
     "Упаковывает картинки JPEG в указанном порядке в набор галереи:\n"
     "ОСНОВА.dat (картинки одна за другой) и ОСНОВА.txt (число картинок и их размеры).\n"
-    "Пример: shelvy-pack LunaPressvick луна1.jpg луна2.jpg луна3.jpg луна4.jpg\n";
+    "Пример: shelvy-pack LunaPressvick луна1.jpg луна2.jpg луна3.jpg луна4.jpg\n"
+    "Параметры: -h, --help — эта справка; -v, --version — версия.\n";
+constexpr const char* kUsageEnglish =
+    "Usage: shelvy-pack STEM PICTURE.jpg [PICTURE.jpg ...]\n"
+    "Packs JPEG pictures, in the order given, into a prize set of the game shelvy:\n"
+    "STEM.dat (the pictures one after another) and STEM.txt (their number and sizes).\n"
+    "Example: shelvy-pack LunaPressvick moon1.jpg moon2.jpg moon3.jpg moon4.jpg\n"
+    "Options: -h, --help  this help; -v, --version  the version.\n";
 
 // Russian plural: Plural(1, "картинка", "картинки", "картинок") is "1 картинка",
 // 3 gives "3 картинки", 5 and 11 give "... картинок".
@@ -47,13 +55,18 @@ bool ReadWhole(const fs::path& file, std::string& bytes) {
 
 }  // namespace
 
-int RunPack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunPack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool russian) {
+    const char* usage = russian ? kUsageRussian : kUsageEnglish;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
+        out << usage;
+        return kPackOk;
+    }
+    if (args.size() == 1 && (args[0] == "--version" || args[0] == "-v")) {
+        out << VersionText("shelvy-pack (shelvy-zlyki)", russian);
         return kPackOk;
     }
     if (args.size() < 2 || args[0].empty() || args[0][0] == '-') {
-        err << kUsage;
+        err << usage;
         return kPackUsage;
     }
     const std::string& stem = args[0];
