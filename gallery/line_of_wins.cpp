@@ -2,7 +2,7 @@
 #include "gallery/line_of_wins.h"
 
 #include "gallery/gallery_sets.h"
-#include "rules/settings_file.h"
+#include "rules/settings_format.h"
 
 namespace duel {
 
