@@ -78,7 +78,7 @@ void ComputerMove(Duel& duel) {
         duel.platform.processEvents();
 
         state.compMoves.push_back(AnsweredGuess(state));
-        const Move& answered = state.compMoves.back();
+        const Move answered = state.compMoves.back();
         duel.events.MoveMade(state, Side::Computer, answered, steps::ShownClockSeconds(state));
         state.candidateCount = FilterCandidates(state.candidates, state.candidateCount, answered.guess, answered.answer,
                                                 [&duel, showProgress](int32_t i) {
@@ -90,6 +90,8 @@ void ComputerMove(Duel& duel) {
         if (state.candidateCount > 0) {
             // The turn goes back to the user.
             steps::EnterUsersTurn(duel);
+            // With a hidden number the switch is left on: it never starts the
+            // scorer, and nothing is answered before the next guess.
             if (state.hideAnswer) state.autoScoring = true;
             duel.screen.CloseThinking();
             duel.screen.Refresh();

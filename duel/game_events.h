@@ -23,7 +23,8 @@ public:
     // 0), at `clockSeconds` of the game clock as status panel 2 shows it.
     virtual void MoveMade(const GameState&, Side, const Move&, int64_t /*clockSeconds*/) {}
 
-    // The game has ended with `outcome`; the records have been updated.
+    // The game has ended with `outcome`; the records have been updated.  A
+    // game still running when the program ends is not reported as ended.
     virtual void GameEnded(const GameState&, GameOutcome) {}
 
     // A listener that does nothing, for a duel nobody listens to.

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>

@@ -4,10 +4,8 @@
 #include "windows/digit_pictures.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
