@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     // Signals and the session's end close the main window (which saves) from any state.
     duel::WatchQuitRequests(platform);
     // Ending the desktop session or quitting otherwise still saves.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&] { window.WriteSettings(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&] { window.SaveResults(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&] { window.Form_Unload(); });
 
     window.Form_Load();

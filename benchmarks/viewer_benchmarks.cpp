@@ -87,7 +87,7 @@ struct Program {
         file.write(picture.data(), static_cast<qint64>(picture.size()));
         window = std::make_unique<MainWindow>(state, platform);
         window->Form_Load();
-        window->CheckGalleryItem(2);
+        state.galleryItem = 2;  // the first set
     }
     ~Program() { window->close(); }
 
@@ -95,7 +95,7 @@ struct Program {
     bool Win() {
         state.beautyPicture = 1;
         const int before = platform.viewers;
-        window->rezwin();
+        window->ShowWonPicture();
         return platform.viewers == before + 1;
     }
 };

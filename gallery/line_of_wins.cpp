@@ -2,37 +2,31 @@
 #include "gallery/line_of_wins.h"
 
 #include "gallery/gallery_sets.h"
-#include "rules/settings_file.h"
+#include "rules/settings_format.h"
 
 namespace duel {
 
-int FirstCheckedItem(const std::array<bool, 6>& checks) {
-    for (size_t i = 0; i < checks.size(); ++i)
-        if (checks[i]) return static_cast<int>(i) + 1;
-    return 0;
-}
-
-int RestoreGalleryChoice(GameState& state) {
+void RestoreGalleryChoice(GameState& state) {
     const int item = GalleryItemFromChoice(state.galleryChoice);
-    if (!GalleryItemAt(item)) return 0;
+    if (!GalleryItemAt(item)) return;
     state.beautyPrevLine = static_cast<uint8_t>(item);
     state.beautyPicture = item == kNoSetItem ? 0 : 1;
-    return item;
+    state.galleryItem = item;
 }
 
-void SaveGalleryChoice(GameState& state, int checkedItem) {
-    state.galleryChoice = GalleryChoiceToStore(state.galleryChoice, checkedItem);
+void SaveGalleryChoice(GameState& state) {
+    state.galleryChoice = GalleryChoiceToStore(state.galleryChoice, state.galleryItem);
 }
 
-void RememberAndClearBeauty(GameState& state, int& checkedItem) {
-    if (GalleryItemAt(checkedItem)) state.beautyPrevLine = static_cast<uint8_t>(checkedItem);
-    checkedItem = 0;
+void RememberAndClearBeauty(GameState& state) {
+    if (GalleryItemAt(state.galleryItem)) state.beautyPrevLine = static_cast<uint8_t>(state.galleryItem);
+    state.galleryItem = 0;
 }
 
-ChoiceFollowUp ChooseGalleryItem(GameState& state, int& checkedItem, int clicked) {
-    if (!GalleryItemAt(clicked) || clicked == checkedItem) return ChoiceFollowUp::Nothing;
-    RememberAndClearBeauty(state, checkedItem);
-    checkedItem = clicked;
+ChoiceFollowUp ChooseGalleryItem(GameState& state, int clicked) {
+    if (!GalleryItemAt(clicked) || clicked == state.galleryItem) return ChoiceFollowUp::Nothing;
+    RememberAndClearBeauty(state);
+    state.galleryItem = clicked;
     return clicked == kNoSetItem ? ChoiceFollowUp::LineSwitch : ChoiceFollowUp::PrizeWindow;
 }
 
@@ -47,25 +41,25 @@ std::string LineSwitchQuestion(const GameState& state) {
            "твительно хотите оборвать ту линию побед и перейти на другую ?";
 }
 
-void FinishLineSwitch(GameState& state, int& checkedItem, int restart, bool answeredYes) {
+void FinishLineSwitch(GameState& state, int restart, bool answeredYes) {
     if (!LineSwitchAsks(state) || answeredYes) {
         state.beautyPicture = static_cast<uint8_t>(restart);
         return;
     }
-    ClearBeauty(checkedItem);
-    if (GalleryItemAt(state.beautyPrevLine)) checkedItem = state.beautyPrevLine;
+    ClearBeauty(state);
+    if (GalleryItemAt(state.beautyPrevLine)) state.galleryItem = state.beautyPrevLine;
 }
 
-std::optional<WonPicture> PictureToShow(GameState& state, int checkedItem) {
-    const GalleryItem* set = GallerySetAt(checkedItem);
+std::optional<WonPicture> PictureToShow(GameState& state) {
+    const GalleryItem* set = GallerySetAt(state.galleryItem);
     if (!set) return std::nullopt;
     state.beautySet = std::string(set->stem);
     if (state.beautyPicture < 1 || state.beautyPicture > set->pictureCount) state.beautyPicture = 1;
     return WonPicture{state.beautySet, state.beautyPicture};
 }
 
-bool AdvanceLine(GameState& state, int checkedItem) {
-    const GalleryItem* set = GallerySetAt(checkedItem);
+bool AdvanceLine(GameState& state) {
+    const GalleryItem* set = GallerySetAt(state.galleryItem);
     if (!set) return false;
     ++state.beautyPicture;
     if (state.beautyPicture <= set->pictureCount) return false;

@@ -1,13 +1,12 @@
 // The line of wins: the gallery choice, switching sets, and what a won game shows.
 //
-// The windows keep the six menu items' check marks; these rules see them as
-// `checkedItem`, the first checked item in menu order (1 "none", 2..6 a set,
-// 0 when nothing is checked), and hand back the item to check.
+// The gallery menu's check mark is the game state's galleryItem (1 "none",
+// 2..6 a set in menu order, 0 when nothing is checked); these rules read and
+// change it, and the menu shows it.
 #pragma once
 
 #include "rules/game_state.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,34 +20,31 @@ inline constexpr std::string_view kDownloadOfferText =
     "У вас нет некоторых файлов для полного набора. Их можно загрузить с сайте программы. "
     "Запустить браузер по нужному адресу ?";
 
-// First checked item in menu order (checks[0] is item 1), 0 when none is.
-int FirstCheckedItem(const std::array<bool, 6>& checks);
-
-// Start-up, after the settings were read: the item to check from the second
-// character of galleryChoice ("1" none: picture 0; "2".."6": picture 1),
-// with beautyPrevLine set to it; 0 and no change for anything else.
-int RestoreGalleryChoice(GameState& state);
+// Start-up, after the settings were read: checks the item that the second
+// character of galleryChoice names ("1" none: picture 0; "2".."6": picture 1),
+// with beautyPrevLine set to it; no change for anything else.
+void RestoreGalleryChoice(GameState& state);
 
 // Shut-down, before the settings are written: galleryChoice becomes its first
 // character and the checked item's digit; unchanged when nothing is checked.
-void SaveGalleryChoice(GameState& state, int checkedItem);
+void SaveGalleryChoice(GameState& state);
 
 // Remembers the checked item in beautyPrevLine (unless none is), then unchecks all.
-void RememberAndClearBeauty(GameState& state, int& checkedItem);
+void RememberAndClearBeauty(GameState& state);
 
 // Unchecks all; beautyPrevLine untouched.
-inline void ClearBeauty(int& checkedItem) { checkedItem = 0; }
+inline void ClearBeauty(GameState& state) { state.galleryItem = 0; }
 
 // What follows a click on a gallery menu item.
 enum class ChoiceFollowUp {
     Nothing,      // the item was checked already
-    PrizeWindow,  // a set was checked: show the prize window, then FinishLineSwitch(..., 1, ...)
-    LineSwitch,   // "none" was checked: FinishLineSwitch(..., 0, ...) at once
+    PrizeWindow,  // a set was checked: show the prize window, then FinishLineSwitch(state, 1, ...)
+    LineSwitch,   // "none" was checked: FinishLineSwitch(state, 0, ...) at once
 };
 
 // A click on item `clicked` (1..6): remembers and clears the old choice and
 // checks the clicked item, unless it is checked already.
-ChoiceFollowUp ChooseGalleryItem(GameState& state, int& checkedItem, int clicked);
+ChoiceFollowUp ChooseGalleryItem(GameState& state, int clicked);
 
 // True when the line-switch confirmation must ask (a picture of the old line was won).
 bool LineSwitchAsks(const GameState& state);
@@ -59,7 +55,7 @@ std::string LineSwitchQuestion(const GameState& state);
 // Ends the line-switch confirmation with restart value `restart` (0 or 1):
 // when it did not ask, or the answer was Yes, the new line starts at
 // `restart`; on No the old item is checked again and the old line goes on.
-void FinishLineSwitch(GameState& state, int& checkedItem, int restart, bool answeredYes);
+void FinishLineSwitch(GameState& state, int restart, bool answeredYes);
 
 // The picture a won game shows.
 struct WonPicture {
@@ -70,13 +66,13 @@ struct WonPicture {
 // Start of the reaction to a win: nullopt when "none" or nothing is checked
 // (nothing happens); otherwise sets beautySet to the checked set's stem and
 // returns it with beautyPicture (a number outside the set restarts it at 1).
-std::optional<WonPicture> PictureToShow(GameState& state, int checkedItem);
+std::optional<WonPicture> PictureToShow(GameState& state);
 
 // End of the reaction to a win, after the viewer has closed: moves the line
 // on by one; at the end of the checked set it starts again at picture 1 and
 // returns true (show kEndOfGalleryText).  Not called when the picture could
 // not be shown, so the line stays where it was.
-bool AdvanceLine(GameState& state, int checkedItem);
+bool AdvanceLine(GameState& state);
 
 // When opening the gallery's menu with some set missing: true once per run
 // (and marks missingFilesAsked), then the download question is asked.

@@ -1,10 +1,12 @@
-// The main window's gallery menu, its check marks, and the reaction to a won game (rezwin).
+// The main window's gallery menu and the reaction to a won game (rezwin).
 #include "deployment.h"
 #include "gallery/data_folders.h"
 #include "gallery/gallery_sets.h"
 #include "gallery/line_of_wins.h"
 #include "gallery/picture_store.h"
 #include "main_window/main_window.h"
+#include "platform/dialogs.h"
+#include "platform/utf8_text.h"
 #include "windows/picture_viewer.h"
 #include "windows/prize_window.h"
 
@@ -24,8 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 std::vector<fs::path> Paths(const QStringList& folders) {
     std::vector<fs::path> paths;
     for (const QString& folder : folders)
@@ -35,34 +35,14 @@ std::vector<fs::path> Paths(const QStringList& folders) {
 
 }  // namespace
 
-// ---- check marks --------------------------------------------------------
-
-int MainWindow::CheckedGalleryItem() const {
-    std::array<bool, 6> checks{};
-    for (size_t i = 0; i < beautyItems.size(); ++i) checks[i] = beautyItems[i]->isChecked();
-    return FirstCheckedItem(checks);
-}
-
-void MainWindow::CheckGalleryItem(int item) {
-    for (size_t i = 0; i < beautyItems.size(); ++i) beautyItems[i]->setChecked(static_cast<int>(i) + 1 == item);
-}
-
-void MainWindow::RememberAndClearBeauty() {
-    int checked = CheckedGalleryItem();
-    duel::RememberAndClearBeauty(state_, checked);
-    CheckGalleryItem(checked);
-}
-
-void MainWindow::ClearBeauty() { CheckGalleryItem(0); }
-
 // ---- the menu -----------------------------------------------------------
 
 void MainWindow::mnuAdd_Click() {
     const std::vector<fs::path> folders = Paths(platform_.dataFolders());
     bool someMissing = false;
-    for (size_t i = 1; i < beautyItems.size(); ++i) {
+    for (size_t i = 1; i < galleryItems_.size(); ++i) {
         const bool present = FindSetFolder(folders, GalleryItems()[i].stem).has_value();
-        beautyItems[i]->setEnabled(present);  // a checked set keeps its mark
+        galleryItems_[i]->setEnabled(present);  // a checked set keeps its mark
         someMissing = someMissing || !present;
     }
     // The question waits until the menu is on the screen: no modal box from
@@ -73,25 +53,24 @@ void MainWindow::mnuAdd_Click() {
 void MainWindow::AskForMissingSets() {
     // A modal box under an open menu would fight it for the mouse.
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-    if (Question(platform_, this, Utf8(kDownloadOfferText)))
+    if (Question(platform_, this, FromUtf8(kDownloadOfferText)))
         platform_.openAddress(QStringLiteral("http://") + QString::fromUtf8(DUEL_HOME_HOST));
 }
 
 void MainWindow::GalleryItem_Click(int item) {
-    int checked = CheckedGalleryItem();
-    const ChoiceFollowUp next = ChooseGalleryItem(state_, checked, item);
-    CheckGalleryItem(checked);
+    const ChoiceFollowUp next = ChooseGalleryItem(state_, item);
+    Refresh();
     if (next == ChoiceFollowUp::Nothing) return;
     if (next == ChoiceFollowUp::PrizeWindow) {
-        PrizeWindow prize(state_, platform_, *this, checked);
+        PrizeWindow prize(state_, platform_, *this);
         prize.Form_Load();
         platform_.showModal(prize);  // its closing runs the line-switch confirmation
     } else {
         bool yes = false;
         if (LineSwitchAsks(state_)) yes = Question(platform_, this, QString::fromStdString(LineSwitchQuestion(state_)));
-        FinishLineSwitch(state_, checked, 0, yes);
+        FinishLineSwitch(state_, 0, yes);
     }
-    CheckGalleryItem(checked);
+    Refresh();
 }
 
 void MainWindow::mnuAddBeautyNot_Click() { GalleryItem_Click(1); }
@@ -118,11 +97,10 @@ void MainWindow::RemoveLeftoverPictures() {
 
 // ---- a won game ---------------------------------------------------------
 
-void MainWindow::rezwin() {
-    const int checked = CheckedGalleryItem();
+void MainWindow::ShowWonPicture() {
     const std::string oldSet = state_.beautySet;
     const uint8_t oldPicture = state_.beautyPicture;
-    const auto won = PictureToShow(state_, checked);
+    const auto won = PictureToShow(state_);
     if (!won) return;  // "none" or nothing chosen
 
     // Anything wrong with the set's files: no picture, the line stays where it was.
@@ -132,7 +110,7 @@ void MainWindow::rezwin() {
         const GalleryItem* set = GallerySetByStem(won->stem);
         Notice(platform_, this,
                QStringLiteral("Картинку набора «%1» показать не удалось: %2")
-                   .arg(set ? Utf8(set->displayName) : QString::fromStdString(won->stem),
+                   .arg(set ? FromUtf8(set->displayName) : QString::fromStdString(won->stem),
                         QString::fromStdString(GalleryErrorText(error))),
                MsgIcon::Exclamation);
     };
@@ -161,7 +139,7 @@ void MainWindow::rezwin() {
         if (!viewer.Form_Load()) return giveUp(GalleryError::NotJpeg);  // the viewer removes the file
         platform_.showModal(viewer);
     }
-    if (AdvanceLine(state_, checked)) Notice(platform_, this, Utf8(kEndOfGalleryText));
+    if (AdvanceLine(state_)) Notice(platform_, this, FromUtf8(kEndOfGalleryText));
 }
 
 }  // namespace duel

@@ -11,7 +11,7 @@ void MainWindow::mnuInformationForR_Click() { platform_.showHelp(this, 500); }
 
 // A fresh window each time, placed against the main window where it is now.
 void MainWindow::mnuInformationAbout_Click() {
-    AboutWindow about(state_, platform_, *this);
+    AboutWindow about(platform_, *this);
     platform_.showModal(about);
 }
 

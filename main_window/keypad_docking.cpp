@@ -1,4 +1,4 @@
-// The re-docking step, which keeps the keypad and its arrows under the main window, and the main window's activation.
+// The re-docking step of the 20 ms tick, which keeps the keypad and its arrows under the main window.
 #include "main_window/main_window.h"
 #include "rules/twips.h"
 #include "windows/keypad_window.h"
@@ -11,9 +11,9 @@ namespace duel {
 // the main window's frame after the first docking: without it the keypad
 // would stay a title bar too high.  A change of the width alone moves nothing.
 void MainWindow::RedockKeypad() {
-    if (!фрмЧифры) return;
-    GameState& game = state();
-    const TwipPoint mainCorner = фрмЧифры->MainCornerTwips();
+    if (!keypad_) return;
+    GameState& game = state_;
+    const TwipPoint mainCorner = keypad_->MainCornerTwips();
     const int32_t mainHeight = PixelsToTwips(frameGeometry().height());
     if (game.keypadDock == game.keypadDockApplied) {
         if (mainCorner.left == game.dockedMainLeft && mainCorner.top == game.dockedMainTop &&
@@ -21,17 +21,12 @@ void MainWindow::RedockKeypad() {
             return;
     } else {
         game.keypadDockApplied = game.keypadDock;
-        game.keypadOffset = фрмЧифры->OffsetForPlacement();
+        game.keypadOffset = keypad_->OffsetForPlacement();
     }
     game.dockedMainLeft = mainCorner.left;
     game.dockedMainTop = mainCorner.top;
     game.dockedMainHeight = mainHeight;
-    фрмЧифры->PlaceUnderMain();
-}
-
-// The main window's activation sends the keypad's arrow windows away.
-void MainWindow::Form_Activate() {
-    if (фрмЧифры) фрмЧифры->CloseArrowWindows();
+    keypad_->PlaceUnderMain();
 }
 
 }  // namespace duel

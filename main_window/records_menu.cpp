@@ -4,15 +4,18 @@
 
 namespace duel {
 
+// While the window opened from the menu is shown the turn marks are off and
+// the computer's guess is hidden; the move buttons stay as they were.
 void MainWindow::mnuGameWins_Click() {
-    if (isBusy()) return;
-    state().recordsFromMenu = true;
-    MarkTurn(Turn::None);
-    ShowRecordsWindow();
-    ShowCurrentPhase();
+    if (state_.busy) return;
+    state_.recordsFromMenu = true;
+    Refresh();
+    ShowRecords();
+    state_.recordsFromMenu = false;
+    Refresh();
 }
 
-void MainWindow::ShowRecordsWindow() {
+void MainWindow::ShowRecords() {
     RecordsWindow window(state_, platform_, *this);
     window.Form_Load();
     platform_.showModal(window);

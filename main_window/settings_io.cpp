@@ -1,10 +1,10 @@
 // The settings file at start-up, after every new result and at shut-down: records, window place, gallery choice.
 #include "gallery/line_of_wins.h"
 #include "main_window/main_window.h"
+#include "platform/dialogs.h"
 #include "rules/settings_file.h"
 #include "rules/twips.h"
-
-#include <QAction>
+#include "windows/keypad_window.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -12,9 +12,6 @@
 namespace duel {
 
 namespace {
-
-// Keypad height below the main window, used to keep both on the screen.
-constexpr int kKeypadHeightTwips = 1215;
 
 // The program's folder first, then the user's config folder, as the system
 // names them (no text conversion, so any bytes in the path are kept).  An
@@ -36,7 +33,8 @@ void MainWindow::ReadSettings() {
     // The saved place, kept on the screen together with the keypad below it;
     // without one the window is centred.
     const QSize screen = platform_.screenSize();
-    const PixelSize total{std::max(width(), TwipsToPixels(2655)), height() + TwipsToPixels(kKeypadHeightTwips)};
+    const PixelSize total{std::max(width(), TwipsToPixels(KeypadWindow::kWidthTwips)),
+                          height() + TwipsToPixels(KeypadWindow::kHeightTwips)};
     PixelPoint place{(screen.width() - total.width) / 2, (screen.height() - total.height) / 2};
     if (load.values.mainLeftTwips && load.values.mainTopTwips)
         place = {TwipsToPixels(*load.values.mainLeftTwips), TwipsToPixels(*load.values.mainTopTwips)};
@@ -44,12 +42,12 @@ void MainWindow::ReadSettings() {
     move(place.x, place.y);
 
     // The gallery choice: "1" no set, "2".."6" one of the five sets.
-    if (const int item = RestoreGalleryChoice(s)) CheckGalleryItem(item);
+    RestoreGalleryChoice(s);
 }
 
-void MainWindow::WriteSettings() {
+void MainWindow::SaveResults() {
     GameState& s = state_;
-    SaveGalleryChoice(s, CheckedGalleryItem());
+    SaveGalleryChoice(s);
 
     // While a new record holder's name is awaited, the place is stored with
     // the name typed so far (none yet): never under the earlier holder's name.

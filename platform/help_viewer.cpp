@@ -17,6 +17,25 @@
 
 namespace duel {
 
+namespace {
+
+// A step through the topics already read: a tool button with its arrow, its
+// caption beside it and its Alt+arrow key; off until there is a step to take.
+QToolButton* HistoryButton(QWidget* parent, const char* name, QStyle::StandardPixmap arrow, const QString& caption,
+                           const QString& keyName, Qt::Key key) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setIcon(parent->style()->standardIcon(arrow));
+    button->setText(caption);
+    button->setToolTip(QStringLiteral("%1 (Alt+%2)").arg(caption, keyName));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setShortcut(QKeySequence(Qt::ALT | key));
+    button->setEnabled(false);
+    return button;
+}
+
+}  // namespace
+
 QString FindHelpTopic(const QStringList& dataFolders, int context) {
     const QString name = QStringLiteral("%1.html").arg(context);
     for (const QString& folder : dataFolders) {
@@ -34,58 +53,45 @@ HelpViewer::HelpViewer(Platform& platform) : platform_(platform) {
     // window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    back = new QToolButton(this);
-    back->setObjectName(QStringLiteral("back"));
-    back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    back->setText(QStringLiteral("Назад"));
-    back->setToolTip(QStringLiteral("Назад (Alt+Влево)"));
-    back->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    back->setEnabled(false);
+    backButton_ = HistoryButton(this, "back", QStyle::SP_ArrowBack, QStringLiteral("Назад"), QStringLiteral("Влево"),
+                                Qt::Key_Left);
+    forwardButton_ = HistoryButton(this, "forward", QStyle::SP_ArrowForward, QStringLiteral("Вперёд"),
+                                   QStringLiteral("Вправо"), Qt::Key_Right);
 
-    forward = new QToolButton(this);
-    forward->setObjectName(QStringLiteral("forward"));
-    forward->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
-    forward->setText(QStringLiteral("Вперёд"));
-    forward->setToolTip(QStringLiteral("Вперёд (Alt+Вправо)"));
-    forward->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    forward->setEnabled(false);
-
-    browser = new QTextBrowser(this);
-    browser->setObjectName(QStringLiteral("browser"));
-    browser->setOpenLinks(false);  // every link goes through FollowLink
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("browser"));
+    browser_->setOpenLinks(false);  // every link goes through FollowLink
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(back);
-    buttons->addWidget(forward);
+    buttons->addWidget(backButton_);
+    buttons->addWidget(forwardButton_);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(buttons);
-    layout->addWidget(browser);
+    layout->addWidget(browser_);
     resize(560, 480);
 
     // Escape closes the help, as it closes a dialog.
     auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 
-    connect(back, &QToolButton::clicked, browser, &QTextBrowser::backward);
-    connect(forward, &QToolButton::clicked, browser, &QTextBrowser::forward);
-    connect(browser, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
-    connect(browser, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
-    connect(browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { FollowLink(url); });
-    connect(browser, &QTextBrowser::sourceChanged, this, [this] { UpdateTitle(); });
+    connect(backButton_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forwardButton_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, backButton_, &QToolButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forwardButton_, &QToolButton::setEnabled);
+    connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { FollowLink(url); });
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { UpdateTitle(); });
 }
 
 void HelpViewer::ShowTopic(const QString& path) {
     const QFileInfo topic(path);
-    browser->setSearchPaths({topic.absolutePath()});
+    browser_->setSearchPaths({topic.absolutePath()});
     const QUrl url = QUrl::fromLocalFile(topic.absoluteFilePath());
-    if (browser->source() == url)
-        browser->reload();
+    if (browser_->source() == url)
+        browser_->reload();
     else
-        browser->setSource(url);
+        browser_->setSource(url);
     UpdateTitle();
 }
 
@@ -96,22 +102,22 @@ void HelpViewer::FollowLink(const QUrl& url) {
         return;
     }
     if (url.path().isEmpty() && url.hasFragment()) {
-        browser->scrollToAnchor(url.fragment());
+        browser_->scrollToAnchor(url.fragment());
         return;
     }
     // Another topic: relative to the topic shown.
-    const QUrl target = browser->source().resolved(url);
+    const QUrl target = browser_->source().resolved(url);
     const QString file = target.toLocalFile();
     if (!target.isLocalFile() || !QFileInfo(file).isFile()) {
         Notice(platform_, this, QStringLiteral("Раздел справки «%1» не найден.").arg(url.toString()),
                MsgIcon::Exclamation);
         return;
     }
-    browser->setSource(target);
+    browser_->setSource(target);
 }
 
 void HelpViewer::UpdateTitle() {
-    const QString title = browser->documentTitle().trimmed();
+    const QString title = browser_->documentTitle().trimmed();
     setWindowTitle(title.isEmpty() ? QStringLiteral("Справка") : title);
 }
 

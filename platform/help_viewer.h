@@ -28,10 +28,6 @@ class HelpViewer : public QWidget {
 public:
     explicit HelpViewer(Platform& platform);
 
-    QToolButton* back = nullptr;
-    QToolButton* forward = nullptr;
-    QTextBrowser* browser = nullptr;
-
     // Opens the topic file; the window's title follows the topic's title.
     void ShowTopic(const QString& path);
 
@@ -40,6 +36,9 @@ private:
     void UpdateTitle();
 
     Platform& platform_;
+    QToolButton* backButton_ = nullptr;     // "back"
+    QToolButton* forwardButton_ = nullptr;  // "forward"
+    QTextBrowser* browser_ = nullptr;       // "browser"
 };
 
 // Shows the topic with the context number in `viewer` (built on first use and

@@ -13,4 +13,8 @@ std::string ClockText(int64_t elapsedSeconds) {
     return text;
 }
 
+std::string ClockPanelText(std::optional<int64_t> shownSeconds) {
+    return shownSeconds ? ClockText(*shownSeconds) : std::string(kClockStoppedText);
+}
+
 }  // namespace duel

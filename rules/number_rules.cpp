@@ -6,16 +6,16 @@
 
 namespace duel {
 
-namespace {
-
-// Number of characters in a UTF-8 text (continuation bytes are not counted).
 size_t CharacterCount(std::string_view text) {
     size_t count = 0;
     for (unsigned char c : text) count += (c & 0xC0) != 0x80;
     return count;
 }
 
-}  // namespace
+void DropLastCharacter(std::string& text) {
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+    if (!text.empty()) text.pop_back();
+}
 
 std::optional<std::string> CheckNumberLength(std::string_view text) {
     if (CharacterCount(text) != 4) return kMsgLength;

@@ -18,6 +18,12 @@ inline constexpr const char* kMsgDigits = "Необходимо ввести ч�
 inline constexpr const char* kMsgZero = "Необходимо ввести число не содержащее нулей";
 inline constexpr const char* kMsgRepeat = "Необходимо ввести число не содержащее повторяющихся компонентов";
 
+// Number of characters in a UTF-8 text (continuation bytes are not counted).
+size_t CharacterCount(std::string_view text);
+
+// Removes the last character of a UTF-8 text, all its bytes; nothing when empty.
+void DropLastCharacter(std::string& text);
+
 // Length check alone: exactly four characters (counted as characters, not bytes).
 std::optional<std::string> CheckNumberLength(std::string_view text);
 

@@ -35,8 +35,6 @@ constexpr int kLinkLeft = kTextLeft + kCaptionWidth;
 constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 375;
 
-// Time for the window manager to frame a new window.
-
 // The author's location: country, region and town, the empty ones left out.
 QString Location() {
     QStringList parts;
@@ -55,8 +53,8 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(GameState& state, Platform& platform, HostWindow& host)
-    : QDialog(host.ownerWidget()), state_(state), platform_(platform), host_(host) {
+AboutWindow::AboutWindow(Platform& platform, HostWindow& host)
+    : QDialog(host.ownerWidget()), platform_(platform), host_(host) {
     setObjectName(QStringLiteral("фрмО_программе"));
     setWindowTitle(QStringLiteral("О программе \"%1\"").arg(QString::fromUtf8(kProductTitle)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -81,21 +79,22 @@ void AboutWindow::BuildControls() {
     };
 
     int top = kMargin;
-    lblFIO = label("lblFIO",
-                   QString::fromUtf8(DUEL_AUTHOR_NAME) + QStringLiteral(" , ") + QString::fromUtf8(DUEL_AUTHOR_DATE),
-                   TwipsRect(kTextLeft, top, kTextWidth, kLineHeight));
+    authorLabel_ = label(
+        "lblFIO", QString::fromUtf8(DUEL_AUTHOR_NAME) + QStringLiteral(" , ") + QString::fromUtf8(DUEL_AUTHOR_DATE),
+        TwipsRect(kTextLeft, top, kTextWidth, kLineHeight));
     top += kLineHeight + 60;
-    lblAdress = label("lblAdress", Location(), TwipsRect(kTextLeft, top, kTextWidth, kLineHeight));
+    locationLabel_ = label("lblAdress", Location(), TwipsRect(kTextLeft, top, kTextWidth, kLineHeight));
     top += kLineHeight + 300;
-    lblMail = label("lblMail", QStringLiteral("E-mail:"), TwipsRect(kTextLeft, top, kCaptionWidth, kLineHeight));
-    lblMailAdress = label("lblMailAdress", QString::fromUtf8(DUEL_EMAIL),
-                          TwipsRect(kLinkLeft, top, kTextWidth - kCaptionWidth, kLineHeight));
+    mailCaption_ = label("lblMail", QStringLiteral("E-mail:"), TwipsRect(kTextLeft, top, kCaptionWidth, kLineHeight));
+    mailLink_ = label("lblMailAdress", QString::fromUtf8(DUEL_EMAIL),
+                      TwipsRect(kLinkLeft, top, kTextWidth - kCaptionWidth, kLineHeight));
     top += kLineHeight + 60;
-    lblHP = label("lblHP", QStringLiteral("HomePage:"), TwipsRect(kTextLeft, top, kCaptionWidth, kLineHeight));
-    lblHPAdress = label("lblHPAdress", QString::fromUtf8(DUEL_HOME_HOST),
-                        TwipsRect(kLinkLeft, top, kTextWidth - kCaptionWidth, kLineHeight));
-    lblFIO->setAlignment(Qt::AlignCenter);
-    lblAdress->setAlignment(Qt::AlignCenter);
+    homePageCaption_ =
+        label("lblHP", QStringLiteral("HomePage:"), TwipsRect(kTextLeft, top, kCaptionWidth, kLineHeight));
+    homePageLink_ = label("lblHPAdress", QString::fromUtf8(DUEL_HOME_HOST),
+                          TwipsRect(kLinkLeft, top, kTextWidth - kCaptionWidth, kLineHeight));
+    authorLabel_->setAlignment(Qt::AlignCenter);
+    locationLabel_->setAlignment(Qt::AlignCenter);
 
     // The links: blue, underlined, in the interface font, with a hand pointer.
     // They are as wide as their text, so the pointer and the colour change
@@ -103,34 +102,34 @@ void AboutWindow::BuildControls() {
     QFont linkFont(QStringLiteral("MS Sans Serif"));
     linkFont.setPointSizeF(8.25);
     linkFont.setUnderline(true);
-    for (QLabel* link : {lblHPAdress, lblMailAdress}) {
+    for (QLabel* link : {homePageLink_, mailLink_}) {
         link->setFont(linkFont);
         link->setCursor(Qt::PointingHandCursor);
-        link->setToolTip(link == lblHPAdress ? HomePageTarget() : MailTarget());
+        link->setToolTip(link == homePageLink_ ? HomePageTarget() : MailTarget());
         link->setAccessibleName(link->text());
-        link->setAccessibleDescription(link == lblHPAdress ? QStringLiteral("Домашняя страница, ссылка")
-                                                           : QStringLiteral("Электронная почта, ссылка"));
+        link->setAccessibleDescription(link == homePageLink_ ? QStringLiteral("Домашняя страница, ссылка")
+                                                             : QStringLiteral("Электронная почта, ссылка"));
         link->resize(std::min(link->sizeHint().width(), link->width()), link->height());
         SetTextColour(link, kLinkBlue);
     }
 
-    изб1 = label("изб1", QString(), TwipsRect(kMargin, kMargin, kPictureTwips, kPictureTwips));
-    изб2 = label("изб2", QString(),
-                 TwipsRect(kWidthTwips - kMargin - kPictureTwips, kMargin, kPictureTwips, kPictureTwips));
+    leftPicture_ = label("изб1", QString(), TwipsRect(kMargin, kMargin, kPictureTwips, kPictureTwips));
+    rightPicture_ = label("изб2", QString(),
+                          TwipsRect(kWidthTwips - kMargin - kPictureTwips, kMargin, kPictureTwips, kPictureTwips));
 
-    кнпОК = new QPushButton(QStringLiteral("ОК"), this);
-    кнпОК->setObjectName(QStringLiteral("кнпОК"));
-    кнпОК->setToolTip(QStringLiteral("Выход"));
-    кнпОК->setGeometry(TwipsRect((kWidthTwips - kButtonWidth) / 2, kHeightTwips - kMargin - kButtonHeight, kButtonWidth,
-                                 kButtonHeight));
-    кнпОК->setDefault(true);
-    кнпОК->setAutoDefault(true);
-    connect(кнпОК, &QPushButton::clicked, this, [this] { кнпОК_Click(); });
+    okButton_ = new QPushButton(QStringLiteral("ОК"), this);
+    okButton_->setObjectName(QStringLiteral("кнпОК"));
+    okButton_->setToolTip(QStringLiteral("Выход"));
+    okButton_->setGeometry(TwipsRect((kWidthTwips - kButtonWidth) / 2, kHeightTwips - kMargin - kButtonHeight,
+                                     kButtonWidth, kButtonHeight));
+    okButton_->setDefault(true);
+    okButton_->setAutoDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, [this] { кнпОК_Click(); });
 
     // The author's line, the pictures and the button have no hover step:
     // a move over them changes nothing, not even through the window below.
-    for (QWidget* still : {static_cast<QWidget*>(lblFIO), static_cast<QWidget*>(изб1), static_cast<QWidget*>(изб2),
-                           static_cast<QWidget*>(кнпОК)}) {
+    for (QWidget* still : {static_cast<QWidget*>(authorLabel_), static_cast<QWidget*>(leftPicture_),
+                           static_cast<QWidget*>(rightPicture_), static_cast<QWidget*>(okButton_)}) {
         still->setAttribute(Qt::WA_NoMousePropagation);
     }
 }
@@ -139,10 +138,10 @@ void AboutWindow::Form_Load() {
     KeepBesideHost(*this, host_);
     setWindowIcon(host_.icon());
     const QPixmap picture = host_.icon().pixmap(TwipsToPixels(kPictureTwips));
-    изб1->setPixmap(picture);
-    изб2->setPixmap(изб1->pixmap());
-    // lblMailAdress takes the pointer of lblHPAdress.
-    lblMailAdress->setCursor(lblHPAdress->cursor());
+    leftPicture_->setPixmap(picture);
+    rightPicture_->setPixmap(leftPicture_->pixmap());
+    // mailLink_ takes the pointer of homePageLink_.
+    mailLink_->setCursor(homePageLink_->cursor());
 }
 
 void AboutWindow::showEvent(QShowEvent* event) {
@@ -153,8 +152,8 @@ void AboutWindow::showEvent(QShowEvent* event) {
 }
 
 void AboutWindow::SetLinkColours(bool homePageRed, bool mailRed) {
-    SetTextColour(lblHPAdress, homePageRed ? kLinkRed : kLinkBlue);
-    SetTextColour(lblMailAdress, mailRed ? kLinkRed : kLinkBlue);
+    SetTextColour(homePageLink_, homePageRed ? kLinkRed : kLinkBlue);
+    SetTextColour(mailLink_, mailRed ? kLinkRed : kLinkBlue);
 }
 
 void AboutWindow::Form_MouseMove() { SetLinkColours(false, false); }
@@ -175,15 +174,15 @@ void AboutWindow::mouseMoveEvent(QMouseEvent* event) {
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
-        if (watched == lblHPAdress)
+        if (watched == homePageLink_)
             lblHPAdress_MouseMove();
-        else if (watched == lblMailAdress)
+        else if (watched == mailLink_)
             lblMailAdress_MouseMove();
-        else if (watched == lblAdress)
+        else if (watched == locationLabel_)
             lblAdress_MouseMove();
-        else if (watched == lblHP)
+        else if (watched == homePageCaption_)
             lblHP_MouseMove();
-        else if (watched == lblMail)
+        else if (watched == mailCaption_)
             lblMail_MouseMove();
         else
             return QDialog::eventFilter(watched, event);
@@ -194,11 +193,11 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* link = qobject_cast<QLabel*>(watched);
         const bool inside = link && link->rect().contains(mouse->position().toPoint());
         if (mouse->button() == Qt::LeftButton && inside) {
-            if (watched == lblHPAdress) {
+            if (watched == homePageLink_) {
                 lblHPAdress_Click();
                 return true;
             }
-            if (watched == lblMailAdress) {
+            if (watched == mailLink_) {
                 lblMailAdress_Click();
                 return true;
             }

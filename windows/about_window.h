@@ -8,31 +8,19 @@ class QPushButton;
 
 namespace duel {
 
-struct GameState;
 class HostWindow;
 class Platform;
 
 // A modal window opened from the "&Справка" menu.  The link labels turn red
 // under the mouse and open the mail program or the browser through the
-// platform.  Nothing here touches the game state.
+// platform.  Nothing here touches the game state: the window is not handed it.
 class AboutWindow : public QDialog {
 public:
-    AboutWindow(GameState& state, Platform& platform, HostWindow& host);
+    AboutWindow(Platform& platform, HostWindow& host);
 
     // Client area in twips.
     static constexpr int kWidthTwips = 5400;
     static constexpr int kHeightTwips = 2520;
-
-    // ---- controls ----
-    QLabel* lblFIO = nullptr;
-    QLabel* lblAdress = nullptr;
-    QLabel* lblMail = nullptr;
-    QLabel* lblMailAdress = nullptr;
-    QLabel* lblHP = nullptr;
-    QLabel* lblHPAdress = nullptr;
-    QLabel* изб1 = nullptr;
-    QLabel* изб2 = nullptr;
-    QPushButton* кнпОК = nullptr;
 
     // The link targets.
     static QString MailTarget();
@@ -65,9 +53,19 @@ private:
     // Right edge on the main window's right edge, top 500 twips below its top.
     void SetLinkColours(bool homePageRed, bool mailRed);
 
-    GameState& state_;
     Platform& platform_;
     HostWindow& host_;
+
+    // ---- controls ----
+    QLabel* authorLabel_ = nullptr;      // lblFIO
+    QLabel* locationLabel_ = nullptr;    // lblAdress
+    QLabel* mailCaption_ = nullptr;      // lblMail
+    QLabel* mailLink_ = nullptr;         // lblMailAdress
+    QLabel* homePageCaption_ = nullptr;  // lblHP
+    QLabel* homePageLink_ = nullptr;     // lblHPAdress
+    QLabel* leftPicture_ = nullptr;      // изб1
+    QLabel* rightPicture_ = nullptr;     // изб2
+    QPushButton* okButton_ = nullptr;    // кнпОК
 };
 
 }  // namespace duel

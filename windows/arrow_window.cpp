@@ -45,14 +45,14 @@ ArrowWindow::ArrowWindow(ArrowSide side, GameState& state, HostWindow& host, con
     setFixedSize(TwipsToPixels(kClientTwips), TwipsToPixels(kClientTwips));
 
     // The button is a shade larger than the window and fills it.
-    button = new QPushButton(this);
-    button->setObjectName(left ? QStringLiteral("cmdLeft") : QStringLiteral("cmdRight"));
-    button->setGeometry(TwipsRect(0, 0, kButtonTwips, kButtonTwips));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(ArrowIcon(side));
-    button->setIconSize(QSize(24, 24));
-    button->setAccessibleName(left ? QStringLiteral("Влево") : QStringLiteral("Вправо"));
-    connect(button, &QPushButton::clicked, this, [this, left] { left ? cmdLeft_Click() : cmdRight_Click(); });
+    button_ = new QPushButton(this);
+    button_->setObjectName(left ? QStringLiteral("cmdLeft") : QStringLiteral("cmdRight"));
+    button_->setGeometry(TwipsRect(0, 0, kButtonTwips, kButtonTwips));
+    button_->setFocusPolicy(Qt::NoFocus);
+    button_->setIcon(ArrowIcon(side));
+    button_->setIconSize(QSize(24, 24));
+    button_->setAccessibleName(left ? QStringLiteral("Влево") : QStringLiteral("Вправо"));
+    connect(button_, &QPushButton::clicked, this, [this, left] { left ? cmdLeft_Click() : cmdRight_Click(); });
 }
 
 void ArrowWindow::Place() {

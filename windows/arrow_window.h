@@ -26,8 +26,6 @@ public:
 
     ArrowSide side() const { return side_; }
 
-    QPushButton* button = nullptr;  // cmdLeft or cmdRight
-
     // Places the window by the geometry for the current keypadOffset.
     void Place();
 
@@ -41,6 +39,7 @@ private:
     GameState& state_;
     HostWindow& host_;
     const QWidget& keypad_;
+    QPushButton* button_ = nullptr;  // cmdLeft or cmdRight
 };
 
 }  // namespace duel

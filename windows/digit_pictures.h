@@ -1,6 +1,8 @@
 // The seven-segment digit pictures, drawn by the program, and the program's icon.
 #pragma once
 
+#include "rules/guess_pictures.h"
+
 #include <QIcon>
 #include <QPixmap>
 
@@ -10,7 +12,6 @@ namespace duel {
 
 inline constexpr int kDigitPictureWidth = 13;
 inline constexpr int kDigitPictureHeight = 23;
-inline constexpr int kDashPicture = 10;  // index of the dash; 0..9 are the digits
 
 // Eleven 13 x 23 pictures: the digits 0..9, then a dash.  Lit segments bright
 // green, unlit ones dotted dark green, on black.

@@ -1,27 +1,22 @@
 // Keys that play the game, caught for the main window and the keypad alone.
 #include "windows/keyboard_play.h"
 
-#include "windows/keypad_window.h"
-
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPushButton>
+
+#include <utility>
 
 namespace duel {
 
-namespace {
-
-// A click where the mouse could make one.
-bool ClickIfShown(QPushButton* button) {
+bool ClickWhereTheMouseCould(QAbstractButton* button) {
     if (!button || button->isHidden() || !button->isEnabled()) return false;
     button->click();
     return true;
 }
 
-}  // namespace
-
-KeyboardPlay::KeyboardPlay(QWidget& mainWindow, KeypadWindow& keypad, QPushButton* userMove, QPushButton* computerMove)
-    : main_(mainWindow), keypad_(keypad), userMove_(userMove), computerMove_(computerMove) {
+KeyboardPlay::KeyboardPlay(const QWidget& mainWindow, const QWidget& keypad, Presses presses)
+    : main_(mainWindow), keypad_(keypad), presses_(std::move(presses)) {
     qApp->installEventFilter(this);
 }
 
@@ -40,12 +35,10 @@ bool KeyboardPlay::KeyPress(const QKeyEvent& event) {
     if (event.isAutoRepeat()) return false;
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     const int key = event.key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_9) return ClickIfShown(keypad_.кнп[static_cast<size_t>(key - Qt::Key_1)]);
-    if (key == Qt::Key_Backspace) return ClickIfShown(keypad_.кнпОтмена);
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        // At most one of the two is shown; with neither the key does nothing.
-        return ClickIfShown(userMove_) || ClickIfShown(computerMove_);
-    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_9) return presses_.digit && presses_.digit(key - Qt::Key_1 + 1);
+    if (key == Qt::Key_Backspace) return presses_.cancel && presses_.cancel();
+    // At most one move button is shown; with neither the key does nothing.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return presses_.move && presses_.move();
     return false;
 }
 

@@ -2,15 +2,18 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
+#include <functional>
+
+class QAbstractButton;
 class QKeyEvent;
-class QPushButton;
 class QWidget;
 
 namespace duel {
 
-class KeypadWindow;
+// A click where the mouse could make one: on a button that is shown and
+// enabled; true when it was made.
+bool ClickWhereTheMouseCould(QAbstractButton* button);
 
 // Watches the keys that reach the main window or the keypad, whichever of
 // them is active, and turns them into the clicks a mouse would make:
@@ -23,8 +26,16 @@ class KeypadWindow;
 // not repeat.  Every other key goes on as before.
 class KeyboardPlay : public QObject {
 public:
-    // Installs itself as an application-wide event filter for its lifetime.
-    KeyboardPlay(QWidget& mainWindow, KeypadWindow& keypad, QPushButton* userMove, QPushButton* computerMove);
+    // What a key presses; each returns true when the click was made.
+    struct Presses {
+        std::function<bool(int digit)> digit;  // the keypad's digit button 1..9
+        std::function<bool()> cancel;          // the keypad's Cancel
+        std::function<bool()> move;            // the move button that is shown
+    };
+
+    // Installs itself as an application-wide event filter for its lifetime;
+    // keys reaching `mainWindow` or `keypad` are the game's.
+    KeyboardPlay(const QWidget& mainWindow, const QWidget& keypad, Presses presses);
     ~KeyboardPlay() override;
 
     // Acts on one key press; true when the key was the game's.
@@ -34,10 +45,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget& main_;
-    KeypadWindow& keypad_;
-    QPointer<QPushButton> userMove_;
-    QPointer<QPushButton> computerMove_;
+    const QWidget& main_;
+    const QWidget& keypad_;
+    Presses presses_;
 };
 
 }  // namespace duel

@@ -1,10 +1,12 @@
 // The digit keypad window: layout, decoration, its handlers and its life.
 #include "windows/keypad_window.h"
 
+#include "duel/duel.h"
 #include "rules/dock_geometry.h"
 #include "rules/game_state.h"
 #include "windows/arrow_window.h"
 #include "windows/host_window.h"
+#include "windows/keyboard_play.h"
 #include "windows/twips_rect.h"
 
 #include <QCloseEvent>
@@ -72,8 +74,8 @@ KeypadWindow::KeypadWindow(GameState& state, Platform& platform, HostWindow& hos
     // Moves without a button held reach the hover zones and the digit buttons.
     setMouseTracking(true);
     BuildButtons();
-    frmLButton = std::make_unique<ArrowWindow>(ArrowSide::Left, state_, host_, *this);
-    frmRButton = std::make_unique<ArrowWindow>(ArrowSide::Right, state_, host_, *this);
+    leftArrow_ = std::make_unique<ArrowWindow>(ArrowSide::Left, state_, host_, *this);
+    rightArrow_ = std::make_unique<ArrowWindow>(ArrowSide::Right, state_, host_, *this);
 }
 
 KeypadWindow::~KeypadWindow() = default;
@@ -97,19 +99,19 @@ void KeypadWindow::BuildButtons() {
         button->installEventFilter(this);
         button->setMouseTracking(true);
         connect(button, &QPushButton::clicked, this, [this, digit] { DigitButton_Click(digit); });
-        кнп[slot] = button;
+        digitButtons_[slot] = button;
     }
-    кнпОтмена = AddButton(QStringLiteral("кнпОтмена"), kColumnTwips[4], kBottomRowTwips);
-    кнпОтмена->setToolTip(QStringLiteral("Отмена"));
-    кнпОтмена->setAccessibleName(кнпОтмена->toolTip());  // it has a picture, no caption
-    кнпОтмена->setIcon(LeftTriangleIcon());
-    кнпОтмена->setIconSize(QSize(16, 16));
-    кнпОтмена->hide();
-    connect(кнпОтмена, &QPushButton::clicked, this, [this] { кнпОтмена_Click(); });
+    cancelButton_ = AddButton(QStringLiteral("кнпОтмена"), kColumnTwips[4], kBottomRowTwips);
+    cancelButton_->setToolTip(QStringLiteral("Отмена"));
+    cancelButton_->setAccessibleName(cancelButton_->toolTip());  // it has a picture, no caption
+    cancelButton_->setIcon(LeftTriangleIcon());
+    cancelButton_->setIconSize(QSize(16, 16));
+    cancelButton_->hide();
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { кнпОтмена_Click(); });
 
-    QWidget* previous = кнп[0];
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{кнп[1], кнп[2], кнп[3], кнп[4], кнп[5], кнп[6], кнп[7], кнп[8], кнпОтмена}) {
+    QWidget* previous = digitButtons_[0];
+    for (size_t slot = 1; slot <= digitButtons_.size(); ++slot) {
+        QWidget* next = slot < digitButtons_.size() ? static_cast<QWidget*>(digitButtons_[slot]) : cancelButton_;
         setTabOrder(previous, next);
         previous = next;
     }
@@ -137,8 +139,8 @@ void KeypadWindow::PlaceUnderMain() {
     const TwipPoint corner = KeypadTopLeft(OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y()),
                                            OuterTwips(mainFrame.height()), state_.keypadOffset);
     move(TwipsToPixels(corner.left), TwipsToPixels(corner.top));
-    frmLButton->Place();
-    frmRButton->Place();
+    leftArrow_->Place();
+    rightArrow_->Place();
 }
 
 void KeypadWindow::Unload() {
@@ -150,39 +152,44 @@ void KeypadWindow::closeEvent(QCloseEvent* event) {
     // The keypad has no close of its own: it goes only with the main window.
     if (unloading_) {
         event->accept();
-        frmLButton->close();
-        frmRButton->close();
+        leftArrow_->close();
+        rightArrow_->close();
     } else {
         event->ignore();
     }
 }
 
 void KeypadWindow::UpdateCancelButton() {
-    const bool hasText = !host_.guessText().isEmpty();
-    if (кнпОтмена->isHidden() == hasText) кнпОтмена->setVisible(hasText);
+    const bool hasText = !state_.composedGuess.empty();
+    if (cancelButton_->isHidden() == hasText) cancelButton_->setVisible(hasText);
 }
 
+bool KeypadWindow::PressDigit(int digit) {
+    return digit >= 1 && digit <= 9 && ClickWhereTheMouseCould(digitButtons_[static_cast<size_t>(digit - 1)]);
+}
+
+bool KeypadWindow::PressCancel() { return ClickWhereTheMouseCould(cancelButton_); }
+
 void KeypadWindow::DigitButton_Click(int digit) {
-    if (host_.isBusy() || digit < 1 || digit > 9) return;
+    if (state_.busy || digit < 1 || digit > 9) return;
     state_.keyCode = static_cast<uint8_t>(digit);
-    host_.AddDigit();
+    AddDigit(state_, platform_, host_.ownerWidget());
+    host_.Refresh();
 }
 
 void KeypadWindow::кнпОтмена_Click() {
-    if (host_.isBusy()) return;
-    // Takes the digit back even while the field is disabled; AddDigit then
+    if (state_.busy) return;
+    // Takes the digit back even while the guess is closed; AddDigit then
     // leaves the pictures as they are.
-    const QString guess = host_.guessText();
-    if (!guess.isEmpty()) host_.setGuessText(guess.chopped(1));
-    state_.keyCode = kRedrawOnly;
-    host_.AddDigit();
+    TakeBackDigit(state_, platform_, host_.ownerWidget());
+    host_.Refresh();
 }
 
 void KeypadWindow::DigitButton_MouseDown(int digit, Qt::MouseButton button) {
     // The marks are the player's notepad: "?" then "X" then the digit again.
     // They never change what the button enters and touch no game state.
     if (button != Qt::RightButton || digit < 1 || digit > 9) return;
-    QPushButton* target = кнп[digit - 1];
+    QPushButton* target = digitButtons_[static_cast<size_t>(digit - 1)];
     const QString caption = target->text();
     const QString digitText = QString::number(digit);
     if (caption == digitText) {
@@ -218,7 +225,7 @@ void KeypadWindow::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int32
 void KeypadWindow::ShowArrowWindow(ArrowSide side) {
     const bool left = side == ArrowSide::Left;
     bool& shownBefore = left ? state_.leftButtonShown : state_.rightButtonShown;
-    ArrowWindow& arrow = left ? *frmLButton : *frmRButton;
+    ArrowWindow& arrow = left ? *leftArrow_ : *rightArrow_;
     if (!shownBefore) {
         // The arrow window's load: the offset by the offset rule, then its place.
         shownBefore = true;
@@ -229,9 +236,9 @@ void KeypadWindow::ShowArrowWindow(ArrowSide side) {
 }
 
 void KeypadWindow::CloseArrowWindows() {
-    if (frmLButton->isVisible() || frmRButton->isVisible()) {
-        frmLButton->hide();
-        frmRButton->hide();
+    if (leftArrow_->isVisible() || rightArrow_->isVisible()) {
+        leftArrow_->hide();
+        rightArrow_->hide();
     }
 }
 
@@ -247,14 +254,14 @@ void KeypadWindow::changeEvent(QEvent* event) {
 bool KeypadWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         for (int slot = 0; slot < 9; ++slot) {
-            if (watched == кнп[slot]) DigitButton_MouseMove(slot + 1);
+            if (watched == digitButtons_[static_cast<size_t>(slot)]) DigitButton_MouseMove(slot + 1);
         }
     }
     // A quick second press arrives as a double click; it is a press all the same.
     const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (press) {
         for (int slot = 0; slot < 9; ++slot) {
-            if (watched == кнп[slot]) {
+            if (watched == digitButtons_[static_cast<size_t>(slot)]) {
                 DigitButton_MouseDown(slot + 1, static_cast<QMouseEvent*>(event)->button());
                 break;
             }

@@ -20,8 +20,8 @@ struct GameState;
 
 // A frameless tool window without title text, modeless and without an owner.
 // It lives for the whole run: the window manager's close is ignored, only
-// Unload() closes it.  Its handlers feed the main window's guess through
-// HostWindow::AddDigit.
+// Unload() closes it.  Its handlers compose the guess in the game state
+// (AddDigit) and have the main window redraw it.
 class KeypadWindow : public QWidget {
 public:
     KeypadWindow(GameState& state, Platform& platform, HostWindow& host);
@@ -30,14 +30,6 @@ public:
     // Client area in twips.
     static constexpr int kWidthTwips = 2655;
     static constexpr int kHeightTwips = 1215;
-
-    // ---- controls ----
-    std::array<QPushButton*, 9> кнп{};  // кнп[0] is кнп1 … кнп[8] is кнп9
-    QPushButton* кнпОтмена = nullptr;
-
-    // The two arrow windows beside the keypad, built with it and closed with it.
-    std::unique_ptr<ArrowWindow> frmLButton;
-    std::unique_ptr<ArrowWindow> frmRButton;
 
     // Computes the offset from the placement, docks the keypad under the main
     // window and shows it.
@@ -66,8 +58,14 @@ public:
     void CloseArrowWindows();
 
     // Cancel visibility rule, run on every tick of the main window's ЧасыRND:
-    // Cancel is shown exactly while the guess field holds text.
+    // Cancel is shown exactly while the composed guess holds text.
     void UpdateCancelButton();
+
+    // A click on digit button 1..9 or on Cancel where the mouse could make one
+    // (the button shown and enabled), for playing from the keyboard; true
+    // when it was made.
+    bool PressDigit(int digit);
+    bool PressCancel();
 
     // кнп1_Click … кнп9_Click.
     void DigitButton_Click(int digit);
@@ -92,6 +90,11 @@ private:
     GameState& state_;
     Platform& platform_;
     HostWindow& host_;
+    std::array<QPushButton*, 9> digitButtons_{};  // кнп1 … кнп9
+    QPushButton* cancelButton_ = nullptr;         // кнпОтмена
+    // The two arrow windows beside the keypad, built with it and closed with it.
+    std::unique_ptr<ArrowWindow> leftArrow_;   // frmLButton
+    std::unique_ptr<ArrowWindow> rightArrow_;  // frmRButton
     bool unloading_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "gallery/save_name.h"
 #include "gallery/viewer_geometry.h"
 #include "platform/dialogs.h"
+#include "platform/utf8_text.h"
 #include "rules/game_state.h"
 #include "windows/host_window.h"
 #include "windows/twips_rect.h"
@@ -65,27 +66,27 @@ PictureViewer::PictureViewer(GameState& state, Platform& platform, HostWindow& h
     // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    Frame = new QFrame(this);
-    Frame->setObjectName(QStringLiteral("Frame"));
-    Frame->setFrameStyle(QFrame::NoFrame);
-    pctJpg = new QLabel(Frame);
-    pctJpg->setObjectName(QStringLiteral("pctJpg"));
-    VScroll = new QScrollBar(Qt::Vertical, this);
-    VScroll->setObjectName(QStringLiteral("VScroll"));
-    HScroll = new QScrollBar(Qt::Horizontal, this);
-    HScroll->setObjectName(QStringLiteral("HScroll"));
-    HScroll->hide();
-    cmdSave = new QPushButton(this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setIcon(SaveIcon());
-    cmdSave->setToolTip(QStringLiteral("Сохранить картинку"));
-    cmdSave->setAccessibleName(QStringLiteral("Сохранить картинку"));
-    cmdSave->setGeometry(0, 0, kSaveButtonPixels, kSaveButtonPixels);
-    cmdSave->raise();
+    pictureFrame_ = new QFrame(this);
+    pictureFrame_->setObjectName(QStringLiteral("Frame"));
+    pictureFrame_->setFrameStyle(QFrame::NoFrame);
+    picture_ = new QLabel(pictureFrame_);
+    picture_->setObjectName(QStringLiteral("pctJpg"));
+    verticalScroll_ = new QScrollBar(Qt::Vertical, this);
+    verticalScroll_->setObjectName(QStringLiteral("VScroll"));
+    horizontalScroll_ = new QScrollBar(Qt::Horizontal, this);
+    horizontalScroll_->setObjectName(QStringLiteral("HScroll"));
+    horizontalScroll_->hide();
+    saveButton_ = new QPushButton(this);
+    saveButton_->setObjectName(QStringLiteral("cmdSave"));
+    saveButton_->setIcon(SaveIcon());
+    saveButton_->setToolTip(QStringLiteral("Сохранить картинку"));
+    saveButton_->setAccessibleName(QStringLiteral("Сохранить картинку"));
+    saveButton_->setGeometry(0, 0, kSaveButtonPixels, kSaveButtonPixels);
+    saveButton_->raise();
 
-    connect(VScroll, &QScrollBar::valueChanged, this, [this] { VScroll_Change(); });
-    connect(HScroll, &QScrollBar::valueChanged, this, [this] { HScroll_Change(); });
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(verticalScroll_, &QScrollBar::valueChanged, this, [this] { VScroll_Change(); });
+    connect(horizontalScroll_, &QScrollBar::valueChanged, this, [this] { HScroll_Change(); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
 }
 
 PictureViewer::~PictureViewer() { Form_Unload(); }
@@ -96,8 +97,8 @@ bool PictureViewer::Form_Load() {
     reader.setAllocationLimit(kPictureMemoryLimitMb);
     QImage image = reader.read();
     if (image.isNull()) return false;
-    pctJpg->setPixmap(QPixmap::fromImage(std::move(image)));
-    pctJpg->resize(pctJpg->pixmap().size());
+    picture_->setPixmap(QPixmap::fromImage(std::move(image)));
+    picture_->resize(picture_->pixmap().size());
     platform_.processEvents();
 
     const auto set = GallerySetByStem(state_.beautySet);
@@ -106,34 +107,32 @@ bool PictureViewer::Form_Load() {
         setAccessibleName(windowTitle());
     }
     if (set) {
-        pctJpg->setAccessibleName(
-            QStringLiteral("Фото: %1, картинка %2")
-                .arg(QString::fromUtf8(set->displayName.data(), static_cast<qsizetype>(set->displayName.size())))
-                .arg(state_.beautyPicture));
+        picture_->setAccessibleName(
+            QStringLiteral("Фото: %1, картинка %2").arg(FromUtf8(set->displayName)).arg(state_.beautyPicture));
     }
     setWindowIcon(host_.icon());
 
     const QSize screen = platform_.screenSize();
-    const ViewerGeometry g = ComputeViewerGeometry(OuterTwips(pctJpg->width()), OuterTwips(pctJpg->height()),
+    const ViewerGeometry g = ComputeViewerGeometry(OuterTwips(picture_->width()), OuterTwips(picture_->height()),
                                                    OuterTwips(screen.width()), OuterTwips(screen.height()));
-    Frame->setGeometry(0, 0, TwipsToPixels(g.frameWidth), TwipsToPixels(g.frameHeight));
-    pctJpg->move(TwipsToPixels(PictureLeftForScroll(0)), TwipsToPixels(PictureTopForScroll(0)));
+    pictureFrame_->setGeometry(0, 0, TwipsToPixels(g.frameWidth), TwipsToPixels(g.frameHeight));
+    picture_->move(TwipsToPixels(PictureLeftForScroll(0)), TwipsToPixels(PictureTopForScroll(0)));
 
-    VScroll->setGeometry(TwipsToPixels(g.vScrollLeft), TwipsToPixels(kViewerPictureTop), kScrollBarPixels,
-                         TwipsToPixels(g.vScrollHeight));
-    VScroll->setRange(0, g.vScrollMax);
-    VScroll->setPageStep(g.vLargeChange);
-    VScroll->setSingleStep(g.vSmallChange);
-    VScroll->setValue(0);
-    VScroll->setVisible(!g.fits);
+    verticalScroll_->setGeometry(TwipsToPixels(g.vScrollLeft), TwipsToPixels(kViewerPictureTop), kScrollBarPixels,
+                                 TwipsToPixels(g.vScrollHeight));
+    verticalScroll_->setRange(0, g.vScrollMax);
+    verticalScroll_->setPageStep(g.vLargeChange);
+    verticalScroll_->setSingleStep(g.vSmallChange);
+    verticalScroll_->setValue(0);
+    verticalScroll_->setVisible(!g.fits);
 
-    HScroll->setVisible(g.hScrolls);
+    horizontalScroll_->setVisible(g.hScrolls);
     if (g.hScrolls) {
-        HScroll->setGeometry(0, TwipsToPixels(g.hScrollTop), TwipsToPixels(g.frameWidth), kScrollBarPixels);
-        HScroll->setRange(0, g.hScrollMax);
-        HScroll->setPageStep(g.hLargeChange);
-        HScroll->setSingleStep(g.hSmallChange);
-        HScroll->setValue(0);
+        horizontalScroll_->setGeometry(0, TwipsToPixels(g.hScrollTop), TwipsToPixels(g.frameWidth), kScrollBarPixels);
+        horizontalScroll_->setRange(0, g.hScrollMax);
+        horizontalScroll_->setPageStep(g.hLargeChange);
+        horizontalScroll_->setSingleStep(g.hSmallChange);
+        horizontalScroll_->setValue(0);
     }
 
     setFixedSize(ClientSizeOfOuterTwips(g.windowWidth, g.windowHeight));
@@ -142,11 +141,11 @@ bool PictureViewer::Form_Load() {
 }
 
 void PictureViewer::VScroll_Change() {
-    pctJpg->move(pctJpg->x(), TwipsToPixels(PictureTopForScroll(VScroll->value())));
+    picture_->move(picture_->x(), TwipsToPixels(PictureTopForScroll(verticalScroll_->value())));
 }
 
 void PictureViewer::HScroll_Change() {
-    pctJpg->move(TwipsToPixels(PictureLeftForScroll(HScroll->value())), pctJpg->y());
+    picture_->move(TwipsToPixels(PictureLeftForScroll(horizontalScroll_->value())), picture_->y());
 }
 
 void PictureViewer::cmdSave_Click() {

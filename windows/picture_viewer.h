@@ -31,13 +31,6 @@ public:
                   std::unique_ptr<QTemporaryDir> privateFolder = nullptr);
     ~PictureViewer() override;
 
-    // ---- controls ----
-    QFrame* Frame = nullptr;
-    QLabel* pctJpg = nullptr;
-    QScrollBar* VScroll = nullptr;
-    QScrollBar* HScroll = nullptr;  // shown only for a picture wider than the screen
-    QPushButton* cmdSave = nullptr;
-
     // ---- handlers ----
     // Loads the picture and lays the window out; false when the file is not a
     // picture that can be decoded (the viewer must not be shown then).
@@ -59,6 +52,13 @@ private:
     QString pictureFile_;
     std::unique_ptr<QTemporaryDir> privateFolder_;
     bool fileRemoved_ = false;
+
+    // ---- controls ----
+    QFrame* pictureFrame_ = nullptr;          // Frame: the visible part of the picture
+    QLabel* picture_ = nullptr;               // pctJpg
+    QScrollBar* verticalScroll_ = nullptr;    // VScroll
+    QScrollBar* horizontalScroll_ = nullptr;  // HScroll, only for a picture wider than the screen
+    QPushButton* saveButton_ = nullptr;       // cmdSave
 };
 
 }  // namespace duel

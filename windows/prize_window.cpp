@@ -4,6 +4,7 @@
 #include "gallery/gallery_sets.h"
 #include "gallery/line_of_wins.h"
 #include "platform/dialogs.h"
+#include "platform/utf8_text.h"
 #include "rules/game_state.h"
 #include "windows/beside_host.h"
 #include "windows/host_window.h"
@@ -30,76 +31,73 @@ constexpr int kColumnGapTwips = 240;  // column left = picture width + this
 // border and title bar (classically 90 x 375 twips) come off for the client area.
 constexpr int kExtraWidthTwips = 1815;
 constexpr int kExtraHeightTwips = 700;
-// The window's top lies this far below the main window's top.
-
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 }  // namespace
 
-PrizeWindow::PrizeWindow(GameState& state, Platform& platform, HostWindow& host, int& checkedItem)
-    : QDialog(host.ownerWidget()), state_(state), platform_(platform), host_(host), checkedItem_(checkedItem) {
+PrizeWindow::PrizeWindow(GameState& state, Platform& platform, HostWindow& host)
+    : QDialog(host.ownerWidget()), state_(state), platform_(platform), host_(host) {
     setObjectName(QStringLiteral("frmPrice"));
     // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    pctFoto = new QLabel(this);
-    pctFoto->setObjectName(QStringLiteral("pctFoto"));
-    pctFoto->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pctFoto->setLineWidth(0);
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("pctFoto"));
+    picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture_->setLineWidth(0);
 
-    lblChF = new QLabel(this);
-    lblChF->setObjectName(QStringLiteral("lblChF"));
-    lblChF->setTextFormat(Qt::PlainText);
-    QFont big = lblChF->font();
+    countLabel_ = new QLabel(this);
+    countLabel_->setObjectName(QStringLiteral("lblChF"));
+    countLabel_->setTextFormat(Qt::PlainText);
+    QFont big = countLabel_->font();
     big.setBold(true);
     big.setPointSizeF(12);
-    lblChF->setFont(big);
+    countLabel_->setFont(big);
 
-    cmdGame = new QPushButton(QStringLiteral("Играть сейчас"), this);
-    cmdGame->setObjectName(QStringLiteral("cmdGame"));
-    cmd = new QPushButton(QStringLiteral("Позже"), this);
-    cmd->setObjectName(QStringLiteral("cmd"));
-    cmd->setDefault(true);
-    for (QPushButton* button : {cmdGame, cmd})
+    playNowButton_ = new QPushButton(QStringLiteral("Играть сейчас"), this);
+    playNowButton_->setObjectName(QStringLiteral("cmdGame"));
+    laterButton_ = new QPushButton(QStringLiteral("Позже"), this);
+    laterButton_->setObjectName(QStringLiteral("cmd"));
+    laterButton_->setDefault(true);
+    for (QPushButton* button : {playNowButton_, laterButton_})
         button->resize(TwipsToPixels(kButtonWidthTwips), TwipsToPixels(kButtonHeightTwips));
 
-    connect(cmd, &QPushButton::clicked, this, [this] { cmd_Click(); });
-    connect(cmdGame, &QPushButton::clicked, this, [this] { cmdGame_Click(); });
+    connect(laterButton_, &QPushButton::clicked, this, [this] { cmd_Click(); });
+    connect(playNowButton_, &QPushButton::clicked, this, [this] { cmdGame_Click(); });
 
-    for (size_t i = 0; i < imageHolders.size(); ++i) {
+    for (size_t i = 0; i < thumbnails_.size(); ++i) {
         const GalleryItem& set = GalleryItems()[i + 1];
         auto* holder = new QLabel(this);
-        holder->setObjectName(Utf8(set.imageHolderName));
-        holder->setPixmap(QPixmap(Utf8(set.thumbnail)));
+        holder->setObjectName(FromUtf8(set.imageHolderName));
+        holder->setPixmap(QPixmap(FromUtf8(set.thumbnail)));
         holder->hide();
-        imageHolders[i] = holder;
+        thumbnails_[i] = holder;
     }
 }
 
 void PrizeWindow::Form_Load() {
     for (int item : kPrizeWindowOrder) {
-        if (checkedItem_ != item) continue;
+        if (state_.galleryItem != item) continue;
         const GalleryItem* set = GallerySetAt(item);
-        setWindowTitle(Utf8(set->displayName));
-        setAccessibleName(Utf8(set->displayName));
-        lblChF->setText(Utf8(set->countCaption));
-        const QPixmap thumbnail = imageHolders[static_cast<size_t>(item - 2)]->pixmap();
-        pctFoto->setPixmap(thumbnail);
-        pctFoto->setAccessibleName(QStringLiteral("Фото: ") + Utf8(set->displayName));
+        setWindowTitle(FromUtf8(set->displayName));
+        setAccessibleName(FromUtf8(set->displayName));
+        countLabel_->setText(FromUtf8(set->countCaption));
+        const QPixmap thumbnail = thumbnails_[static_cast<size_t>(item - 2)]->pixmap();
+        picture_->setPixmap(thumbnail);
+        picture_->setAccessibleName(QStringLiteral("Фото: ") + FromUtf8(set->displayName));
     }
-    pctFoto->adjustSize();
-    pctFoto->move(TwipsToPixels(kPictureLeftTwips), TwipsToPixels(kPictureTopTwips));
+    picture_->adjustSize();
+    picture_->move(TwipsToPixels(kPictureLeftTwips), TwipsToPixels(kPictureTopTwips));
     setWindowIcon(host_.icon());
 
-    const int pictureWidth = PixelsToTwips(pctFoto->width());
-    const int pictureHeight = PixelsToTwips(pctFoto->height());
-    const int pictureTop = PixelsToTwips(pctFoto->y());
+    const int pictureWidth = PixelsToTwips(picture_->width());
+    const int pictureHeight = PixelsToTwips(picture_->height());
+    const int pictureTop = PixelsToTwips(picture_->y());
     const int column = TwipsToPixels(pictureWidth + kColumnGapTwips);
-    const int cmdTop = pictureTop + pictureHeight - PixelsToTwips(cmd->height());
-    cmd->move(column, TwipsToPixels(cmdTop));
-    cmdGame->move(column, TwipsToPixels(cmdTop - kButtonGapTwips) - cmdGame->height());
-    lblChF->setGeometry(column, pctFoto->y(), TwipsToPixels(kButtonWidthTwips), TwipsToPixels(3 * kButtonHeightTwips));
-    lblChF->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int cmdTop = pictureTop + pictureHeight - PixelsToTwips(laterButton_->height());
+    laterButton_->move(column, TwipsToPixels(cmdTop));
+    playNowButton_->move(column, TwipsToPixels(cmdTop - kButtonGapTwips) - playNowButton_->height());
+    countLabel_->setGeometry(column, picture_->y(), TwipsToPixels(kButtonWidthTwips),
+                             TwipsToPixels(3 * kButtonHeightTwips));
+    countLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const int outerWidth = pictureWidth + kExtraWidthTwips;
     const int outerHeight = pictureHeight + kExtraHeightTwips;
@@ -111,14 +109,14 @@ void PrizeWindow::Form_Load() {
 void PrizeWindow::cmd_Click() { close(); }
 
 void PrizeWindow::cmdGame_Click() {
-    close();  // the line-switch question comes first
-    host_.RequestNewGame();
+    close();                         // the line-switch question comes first
+    state_.playNowRequested = true;  // the main window's next tick starts the game
 }
 
 void PrizeWindow::Form_Unload() {
     bool yes = false;
     if (LineSwitchAsks(state_)) yes = Question(platform_, this, QString::fromStdString(LineSwitchQuestion(state_)));
-    FinishLineSwitch(state_, checkedItem_, 1, yes);
+    FinishLineSwitch(state_, 1, yes);
 }
 
 void PrizeWindow::done(int result) {

@@ -16,18 +16,10 @@ struct GameState;
 
 class PrizeWindow : public QDialog {
 public:
-    // `checkedItem` is the gallery menu's check mark (1 "none", 2..6 a set,
-    // 0 nothing): the window reads it to pick the set and changes it when the
-    // player declines to break the old line of wins.
-    PrizeWindow(GameState& state, Platform& platform, HostWindow& host, int& checkedItem);
-
-    // ---- controls ----
-    QLabel* pctFoto = nullptr;
-    QLabel* lblChF = nullptr;
-    QPushButton* cmdGame = nullptr;
-    QPushButton* cmd = nullptr;
-    // imgTessaQuorin .. imgNinaCorveld: one hidden thumbnail per set, in set order.
-    std::array<QLabel*, 5> imageHolders{};
+    // The window introduces the set the gallery menu has checked
+    // (state.galleryItem) and checks the old one again when the player
+    // declines to break the old line of wins.
+    PrizeWindow(GameState& state, Platform& platform, HostWindow& host);
 
     // ---- handlers ----
     void Form_Load();
@@ -42,8 +34,15 @@ private:
     GameState& state_;
     Platform& platform_;
     HostWindow& host_;
-    int& checkedItem_;
     bool unloaded_ = false;
+
+    // ---- controls ----
+    QLabel* picture_ = nullptr;             // pctFoto
+    QLabel* countLabel_ = nullptr;          // lblChF
+    QPushButton* playNowButton_ = nullptr;  // cmdGame
+    QPushButton* laterButton_ = nullptr;    // cmd
+    // imgTessaQuorin .. imgNinaCorveld: one hidden thumbnail per set, in set order.
+    std::array<QLabel*, 5> thumbnails_{};
 };
 
 }  // namespace duel

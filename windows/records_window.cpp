@@ -1,7 +1,9 @@
 // The records window: layout, filling from the game state, name entry, reset and closing rules.
 #include "windows/records_window.h"
 
+#include "duel/duel.h"
 #include "platform/platform.h"
+#include "platform/utf8_text.h"
 #include "rules/cp1251.h"
 #include "rules/game_state.h"
 #include "rules/records_table.h"
@@ -38,8 +40,6 @@ constexpr Column kTimeColumn{168, 44};
 constexpr int kFirstRowY = 20;
 constexpr int kRowStep = 20;
 constexpr int kRowHeight = 18;
-
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 // A label of one row; `boxed` labels are the sunken value cells.  Texts come
 // from the game state and are never read as markup.
@@ -113,63 +113,64 @@ RecordsWindow::RecordsWindow(GameState& state, Platform& platform, HostWindow& h
     BuildButtons();  // first, so that "ОК" leads the tab order
     BuildPlaces();
     BuildLastResults();
-    setTabOrder(кнпОК, тксП[0]);
-    setTabOrder(тксП[0], тксП[1]);
-    setTabOrder(тксП[1], тксП[2]);
-    setTabOrder(тксП[2], кнпСброс);
+    setTabOrder(okButton_, nameFields_[0]);
+    setTabOrder(nameFields_[0], nameFields_[1]);
+    setTabOrder(nameFields_[1], nameFields_[2]);
+    setTabOrder(nameFields_[2], resetButton_);
 }
 
 void RecordsWindow::BuildPlaces() {
-    рмкПоб = new QGroupBox(QStringLiteral("Победители :"), this);
-    рмкПоб->setObjectName(QStringLiteral("рмкПоб"));
-    рмкПоб->setToolTip(QStringLiteral("Рекорды"));
-    рмкПоб->setGeometry(8, 4, 218, 84);
+    winnersFrame_ = new QGroupBox(QStringLiteral("Победители :"), this);
+    winnersFrame_->setObjectName(QStringLiteral("рмкПоб"));
+    winnersFrame_->setToolTip(QStringLiteral("Рекорды"));
+    winnersFrame_->setGeometry(8, 4, 218, 84);
     for (int row = 0; row < 3; ++row) {
         const int place = row + 1;
-        мткП[row] = MakeLabel(рмкПоб, RowName("мткП", place), QStringLiteral("Имя героя"), kNameColumn, row, false);
-        мткР[row] = MakeLabel(рмкПоб, RowName("мткР", place), kTriesTip, kTriesColumn, row, true);
-        мткЧ[row] = MakeLabel(рмкПоб, RowName("мткЧ", place), kNumberTip, kNumberColumn, row, true);
-        lblT[row] = MakeLabel(рмкПоб, RowName("lblT", place), QString(), kTimeColumn, row, true);
+        nameLabels_[row] =
+            MakeLabel(winnersFrame_, RowName("мткП", place), QStringLiteral("Имя героя"), kNameColumn, row, false);
+        triesLabels_[row] = MakeLabel(winnersFrame_, RowName("мткР", place), kTriesTip, kTriesColumn, row, true);
+        numberLabels_[row] = MakeLabel(winnersFrame_, RowName("мткЧ", place), kNumberTip, kNumberColumn, row, true);
+        timeLabels_[row] = MakeLabel(winnersFrame_, RowName("lblT", place), QString(), kTimeColumn, row, true);
 
-        тксП[row] = new RecordNameField(рмкПоб);
-        тксП[row]->setObjectName(RowName("тксП", place));
-        тксП[row]->setGeometry(мткП[row]->geometry());
-        тксП[row]->onEnter = [this, place] { тксП_KeyPress(place); };
+        nameFields_[row] = new RecordNameField(winnersFrame_);
+        nameFields_[row]->setObjectName(RowName("тксП", place));
+        nameFields_[row]->setGeometry(nameLabels_[row]->geometry());
+        nameFields_[row]->onEnter = [this, place] { тксП_KeyPress(place); };
     }
 }
 
 void RecordsWindow::BuildLastResults() {
-    рмкПосЛР = new QGroupBox(QStringLiteral("Последние лучшие результаты :"), this);
-    рмкПосЛР->setObjectName(QStringLiteral("рмкПосЛР"));
-    рмкПосЛР->setToolTip(QStringLiteral("Текущие результаты"));
-    рмкПосЛР->setGeometry(8, 92, 218, 64);
+    lastResultsFrame_ = new QGroupBox(QStringLiteral("Последние лучшие результаты :"), this);
+    lastResultsFrame_->setObjectName(QStringLiteral("рмкПосЛР"));
+    lastResultsFrame_->setToolTip(QStringLiteral("Текущие результаты"));
+    lastResultsFrame_->setGeometry(8, 92, 218, 64);
 
-    мтк4 = MakeLabel(рмкПосЛР, QStringLiteral("мтк4"), QString(), kNameColumn, 0, false);
-    мтк4->setText(QStringLiteral("Компьютер :"));
-    мткПЛРК = MakeLabel(рмкПосЛР, QStringLiteral("мткПЛРК"), kTriesTip, kTriesColumn, 0, true);
-    мткЧ4 = MakeLabel(рмкПосЛР, QStringLiteral("мткЧ4"), kNumberTip, kNumberColumn, 0, true);
-    lblT4 = MakeLabel(рмкПосЛР, QStringLiteral("lblT4"), QString(), kTimeColumn, 0, true);
+    QLabel* computerRow = MakeLabel(lastResultsFrame_, QStringLiteral("мтк4"), QString(), kNameColumn, 0, false);
+    computerRow->setText(QStringLiteral("Компьютер :"));
+    computerTriesLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткПЛРК"), kTriesTip, kTriesColumn, 0, true);
+    computerNumberLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткЧ4"), kNumberTip, kNumberColumn, 0, true);
+    computerTimeLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("lblT4"), QString(), kTimeColumn, 0, true);
 
-    мтк5 = MakeLabel(рмкПосЛР, QStringLiteral("мтк5"), QString(), kNameColumn, 1, false);
-    мтк5->setText(QStringLiteral("Вы  :"));
-    мткПЛРВ = MakeLabel(рмкПосЛР, QStringLiteral("мткПЛРВ"), kTriesTip, kTriesColumn, 1, true);
-    мткЧ5 = MakeLabel(рмкПосЛР, QStringLiteral("мткЧ5"), kNumberTip, kNumberColumn, 1, true);
-    lblT5 = MakeLabel(рмкПосЛР, QStringLiteral("lblT5"), QString(), kTimeColumn, 1, true);
+    QLabel* userRow = MakeLabel(lastResultsFrame_, QStringLiteral("мтк5"), QString(), kNameColumn, 1, false);
+    userRow->setText(QStringLiteral("Вы  :"));
+    userTriesLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткПЛРВ"), kTriesTip, kTriesColumn, 1, true);
+    userNumberLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткЧ5"), kNumberTip, kNumberColumn, 1, true);
+    userTimeLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("lblT5"), QString(), kTimeColumn, 1, true);
 }
 
 void RecordsWindow::BuildButtons() {
-    кнпОК = new QPushButton(QStringLiteral("ОК"), this);
-    кнпОК->setObjectName(QStringLiteral("кнпОК"));
-    кнпОК->setToolTip(QStringLiteral("Выход"));
-    кнпОК->setGeometry(150, 164, 76, 28);
-    кнпОК->setDefault(true);
-    connect(кнпОК, &QPushButton::clicked, this, [this] { кнпОК_Click(); });
+    okButton_ = new QPushButton(QStringLiteral("ОК"), this);
+    okButton_->setObjectName(QStringLiteral("кнпОК"));
+    okButton_->setToolTip(QStringLiteral("Выход"));
+    okButton_->setGeometry(150, 164, 76, 28);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, [this] { кнпОК_Click(); });
 
-    кнпСброс = new QPushButton(QStringLiteral("С&брос результатов"), this);
-    кнпСброс->setObjectName(QStringLiteral("кнпСброс"));
-    кнпСброс->setToolTip(QStringLiteral("Первоначальные варианты результатов"));
-    кнпСброс->setGeometry(8, 164, 136, 28);
-    connect(кнпСброс, &QPushButton::clicked, this, [this] { кнпСброс_Click(); });
+    resetButton_ = new QPushButton(QStringLiteral("С&брос результатов"), this);
+    resetButton_->setObjectName(QStringLiteral("кнпСброс"));
+    resetButton_->setToolTip(QStringLiteral("Первоначальные варианты результатов"));
+    resetButton_->setGeometry(8, 164, 136, 28);
+    connect(resetButton_, &QPushButton::clicked, this, [this] { кнпСброс_Click(); });
 }
 
 // ---- handlers ----------------------------------------------------------------
@@ -180,14 +181,14 @@ void RecordsWindow::Form_Load() {
     FillResults();
     const int32_t place = state_.newRecordPlace;
     if (place >= 1 && place <= 3) {
-        тксП[place - 1]->show();
-        тксП[place - 1]->setFocus();
+        nameFields_[place - 1]->show();
+        nameFields_[place - 1]->setFocus();
     } else {
         FillNames();
     }
-    if (!state_.recordsFromMenu) host_.HideMoveButtons();
-    state_.recordsFromMenu = false;
-    host_.ClearGuessField();
+    // At the end of a game the phase has already hidden both move buttons.
+    ClearComposedGuess(state_, platform_, host_.ownerWidget());
+    host_.Refresh();
 }
 
 void RecordsWindow::Form_Unload(bool& cancel) {
@@ -198,7 +199,7 @@ void RecordsWindow::Form_Unload(bool& cancel) {
     }
     // The program is quitting: the name typed so far is the holder's name.
     for (int place = 1; place <= 3; ++place) {
-        if (!тксП[place - 1]->isHidden()) тксП_KeyPress(place);
+        if (!nameFields_[place - 1]->isHidden()) тксП_KeyPress(place);
     }
 }
 
@@ -214,17 +215,17 @@ void RecordsWindow::кнпСброс_Click() {
 
 void RecordsWindow::тксП_KeyPress(int place) {
     if (place < 1 || place > 3) return;
-    RecordNameField* field = тксП[place - 1];
+    RecordNameField* field = nameFields_[place - 1];
     state_.recName(place) = StorableRecordName(field->text()).toStdString();
     FillNames();
     field->hide();
     state_.newRecordPlace = 0;
-    кнпОК->setFocus();
+    okButton_->setFocus();
     host_.SaveResults();
 }
 
 bool RecordsWindow::nameAwaited() const {
-    for (const RecordNameField* field : тксП) {
+    for (const RecordNameField* field : nameFields_) {
         if (!field->isHidden()) return true;
     }
     return false;
@@ -251,20 +252,20 @@ void RecordsWindow::closeEvent(QCloseEvent* event) {
 void RecordsWindow::FillResults() {
     for (int row = 0; row < 3; ++row) {
         const int place = row + 1;
-        мткР[row]->setText(QString::number(state_.recTries(place)));
-        мткЧ[row]->setText(FromUtf8(state_.recNumber(place)));
-        lblT[row]->setText(FromUtf8(state_.recTime(place)));
+        triesLabels_[row]->setText(QString::number(state_.recTries(place)));
+        numberLabels_[row]->setText(FromUtf8(state_.recNumber(place)));
+        timeLabels_[row]->setText(FromUtf8(state_.recTime(place)));
     }
-    мткПЛРК->setText(FromUtf8(state_.lastCompTries));
-    мткЧ4->setText(FromUtf8(state_.lastCompNumber));
-    lblT4->setText(FromUtf8(state_.lastCompTime));
-    мткПЛРВ->setText(FromUtf8(state_.lastUserTries));
-    мткЧ5->setText(FromUtf8(state_.lastUserNumber));
-    lblT5->setText(FromUtf8(state_.lastUserTime));
+    computerTriesLabel_->setText(FromUtf8(state_.lastCompTries));
+    computerNumberLabel_->setText(FromUtf8(state_.lastCompNumber));
+    computerTimeLabel_->setText(FromUtf8(state_.lastCompTime));
+    userTriesLabel_->setText(FromUtf8(state_.lastUserTries));
+    userNumberLabel_->setText(FromUtf8(state_.lastUserNumber));
+    userTimeLabel_->setText(FromUtf8(state_.lastUserTime));
 }
 
 void RecordsWindow::FillNames() {
-    for (int row = 0; row < 3; ++row) мткП[row]->setText(FromUtf8(state_.recName(row + 1)));
+    for (int row = 0; row < 3; ++row) nameLabels_[row]->setText(FromUtf8(state_.recName(row + 1)));
 }
 
 }  // namespace duel

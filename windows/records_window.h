@@ -49,28 +49,9 @@ protected:
 
 class RecordsWindow : public QDialog {
 public:
-    // `host` gives the placement and the icon and hides the move buttons; the
-    // window reads and writes `state`.
+    // `host` gives the placement and the icon and redraws the main window once
+    // the window has emptied the guess; the window reads and writes `state`.
     RecordsWindow(GameState& state, Platform& platform, HostWindow& host);
-
-    // ---- controls, rows 1..3 at index 0..2 ----
-    QGroupBox* рмкПоб = nullptr;
-    std::array<QLabel*, 3> мткП{};           // мткП1..3: names
-    std::array<RecordNameField*, 3> тксП{};  // тксП1..3: name entry over the names
-    std::array<QLabel*, 3> мткР{};           // мткР1..3: guesses
-    std::array<QLabel*, 3> мткЧ{};           // мткЧ1..3: numbers
-    std::array<QLabel*, 3> lblT{};           // lblT1..3: times
-    QGroupBox* рмкПосЛР = nullptr;
-    QLabel* мтк4 = nullptr;
-    QLabel* мткПЛРК = nullptr;
-    QLabel* мткЧ4 = nullptr;
-    QLabel* lblT4 = nullptr;
-    QLabel* мтк5 = nullptr;
-    QLabel* мткПЛРВ = nullptr;
-    QLabel* мткЧ5 = nullptr;
-    QLabel* lblT5 = nullptr;
-    QPushButton* кнпСброс = nullptr;
-    QPushButton* кнпОК = nullptr;
 
     // ---- handlers ----
     void Form_Load();
@@ -102,6 +83,23 @@ private:
     GameState& state_;
     Platform& platform_;
     HostWindow& host_;
+
+    // ---- controls; rows 1..3 at index 0..2 ----
+    QGroupBox* winnersFrame_ = nullptr;             // рмкПоб
+    std::array<QLabel*, 3> nameLabels_{};           // мткП1..3
+    std::array<RecordNameField*, 3> nameFields_{};  // тксП1..3, over the names
+    std::array<QLabel*, 3> triesLabels_{};          // мткР1..3
+    std::array<QLabel*, 3> numberLabels_{};         // мткЧ1..3
+    std::array<QLabel*, 3> timeLabels_{};           // lblT1..3
+    QGroupBox* lastResultsFrame_ = nullptr;         // рмкПосЛР
+    QLabel* computerTriesLabel_ = nullptr;          // мткПЛРК
+    QLabel* computerNumberLabel_ = nullptr;         // мткЧ4
+    QLabel* computerTimeLabel_ = nullptr;           // lblT4
+    QLabel* userTriesLabel_ = nullptr;              // мткПЛРВ
+    QLabel* userNumberLabel_ = nullptr;             // мткЧ5
+    QLabel* userTimeLabel_ = nullptr;               // lblT5
+    QPushButton* resetButton_ = nullptr;            // кнпСброс
+    QPushButton* okButton_ = nullptr;               // кнпОК
 };
 
 }  // namespace duel

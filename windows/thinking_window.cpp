@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace duel {
 
 ThinkingWindow::ThinkingWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
@@ -21,25 +23,32 @@ ThinkingWindow::ThinkingWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWind
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(border);
 
-    Метка1 = new QLabel(QStringLiteral("Думаю ..."), border);
-    Метка1->setObjectName(QStringLiteral("Метка1"));
+    caption_ = new QLabel(QStringLiteral("Думаю ..."), border);
+    caption_->setObjectName(QStringLiteral("Метка1"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSizeF(12);
-    Метка1->setFont(font);
-    Метка1->setAlignment(Qt::AlignCenter);
+    caption_->setFont(font);
+    caption_->setAlignment(Qt::AlignCenter);
 
-    pgbThink = new QProgressBar(border);
-    pgbThink->setObjectName(QStringLiteral("pgbThink"));
-    pgbThink->setTextVisible(false);
-    pgbThink->setRange(0, 100);
-    pgbThink->setValue(0);
+    progressBar_ = new QProgressBar(border);
+    progressBar_->setObjectName(QStringLiteral("pgbThink"));
+    progressBar_->setTextVisible(false);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
 
     auto* layout = new QVBoxLayout(border);
     layout->setContentsMargins(8, 6, 8, 8);
-    layout->addWidget(Метка1);
-    layout->addWidget(pgbThink);
+    layout->addWidget(caption_);
+    layout->addWidget(progressBar_);
     setFixedSize(TwipsToPixels(2775), TwipsToPixels(900));
 }
+
+void ThinkingWindow::SetMaximum(int maximum) {
+    progressBar_->setRange(0, std::max(maximum, 1));
+    progressBar_->setValue(0);
+}
+
+void ThinkingWindow::SetProgress(int value) { progressBar_->setValue(value); }
 
 void ThinkingWindow::Form_Load(const QWidget& main) {
     const QPoint corner = main.frameGeometry().topLeft();

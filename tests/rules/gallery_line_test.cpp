@@ -10,38 +10,38 @@ namespace {
 constexpr int kNone = 1, kTessa = 2, kDoria = 4, kLuna = 5;
 
 // The prize window or the "none" item, answered Yes or No, as the windows will run it.
-void Choose(GameState& s, int& checked, int item, bool answeredYes = true) {
-    const ChoiceFollowUp next = ChooseGalleryItem(s, checked, item);
+void Choose(GameState& s, int item, bool answeredYes = true) {
+    const ChoiceFollowUp next = ChooseGalleryItem(s, item);
     if (next == ChoiceFollowUp::Nothing) return;
-    FinishLineSwitch(s, checked, next == ChoiceFollowUp::PrizeWindow ? 1 : 0, answeredYes);
+    FinishLineSwitch(s, next == ChoiceFollowUp::PrizeWindow ? 1 : 0, answeredYes);
 }
 
 // One won game; returns the picture shown (0 for none) and whether the end message came.
-std::pair<int, bool> Win(GameState& s, int checked) {
-    const auto shown = PictureToShow(s, checked);
+std::pair<int, bool> Win(GameState& s) {
+    const auto shown = PictureToShow(s);
     if (!shown) return {0, false};
-    const bool end = AdvanceLine(s, checked);
+    const bool end = AdvanceLine(s);
     return {shown->picture, end};
 }
 
 TEST(GalleryLine, ASetShowsItsPicturesInTurnAndStartsAgainAfterTheLast) {
     GameState s;
-    int checked = 0;
-    Choose(s, checked, kLuna);
-    ASSERT_EQ(checked, kLuna);
+    Choose(s, kLuna);
+    ASSERT_EQ(s.galleryItem, kLuna);
     for (int k = 1; k <= 4; ++k) {
-        EXPECT_EQ(Win(s, checked), std::make_pair(k, k == 4)) << k;
+        EXPECT_EQ(Win(s), std::make_pair(k, k == 4)) << k;
         EXPECT_EQ(s.beautySet, "LunaPressvick");
     }
-    EXPECT_EQ(Win(s, checked), std::make_pair(1, false));
+    EXPECT_EQ(Win(s), std::make_pair(1, false));
 }
 
 TEST(GalleryLine, NoSetOrNothingCheckedShowsNothingAndChangesNothing) {
     GameState s;
     s.beautySet = "TessaQuorin";
     for (int checked : {0, kNone}) {
+        s.galleryItem = checked;
         s.beautyPicture = 0;
-        EXPECT_EQ(Win(s, checked), std::make_pair(0, false));
+        EXPECT_EQ(Win(s), std::make_pair(0, false));
         EXPECT_EQ(s.beautyPicture, 0);
         EXPECT_EQ(s.beautySet, "TessaQuorin");
     }
@@ -49,19 +49,18 @@ TEST(GalleryLine, NoSetOrNothingCheckedShowsNothingAndChangesNothing) {
 
 TEST(GalleryLine, SwitchingAsksOnlyWhenAPictureOfTheOldLineWasWon) {
     GameState s;
-    int checked = 0;
-    Choose(s, checked, kNone);
-    Choose(s, checked, kTessa);  // from "none": no question
+    Choose(s, kNone);
+    Choose(s, kTessa);  // from "none": no question
     EXPECT_FALSE(LineSwitchAsks(s));
     EXPECT_EQ(s.beautyPicture, 1);
-    Choose(s, checked, kDoria);  // from picture 1: no question
-    EXPECT_EQ(checked, kDoria);
+    Choose(s, kDoria);  // from picture 1: no question
+    EXPECT_EQ(s.galleryItem, kDoria);
     EXPECT_EQ(s.beautyPicture, 1);
     EXPECT_EQ(s.beautyPrevLine, kTessa);
 
-    Win(s, checked);
-    Win(s, checked);
-    EXPECT_EQ(ChooseGalleryItem(s, checked, kNone), ChoiceFollowUp::LineSwitch);
+    Win(s);
+    Win(s);
+    EXPECT_EQ(ChooseGalleryItem(s, kNone), ChoiceFollowUp::LineSwitch);
     ASSERT_TRUE(LineSwitchAsks(s));
     EXPECT_EQ(LineSwitchQuestion(s),
               "Вы дошли до 3 каринки на другой линии.\r\n"
@@ -69,24 +68,24 @@ TEST(GalleryLine, SwitchingAsksOnlyWhenAPictureOfTheOldLineWasWon) {
     EXPECT_NE(LineSwitchQuestion(s).find("дей"
                                          "c"
                                          "твительно"),
-              std::string::npos);            // Latin c
-    FinishLineSwitch(s, checked, 0, false);  // No: back to the old set, same place
-    EXPECT_EQ(checked, kDoria);
-    EXPECT_EQ(Win(s, checked).first, 3);
+              std::string::npos);   // Latin c
+    FinishLineSwitch(s, 0, false);  // No: back to the old set, same place
+    EXPECT_EQ(s.galleryItem, kDoria);
+    EXPECT_EQ(Win(s).first, 3);
 
-    Choose(s, checked, kLuna, true);  // Yes: the new line starts at 1
-    EXPECT_EQ(checked, kLuna);
-    EXPECT_EQ(Win(s, checked).first, 1);
+    Choose(s, kLuna, true);  // Yes: the new line starts at 1
+    EXPECT_EQ(s.galleryItem, kLuna);
+    EXPECT_EQ(Win(s).first, 1);
 }
 
 TEST(GalleryLine, ClickingTheCheckedItemDoesNothing) {
     GameState s;
-    int checked = kTessa;
+    s.galleryItem = kTessa;
     s.beautyPicture = 5;
     s.beautyPrevLine = kDoria;
-    EXPECT_EQ(ChooseGalleryItem(s, checked, kTessa), ChoiceFollowUp::Nothing);
-    EXPECT_EQ(ChooseGalleryItem(s, checked, 7), ChoiceFollowUp::Nothing);
-    EXPECT_EQ(checked, kTessa);
+    EXPECT_EQ(ChooseGalleryItem(s, kTessa), ChoiceFollowUp::Nothing);
+    EXPECT_EQ(ChooseGalleryItem(s, 7), ChoiceFollowUp::Nothing);
+    EXPECT_EQ(s.galleryItem, kTessa);
     EXPECT_EQ(s.beautyPrevLine, kDoria);
     EXPECT_EQ(s.beautyPicture, 5);
 }
@@ -94,24 +93,28 @@ TEST(GalleryLine, ClickingTheCheckedItemDoesNothing) {
 TEST(GalleryLine, ChoiceSurvivesARestartWithTheLineAtPictureOne) {
     GameState s;
     s.galleryChoice = "Ж1";
-    SaveGalleryChoice(s, kDoria);
+    s.galleryItem = kDoria;
+    SaveGalleryChoice(s);
     EXPECT_EQ(s.galleryChoice, "Ж4");
 
     GameState next;
     next.galleryChoice = s.galleryChoice + "tail";
-    EXPECT_EQ(RestoreGalleryChoice(next), kDoria);
+    RestoreGalleryChoice(next);
+    EXPECT_EQ(next.galleryItem, kDoria);
     EXPECT_EQ(next.beautyPicture, 1);
     EXPECT_EQ(next.beautyPrevLine, kDoria);
 
     next.galleryChoice = "01";
-    EXPECT_EQ(RestoreGalleryChoice(next), kNone);
+    RestoreGalleryChoice(next);
+    EXPECT_EQ(next.galleryItem, kNone);
     EXPECT_EQ(next.beautyPicture, 0);
 
     GameState fresh;
     fresh.galleryChoice = "07";
-    EXPECT_EQ(RestoreGalleryChoice(fresh), 0);
+    RestoreGalleryChoice(fresh);
+    EXPECT_EQ(fresh.galleryItem, 0);
     EXPECT_EQ(fresh.beautyPrevLine, 0);
-    SaveGalleryChoice(fresh, 0);
+    SaveGalleryChoice(fresh);
     EXPECT_EQ(fresh.galleryChoice, "07");
 }
 

@@ -2,6 +2,7 @@
 #include "rules/number_rules.h"
 
 #include "rules/game_clock.h"
+#include "rules/guess_pictures.h"
 #include "rules/random_fractions.h"
 #include "rules/twips.h"
 
@@ -133,6 +134,30 @@ TEST(ClockText, ShowsMinutesAndSeconds) {
     EXPECT_EQ(ClockText(249), "04:09");
     EXPECT_EQ(ClockText(123 * 60 + 5), "123:05");
     EXPECT_EQ(ClockText(-5), "00:00");
+    // The panel (and a record's time) says "стоим" while no clock is shown.
+    EXPECT_EQ(ClockPanelText(std::nullopt), "стоим");
+    EXPECT_EQ(ClockPanelText(83), "01:23");
+}
+
+// Foreign text reaches a guess only past the keypad; it must neither break the
+// display nor leave half a character behind.
+TEST(GuessDisplays, ShowDigitsRightAlignedAndAnythingElseAsDashes) {
+    const std::array<int, 4> zeros{};
+    EXPECT_EQ(ComposedGuessPictures(""), zeros);
+    EXPECT_EQ(ComposedGuessPictures("12"), (std::array<int, 4>{0, 0, 1, 2}));
+    EXPECT_EQ(ComposedGuessPictures("7\xD0\xAF"), (std::array<int, 4>{0, 0, 7, kDashPicture}));  // "7Я"
+    EXPECT_EQ(ComposedGuessPictures("123456"), (std::array<int, 4>{1, 2, 3, 4}));
+    EXPECT_EQ(ComputerGuessPictures(""), zeros);
+    EXPECT_EQ(ComputerGuessPictures("9876"), (std::array<int, 4>{9, 8, 7, 6}));
+    EXPECT_EQ(ComputerGuessPictures(kErrorGuess), (std::array<int, 4>{10, 10, 10, 10}));
+
+    std::string guess = "1\xD0\xAF";  // "1Я"
+    EXPECT_EQ(CharacterCount(guess), 2u);
+    DropLastCharacter(guess);
+    EXPECT_EQ(guess, "1");
+    DropLastCharacter(guess);
+    DropLastCharacter(guess);
+    EXPECT_EQ(guess, "");
 }
 
 TEST(Twips, ConvertAtFifteenPerPixel) {

@@ -13,26 +13,14 @@ public:
     QRect frame{100, 100, 300, 240};   // outer frame in pixels
     QRect client{104, 126, 290, 185};  // client area in pixels
     QIcon windowIcon;
-    bool busy = false;
-    QString guess;
-    int addDigitCalls = 0;
-    int moveButtonsHidden = 0;
-    int phaseShown = 0;
-    int newGamesRequested = 0;
+    int refreshes = 0;
     int saves = 0;
 
     QWidget* ownerWidget() override { return nullptr; }
     QRect frameRect() const override { return frame; }
     QRect clientRect() const override { return client; }
     QIcon icon() const override { return windowIcon; }
-    bool isBusy() const override { return busy; }
-    QString guessText() const override { return guess; }
-    void setGuessText(const QString& text) override { guess = text; }
-    void AddDigit() override { ++addDigitCalls; }
-    void ClearGuessField() override { guess.clear(); }
-    void HideMoveButtons() override { ++moveButtonsHidden; }
-    void ShowCurrentPhase() override { ++phaseShown; }
-    void RequestNewGame() override { ++newGamesRequested; }
+    void Refresh() override { ++refreshes; }
     void SaveResults() override { ++saves; }
 };
 

@@ -2,7 +2,6 @@
 #include "windows/about_window.h"
 
 #include "deployment.h"
-#include "rules/game_state.h"
 #include "rules/twips.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fake_platform.h"
@@ -50,13 +49,18 @@ protected:
         host.windowIcon = QIcon(picture);
     }
 
-    GameState state;
+    // A control of the window by its name.
+    template <typename T = QLabel>
+    static T* control(AboutWindow& about, const char* name) {
+        return about.findChild<T*>(QString::fromUtf8(name));
+    }
+
     FakePlatform platform;
     FakeHost host;
 };
 
 TEST_F(AboutWindowTest, OpensAgainstTheMainWindowsCurrentPlaceEachTime) {
-    AboutWindow about(state, platform, host);
+    AboutWindow about(platform, host);
     EXPECT_EQ(about.objectName(), QStringLiteral("фрмО_программе"));
     EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе \"Шелвы и злыки v 2.0\""));
     EXPECT_EQ(about.size(), QSize(TwipsToPixels(AboutWindow::kWidthTwips), TwipsToPixels(AboutWindow::kHeightTwips)));
@@ -74,50 +78,52 @@ TEST_F(AboutWindowTest, OpensAgainstTheMainWindowsCurrentPlaceEachTime) {
 }
 
 TEST_F(AboutWindowTest, ShowsTheProgramsIconTwiceAndTheDeploymentsTexts) {
-    AboutWindow about(state, platform, host);
+    AboutWindow about(platform, host);
     about.show();
     const QImage expected = host.windowIcon.pixmap(32).toImage();
-    EXPECT_EQ(about.изб1->pixmap().toImage(), expected);
-    EXPECT_EQ(about.изб2->pixmap().toImage(), expected);
+    EXPECT_EQ(control(about, "изб1")->pixmap().toImage(), expected);
+    EXPECT_EQ(control(about, "изб2")->pixmap().toImage(), expected);
     EXPECT_EQ(about.windowIcon().pixmap(32).toImage(), expected);
 
-    EXPECT_EQ(about.lblFIO->text(), QString::fromUtf8(DUEL_AUTHOR_NAME " , " DUEL_AUTHOR_DATE));
-    EXPECT_TRUE(about.lblAdress->text().startsWith(QString::fromUtf8(DUEL_COUNTRY)));
-    EXPECT_EQ(about.lblMail->text(), QStringLiteral("E-mail:"));
-    EXPECT_EQ(about.lblHP->text(), QStringLiteral("HomePage:"));
-    EXPECT_EQ(about.lblMailAdress->text(), QString::fromUtf8(DUEL_EMAIL));
-    EXPECT_EQ(about.lblHPAdress->text(), QString::fromUtf8(DUEL_HOME_HOST));
-    for (QLabel* link : {about.lblMailAdress, about.lblHPAdress}) {
+    EXPECT_EQ(control(about, "lblFIO")->text(), QString::fromUtf8(DUEL_AUTHOR_NAME " , " DUEL_AUTHOR_DATE));
+    EXPECT_TRUE(control(about, "lblAdress")->text().startsWith(QString::fromUtf8(DUEL_COUNTRY)));
+    EXPECT_EQ(control(about, "lblMail")->text(), QStringLiteral("E-mail:"));
+    EXPECT_EQ(control(about, "lblHP")->text(), QStringLiteral("HomePage:"));
+    EXPECT_EQ(control(about, "lblMailAdress")->text(), QString::fromUtf8(DUEL_EMAIL));
+    EXPECT_EQ(control(about, "lblHPAdress")->text(), QString::fromUtf8(DUEL_HOME_HOST));
+    for (QLabel* link : {control(about, "lblMailAdress"), control(about, "lblHPAdress")}) {
         EXPECT_TRUE(link->font().underline());
         EXPECT_EQ(TextColour(link), kBlue);
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     }
-    EXPECT_EQ(about.кнпОК->text(), QStringLiteral("ОК"));
-    EXPECT_EQ(about.кнпОК->toolTip(), QStringLiteral("Выход"));
-    about.кнпОК->click();
+    EXPECT_EQ(control<QPushButton>(about, "кнпОК")->text(), QStringLiteral("ОК"));
+    EXPECT_EQ(control<QPushButton>(about, "кнпОК")->toolTip(), QStringLiteral("Выход"));
+    control<QPushButton>(about, "кнпОК")->click();
     EXPECT_FALSE(about.isVisible());
 }
 
 TEST_F(AboutWindowTest, TheLinkUnderThePointerTurnsRedUntilThePointerReachesTheFreeArea) {
-    AboutWindow about(state, platform, host);
+    AboutWindow about(platform, host);
     about.show();
-    QLabel* home = about.lblHPAdress;
-    QLabel* mail = about.lblMailAdress;
+    QLabel* home = control(about, "lblHPAdress");
+    QLabel* mail = control(about, "lblMailAdress");
 
     MoveOver(home);
     EXPECT_EQ(TextColour(home), kRed);
     EXPECT_EQ(TextColour(mail), kBlue);
     // The author's line, the pictures and the button change nothing.
-    for (QWidget* still : {static_cast<QWidget*>(about.lblFIO), static_cast<QWidget*>(about.изб1),
-                           static_cast<QWidget*>(about.изб2), static_cast<QWidget*>(about.кнпОК)}) {
+    for (QWidget* still :
+         {static_cast<QWidget*>(control(about, "lblFIO")), static_cast<QWidget*>(control(about, "изб1")),
+          static_cast<QWidget*>(control(about, "изб2")), static_cast<QWidget*>(control<QPushButton>(about, "кнпОК"))}) {
         MoveOver(still);
         EXPECT_EQ(TextColour(home), kRed) << still->objectName().toStdString();
     }
     MoveOver(mail);
     EXPECT_EQ(TextColour(home), kBlue);
     EXPECT_EQ(TextColour(mail), kRed);
-    for (QWidget* plain : {static_cast<QWidget*>(&about), static_cast<QWidget*>(about.lblAdress),
-                           static_cast<QWidget*>(about.lblHP), static_cast<QWidget*>(about.lblMail)}) {
+    for (QWidget* plain :
+         {static_cast<QWidget*>(&about), static_cast<QWidget*>(control(about, "lblAdress")),
+          static_cast<QWidget*>(control(about, "lblHP")), static_cast<QWidget*>(control(about, "lblMail"))}) {
         MoveOver(mail);
         MoveOver(plain);
         EXPECT_EQ(TextColour(mail), kBlue) << plain->objectName().toStdString();
@@ -126,11 +132,11 @@ TEST_F(AboutWindowTest, TheLinkUnderThePointerTurnsRedUntilThePointerReachesTheF
 }
 
 TEST_F(AboutWindowTest, LinksOpenTheMailProgramAndTheHomePage) {
-    AboutWindow about(state, platform, host);
+    AboutWindow about(platform, host);
     about.show();
-    Click(about.lblMailAdress);
-    Click(about.lblHPAdress);
-    Click(about.lblMail);  // the caption is no link
+    Click(control(about, "lblMailAdress"));
+    Click(control(about, "lblHPAdress"));
+    Click(control(about, "lblMail"));  // the caption is no link
     EXPECT_EQ(platform.addresses,
               (std::vector<QString>{QStringLiteral("mailto:") + QString::fromUtf8(DUEL_EMAIL),
                                     QStringLiteral("http://") + QString::fromUtf8(DUEL_HOME_HOST)}));

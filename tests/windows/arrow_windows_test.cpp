@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -18,21 +19,23 @@ class ArrowWindowsTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        window->ЧасыRND.stop();  // the test runs the ticks itself
+        timer(QStringLiteral("ЧасыRND"))->stop();  // the test runs the ticks itself
         window->move(300, 200);
         settle();
         tick();
     }
 
-    KeypadWindow& keypad() { return *window->фрмЧифры; }
-    ArrowWindow& leftArrow() { return *keypad().frmLButton; }
-    ArrowWindow& rightArrow() { return *keypad().frmRButton; }
+    KeypadWindow& keypad() { return *findAs<KeypadWindow>(QStringLiteral("фрмЧифры")); }
+    ArrowWindow& leftArrow() { return *findAs<ArrowWindow>(QStringLiteral("frmLButton")); }
+    ArrowWindow& rightArrow() { return *findAs<ArrowWindow>(QStringLiteral("frmRButton")); }
+    // The arrow window's one button, cmdLeft or cmdRight.
+    static QPushButton* arrowButton(ArrowWindow& arrow) { return arrow.findChild<QPushButton*>(); }
     QRect main() const { return window->frameGeometry(); }
     QRect pad() { return keypad().frameGeometry(); }
 
     static void settle() { QApplication::processEvents(); }
     void tick() {
-        window->RedockKeypad();
+        window->ЧасыRND_Timer();
         settle();
     }
     void placeAt(int32_t dock) {
@@ -62,13 +65,13 @@ protected:
 
 TEST_F(ArrowWindowsTest, AreSmallFramelessToolWindowsThatNeverTakeTheFocus) {
     for (ArrowWindow* arrow : {&leftArrow(), &rightArrow()}) {
-        EXPECT_EQ(arrow->size(), QSize(40, 40));                    // 600 x 600 twips
-        EXPECT_EQ(arrow->button->geometry(), QRect(0, 0, 41, 41));  // 615 x 615 twips
+        EXPECT_EQ(arrow->size(), QSize(40, 40));                          // 600 x 600 twips
+        EXPECT_EQ(arrowButton(*arrow)->geometry(), QRect(0, 0, 41, 41));  // 615 x 615 twips
         EXPECT_TRUE(arrow->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_TRUE(arrow->windowFlags() & Qt::WindowDoesNotAcceptFocus);
         EXPECT_TRUE(arrow->testAttribute(Qt::WA_ShowWithoutActivating));
-        EXPECT_EQ(arrow->button->focusPolicy(), Qt::NoFocus);
-        EXPECT_FALSE(arrow->button->icon().isNull());
+        EXPECT_EQ(arrowButton(*arrow)->focusPolicy(), Qt::NoFocus);
+        EXPECT_FALSE(arrowButton(*arrow)->icon().isNull());
         EXPECT_FALSE(arrow->isVisible());
     }
     EXPECT_EQ(find<QWidget>("frmLButton"), &leftArrow());
@@ -92,7 +95,7 @@ TEST_F(ArrowWindowsTest, CentredOneLeftClickLeftAlignsWithinATick) {
     EXPECT_TRUE(state.leftButtonShown);
     expectBesideKeypad(leftArrow());
 
-    leftArrow().button->click();
+    arrowButton(leftArrow())->click();
     EXPECT_EQ(state.keypadDock, kDockLeft);
     EXPECT_FALSE(leftArrow().isVisible());
     tick();
@@ -110,14 +113,14 @@ TEST_F(ArrowWindowsTest, FromTheRightTwoLeftClicksWithTheArrowFollowing) {
     hoverLeftStrip();
     ASSERT_TRUE(leftArrow().isVisible());
     expectBesideKeypad(leftArrow());
-    leftArrow().button->click();
+    arrowButton(leftArrow())->click();
     EXPECT_EQ(state.keypadDock, kDockCentre);
     EXPECT_TRUE(leftArrow().isVisible());
     tick();
     EXPECT_LE(std::abs(pad().center().x() - main().center().x()), 1);
     expectBesideKeypad(leftArrow());
 
-    leftArrow().button->click();
+    arrowButton(leftArrow())->click();
     EXPECT_EQ(state.keypadDock, kDockLeft);
     EXPECT_FALSE(leftArrow().isVisible());
     tick();
@@ -132,7 +135,7 @@ TEST_F(ArrowWindowsTest, RightZoneReachesBelowThePaintedStripTheLeftOneDoesNot) 
     ASSERT_TRUE(rightArrow().isVisible());
     expectBesideKeypad(rightArrow());
 
-    rightArrow().button->click();
+    arrowButton(rightArrow())->click();
     EXPECT_EQ(state.keypadDock, kDockRight);
     EXPECT_FALSE(rightArrow().isVisible());
     tick();
@@ -143,13 +146,13 @@ TEST_F(ArrowWindowsTest, GoAwayOverADigitAndOnActivationButNotOverCancel) {
     StartGame(QStringLiteral("5678"));
     find<QPushButton>("кнп1")->click();
     keypad().UpdateCancelButton();
-    ASSERT_TRUE(keypad().кнпОтмена->isVisible());
+    ASSERT_TRUE(find<QPushButton>("кнпОтмена")->isVisible());
     auto bothShown = [this] { return leftArrow().isVisible() && rightArrow().isVisible(); };
 
     hoverLeftStrip();
     hoverRightStrip();
     ASSERT_TRUE(bothShown());
-    moveTo(*keypad().кнпОтмена, 200, 200);
+    moveTo(*find<QPushButton>("кнпОтмена"), 200, 200);
     EXPECT_TRUE(bothShown());
     moveTo(*find<QPushButton>("кнп7"), 200, 200);
     EXPECT_FALSE(leftArrow().isVisible());

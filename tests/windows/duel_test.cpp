@@ -4,14 +4,12 @@
 #include "windows/records_window.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace duel::testing {
 namespace {
@@ -23,25 +21,20 @@ protected:
         StartGame(number, secret);
         platform.boxes.clear();
     }
-    // The user's move with `digits` in the guess field; `pick` draws the computer's guess.
+    // The user's move with `digits` composed; `pick` draws the computer's guess.
     void Guess(const QString& digits, double pick = 0.0) {
         platform.fractions = {pick};
-        window->тксВарМой->setText(digits);
+        state.composedGuess = digits.toStdString();
         window->кнпСчитать_Click();
         platform.fractions.clear();
     }
     // The user's answer by hand: the two option buttons.
     void Answer(int exact, int partial) {
-        window->exactButtons[static_cast<size_t>(exact)]->setChecked(true);
-        window->partialButtons[static_cast<size_t>(partial)]->setChecked(true);
+        exactButton(exact)->setChecked(true);
+        partialButton(partial)->setChecked(true);
     }
-    int SelectedExact() const { return Selected(window->exactButtons); }
-    int SelectedPartial() const { return Selected(window->partialButtons); }
-    static int Selected(const std::array<QRadioButton*, 5>& buttons) {
-        for (int i = 0; i < 5; ++i)
-            if (buttons[static_cast<size_t>(i)]->isChecked()) return i;
-        return -1;
-    }
+    bool scorerTicking() const { return timer(QStringLiteral("Часы"))->isActive(); }
+    bool clockTicking() const { return timer(QStringLiteral("TimerTimer"))->isActive(); }
     // Records window scripts: close it, or type a name and press Enter first.
     void ExpectRecordsWindow(const QString& name = QString()) {
         platform.modalScripts.push_back([this, name](QDialog& dialog) {
@@ -53,7 +46,6 @@ protected:
             }
         });
     }
-    bool IsRed(QLabel* label) const { return label->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
     int Expected(const char* guess, Score answer) const {
         CandidateList list{};
         const int32_t count = BuildCandidateList(list, [](int32_t) {});
@@ -65,12 +57,12 @@ TEST_F(Duel, TheUsersMoveChecksInItsOrder) {
     Start("5678", 0.0);  // the computer's secret is 1234
     Guess("12");
     Guess("9876");  // accepted, handed over
-    ASSERT_FALSE(window->кнпДумать->isHidden());
+    ASSERT_FALSE(hidden("кнпДумать"));
     window->кнпДумать_Click();  // scored automatically, back to the user
     Guess("9876");
-    EXPECT_EQ(window->тксВарМой->text(), "");  // the repeat check empties the field
+    EXPECT_EQ(state.composedGuess, "");  // the repeat check empties the guess
     Guess("12a4");
-    EXPECT_EQ(window->тксВарМой->text(), "12a4");  // other refusals keep it
+    EXPECT_EQ(state.composedGuess, "12a4");  // other refusals keep it
     Guess("0123");
     Guess("1224");
 
@@ -89,37 +81,37 @@ TEST_F(Duel, TheUsersMoveChecksInItsOrder) {
         EXPECT_EQ(platform.boxes[i].icon, MsgIcon::Exclamation);
     }
     EXPECT_EQ(historyLines(), QStringList{"|    9876   |  0  |  0  |"});
-    EXPECT_FALSE(window->кнпСчитать->isHidden());  // every refusal leaves the turn with the user
+    EXPECT_FALSE(hidden("кнпСчитать"));  // every refusal leaves the turn with the user
 }
 
 TEST_F(Duel, AMoveListsTheGuessAndHandsTheTurnToTheComputer) {
     Start("1243", 0.0);  // secret 1234
     Guess("1325", 0.0);  // the computer will guess 1234
     EXPECT_EQ(historyLines(), QStringList{"|    1325   |  2  |  1  |"});
-    EXPECT_EQ(window->СписокЧШЗ->currentRow(), 0);
-    EXPECT_EQ(window->тксВарМой->text(), "");
-    EXPECT_FALSE(window->тксВарМой->isEnabled());
-    EXPECT_EQ(window->тксВарКомп->text(), "1234");
+    EXPECT_EQ(find<QListWidget>("СписокЧШЗ")->currentRow(), 0);
+    EXPECT_EQ(state.composedGuess, "");
+    EXPECT_FALSE(state.guessOpen());
+    EXPECT_EQ(state.compGuess, "1234");
     EXPECT_EQ(state.compPickIndex, 1);
-    EXPECT_TRUE(window->кнпСчитать->isHidden());
-    EXPECT_FALSE(window->кнпДумать->isHidden());
-    EXPECT_TRUE(IsRed(window->lblVK));
-    EXPECT_FALSE(IsRed(window->lblMV));
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(window->imgNumberMV[i]->isHidden());
-        EXPECT_FALSE(window->imgNumberVK[i]->isHidden());
+    EXPECT_TRUE(hidden("кнпСчитать"));
+    EXPECT_FALSE(hidden("кнпДумать"));
+    EXPECT_TRUE(isRed("lblVK"));
+    EXPECT_FALSE(isRed("lblMV"));
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_TRUE(hidden(QStringLiteral("imgNumberMV%1").arg(i)));
+        EXPECT_FALSE(hidden(QStringLiteral("imgNumberVK%1").arg(i)));
     }
     // The scorer answers the guess on screen at once, before its first tick.
-    EXPECT_TRUE(window->првАвто->isChecked());
-    EXPECT_TRUE(window->Часы.isActive());
-    EXPECT_EQ(SelectedExact(), 2);
-    EXPECT_EQ(SelectedPartial(), 2);
+    EXPECT_TRUE(state.autoScoring);
+    EXPECT_TRUE(scorerTicking());
+    EXPECT_EQ(selectedExact(), 2);
+    EXPECT_EQ(selectedPartial(), 2);
     EXPECT_EQ(state.exactCount, 2);
     EXPECT_EQ(state.partialCount, 2);
-    EXPECT_FALSE(window->рмкЗлыки->isEnabled());
+    EXPECT_FALSE(enabled("рмкЗлыки"));
 
     window->ЧасыRND_Timer();
-    EXPECT_EQ(picturesText(window->imgNumberVK), "1234");
+    EXPECT_EQ(computerGuessPictures(), "1234");
 }
 
 TEST_F(Duel, TheComputersMoveFiltersItsListAndHandsBack) {
@@ -134,15 +126,15 @@ TEST_F(Duel, TheComputersMoveFiltersItsListAndHandsBack) {
         EXPECT_EQ(ScoreGuess("1234", NumberText(state.candidates[static_cast<size_t>(i)])), (Score{2, 2}));
 
     EXPECT_EQ(find("фрмЗагрузка"), nullptr);
-    EXPECT_FALSE(window->кнпСчитать->isHidden());
-    EXPECT_TRUE(window->кнпДумать->isHidden());
-    EXPECT_TRUE(window->тксВарМой->isEnabled());
-    EXPECT_EQ(window->тксВарКомп->text(), "");
-    EXPECT_FALSE(window->првАвто->isChecked());
-    EXPECT_FALSE(window->Часы.isActive());
-    EXPECT_EQ(SelectedExact(), 0);
-    EXPECT_EQ(SelectedPartial(), 0);
-    EXPECT_TRUE(IsRed(window->lblMV));
+    EXPECT_FALSE(hidden("кнпСчитать"));
+    EXPECT_TRUE(hidden("кнпДумать"));
+    EXPECT_TRUE(state.guessOpen());
+    EXPECT_EQ(state.compGuess, "");
+    EXPECT_FALSE(state.autoScoring);
+    EXPECT_FALSE(scorerTicking());
+    EXPECT_EQ(selectedExact(), 0);
+    EXPECT_EQ(selectedPartial(), 0);
+    EXPECT_TRUE(isRed("lblMV"));
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
 
     // Fewer than 100 candidates: no thinking window.
@@ -157,18 +149,19 @@ TEST_F(Duel, OneCandidateLeftIsTheNextGuessForSure) {
     Guess("5678", 0.999);
     state.candidates[1] = 4321;
     state.candidateCount = 1;
-    window->тксВарКомп->setText("4321");
+    window->кнпДумать_Click();  // the true number always stays
+    ASSERT_EQ(state.candidateCount, 1);
     Guess("5679", 0.999);  // the move after: only one candidate can be drawn
-    EXPECT_EQ(window->тксВарКомп->text(), "4321");
+    EXPECT_EQ(state.compGuess, "4321");
     EXPECT_EQ(state.compPickIndex, 1);
 }
 
 TEST_F(Duel, TheComputersWinThenPlayOnAlone) {
     Start("1234", 0.5);
     Guess("5678", 0.0);  // the computer guesses 1234: the scorer selects з4
-    ASSERT_TRUE(window->exactButtons[4]->isChecked());
+    ASSERT_TRUE(exactButton(4)->isChecked());
     window->TimerTimer_Timer();
-    const QString clock = window->statusPanel2->text();
+    const QString clock = clockPanel();
     ExpectRecordsWindow();
     platform.answers = {MsgAnswer::Yes};
     const int32_t before = state.candidateCount;
@@ -184,17 +177,17 @@ TEST_F(Duel, TheComputersWinThenPlayOnAlone) {
     EXPECT_EQ(state.lastCompNumber, "1234");
     EXPECT_EQ(state.lastCompTime, clock.toStdString());
     EXPECT_TRUE(state.compGuessed());
-    EXPECT_FALSE(window->кнпСчитать->isHidden());
-    EXPECT_TRUE(window->тксВарМой->isEnabled());
-    EXPECT_TRUE(IsRed(window->lblMV));
+    EXPECT_FALSE(hidden("кнпСчитать"));
+    EXPECT_TRUE(state.guessOpen());
+    EXPECT_TRUE(isRed("lblMV"));
 
     // Playing on alone: moves are listed, the computer never guesses again.
     Guess("5679", 0.0);
     Guess("5689", 0.0);
     EXPECT_EQ(historyLines().size(), 3);
-    EXPECT_TRUE(window->кнпДумать->isHidden());
-    EXPECT_EQ(window->тксВарКомп->text(), "");
-    EXPECT_TRUE(window->тксВарМой->isEnabled());
+    EXPECT_TRUE(hidden("кнпДумать"));
+    EXPECT_EQ(state.compGuess, "");
+    EXPECT_TRUE(state.guessOpen());
 }
 
 TEST_F(Duel, ANewGameForgetsThatTheUserPlayedOnAlone) {
@@ -203,13 +196,13 @@ TEST_F(Duel, ANewGameForgetsThatTheUserPlayedOnAlone) {
     ExpectRecordsWindow();
     platform.answers = {MsgAnswer::Yes};
     window->кнпДумать_Click();  // the computer wins; the user plays on alone
-    ASSERT_TRUE(window->кнпДумать->isHidden());
+    ASSERT_TRUE(hidden("кнпДумать"));
 
     Start("1234", 0.5);
     Guess("5678", 0.0);
-    EXPECT_FALSE(window->кнпДумать->isHidden());  // the computer has its turn again
-    EXPECT_TRUE(window->кнпСчитать->isHidden());
-    EXPECT_TRUE(IsRed(window->lblVK));
+    EXPECT_FALSE(hidden("кнпДумать"));  // the computer has its turn again
+    EXPECT_TRUE(hidden("кнпСчитать"));
+    EXPECT_TRUE(isRed("lblVK"));
 }
 
 TEST_F(Duel, TheComputersWinThenGameOver) {
@@ -218,22 +211,22 @@ TEST_F(Duel, TheComputersWinThenGameOver) {
     ExpectRecordsWindow();
     platform.answers = {MsgAnswer::No};
     window->кнпДумать_Click();
-    EXPECT_EQ(window->statusPanel1->text(), "Жми 'Игра' --> 'Новая игра' или 'F2'");
+    EXPECT_EQ(hintPanel(), "Жми 'Игра' --> 'Новая игра' или 'F2'");
     EXPECT_EQ(state.gameStart, -1);
-    EXPECT_FALSE(window->СписокЧШЗ->isEnabled());
-    EXPECT_TRUE(window->кнпСчитать->isHidden());
-    EXPECT_TRUE(window->кнпДумать->isHidden());
+    EXPECT_FALSE(enabled("СписокЧШЗ"));
+    EXPECT_TRUE(hidden("кнпСчитать"));
+    EXPECT_TRUE(hidden("кнпДумать"));
     window->TimerTimer_Timer();
-    EXPECT_EQ(window->statusPanel2->text(), "стоим");
-    EXPECT_FALSE(window->TimerTimer.isActive());
+    EXPECT_EQ(clockPanel(), "стоим");
+    EXPECT_FALSE(clockTicking());
 }
 
 TEST_F(Duel, ContradictingAnswersStopTheGame) {
     Start(QString(), 0.0);  // hidden number; the secret is 1234
     Guess("5678", 0.0);     // the computer guesses 1234
-    EXPECT_TRUE(window->рмкЗлыки->isEnabled());
-    EXPECT_TRUE(window->рмкШелвы->isEnabled());
-    EXPECT_FALSE(window->Часы.isActive());
+    EXPECT_TRUE(enabled("рмкЗлыки"));
+    EXPECT_TRUE(enabled("рмкШелвы"));
+    EXPECT_FALSE(scorerTicking());
     Answer(3, 1);  // no number scores three exact and one partial
     EXPECT_TRUE(platform.boxes.empty());
     ExpectRecordsWindow();
@@ -241,7 +234,7 @@ TEST_F(Duel, ContradictingAnswersStopTheGame) {
     window->кнпДумать_Click();
 
     EXPECT_EQ(state.candidateCount, 0);
-    EXPECT_EQ(window->тксВарКомп->text(), "Ошибка !");
+    EXPECT_EQ(state.compGuess, "Ошибка !");
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text,
               "Вы совершили ошибку при вводе количества шелв и злыков. Я вынужден остановить игру. Чтобы не "
@@ -252,21 +245,21 @@ TEST_F(Duel, ContradictingAnswersStopTheGame) {
     EXPECT_EQ(state.lastUserNumber, "1234");
     EXPECT_EQ(state.lastUserTime, oldTime);
     EXPECT_EQ(state.gameStart, -1);
-    EXPECT_FALSE(window->рмкЗлыки->isEnabled());
-    EXPECT_FALSE(window->СписокЧШЗ->isEnabled());
-    EXPECT_TRUE(window->кнпДумать->isHidden());
+    EXPECT_FALSE(enabled("рмкЗлыки"));
+    EXPECT_FALSE(enabled("СписокЧШЗ"));
+    EXPECT_TRUE(hidden("кнпДумать"));
     window->ЧасыRND_Timer();
-    EXPECT_EQ(picturesText(window->imgNumberVK), "----");
+    EXPECT_EQ(computerGuessPictures(), "----");
 }
 
 TEST_F(Duel, AnEmptyListStopsTheGameWithTheNumberTypedToo) {
     Start("5678", 0.0);
     Guess("9876", 0.0);
-    window->првАвто->setChecked(false);  // scorer off: the answer is whatever is selected
+    state.autoScoring = false;  // scorer off: the answer is whatever is selected
     Answer(3, 1);
     ExpectRecordsWindow();
     window->кнпДумать_Click();
-    EXPECT_EQ(window->тксВарКомп->text(), "Ошибка !");
+    EXPECT_EQ(state.compGuess, "Ошибка !");
     EXPECT_EQ(state.lastUserTries, "-");
     EXPECT_EQ(state.gameStart, -1);
 }
@@ -278,23 +271,23 @@ TEST_F(Duel, CheckCountsRefusesASumAboveFour) {
     EXPECT_TRUE(platform.boxes.empty());
 
     Answer(0, 0);
-    window->exactButtons[3]->setChecked(true);
-    window->partialButtons[2]->setChecked(true);
+    exactButton(3)->setChecked(true);
+    partialButton(2)->setChecked(true);
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text, "Не может быть одновременно 2 шелв(а,ы) и 3 злык(а)");
     EXPECT_EQ(platform.boxes[0].title, "Шелвы и злыки");
     EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(SelectedExact(), 0);
-    EXPECT_EQ(SelectedPartial(), 0);
+    EXPECT_EQ(selectedExact(), 0);
+    EXPECT_EQ(selectedPartial(), 0);
     EXPECT_EQ(state.exactCount, 0);
     EXPECT_EQ(state.partialCount, 0);
 
-    window->exactButtons[4]->setChecked(true);
-    window->partialButtons[4]->setChecked(true);
+    exactButton(4)->setChecked(true);
+    partialButton(4)->setChecked(true);
     EXPECT_EQ(platform.boxes.back().text, "Не может быть одновременно 4 шелв(а,ы) и 4 злык(а)");
 
-    // With the box checked any pair is stored without a word.
-    window->првАвто->setChecked(true);
+    // With automatic scoring switched on any pair is stored without a word.
+    state.autoScoring = true;
     platform.boxes.clear();
     Answer(3, 2);
     EXPECT_TRUE(platform.boxes.empty());
@@ -310,32 +303,38 @@ TEST_F(Duel, TheScorerSelectsTheAnswerForTheGuessOnScreen) {
         int exact, partial;
     } cases[] = {{"2143", 0, 4}, {"1243", 2, 2}, {"5678", 0, 0}, {"1234", 4, 0}, {"", 0, 0}};
     for (const auto& c : cases) {
-        window->тксВарКомп->setText(c.guess);
+        state.compGuess = c.guess;
         window->Часы_Timer();
-        EXPECT_EQ(SelectedExact(), c.exact) << c.guess;
-        EXPECT_EQ(SelectedPartial(), c.partial) << c.guess;
+        EXPECT_EQ(selectedExact(), c.exact) << c.guess;
+        EXPECT_EQ(selectedPartial(), c.partial) << c.guess;
         EXPECT_EQ(state.exactCount, c.exact);
         EXPECT_EQ(state.partialCount, c.partial);
     }
     EXPECT_TRUE(platform.boxes.empty());
 
     // Switched off, the scorer stops and the last answer stands for the move.
-    window->тксВарКомп->setText("1243");
+    state.compGuess = "1243";
     window->Часы_Timer();
-    window->првАвто->setChecked(false);
-    EXPECT_FALSE(window->Часы.isActive());
+    state.autoScoring = false;
+    state.compGuess = "1234";  // a tick now would answer 4 and 0
+    window->Часы_Timer();
+    EXPECT_FALSE(scorerTicking());
+    EXPECT_EQ(selectedExact(), 2);
+    state.compGuess = "1243";
     window->кнпДумать_Click();
     EXPECT_EQ(state.candidateCount, Expected("1243", {2, 2}));
 }
 
-TEST_F(Duel, TheBoxNeverStartsTheScorerForAHiddenNumber) {
-    Start(QString(), 0.0);
-    window->првАвто->setChecked(true);
-    EXPECT_FALSE(window->Часы.isActive());
-    window->првАвто->setChecked(false);
-    window->Часы.start();
-    window->првАвто->setChecked(true);
-    EXPECT_TRUE(window->Часы.isActive());  // nor stops it
+TEST_F(Duel, TheSwitchNeverStartsTheScorerForAHiddenNumber) {
+    Start(QString(), 0.0);  // the secret is 1234
+    Guess("5678", 0.0);     // the computer guesses 1234
+    Answer(1, 2);
+    state.autoScoring = true;
+    window->Часы_Timer();
+    EXPECT_FALSE(scorerTicking());
+    EXPECT_EQ(selectedExact(), 1);  // no tick answers for the user
+    EXPECT_EQ(selectedPartial(), 2);
+    EXPECT_EQ(state.exactCount, 1);
 }
 
 TEST_F(Duel, NothingReentersTheFilter) {
@@ -375,17 +374,17 @@ TEST_F(Duel, ACloseDuringTheFilterIsCarriedOutAfterIt) {
 TEST_F(Duel, TheGameClockCountsRealElapsedTime) {
     Start("1234", 0.0);
     window->TimerTimer_Timer();
-    EXPECT_EQ(window->statusPanel2->text(), "00:00");
+    EXPECT_EQ(clockPanel(), "00:00");
     platform.monotonic += 59.4;
     platform.midnightSeconds = 3;  // midnight passed: the wall clock does not matter
     window->TimerTimer_Timer();
-    EXPECT_EQ(window->statusPanel2->text(), "00:59");
+    EXPECT_EQ(clockPanel(), "00:59");
     platform.monotonic += 0.6;
     window->TimerTimer_Timer();
-    EXPECT_EQ(window->statusPanel2->text(), "01:00");
+    EXPECT_EQ(clockPanel(), "01:00");
     platform.monotonic += 125 * 60;
     window->TimerTimer_Timer();
-    EXPECT_EQ(window->statusPanel2->text(), "126:00");
+    EXPECT_EQ(clockPanel(), "126:00");
 }
 
 TEST_F(Duel, TheFastTimerDrawsOneValueAndStartsARequestedGame) {
@@ -400,7 +399,7 @@ TEST_F(Duel, TheFastTimerDrawsOneValueAndStartsARequestedGame) {
     window->ЧасыRND_Timer();
     EXPECT_FALSE(state.playNowRequested);
     EXPECT_EQ(platform.inputPrompts.size(), 1u);
-    EXPECT_FALSE(window->кнпСчитать->isHidden());
+    EXPECT_FALSE(hidden("кнпСчитать"));
 }
 
 TEST_F(Duel, AWholeGameWithTheNumberTyped) {
@@ -412,7 +411,7 @@ TEST_F(Duel, AWholeGameWithTheNumberTyped) {
     window->TimerTimer_Timer();
 
     ExpectRecordsWindow(QStringLiteral("Ира"));
-    window->тксВарМой->setText("1234");
+    state.composedGuess = "1234";
     window->кнпСчитать_Click();  // the user wins with the second guess
 
     EXPECT_EQ(historyLines().size(), 1);  // the winning guess is not listed
@@ -423,16 +422,16 @@ TEST_F(Duel, AWholeGameWithTheNumberTyped) {
     EXPECT_EQ(state.recTries1, 2);
     EXPECT_EQ(state.recNumber1, "1234");
     EXPECT_EQ(state.newRecordPlace, 0);
-    EXPECT_EQ(window->statusPanel1->text(), "Жми 'Игра' --> 'Новая игра' или 'F2'");
+    EXPECT_EQ(hintPanel(), "Жми 'Игра' --> 'Новая игра' или 'F2'");
     EXPECT_EQ(state.gameStart, -1);
-    EXPECT_FALSE(window->СписокЧШЗ->isEnabled());
-    EXPECT_TRUE(window->кнпСчитать->isHidden());
-    EXPECT_TRUE(window->кнпДумать->isHidden());
-    EXPECT_FALSE(window->тксВарМой->isEnabled());
-    EXPECT_FALSE(IsRed(window->lblMV));
-    EXPECT_FALSE(IsRed(window->lblVK));
+    EXPECT_FALSE(enabled("СписокЧШЗ"));
+    EXPECT_TRUE(hidden("кнпСчитать"));
+    EXPECT_TRUE(hidden("кнпДумать"));
+    EXPECT_FALSE(state.guessOpen());
+    EXPECT_FALSE(isRed("lblMV"));
+    EXPECT_FALSE(isRed("lblVK"));
     window->TimerTimer_Timer();
-    EXPECT_EQ(window->statusPanel2->text(), "стоим");
+    EXPECT_EQ(clockPanel(), "стоим");
     EXPECT_EQ(platform.unscripted, 0);
 }
 
@@ -444,7 +443,7 @@ TEST_F(Duel, AWholeGameWithTheNumberHidden) {
     int computerGuesses = 0;
     for (int turn = 0; turn < 12 && !state.compGuessed(); ++turn) {
         Guess(kGuesses[turn], 0.37);
-        const std::string guess = window->тксВарКомп->text().toStdString();
+        const std::string guess = state.compGuess;
         ASSERT_EQ(guess.size(), 4u);
         ++computerGuesses;
         const Score score = ScoreGuess(guess, mine);
@@ -461,7 +460,7 @@ TEST_F(Duel, AWholeGameWithTheNumberHidden) {
     ASSERT_EQ(platform.boxTexts(), std::vector<QString>{"Вы хотите продолжить игру до разоблачения компьютера ?"});
 
     ExpectRecordsWindow(QStringLiteral("Ян"));
-    window->тксВарМой->setText("1234");
+    state.composedGuess = "1234";
     window->кнпСчитать_Click();
     EXPECT_EQ(state.lastUserNumber, "1234");
     EXPECT_EQ(state.lastUserTries, std::to_string(computerGuesses + 1));

@@ -11,9 +11,9 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -73,23 +73,45 @@ protected:
     void ExpectViewer(std::vector<Seen>& seen) {
         platform.modalScripts.push_back([&seen](QDialog& dialog) {
             auto& viewer = dynamic_cast<PictureViewer&>(dialog);
-            seen.push_back({viewer.windowTitle(), viewer.pctJpg->pixmap().width(), QFile::exists(viewer.pictureFile()),
-                            viewer.pictureFile()});
+            seen.push_back({viewer.windowTitle(), Control<QLabel>(viewer, "pctJpg")->pixmap().width(),
+                            QFile::exists(viewer.pictureFile()), viewer.pictureFile()});
         });
     }
-    void Choose(int item) { window->beautyItems[static_cast<size_t>(item - 1)]->trigger(); }
+    // The gallery menu's item 1..6: "&Нету", then the five sets.
+    QAction* Item(int item) const {
+        static const char* const kNames[] = {"mnuAddBeautyNot",
+                                             "mnuAddBeautyTessaQuorin",
+                                             "mnuAddBeautyMarlaVentobrix",
+                                             "mnuAddBeautyDoriaFelstrand",
+                                             "mnuAddBeautyLunaPressvick",
+                                             "mnuAddBeautyNinaCorveld"};
+        return find<QAction>(QString::fromUtf8(kNames[item - 1]));
+    }
+    void Choose(int item) { Item(item)->trigger(); }
+    // The item the menu shows checked, 0 for none; it must be the game state's choice.
+    int Checked() const {
+        int checked = 0;
+        for (int item = 6; item >= 1; --item)
+            if (Item(item)->isChecked()) checked = item;
+        EXPECT_EQ(checked, state.galleryItem) << "the menu shows another choice than the game state holds";
+        return checked;
+    }
+    template <typename T>
+    static T* Control(QWidget& window, const char* name) {
+        return window.findChild<T*>(QString::fromUtf8(name));
+    }
 };
 
 TEST_F(Gallery, ALineOfFourShowsPicturesOneToFourThenTheEndMessageAndStartsAgain) {
     InstallSet(kLuna, 4);
     Choose(kLuna);
-    ASSERT_EQ(window->CheckedGalleryItem(), kLuna);
+    ASSERT_EQ(Checked(), kLuna);
     platform.boxes.clear();
 
     std::vector<Seen> seen;
     for (int win = 1; win <= 5; ++win) {
         ExpectViewer(seen);
-        window->rezwin();
+        window->ShowWonPicture();
         ASSERT_EQ(seen.size(), static_cast<size_t>(win));
         const int picture = (win - 1) % 4 + 1;
         EXPECT_EQ(seen.back().title, QStringLiteral("Луна Прессвик  %1/4").arg(picture));
@@ -106,14 +128,13 @@ TEST_F(Gallery, ALineOfFourShowsPicturesOneToFourThenTheEndMessageAndStartsAgain
 TEST_F(Gallery, AWinShowsThePictureAfterTheClockStopsAndBeforeTheRecords) {
     InstallSet(kTessa, 2);
     Choose(kTessa);
-    EXPECT_EQ(window->CheckedGalleryItem(), kTessa);
+    EXPECT_EQ(Checked(), kTessa);
     StartGame();
-    EXPECT_EQ(window->CheckedGalleryItem(), kTessa);
-    window->тксВарМой->setText(QString::fromStdString(state.compNumber));
+    EXPECT_EQ(Checked(), kTessa);
+    state.composedGuess = state.compNumber;
     bool clockStoppedFirst = false;
     platform.modalScripts.push_back([&](QDialog&) {
-        clockStoppedFirst =
-            state.gameStart == kClockStopped && window->statusPanel1->text() == QString::fromUtf8(kNewGameHint);
+        clockStoppedFirst = state.gameStart == kClockStopped && hintPanel() == QString::fromUtf8(kNewGameHint);
     });
     window->кнпСчитать_Click();
     EXPECT_EQ(platform.modalWindows, (std::vector<QString>{"frmPrice", "frmSee", "фрмРекорды"}));
@@ -127,20 +148,24 @@ TEST_F(Gallery, ThePrizeWindowIntroducesTheSetBesideTheMainWindow) {
     QRect prizeFrame, mainFrame = window->frameGeometry();
     platform.modalScripts.push_back([&](QDialog& dialog) {
         auto& prize = dynamic_cast<PrizeWindow&>(dialog);
+        auto* count = Control<QLabel>(prize, "lblChF");
+        auto* photo = Control<QLabel>(prize, "pctFoto");
+        auto* playNow = Control<QPushButton>(prize, "cmdGame");
+        auto* later = Control<QPushButton>(prize, "cmd");
         EXPECT_EQ(prize.windowTitle(), "Луна Прессвик");
-        EXPECT_EQ(prize.lblChF->text(), "4 ФОТО");
-        EXPECT_EQ(prize.pctFoto->pixmap().size(), QSize(kThumbnailWidth, kThumbnailHeight));
-        EXPECT_TRUE(prize.pctFoto->accessibleName().contains("Луна Прессвик"));
-        EXPECT_EQ(prize.cmdGame->text(), "Играть сейчас");
-        EXPECT_EQ(prize.cmd->text(), "Позже");
+        EXPECT_EQ(count->text(), "4 ФОТО");
+        EXPECT_EQ(photo->pixmap().size(), QSize(kThumbnailWidth, kThumbnailHeight));
+        EXPECT_TRUE(photo->accessibleName().contains("Луна Прессвик"));
+        EXPECT_EQ(playNow->text(), "Играть сейчас");
+        EXPECT_EQ(later->text(), "Позже");
         // One column right of the picture; "Позже" level with its bottom, "Играть сейчас" 7 px above.
-        const QRect picture = prize.pctFoto->geometry();
-        EXPECT_EQ(prize.cmd->x(), picture.width() + 16);
-        EXPECT_EQ(prize.cmdGame->x(), prize.cmd->x());
-        EXPECT_EQ(prize.lblChF->x(), prize.cmd->x());
-        EXPECT_EQ(prize.cmd->geometry().bottom(), picture.bottom());
-        EXPECT_EQ(prize.cmdGame->geometry().bottom() + 1 + 7, prize.cmd->y());
-        EXPECT_TRUE(prize.rect().contains(prize.cmd->geometry()));
+        const QRect picture = photo->geometry();
+        EXPECT_EQ(later->x(), picture.width() + 16);
+        EXPECT_EQ(playNow->x(), later->x());
+        EXPECT_EQ(count->x(), later->x());
+        EXPECT_EQ(later->geometry().bottom(), picture.bottom());
+        EXPECT_EQ(playNow->geometry().bottom() + 1 + 7, later->y());
+        EXPECT_TRUE(prize.rect().contains(later->geometry()));
         prizeFrame = prize.frameGeometry();
     });
     Choose(kLuna);
@@ -148,12 +173,12 @@ TEST_F(Gallery, ThePrizeWindowIntroducesTheSetBesideTheMainWindow) {
     EXPECT_EQ(prizeFrame.top(), mainFrame.top() + 33);  // 500 twips
     EXPECT_TRUE(platform.boxes.empty());                // no picture was won: nothing to confirm
     EXPECT_EQ(state.beautyPicture, 1);
-    EXPECT_EQ(window->CheckedGalleryItem(), kLuna);
+    EXPECT_EQ(Checked(), kLuna);
 
     // The checked item again: nothing at all.
     Choose(kLuna);
     EXPECT_EQ(platform.modalWindows.size(), 1u);
-    EXPECT_EQ(window->CheckedGalleryItem(), kLuna);
+    EXPECT_EQ(Checked(), kLuna);
 }
 
 TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
@@ -169,11 +194,11 @@ TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
               "Вы дошли до 3 каринки на другой линии.\r\n"
               "Вы дейcтвительно хотите оборвать ту линию побед и перейти на другую ?");
     EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(window->CheckedGalleryItem(), kLuna);
+    EXPECT_EQ(Checked(), kLuna);
     EXPECT_EQ(state.beautyPicture, 3);
     std::vector<Seen> seen;
     ExpectViewer(seen);
-    window->rezwin();
+    window->ShowWonPicture();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].title, "Луна Прессвик  3/4");
 
@@ -182,7 +207,7 @@ TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
     platform.modalScripts.push_back([](QDialog& dialog) { dynamic_cast<PrizeWindow&>(dialog).cmdGame_Click(); });
     Choose(kDoria);
     EXPECT_EQ(platform.boxes.back().text.left(14), "Вы дошли до 4 ");
-    EXPECT_EQ(window->CheckedGalleryItem(), kLuna);
+    EXPECT_EQ(Checked(), kLuna);
     EXPECT_EQ(state.beautyPicture, 4);
     EXPECT_TRUE(state.playNowRequested);
     platform.inputs.push_back("1234");
@@ -192,7 +217,7 @@ TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
     // Yes starts the new line at its first picture.
     platform.answers = {MsgAnswer::Yes};
     Choose(kDoria);
-    EXPECT_EQ(window->CheckedGalleryItem(), kDoria);
+    EXPECT_EQ(Checked(), kDoria);
     EXPECT_EQ(state.beautyPicture, 1);
 }
 
@@ -203,25 +228,24 @@ TEST_F(Gallery, OpeningTheMenuGreysMissingSetsAndOffersTheDownloadOnce) {
     Choose(kMarla);                             // chosen earlier, then its file went
     platform.answers = {MsgAnswer::Yes};
 
-    emit window->mnuAdd->aboutToShow();
+    emit find<QMenu>("mnuAdd")->aboutToShow();
     EXPECT_TRUE(platform.boxes.empty()) << "no box while the menu opens";
     QCoreApplication::processEvents();
-    EXPECT_TRUE(window->beautyItems[0]->isEnabled());
-    EXPECT_TRUE(window->beautyItems[kTessa - 1]->isEnabled());
-    for (int item : {kMarla, kDoria, kLuna, 6})
-        EXPECT_FALSE(window->beautyItems[static_cast<size_t>(item - 1)]->isEnabled()) << item;
-    EXPECT_TRUE(window->beautyItems[kMarla - 1]->isChecked());
+    EXPECT_TRUE(Item(1)->isEnabled());
+    EXPECT_TRUE(Item(kTessa)->isEnabled());
+    for (int item : {kMarla, kDoria, kLuna, 6}) EXPECT_FALSE(Item(item)->isEnabled()) << item;
+    EXPECT_TRUE(Item(kMarla)->isChecked());
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text.toStdString(), kDownloadOfferText);
     EXPECT_EQ(platform.addresses, (std::vector<QString>{QStringLiteral("http://" DUEL_HOME_HOST)}));
 
-    emit window->mnuAdd->aboutToShow();
+    emit find<QMenu>("mnuAdd")->aboutToShow();
     QCoreApplication::processEvents();
     EXPECT_EQ(platform.boxes.size(), 1u);
 
     // A disabled set cannot be chosen.
-    window->beautyItems[kLuna - 1]->trigger();
-    EXPECT_EQ(window->CheckedGalleryItem(), kMarla);
+    Item(kLuna)->trigger();
+    EXPECT_EQ(Checked(), kMarla);
 }
 
 TEST_F(Gallery, TheChoiceComesBackAfterARestartAtPictureOne) {
@@ -231,7 +255,7 @@ TEST_F(Gallery, TheChoiceComesBackAfterARestartAtPictureOne) {
     window->close();
     state = GameState{};
     StartProgram();
-    EXPECT_EQ(window->CheckedGalleryItem(), kDoria);
+    EXPECT_EQ(Checked(), kDoria);
     EXPECT_EQ(state.beautyPicture, 1);
     EXPECT_EQ(state.beautyPrevLine, kDoria);
 }
@@ -257,7 +281,7 @@ TEST_F(Gallery, DamagedSetsShowNoPictureAndKeepTheLine) {
     const std::string whole = ReadAll(store);
     WriteFile(store, whole.substr(0, 10));
     platform.boxes.clear();
-    window->rezwin();
+    window->ShowWonPicture();
     EXPECT_TRUE(platform.modalWindows.size() == 1);  // only the prize window, long ago
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_TRUE(platform.boxes[0].text.contains("Луна Прессвик"));
@@ -268,7 +292,7 @@ TEST_F(Gallery, DamagedSetsShowNoPictureAndKeepTheLine) {
     auto packed = PackPictures({Jpeg(10, 10), std::string("\xFF\xD8\xFF") + std::string(300, 'z')});
     ASSERT_TRUE(packed.ok());
     ASSERT_EQ(WritePackedSet(StemPath(kLuna), packed.value), GalleryError::None);
-    window->rezwin();
+    window->ShowWonPicture();
     EXPECT_EQ(platform.modalWindows.size(), 1u);
     EXPECT_EQ(platform.boxes.size(), 2u);
     EXPECT_EQ(state.beautyPicture, 2);
@@ -276,7 +300,7 @@ TEST_F(Gallery, DamagedSetsShowNoPictureAndKeepTheLine) {
 
     // The files gone since the menu was opened.
     QFile::remove(store);
-    window->rezwin();
+    window->ShowWonPicture();
     EXPECT_EQ(platform.boxes.size(), 3u);
     EXPECT_EQ(state.beautyPicture, 2);
 }
@@ -299,27 +323,31 @@ protected:
 
 TEST_F(Viewer, APictureTallerThanTheScreenScrollsToItsBottom) {
     platform.screen = QSize(1280, 1024);
-    Show(40, 40000, [](PictureViewer& v) {  // beyond a 16-bit scroll range
-        EXPECT_TRUE(v.VScroll->isVisible());
+    const auto picture = [](PictureViewer& v) { return Control<QLabel>(v, "pctJpg"); };
+    const auto frame = [](PictureViewer& v) { return Control<QFrame>(v, "Frame"); };
+    const auto vertical = [](PictureViewer& v) { return Control<QScrollBar>(v, "VScroll"); };
+    const auto horizontal = [](PictureViewer& v) { return Control<QScrollBar>(v, "HScroll"); };
+    Show(40, 40000, [&](PictureViewer& v) {  // beyond a 16-bit scroll range
+        EXPECT_TRUE(vertical(v)->isVisible());
         EXPECT_LE(v.frameGeometry().height(), 1024);
-        EXPECT_EQ(v.pctJpg->y(), 6);
-        v.VScroll->setValue(v.VScroll->maximum());
-        EXPECT_GT(v.VScroll->maximum(), 32767);
-        EXPECT_NEAR(v.pctJpg->geometry().bottom(), v.Frame->height() - 1, 1);
-        EXPECT_EQ(v.cmdSave->accessibleName(), "Сохранить картинку");
-        EXPECT_TRUE(v.pctJpg->accessibleName().contains("Луна Прессвик"));
+        EXPECT_EQ(picture(v)->y(), 6);
+        vertical(v)->setValue(vertical(v)->maximum());
+        EXPECT_GT(vertical(v)->maximum(), 32767);
+        EXPECT_NEAR(picture(v)->geometry().bottom(), frame(v)->height() - 1, 1);
+        EXPECT_EQ(Control<QPushButton>(v, "cmdSave")->accessibleName(), "Сохранить картинку");
+        EXPECT_TRUE(picture(v)->accessibleName().contains("Луна Прессвик"));
     });
-    Show(2000, 100, [](PictureViewer& v) {
-        EXPECT_FALSE(v.VScroll->isVisible());
-        EXPECT_TRUE(v.HScroll->isVisible());
+    Show(2000, 100, [&](PictureViewer& v) {
+        EXPECT_FALSE(vertical(v)->isVisible());
+        EXPECT_TRUE(horizontal(v)->isVisible());
         EXPECT_LE(v.width(), 1280);
-        v.HScroll->setValue(v.HScroll->maximum());
-        EXPECT_NEAR(v.pctJpg->geometry().right(), v.Frame->width() - 1, 1);
+        horizontal(v)->setValue(horizontal(v)->maximum());
+        EXPECT_NEAR(picture(v)->geometry().right(), frame(v)->width() - 1, 1);
     });
-    Show(300, 200, [](PictureViewer& v) {
+    Show(300, 200, [&](PictureViewer& v) {
         EXPECT_EQ(v.windowTitle(), "Луна Прессвик  1/4");
-        EXPECT_FALSE(v.VScroll->isVisible());
-        EXPECT_FALSE(v.HScroll->isVisible());
+        EXPECT_FALSE(vertical(v)->isVisible());
+        EXPECT_FALSE(horizontal(v)->isVisible());
         EXPECT_EQ(v.width(), 300 + 15);                  // the picture and 225 twips
         EXPECT_NEAR(v.geometry().center().x(), 640, 4);  // centred as a whole window
     });
@@ -369,7 +397,7 @@ TEST_F(Gallery, AnUnwritableProgramFolderGetsThePictureIntoAPrivateFolder) {
     WriteFile(platform.folder, "plain file");
     std::vector<Seen> seen;
     ExpectViewer(seen);
-    window->rezwin();
+    window->ShowWonPicture();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_TRUE(seen[0].fileThere);
     EXPECT_FALSE(seen[0].file.startsWith(folder.path()));

@@ -26,6 +26,11 @@ void WriteTopic(const QString& folder, int context, const QString& title, const 
 
 class HelpViewerTest : public ::testing::Test {
 protected:
+    // The help window's controls by their names.
+    QTextBrowser* browser() const { return viewer->findChild<QTextBrowser*>(QStringLiteral("browser")); }
+    QToolButton* back() const { return viewer->findChild<QToolButton*>(QStringLiteral("back")); }
+    QToolButton* forward() const { return viewer->findChild<QToolButton*>(QStringLiteral("forward")); }
+
     FakePlatform platform;
     std::unique_ptr<HelpViewer> viewer;
 };
@@ -55,16 +60,19 @@ TEST_F(HelpViewerTest, TopicsLinkToEachOtherWithBackAndForward) {
     ASSERT_TRUE(viewer);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Игра"));
-    EXPECT_TRUE(viewer->browser->toPlainText().contains(QStringLiteral("о шелвах")));
-    EXPECT_FALSE(viewer->back->isEnabled());
+    EXPECT_TRUE(browser()->toPlainText().contains(QStringLiteral("о шелвах")));
+    EXPECT_FALSE(back()->isEnabled());
+    EXPECT_EQ(back()->toolTip(), QStringLiteral("Назад (Alt+Влево)"));
+    EXPECT_EQ(forward()->toolTip(), QStringLiteral("Вперёд (Alt+Вправо)"));
+    EXPECT_EQ(forward()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Right));
 
-    emit viewer->browser->anchorClicked(QUrl(QStringLiteral("500.html")));
+    emit browser()->anchorClicked(QUrl(QStringLiteral("500.html")));
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Реклама"));
-    ASSERT_TRUE(viewer->back->isEnabled());
-    viewer->back->click();
+    ASSERT_TRUE(back()->isEnabled());
+    back()->click();
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Игра"));
-    ASSERT_TRUE(viewer->forward->isEnabled());
-    viewer->forward->click();
+    ASSERT_TRUE(forward()->isEnabled());
+    forward()->click();
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Реклама"));
 
     // The menu's second request reuses the window.
@@ -74,7 +82,7 @@ TEST_F(HelpViewerTest, TopicsLinkToEachOtherWithBackAndForward) {
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Игра"));
 
     // Addresses go to the desktop, not into the help window.
-    emit viewer->browser->anchorClicked(QUrl(QStringLiteral("mailto:team@example.org")));
+    emit browser()->anchorClicked(QUrl(QStringLiteral("mailto:team@example.org")));
     EXPECT_EQ(platform.addresses, (std::vector<QString>{QStringLiteral("mailto:team@example.org")}));
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Игра"));
     EXPECT_TRUE(platform.boxes.empty());
@@ -95,12 +103,12 @@ TEST_F(HelpViewerTest, TheBuiltHelpFolderHoldsBothTopics) {
     platform.dataFolderList = {QStringLiteral(DUEL_BUILD_FOLDER)};
     ShowHelpTopic(platform, nullptr, 100, viewer);
     ASSERT_TRUE(viewer);
-    const QString game = viewer->browser->toPlainText();
+    const QString game = browser()->toPlainText();
     for (const char* words : {"шелвы", "злыки", "F2", "shelvy-pack", "Backspace", "Enter", "~/.config/shelvy-zlyki/"})
         EXPECT_TRUE(game.contains(QString::fromUtf8(words))) << words;
     ShowHelpTopic(platform, nullptr, 500, viewer);
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Предложение рекламодателям"));
-    EXPECT_TRUE(viewer->browser->toPlainText().contains(QStringLiteral("бесплатная")));
+    EXPECT_TRUE(browser()->toPlainText().contains(QStringLiteral("бесплатная")));
     EXPECT_TRUE(platform.boxes.empty());
 }
 

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace duel::testing {
 namespace {
@@ -17,10 +17,10 @@ class KeyboardPlayTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        window->ЧасыRND.stop();
+        timer(QStringLiteral("ЧасыRND"))->stop();
     }
-    KeypadWindow& keypad() { return *window->фрмЧифры; }
-    QString guess() const { return window->тксВарМой->text(); }
+    KeypadWindow& keypad() { return *findAs<KeypadWindow>(QStringLiteral("фрмЧифры")); }
+    QString guess() const { return QString::fromStdString(state.composedGuess); }
 
     static void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QKeyEvent event(QEvent::KeyPress, key, modifiers);
@@ -31,9 +31,9 @@ protected:
 TEST_F(KeyboardPlayTest, DigitsBackspaceAndEnterPlayLikeTheMouse) {
     StartGame(QStringLiteral("5678"));
     press(window.get(), Qt::Key_1);
-    press(keypad().кнп[4], Qt::Key_2, Qt::KeypadModifier);  // the number pad, keypad active
+    press(button(QStringLiteral("кнп5")), Qt::Key_2, Qt::KeypadModifier);  // the number pad, keypad active
     EXPECT_EQ(guess(), QStringLiteral("12"));
-    EXPECT_EQ(picturesText(window->imgNumberMV), QStringLiteral("0012"));
+    EXPECT_EQ(guessPictures(), QStringLiteral("0012"));
 
     press(window.get(), Qt::Key_1);  // refused as a click would be
     EXPECT_EQ(guess(), QStringLiteral("12"));
@@ -54,10 +54,10 @@ TEST_F(KeyboardPlayTest, DigitsBackspaceAndEnterPlayLikeTheMouse) {
 
     for (int key : {Qt::Key_2, Qt::Key_3, Qt::Key_5}) press(window.get(), key);  // the secret is 1234
     press(window.get(), Qt::Key_Return);                                         // the user's "--->"
-    ASSERT_EQ(window->СписокЧШЗ->count(), 1);
-    EXPECT_TRUE(window->СписокЧШЗ->item(0)->text().contains(QStringLiteral("1235")));
-    EXPECT_TRUE(window->кнпСчитать->isHidden());
-    ASSERT_FALSE(window->кнпДумать->isHidden());
+    ASSERT_EQ(historyLines().size(), 1);
+    EXPECT_TRUE(historyLines()[0].contains(QStringLiteral("1235")));
+    EXPECT_TRUE(hidden("кнпСчитать"));
+    ASSERT_FALSE(hidden("кнпДумать"));
     EXPECT_EQ(state.phase, Phase::ComputerToMove);
 
     press(&keypad(), Qt::Key_Enter);  // the computer's "--->"
@@ -83,7 +83,7 @@ TEST_F(KeyboardPlayTest, NoKeyActsWithoutAGameOrWhileAModalWindowIsOpen) {
         EXPECT_EQ(guess(), QStringLiteral("5")) << key;
     }
     EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_EQ(window->СписокЧШЗ->count(), 0);
+    EXPECT_TRUE(historyLines().isEmpty());
     modal.close();
     press(window.get(), Qt::Key_6);
     EXPECT_EQ(guess(), QStringLiteral("56"));
@@ -97,7 +97,7 @@ TEST_F(HelpMenuTest, AboutWindowIsModalAndPlacedAgainstTheMainWindowEachTime) {
         QApplication::processEvents();
         QRect placed;
         platform.modalScripts.push_back([&](QDialog& about) { placed = about.frameGeometry(); });
-        window->mnuInformationAbout->trigger();
+        find<QAction>(QStringLiteral("mnuInformationAbout"))->trigger();
         const QRect main = window->frameGeometry();
         EXPECT_EQ(placed.right(), main.right());
         EXPECT_EQ(placed.top(), main.top() + 33);  // 500 twips
@@ -114,10 +114,10 @@ TEST_F(HelpMenuTest, F1OpensTheGameHelpAndTheGameIsLeftAlone) {
     if (!window->isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &f1);
-    window->mnuInformationForR->trigger();
+    find<QAction>(QStringLiteral("mnuInformationForR"))->trigger();
     EXPECT_EQ(platform.helpContexts, (std::vector<int>{100, 500}));
     EXPECT_EQ(state.phase, Phase::UserToMove);
-    EXPECT_TRUE(window->TimerTimer.isActive());
+    EXPECT_TRUE(timer(QStringLiteral("TimerTimer"))->isActive());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The keypad window: digit entry, Cancel, marks, the busy guard, layout and docking.
+#include "duel/duel.h"
 #include "rules/dock_geometry.h"
 #include "rules/twips.h"
 #include "tests/support/window_fixture.h"
@@ -6,9 +7,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -17,11 +18,11 @@ namespace {
 
 class KeypadTest : public WindowTest {
 protected:
-    KeypadWindow& keypad() { return *window->фрмЧифры; }
-    QLineEdit& field() { return *window->тксВарМой; }
+    KeypadWindow& keypad() { return *findAs<KeypadWindow>(QStringLiteral("фрмЧифры")); }
+    QString guess() const { return QString::fromStdString(state.composedGuess); }
     QPushButton& digit(int d) { return *find<QPushButton>(QStringLiteral("кнп%1").arg(d)); }
     QPushButton& cancel() { return *find<QPushButton>(QStringLiteral("кнпОтмена")); }
-    QString shown() const { return picturesText(window->imgNumberMV); }
+    QString shown() const { return guessPictures(); }
 
     void clickDigits(const QString& digits) {
         for (QChar c : digits) digit(c.digitValue()).click();
@@ -45,7 +46,7 @@ protected:
 
 TEST_F(KeypadTest, DigitsFillTheDisplayFromTheRightAndAFifthIsIgnored) {
     StartGame(QStringLiteral("5678"));
-    ASSERT_TRUE(field().isEnabled());
+    ASSERT_TRUE(state.guessOpen());
     EXPECT_EQ(shown(), QStringLiteral("0000"));
 
     const std::vector<std::pair<int, QString>> steps{{1, "0001"}, {2, "0012"}, {3, "0123"}, {4, "1234"}, {5, "1234"}};
@@ -53,7 +54,7 @@ TEST_F(KeypadTest, DigitsFillTheDisplayFromTheRightAndAFifthIsIgnored) {
         digit(d).click();
         EXPECT_EQ(shown(), display) << "after " << d;
     }
-    EXPECT_EQ(field().text(), QStringLiteral("1234"));
+    EXPECT_EQ(guess(), QStringLiteral("1234"));
     EXPECT_TRUE(platform.boxes.empty());
 }
 
@@ -61,7 +62,7 @@ TEST_F(KeypadTest, RepeatedDigitIsRefusedWithOneMessage) {
     StartGame(QStringLiteral("5678"));
     clickDigits(QStringLiteral("121"));
 
-    EXPECT_EQ(field().text(), QStringLiteral("12"));
+    EXPECT_EQ(guess(), QStringLiteral("12"));
     EXPECT_EQ(shown(), QStringLiteral("0012"));
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text, QStringLiteral("Числа не должны повторяться !"));
@@ -71,7 +72,7 @@ TEST_F(KeypadTest, RepeatedDigitIsRefusedWithOneMessage) {
 
     // The repeat of the last digit is refused as well; a new digit still goes in.
     clickDigits(QStringLiteral("23"));
-    EXPECT_EQ(field().text(), QStringLiteral("123"));
+    EXPECT_EQ(guess(), QStringLiteral("123"));
     EXPECT_EQ(platform.boxes.size(), 2u);
 }
 
@@ -85,7 +86,7 @@ TEST_F(KeypadTest, CancelTakesDigitsBackAndFollowsTheField) {
     EXPECT_TRUE(cancel().isVisible());
 
     cancel().click();
-    EXPECT_EQ(field().text(), QStringLiteral("12"));
+    EXPECT_EQ(guess(), QStringLiteral("12"));
     EXPECT_EQ(shown(), QStringLiteral("0012"));
     cancel().click();
     cancel().click();
@@ -95,50 +96,53 @@ TEST_F(KeypadTest, CancelTakesDigitsBackAndFollowsTheField) {
 
     // A click that arrives before the tick hides the button changes nothing.
     cancel().click();
-    EXPECT_EQ(field().text(), QString());
+    EXPECT_EQ(guess(), QString());
     EXPECT_EQ(shown(), QStringLiteral("0000"));
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-TEST_F(KeypadTest, DisabledFieldTakesNoDigitsButCancelStillShortensIt) {
+TEST_F(KeypadTest, AClosedGuessTakesNoDigitsButCancelStillShortensIt) {
     StartGame(QStringLiteral("5678"));
     clickDigits(QStringLiteral("123"));
-    field().setEnabled(false);
+    state.phase = Phase::ComputerToMove;  // the guess is closed on the computer's turn
 
     digit(4).click();
     digit(1).click();
-    EXPECT_EQ(field().text(), QStringLiteral("123"));
+    EXPECT_EQ(guess(), QStringLiteral("123"));
     EXPECT_TRUE(platform.boxes.empty());
 
     cancel().click();
-    EXPECT_EQ(field().text(), QStringLiteral("12"));
-    EXPECT_EQ(shown(), QStringLiteral("0123"));  // not redrawn while disabled
+    EXPECT_EQ(guess(), QStringLiteral("12"));
+    EXPECT_EQ(shown(), QStringLiteral("0123"));  // not redrawn while closed
 
-    // The next redraw on an enabled field catches up.
-    field().setEnabled(true);
+    // The next redraw on an open guess catches up.
+    state.phase = Phase::UserToMove;
     state.keyCode = kRedrawOnly;
-    window->AddDigit();
+    AddDigit(state, platform, window.get());
+    window->Refresh();
     EXPECT_EQ(shown(), QStringLiteral("0012"));
 }
 
 TEST_F(KeypadTest, OddOrdersAndForeignTextDoNotBreakTheDisplay) {
     StartGame(QStringLiteral("5678"));
     state.keyCode = 0;
-    window->AddDigit();
+    AddDigit(state, platform, window.get());
     state.keyCode = 200;
-    window->AddDigit();
-    EXPECT_EQ(field().text(), QString());
+    AddDigit(state, platform, window.get());
+    EXPECT_EQ(guess(), QString());
 
     // Text set past AddDigit shows at the next redraw; a non-digit is a dash.
-    field().setText(QStringLiteral("7a"));
+    state.composedGuess = "7a";
+    window->Refresh();
     EXPECT_EQ(shown(), QStringLiteral("0000"));
     state.keyCode = kRedrawOnly;
-    window->AddDigit();
+    AddDigit(state, platform, window.get());
+    window->Refresh();
     EXPECT_EQ(shown(), QStringLiteral("007-"));
 
     // A non-digit never counts as a repeat.
     digit(7).click();
-    EXPECT_EQ(field().text(), QStringLiteral("7a"));
+    EXPECT_EQ(guess(), QStringLiteral("7a"));
     EXPECT_EQ(platform.boxes.size(), 1u);
 }
 
@@ -150,12 +154,12 @@ TEST_F(KeypadTest, RightClicksCycleTheMarkAndLeftClickStillEntersTheDigit) {
         release(five, Qt::RightButton);
         EXPECT_EQ(five.text(), QString::fromUtf8(mark));
     }
-    EXPECT_EQ(field().text(), QString());  // the right button enters nothing
+    EXPECT_EQ(guess(), QString());  // the right button enters nothing
 
     press(five, Qt::LeftButton);
     release(five, Qt::LeftButton);
     EXPECT_EQ(five.text(), QStringLiteral("X"));
-    EXPECT_EQ(field().text(), QStringLiteral("5"));
+    EXPECT_EQ(guess(), QStringLiteral("5"));
     EXPECT_EQ(shown(), QStringLiteral("0005"));
 
     // Marks belong to the run, not to the game.
@@ -179,7 +183,7 @@ TEST_F(KeypadTest, AQuickSecondRightPressStillStepsTheMark) {
 TEST_F(KeypadTest, ADigitAlreadyInAFullGuessChangesNothing) {
     StartGame(QStringLiteral("5678"));
     clickDigits(QStringLiteral("12341"));
-    EXPECT_EQ(field().text(), QStringLiteral("1234"));
+    EXPECT_EQ(guess(), QStringLiteral("1234"));
     EXPECT_EQ(shown(), QStringLiteral("1234"));
     EXPECT_TRUE(platform.boxes.empty());
 }
@@ -187,13 +191,13 @@ TEST_F(KeypadTest, ADigitAlreadyInAFullGuessChangesNothing) {
 TEST_F(KeypadTest, ButtonsDoNothingWhileTheListIsBeingBuilt) {
     bool tried = false;
     platform.onProcessEvents = [&] {
-        if (tried || !window->isBusy()) return;
+        if (tried || !state.busy) return;
         tried = true;
-        field().setText(QStringLiteral("12"));
+        state.composedGuess = "12";
         const uint8_t keyCode = state.keyCode;
         digit(3).click();
         cancel().click();
-        EXPECT_EQ(field().text(), QStringLiteral("12"));
+        EXPECT_EQ(guess(), QStringLiteral("12"));
         EXPECT_EQ(state.keyCode, keyCode);
     };
     StartGame(QStringLiteral("1234"));
@@ -218,7 +222,7 @@ TEST_F(KeypadTest, WindowLayoutInTwips) {
             << d;
         EXPECT_EQ(button.text(), QString::number(d));
         EXPECT_EQ(button.toolTip(), tips[d - 1]);
-        EXPECT_EQ(pad.кнп[d - 1], &button);
+        EXPECT_EQ(button.parentWidget(), &pad);
     }
     EXPECT_EQ(cancel().geometry(), QRect(TwipsToPixels(2040), TwipsToPixels(600), 33, 33));
     EXPECT_TRUE(cancel().text().isEmpty());
@@ -252,7 +256,7 @@ protected:
     // The tests run the step themselves; the real timer must not run it between.
     void SetUp() override {
         KeypadTest::SetUp();
-        window->ЧасыRND.stop();
+        timer(QStringLiteral("ЧасыRND"))->stop();
     }
 
     QRect main() const { return window->frameGeometry(); }
@@ -263,7 +267,7 @@ protected:
         settle();
     }
     void tick() {
-        window->RedockKeypad();
+        window->ЧасыRND_Timer();
         settle();
     }
     void expectUnderMain() { EXPECT_EQ(pad().top(), main().top() + main().height()); }

@@ -2,14 +2,12 @@
 #include "rules/number_rules.h"
 #include "tests/support/window_fixture.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QAction>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace duel::testing {
 namespace {
@@ -21,8 +19,6 @@ const QString kHideQuestion = QStringLiteral(
     "его только для автоматического выставления количества шелв и злыков. Если вы хотите скрыть "
     "число, то вам придётся вручную выставлять эти цифры. Вы согласны на это?");
 
-bool IsRed(QLabel* label) { return label->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
-
 TEST_F(NewGame, PutsTheWindowIntoTheUsersTurn) {
     platform.midnightSeconds = 45296.7;
     StartGame("5678", 0.5);
@@ -33,29 +29,29 @@ TEST_F(NewGame, PutsTheWindowIntoTheUsersTurn) {
     EXPECT_FALSE(state.hideAnswer);
     EXPECT_FALSE(state.compGuessed());
     EXPECT_EQ(state.gameStart, 45296);
-    EXPECT_TRUE(window->TimerTimer.isActive());
-    EXPECT_EQ(window->statusPanel1->text(), "");
+    EXPECT_TRUE(timer("TimerTimer")->isActive());
+    EXPECT_EQ(hintPanel(), "");
 
-    EXPECT_FALSE(window->кнпСчитать->isHidden());
-    EXPECT_TRUE(window->кнпДумать->isHidden());
-    EXPECT_TRUE(window->СписокЧШЗ->isEnabled());
-    EXPECT_EQ(window->СписокЧШЗ->count(), 0);
-    EXPECT_TRUE(window->тксВарМой->isEnabled());
-    EXPECT_EQ(window->тксВарМой->text(), "");
-    EXPECT_EQ(window->тксВарКомп->text(), "");
-    EXPECT_FALSE(window->рмкЗлыки->isEnabled());
-    EXPECT_FALSE(window->рмкШелвы->isEnabled());
-    EXPECT_TRUE(window->exactButtons[0]->isChecked());
-    EXPECT_TRUE(window->partialButtons[0]->isChecked());
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_FALSE(window->imgNumberMV[i]->isHidden());
-        EXPECT_TRUE(window->imgNumberVK[i]->isHidden());
+    EXPECT_FALSE(hidden("кнпСчитать"));
+    EXPECT_TRUE(hidden("кнпДумать"));
+    EXPECT_TRUE(enabled("СписокЧШЗ"));
+    EXPECT_TRUE(historyLines().isEmpty());
+    EXPECT_TRUE(state.guessOpen());
+    EXPECT_EQ(state.composedGuess, "");
+    EXPECT_EQ(state.compGuess, "");
+    EXPECT_FALSE(enabled("рмкЗлыки"));
+    EXPECT_FALSE(enabled("рмкШелвы"));
+    EXPECT_TRUE(exactButton(0)->isChecked());
+    EXPECT_TRUE(partialButton(0)->isChecked());
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_FALSE(hidden(QStringLiteral("imgNumberMV%1").arg(i)));
+        EXPECT_TRUE(hidden(QStringLiteral("imgNumberVK%1").arg(i)));
     }
-    EXPECT_EQ(picturesText(window->imgNumberMV), "0000");
-    EXPECT_TRUE(IsRed(window->lblMV));
-    EXPECT_DOUBLE_EQ(window->lblMV->font().pointSizeF(), 9.75);
-    EXPECT_FALSE(IsRed(window->lblVK));
-    EXPECT_DOUBLE_EQ(window->lblVK->font().pointSizeF(), 8.25);
+    EXPECT_EQ(guessPictures(), "0000");
+    EXPECT_TRUE(isRed("lblMV"));
+    EXPECT_DOUBLE_EQ(fontSize("lblMV"), 9.75);
+    EXPECT_FALSE(isRed("lblVK"));
+    EXPECT_DOUBLE_EQ(fontSize("lblVK"), 8.25);
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(platform.unscripted, 0);
 }
@@ -97,25 +93,25 @@ TEST_F(NewGame, YesToTheHideQuestionKeepsTheNumberHidden) {
     EXPECT_TRUE(state.hideAnswer);
     EXPECT_EQ(state.userNumber, "");
     EXPECT_EQ(state.userNumberDefault, "");  // the next game offers an empty default
-    EXPECT_FALSE(window->Часы.isActive());
-    EXPECT_FALSE(window->рмкЗлыки->isEnabled());  // nothing to answer before the first guess
+    EXPECT_FALSE(timer("Часы")->isActive());
+    EXPECT_FALSE(enabled("рмкЗлыки"));  // nothing to answer before the first guess
     window->mnuGameNew_Click();
     EXPECT_EQ(platform.inputDefaults.back(), "");
 }
 
 TEST_F(NewGame, StopsAScorerLeftRunningByTheLastGame) {
     StartGame("1234");
-    window->тксВарМой->setText("5678");
+    state.composedGuess = "5678";
     window->кнпСчитать_Click();
-    ASSERT_TRUE(window->Часы.isActive());
-    ASSERT_TRUE(window->првАвто->isChecked());
+    ASSERT_TRUE(timer("Часы")->isActive());
+    ASSERT_TRUE(state.autoScoring);
 
     StartGame("4321");
-    EXPECT_FALSE(window->Часы.isActive());
-    EXPECT_FALSE(window->првАвто->isChecked());
-    EXPECT_TRUE(window->exactButtons[0]->isChecked());
-    EXPECT_TRUE(window->кнпДумать->isHidden());
-    EXPECT_EQ(window->СписокЧШЗ->count(), 0);
+    EXPECT_FALSE(timer("Часы")->isActive());
+    EXPECT_FALSE(state.autoScoring);
+    EXPECT_TRUE(exactButton(0)->isChecked());
+    EXPECT_TRUE(hidden("кнпДумать"));
+    EXPECT_TRUE(historyLines().isEmpty());
 }
 
 TEST_F(NewGame, ShowsTheThinkingWindowAgainstTheMainWindowsCurrentPlace) {
@@ -147,7 +143,7 @@ TEST_F(NewGame, IgnoresGameCommandsWhileTheListIsBuilt) {
         window->mnuGameNew_Click();
         window->кнпСчитать_Click();
         window->кнпДумать_Click();
-        window->mnuGameNew->trigger();
+        find<QAction>("mnuGameNew")->trigger();
     };
     StartGame("1234");
     EXPECT_GT(reentries, 5);

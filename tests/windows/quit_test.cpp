@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace duel::testing {
 namespace {
@@ -37,7 +38,7 @@ protected:
     // New game with the secret 1234, then the user guesses it at once.
     void WinAtOnce() {
         StartGame(QStringLiteral("5678"), 0.0);
-        window->тксВарМой->setText(QStringLiteral("1234"));
+        state.composedGuess = "1234";
         window->кнпСчитать_Click();
     }
 };
@@ -65,7 +66,7 @@ TEST_P(QuitDuringNewGame, NewGameGivesUpAndTheCloseSaves) {
     EXPECT_EQ(platform.inputPrompts.size(), 1u) << "the prompt came again after the quit";
     EXPECT_EQ(platform.boxes.size(), boxesShown);
     EXPECT_EQ(state.phase, Phase::NoGame);
-    EXPECT_FALSE(window->TimerTimer.isActive());
+    EXPECT_FALSE(timer("TimerTimer")->isActive());
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
 
     window->close();
@@ -136,7 +137,7 @@ TEST_F(Quit, PastedEmojiDoNotUseUpTheNameField) {
         EXPECT_EQ(field->text(), QStringLiteral("ПетяИван"));
         enter(field);
     });
-    window->ShowRecordsWindow();
+    window->ShowRecords();
     EXPECT_EQ(state.recName2, "ПетяИван");
 }
 

@@ -36,7 +36,7 @@ protected:
     // `inside` while it is shown.
     void openAtGameEnd(std::function<void(QDialog&)> inside) {
         platform.modalScripts.push_back(std::move(inside));
-        window->ShowRecordsWindow();
+        window->ShowRecords();
     }
 };
 
@@ -91,15 +91,20 @@ TEST_F(RecordsWindowTest, ShowsTheTableAndTheLastResults) {
 }
 
 TEST_F(RecordsWindowTest, AtTheEndOfAGameHidesBothMoveButtonsAndEmptiesTheGuess) {
-    StartGame(QStringLiteral("1234"));
-    window->тксВарМой->setText(QStringLiteral("12"));
-    ASSERT_FALSE(window->кнпСчитать->isHidden());
-    openAtGameEnd([&](QDialog&) {
-        EXPECT_TRUE(window->кнпСчитать->isHidden());
-        EXPECT_TRUE(window->кнпДумать->isHidden());
-        EXPECT_EQ(window->тксВарМой->text(), QString());
-        EXPECT_EQ(picturesText(window->imgNumberMV), QStringLiteral("0000"));
+    StartGame(QStringLiteral("5678"), 0.0);  // the secret is 1234
+    state.composedGuess = "1234";
+    ASSERT_FALSE(hidden("кнпСчитать"));
+    bool ran = false;
+    platform.modalScripts.push_back([&](QDialog& dialog) {
+        if (dialog.objectName() != QStringLiteral("фрмРекорды")) return;
+        ran = true;
+        EXPECT_TRUE(hidden("кнпСчитать"));
+        EXPECT_TRUE(hidden("кнпДумать"));
+        EXPECT_EQ(state.composedGuess, "");
+        EXPECT_EQ(guessPictures(), QStringLiteral("0000"));
     });
+    window->кнпСчитать_Click();  // the user wins
+    EXPECT_TRUE(ran);
     EXPECT_FALSE(state.recordsFromMenu);
 }
 
@@ -238,41 +243,44 @@ TEST_F(RecordsWindowTest, ResetRestoresTheFirstTableOnScreenAndInTheState) {
 
 TEST_F(RecordsWindowTest, OpenedFromTheMenuOnTheUsersTurnKeepsTheMoveButtons) {
     StartGame(QStringLiteral("1234"));
-    window->тксВарМой->setText(QStringLiteral("56"));
+    button("кнп5")->click();
+    button("кнп6")->click();
+    ASSERT_EQ(guessPictures(), QStringLiteral("0056"));
     bool ran = false;
     platform.modalScripts.push_back([&](QDialog&) {
         ran = true;
-        EXPECT_EQ(window->тксВарМой->text(), QString());
-        EXPECT_FALSE(window->кнпСчитать->isHidden());
-        EXPECT_EQ(window->lblMV->font().pointSizeF(), 8.25);
-        EXPECT_EQ(window->lblVK->font().pointSizeF(), 8.25);
-        for (QLabel* picture : window->imgNumberVK) EXPECT_TRUE(picture->isHidden());
+        EXPECT_EQ(state.composedGuess, "");
+        EXPECT_EQ(guessPictures(), QStringLiteral("0000"));
+        EXPECT_FALSE(hidden("кнпСчитать"));
+        EXPECT_EQ(fontSize("lblMV"), 8.25);
+        EXPECT_EQ(fontSize("lblVK"), 8.25);
+        EXPECT_TRUE(picturesHidden("imgNumberVK"));
     });
     window->mnuGameWins_Click();
     EXPECT_TRUE(ran);
     EXPECT_FALSE(state.recordsFromMenu);
-    EXPECT_FALSE(window->кнпСчитать->isHidden());
-    EXPECT_EQ(window->lblMV->font().pointSizeF(), 9.75);
-    EXPECT_EQ(window->lblVK->font().pointSizeF(), 8.25);
+    EXPECT_FALSE(hidden("кнпСчитать"));
+    EXPECT_EQ(fontSize("lblMV"), 9.75);
+    EXPECT_EQ(fontSize("lblVK"), 8.25);
 }
 
 TEST_F(RecordsWindowTest, OpenedFromTheMenuOnTheComputersTurnShowsItsGuessAgainAfter) {
     StartGame(QString());  // hidden number: the user must see the guess to score it
-    window->тксВарМой->setText(QStringLiteral("5678"));
+    state.composedGuess = "5678";
     window->кнпСчитать_Click();
-    const QString guess = window->тксВарКомп->text();
+    const QString guess = QString::fromStdString(state.compGuess);
     ASSERT_EQ(guess.size(), 4);
-    ASSERT_FALSE(window->кнпДумать->isHidden());
+    ASSERT_FALSE(hidden("кнпДумать"));
 
     platform.modalScripts.push_back([&](QDialog&) {
-        for (QLabel* picture : window->imgNumberVK) EXPECT_TRUE(picture->isHidden());
-        EXPECT_FALSE(window->кнпДумать->isHidden());
+        EXPECT_TRUE(picturesHidden("imgNumberVK"));
+        EXPECT_FALSE(hidden("кнпДумать"));
     });
     window->mnuGameWins_Click();
-    for (QLabel* picture : window->imgNumberVK) EXPECT_FALSE(picture->isHidden());
-    EXPECT_EQ(picturesText(window->imgNumberVK), guess);
-    EXPECT_EQ(window->lblVK->font().pointSizeF(), 9.75);
-    EXPECT_EQ(window->lblMV->font().pointSizeF(), 8.25);
+    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(hidden(QStringLiteral("imgNumberVK%1").arg(i)));
+    EXPECT_EQ(computerGuessPictures(), guess);
+    EXPECT_EQ(fontSize("lblVK"), 9.75);
+    EXPECT_EQ(fontSize("lblMV"), 8.25);
 }
 
 TEST_F(RecordsWindowTest, StandsAtTheMainWindowsRightEdgeBelowItsTop) {

@@ -1,0 +1,24 @@
+// The ticks of the duel's two clocks: the 20 ms tick's random draw and new-game request, and the game clock.
+#include "duel/duel.h"
+
+#include <cmath>
+
+namespace duel {
+
+bool FastTick(GameState& state, Platform& platform) {
+    platform.randomFraction();  // keeps the generator moving with the user's pace
+    if (!state.playNowRequested || state.busy) return false;
+    state.playNowRequested = false;
+    return true;
+}
+
+void GameClockTick(GameState& state, Platform& platform) {
+    if (state.gameStart == kClockStopped) {
+        state.clockSeconds.reset();
+        return;
+    }
+    const double elapsed = platform.monotonicSeconds() - state.clockStartSeconds;
+    state.clockSeconds = static_cast<int64_t>(std::floor(elapsed));
+}
+
+}  // namespace duel

@@ -1,0 +1,117 @@
+// New game: the game that runs given up, the candidate list, the computer's secret, the user's number, the first turn.
+#include "duel/step_helpers.h"
+#include "rules/number_rules.h"
+
+#include <cmath>
+
+namespace duel {
+
+namespace {
+
+constexpr const char* kNumberPrompt = "Загадайте число:";
+constexpr const char* kHideQuestion =
+    "Вы хотите загадать число, но не показывать его компьютеру? В этом нет нужды. Он использует "
+    "его только для автоматического выставления количества шелв и злыков. Если вы хотите скрыть "
+    "число, то вам придётся вручную выставлять эти цифры. Вы согласны на это?";
+constexpr const char* kDefaultNumber = "1234";
+
+// BuildCandidates: all 3024 numbers in ascending order, with the thinking
+// window's progress and pending events run after every number tried.
+void BuildCandidates(Duel& duel) {
+    GameState& state = duel.state;
+    steps::BusyWork busy(state);
+    duel.screen.OpenThinking(8888);
+    duel.screen.Refresh();
+    duel.platform.processEvents();
+    state.candidateCount = 0;
+    state.candidateCount = BuildCandidateList(state.candidates, [&duel](int32_t n) {
+        if (n % 25 == 0) duel.screen.SetThinkingProgress(n - 1111);
+        duel.platform.processEvents();
+    });
+    duel.screen.CloseThinking();
+    duel.platform.processEvents();
+}
+
+// The game that runs is given up: after the computer's win it stands as the
+// computer's; anything else was abandoned.
+void GiveUpRunningGame(Duel& duel) {
+    const GameState& state = duel.state;
+    if (!state.gameRunning()) return;
+    duel.events.GameEnded(state, state.phase == Phase::PlayingOnAlone || state.phase == Phase::ComputerWon
+                                     ? GameOutcome::ComputerWon
+                                     : GameOutcome::Abandoned);
+}
+
+// Asks for the user's number until it is valid or the user keeps it hidden;
+// false when the program quits meanwhile.  Leaves the number typed in
+// state.userNumber, or hideAnswer set.
+bool AskForUsersNumber(Duel& duel) {
+    GameState& state = duel.state;
+    Platform& platform = duel.platform;
+    duel.screen.Refresh();
+    std::string typed;
+    for (;;) {
+        // Every box answers "cancel" at once while the program quits; the
+        // game is then given up instead of asking again.
+        typed = platform
+                    .inputBox(duel.screen.ownerWidget(), QString::fromUtf8(kNumberPrompt),
+                              QString::fromUtf8(kProductTitle), FromUtf8(state.userNumberDefault))
+                    .toStdString();
+        if (platform.quitting()) return false;
+        state.userNumberDefault = typed;
+        if (typed.empty()) {
+            const bool hide = steps::Ask(duel, kHideQuestion);
+            if (platform.quitting()) return false;
+            if (hide) {
+                state.hideAnswer = true;
+                break;
+            }
+            state.hideAnswer = false;
+            state.userNumberDefault = kDefaultNumber;
+            continue;
+        }
+        if (auto failure = CheckNumber(typed)) {
+            steps::ShowError(duel, *failure);
+            if (platform.quitting()) return false;
+            continue;
+        }
+        break;
+    }
+    state.userNumber = state.hideAnswer ? std::string() : typed;
+    return true;
+}
+
+}  // namespace
+
+void NewGame(Duel& duel) {
+    GameState& state = duel.state;
+    if (state.busy) return;  // the list is being built or filtered
+
+    GiveUpRunningGame(duel);
+    // Until this game hands a guess to the user nothing can be moved or
+    // answered, and the scorer is off.
+    state.phase = Phase::NoGame;
+    state.newGameHintShown = false;
+    state.autoScoring = false;
+
+    BuildCandidates(duel);
+    if (state.closeDeferred) return;  // the window closes now
+    // The program is quitting: this game is given up, nothing more is asked.
+    if (duel.platform.quitting()) return;
+    state.hideAnswer = false;
+
+    state.compNumber = NumberText(
+        state.candidates[static_cast<size_t>(DrawIndex(duel.platform.randomFraction(), state.candidateCount))]);
+    if (!AskForUsersNumber(duel)) return;
+
+    state.userMoves.clear();
+    state.compMoves.clear();
+    steps::EnterUsersTurn(duel);
+
+    state.gameStart = static_cast<int32_t>(std::floor(duel.platform.secondsSinceMidnight()));
+    state.clockStartSeconds = duel.platform.monotonicSeconds();
+    state.clockSeconds = 0;
+    duel.events.GameStarted(state);
+}
+
+}  // namespace duel

@@ -1,0 +1,78 @@
+// A stand-in for the main window as the duel's steps see it: it records what they asked of it.
+#pragma once
+
+#include "duel/duel_screen.h"
+#include "duel/game_events.h"
+#include "rules/game_state.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace duel::testing {
+
+class FakeScreen final : public DuelScreen {
+public:
+    // What the steps asked for, in order: "thinking 8888", "records",
+    // "won picture", "save", "close thinking"; refreshes are only counted.
+    std::vector<std::string> calls;
+    int refreshes = 0;
+    bool thinkingOpen = false;
+    int thinkingMaximum = 0;
+    int thinkingProgress = 0;  // the furthest progress shown
+    // Runs inside the records window, as its player would (types a name).
+    std::function<void()> onRecords;
+
+    QWidget* ownerWidget() override { return nullptr; }
+    void Refresh() override { ++refreshes; }
+    void OpenThinking(int maximum) override {
+        calls.push_back("thinking " + std::to_string(maximum));
+        thinkingOpen = true;
+        thinkingMaximum = maximum;
+        thinkingProgress = 0;
+    }
+    void SetThinkingProgress(int value) override {
+        if (thinkingOpen && value > thinkingProgress) thinkingProgress = value;
+    }
+    void CloseThinking() override {
+        if (thinkingOpen) calls.push_back("close thinking");
+        thinkingOpen = false;
+    }
+    void ShowRecords() override {
+        calls.push_back("records");
+        if (onRecords) onRecords();
+    }
+    void ShowWonPicture() override { calls.push_back("won picture"); }
+    void SaveResults() override { calls.push_back("save"); }
+
+    // The calls other than the thinking window's.
+    std::vector<std::string> endings() const {
+        std::vector<std::string> kept;
+        for (const std::string& call : calls)
+            if (call.rfind("thinking", 0) != 0 && call != "close thinking") kept.push_back(call);
+        return kept;
+    }
+};
+
+// A listener that writes down every event as one line of text.
+class RecordingEvents final : public GameEvents {
+public:
+    std::vector<std::string> lines;
+
+    void GameStarted(const GameState& state) override {
+        lines.push_back("started " + std::string(state.hideAnswer ? "hidden" : "typed") + " " + state.compNumber + " " +
+                        state.userNumber);
+    }
+    void MoveMade(const GameState&, Side side, const Move& move, int64_t clockSeconds) override {
+        lines.push_back(std::string(side == Side::User ? "user " : "computer ") + move.guess + " " +
+                        std::to_string(move.answer.exact) + "/" + std::to_string(move.answer.partial) + " at " +
+                        std::to_string(clockSeconds));
+    }
+    void GameEnded(const GameState&, GameOutcome outcome) override {
+        static const char* const kNames[] = {"user won", "computer won", "user won after computer",
+                                             "answers contradicted", "abandoned"};
+        lines.push_back(std::string("ended: ") + kNames[static_cast<int>(outcome)]);
+    }
+};
+
+}  // namespace duel::testing
