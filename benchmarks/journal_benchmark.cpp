@@ -64,14 +64,14 @@ bool WriteGame(Journal& journal, Player& player, int moves, std::vector<double>*
         const duel::Score answer = duel::ScoreGuess(guess, players ? computer : mine);
         const auto started = Clock::now();
         const bool written =
-            journal.AddMove(*id, {players ? duel::Side::Player : duel::Side::Computer, {guess, answer}, 10 * (m + 1)});
+            journal.AddMove(*id, {players ? duel::Side::User : duel::Side::Computer, {guess, answer}, 10 * (m + 1)});
         if (moveSeconds != nullptr) moveSeconds->push_back(Since(started));
         if (!written) return false;
     }
     const double draw = player.random.next();
-    const auto outcome = draw < 0.45  ? duel::Outcome::PlayerWon
+    const auto outcome = draw < 0.45  ? duel::Outcome::UserWon
                          : draw < 0.8 ? duel::Outcome::ComputerWon
-                         : draw < 0.9 ? duel::Outcome::PlayerWonAfterComputer
+                         : draw < 0.9 ? duel::Outcome::UserWonAfterComputer
                                       : duel::Outcome::Abandoned;
     const auto started = Clock::now();
     const bool ended = journal.EndGame(*id, {"2025-03-01 14:09:00", outcome, (moves + 1) / 2, moves / 2, 10 * moves});

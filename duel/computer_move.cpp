@@ -43,7 +43,7 @@ void ComputerWins(Duel& duel) {
         return;
     }
     steps::EnterGameOver(state);
-    duel.events.GameEnded(state, GameOutcome::ComputerWon);
+    duel.events.GameEnded(state, Outcome::ComputerWon);
 }
 
 // No number agrees with the answers given by hand: the game is stopped.  The
@@ -55,7 +55,7 @@ void StopAfterContradiction(Duel& duel) {
     duel.screen.SaveResults();
     duel.screen.CloseThinking();
     steps::EnterGameOver(state);
-    duel.events.GameEnded(state, GameOutcome::AnswersContradicted);
+    duel.events.GameEnded(state, Outcome::AnswersContradicted);
     duel.screen.Refresh();
     duel.screen.ShowRecords();
 }

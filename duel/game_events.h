@@ -25,7 +25,7 @@ public:
 
     // The game has ended with `outcome`; the records have been updated.  A
     // game still running when the program ends is not reported as ended.
-    virtual void GameEnded(const GameState&, GameOutcome) {}
+    virtual void GameEnded(const GameState&, Outcome) {}
 
     // A listener that does nothing, for a duel nobody listens to.
     static GameEvents& Nobody() {

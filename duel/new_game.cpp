@@ -38,8 +38,8 @@ void GiveUpRunningGame(Duel& duel) {
     const GameState& state = duel.state;
     if (!state.gameRunning()) return;
     duel.events.GameEnded(state, state.phase == Phase::PlayingOnAlone || state.phase == Phase::ComputerWon
-                                     ? GameOutcome::ComputerWon
-                                     : GameOutcome::Abandoned);
+                                     ? Outcome::ComputerWon
+                                     : Outcome::Abandoned);
 }
 
 // Asks for the user's number until it is valid or the user keeps it hidden;

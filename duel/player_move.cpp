@@ -21,7 +21,7 @@ void UserWins(Duel& duel, const std::string& guess) {
     state.phase = Phase::UserWon;
     state.newGameHintShown = true;
     state.gameStart = kClockStopped;
-    duel.events.GameEnded(state, afterComputer ? GameOutcome::UserWonAfterComputer : GameOutcome::UserWon);
+    duel.events.GameEnded(state, afterComputer ? Outcome::UserWonAfterComputer : Outcome::UserWon);
     duel.screen.Refresh();
     duel.screen.ShowWonPicture();
     duel.screen.ShowRecords();

@@ -23,11 +23,11 @@ bool SavedGame::ComputerFoundNumber() const {
 }
 
 Side SavedGame::NextToMove() const {
-    if (ComputerFoundNumber()) return Side::Player;
+    if (ComputerFoundNumber()) return Side::User;
     const auto player =
-        std::count_if(moves.begin(), moves.end(), [](const JournalMove& m) { return m.side == Side::Player; });
+        std::count_if(moves.begin(), moves.end(), [](const JournalMove& m) { return m.side == Side::User; });
     const auto computer = static_cast<std::ptrdiff_t>(moves.size()) - player;
-    return player > computer ? Side::Computer : Side::Player;
+    return player > computer ? Side::Computer : Side::User;
 }
 
 bool IsResumable(const SavedGame& saved) {
@@ -40,7 +40,7 @@ bool IsResumable(const SavedGame& saved) {
         if (CheckNumber(m.guess)) return false;
         const Score& a = m.answer;
         if (a.exact < 0 || a.partial < 0 || a.exact + a.partial > 4 || (a.exact == 3 && a.partial == 1)) return false;
-        if (move.side == Side::Player && (a.exact == 4 || ScoreGuess(m.guess, game.computerNumber) != a)) return false;
+        if (move.side == Side::User && (a.exact == 4 || ScoreGuess(m.guess, game.computerNumber) != a)) return false;
         if (move.side == Side::Computer && typed && ScoreGuess(m.guess, game.playerNumber) != a) return false;
     }
     CandidateList candidates{};

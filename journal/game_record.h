@@ -1,6 +1,7 @@
 // What the journal keeps of one game and of one move, as plain values.
 #pragma once
 
+#include "rules/game_outcome.h"
 #include "rules/score.h"
 
 #include <cstdint>
@@ -15,25 +16,9 @@ enum class GameMode : int32_t {
     Hidden = 1,  // kept hidden: the player scores them by hand
 };
 
-// How a game ended; the values are stored in the file, never renumber them.
-enum class Outcome : int32_t {
-    Unfinished = 0,              // still being played (or the program died during it)
-    PlayerWon = 1,               // the player found the computer's number first
-    ComputerWon = 2,             // the computer found the player's number (and the player did not play on to the end)
-    PlayerWonAfterComputer = 3,  // the computer found it first, the player played on and found the computer's
-    Contradicted = 4,            // the player's answers by hand contradicted each other; the game was stopped
-    Abandoned = 5,               // a new game was started before this one ended
-};
-
-// Whose guess a move is.
-enum class Side : int32_t {
-    Player = 0,
-    Computer = 1,
-};
-
 // One answered guess as the journal keeps it.
 struct JournalMove {
-    Side side = Side::Player;
+    Side side = Side::User;
     Move move;            // the guess and its answer
     int32_t seconds = 0;  // the game clock's seconds when it was answered
     bool operator==(const JournalMove&) const = default;
@@ -51,7 +36,7 @@ struct GameBegin {
 // The end of a game.
 struct GameEnd {
     std::string ended;  // the caller's date and time text
-    Outcome outcome = Outcome::PlayerWon;
+    Outcome outcome = Outcome::UserWon;
     int32_t playerTries = 0;    // the player's guesses
     int32_t computerTries = 0;  // the computer's guesses
     int32_t seconds = 0;        // the game clock at the end

@@ -50,7 +50,7 @@ GameRecord ReadGame(const SqliteStatement& row) {
 
 JournalMove ReadMove(const SqliteStatement& row) {
     JournalMove move;
-    move.side = row.Integer(0) == 1 ? Side::Computer : Side::Player;
+    move.side = row.Integer(0) == 1 ? Side::Computer : Side::User;
     move.move.guess = row.Text(1);
     move.move.answer.exact = static_cast<int32_t>(std::clamp<int64_t>(row.Integer(2), 0, 4));
     move.move.answer.partial = static_cast<int32_t>(std::clamp<int64_t>(row.Integer(3), 0, 4));

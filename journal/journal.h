@@ -12,8 +12,8 @@
 //   Journal journal = Journal::Open(dataFolder / "journal.sqlite", "20250301-140509");
 //   if (journal.status() != JournalStatus::Ready) ...tell the player once...
 //   auto id = journal.BeginGame({now, GameMode::Typed, 0, "1234", "5678"});
-//   journal.AddMove(*id, {Side::Player, {"2345", {1, 2}}, 17});
-//   journal.EndGame(*id, {now, Outcome::PlayerWon, 5, 4, 182});
+//   journal.AddMove(*id, {Side::User, {"2345", {1, 2}}, 17});
+//   journal.EndGame(*id, {now, Outcome::UserWon, 5, 4, 182});
 #pragma once
 
 #include "journal/game_record.h"
@@ -105,7 +105,7 @@ public:
     // its seconds are those of its last move.  The outcome is how the duel
     // stood, so that no result is lost: ComputerWon when the computer had
     // found the player's number (the player was playing on alone),
-    // PlayerWon or PlayerWonAfterComputer when the player's winning move was
+    // UserWon or UserWonAfterComputer when the player's winning move was
     // written but the end was not (the program died in between), else
     // Abandoned.  False (without stopping the journal) when it is not unfinished.
     bool MarkAbandoned(int64_t game, std::string_view ended);

@@ -5,10 +5,10 @@
 
 namespace duel {
 
-bool PlayerWon(Outcome outcome) { return outcome == Outcome::PlayerWon || outcome == Outcome::PlayerWonAfterComputer; }
+bool PlayerWon(Outcome outcome) { return outcome == Outcome::UserWon || outcome == Outcome::UserWonAfterComputer; }
 
 bool ComputerWon(Outcome outcome) {
-    return outcome == Outcome::ComputerWon || outcome == Outcome::PlayerWonAfterComputer;
+    return outcome == Outcome::ComputerWon || outcome == Outcome::UserWonAfterComputer;
 }
 
 namespace {

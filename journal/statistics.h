@@ -4,8 +4,8 @@
 //   - every finished or abandoned game counts as a game for both sides; an
 //     unfinished one does not count at all;
 //   - a side wins a game when it found the other side's number: the player in
-//     PlayerWon and PlayerWonAfterComputer, the computer in ComputerWon and
-//     PlayerWonAfterComputer (so both win the latter);
+//     UserWon and UserWonAfterComputer, the computer in ComputerWon and
+//     UserWonAfterComputer (so both win the latter);
 //   - an abandoned game and one stopped because the player's answers
 //     contradicted each other are games that neither side won: they end a run
 //     of wins and lower the share of wins;
@@ -46,7 +46,7 @@ struct JournalStatistics {
 JournalStatistics ComputeStatistics(std::span<const GameRecord> gamesNewestFirst);
 
 // Whether the game counts as won by that side.
-bool PlayerWon(Outcome outcome);
+bool UserWon(Outcome outcome);
 bool ComputerWon(Outcome outcome);
 
 }  // namespace duel

@@ -19,7 +19,7 @@ using testing::WriteBytes;
 
 constexpr const char* kDate = "20250301-140509";
 const GameBegin kGame{"2025-03-01 14:05:09", GameMode::Typed, 0, "1234", "5678"};
-const JournalMove kMove{Side::Player, {"5678", {0, 0}}, 3};
+const JournalMove kMove{Side::User, {"5678", {0, 0}}, 3};
 
 // A journal with `games` games of two moves each, closed.
 void MakeJournal(const std::filesystem::path& path, int games) {
@@ -131,7 +131,7 @@ TEST(JournalFile, AJournalThatCannotBeOpenedIsUnavailableAndLeftAlone) {
         EXPECT_FALSE(journal.writable());
         EXPECT_FALSE(journal.BeginGame(kGame));
         EXPECT_FALSE(journal.AddMove(1, kMove));
-        EXPECT_FALSE(journal.EndGame(1, {"t", Outcome::PlayerWon, 1, 1, 1}));
+        EXPECT_FALSE(journal.EndGame(1, {"t", Outcome::UserWon, 1, 1, 1}));
         EXPECT_FALSE(journal.LastUnfinishedGame());
         EXPECT_FALSE(journal.PlayedGames());
     }

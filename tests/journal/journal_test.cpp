@@ -22,9 +22,9 @@ constexpr const char* kDate = "20250301-140509";
 // are given by hand (here the true ones for 5678).
 const GameBegin kHiddenGame{"2025-03-01 14:05:09", GameMode::Hidden, 1, "1234", ""};
 const std::vector<JournalMove> kHiddenMoves = {
-    {Side::Player, {"5678", {0, 0}}, 4},  {Side::Computer, {"1234", {0, 0}}, 9},
-    {Side::Player, {"2143", {0, 4}}, 15}, {Side::Computer, {"6785", {0, 4}}, 21},
-    {Side::Player, {"1243", {2, 2}}, 30}, {Side::Computer, {"7856", {0, 4}}, 38},
+    {Side::User, {"5678", {0, 0}}, 4},  {Side::Computer, {"1234", {0, 0}}, 9},
+    {Side::User, {"2143", {0, 4}}, 15}, {Side::Computer, {"6785", {0, 4}}, 21},
+    {Side::User, {"1243", {2, 2}}, 30}, {Side::Computer, {"7856", {0, 4}}, 38},
 };
 
 // The list the computer keeps when it filters after each answer, as in the game.
@@ -62,7 +62,7 @@ TEST(JournalResume, AGameKilledMidwayComesBackWithTheMovesOfBothSides) {
     EXPECT_EQ(saved->game.playerNumber, "");
     EXPECT_EQ(saved->game.outcome, Outcome::Unfinished);
     EXPECT_EQ(saved->moves, kHiddenMoves);
-    EXPECT_EQ(saved->NextToMove(), Side::Player);
+    EXPECT_EQ(saved->NextToMove(), Side::User);
     EXPECT_EQ(saved->ClockSeconds(), 38);
 
     CandidateList kept{};
@@ -81,16 +81,16 @@ TEST(JournalResume, EndedAndGivenUpGamesAreListedNewestFirst) {
 
     const auto first = journal.BeginGame({"t1", GameMode::Typed, 0, "1234", "5678"});
     ASSERT_TRUE(first);
-    EXPECT_TRUE(journal.AddMove(*first, {Side::Player, {"1234", {4, 0}}, 7}));
-    EXPECT_TRUE(journal.EndGame(*first, {"t1 end", Outcome::PlayerWon, 1, 0, 7}));
+    EXPECT_TRUE(journal.AddMove(*first, {Side::User, {"1234", {4, 0}}, 7}));
+    EXPECT_TRUE(journal.EndGame(*first, {"t1 end", Outcome::UserWon, 1, 0, 7}));
     EXPECT_FALSE(journal.EndGame(*first, {"again", Outcome::ComputerWon, 1, 0, 7}));  // ended once only
     EXPECT_FALSE(journal.LastUnfinishedGame());
 
     const auto second = journal.BeginGame({"t2", GameMode::Typed, 0, "2345", "6789"});
     ASSERT_TRUE(second);
     for (const JournalMove& move :
-         {JournalMove{Side::Player, {"5678", {0, 1}}, 3}, JournalMove{Side::Computer, {"1234", {0, 0}}, 8},
-          JournalMove{Side::Player, {"1234", {0, 3}}, 12}})
+         {JournalMove{Side::User, {"5678", {0, 1}}, 3}, JournalMove{Side::Computer, {"1234", {0, 0}}, 8},
+          JournalMove{Side::User, {"1234", {0, 3}}, 12}})
         EXPECT_TRUE(journal.AddMove(*second, move));
     ASSERT_TRUE(journal.LastUnfinishedGame());
     EXPECT_EQ(journal.LastUnfinishedGame()->NextToMove(), Side::Computer);
@@ -108,7 +108,7 @@ TEST(JournalResume, EndedAndGivenUpGamesAreListedNewestFirst) {
     EXPECT_EQ(givenUp.computerTries, 1);
     EXPECT_EQ(givenUp.seconds, 12);
     EXPECT_EQ((*games)[1].id, *first);
-    EXPECT_EQ((*games)[1].outcome, Outcome::PlayerWon);
+    EXPECT_EQ((*games)[1].outcome, Outcome::UserWon);
     EXPECT_EQ((*games)[1].ended, "t1 end");
     EXPECT_EQ(journal.MovesOf(*second)->size(), 3u);
     EXPECT_EQ(journal.LastUnfinishedGame()->game.id, *third);
@@ -122,14 +122,12 @@ TEST(JournalResume, AGivenUpGameKeepsAResultAlreadyReached) {
     };
     const Case cases[] = {
         // The computer found 5678; the player was playing on alone.
-        {{{Side::Player, {"5678", {0, 0}}, 2}, {Side::Computer, {"5678", {4, 0}}, 5}}, Outcome::ComputerWon},
+        {{{Side::User, {"5678", {0, 0}}, 2}, {Side::Computer, {"5678", {4, 0}}, 5}}, Outcome::ComputerWon},
         // The player's winning move was written, the program died before the end.
-        {{{Side::Player, {"1234", {4, 0}}, 2}}, Outcome::PlayerWon},
-        {{{Side::Player, {"5678", {0, 0}}, 2},
-          {Side::Computer, {"5678", {4, 0}}, 5},
-          {Side::Player, {"1234", {4, 0}}, 9}},
-         Outcome::PlayerWonAfterComputer},
-        {{{Side::Player, {"5678", {0, 0}}, 2}}, Outcome::Abandoned},
+        {{{Side::User, {"1234", {4, 0}}, 2}}, Outcome::UserWon},
+        {{{Side::User, {"5678", {0, 0}}, 2}, {Side::Computer, {"5678", {4, 0}}, 5}, {Side::User, {"1234", {4, 0}}, 9}},
+         Outcome::UserWonAfterComputer},
+        {{{Side::User, {"5678", {0, 0}}, 2}}, Outcome::Abandoned},
         {{}, Outcome::Abandoned},
     };
     for (const Case& c : cases) {
@@ -140,7 +138,7 @@ TEST(JournalResume, AGivenUpGameKeepsAResultAlreadyReached) {
         for (const JournalMove& move : c.moves) ASSERT_TRUE(journal.AddMove(*id, move));
         // The game cannot be played on once the player has found the number.
         EXPECT_EQ(journal.LastUnfinishedGame().has_value(),
-                  c.outcome != Outcome::PlayerWon && c.outcome != Outcome::PlayerWonAfterComputer);
+                  c.outcome != Outcome::UserWon && c.outcome != Outcome::UserWonAfterComputer);
         EXPECT_TRUE(journal.MarkAbandoned(*id, "t2"));
         EXPECT_FALSE(journal.MarkAbandoned(*id, "t3"));  // no longer unfinished
         EXPECT_EQ(journal.PlayedGames()->at(0).outcome, c.outcome) << c.moves.size() << " moves";
@@ -154,17 +152,17 @@ TEST(JournalResume, AGameGivenUpByASecondCopyOfTheProgramStillEndsAsItWasPlayed)
     Journal first = Journal::Open(folder / "journal.sqlite", kDate);
     const auto id = first.BeginGame({"t1", GameMode::Typed, 0, "1234", "5678"});
     ASSERT_TRUE(id);
-    ASSERT_TRUE(first.AddMove(*id, {Side::Player, {"5678", {0, 0}}, 3}));
+    ASSERT_TRUE(first.AddMove(*id, {Side::User, {"5678", {0, 0}}, 3}));
 
     Journal second = Journal::Open(folder / "journal.sqlite", kDate);
     ASSERT_EQ(second.status(), JournalStatus::Ready) << second.error();
     ASSERT_TRUE(second.BeginGame({"t2", GameMode::Typed, 0, "2345", "6789"}));
     EXPECT_EQ(second.PlayedGames()->at(0).outcome, Outcome::Abandoned);
 
-    EXPECT_TRUE(first.AddMove(*id, {Side::Player, {"1234", {4, 0}}, 9}));
-    EXPECT_TRUE(first.EndGame(*id, {"t1 end", Outcome::PlayerWon, 2, 1, 9}));
+    EXPECT_TRUE(first.AddMove(*id, {Side::User, {"1234", {4, 0}}, 9}));
+    EXPECT_TRUE(first.EndGame(*id, {"t1 end", Outcome::UserWon, 2, 1, 9}));
     const GameRecord played = second.PlayedGames()->at(0);
-    EXPECT_EQ(played.outcome, Outcome::PlayerWon);
+    EXPECT_EQ(played.outcome, Outcome::UserWon);
     EXPECT_EQ(played.ended, "t1 end");
     EXPECT_EQ(played.playerTries, 2);
     EXPECT_FALSE(first.EndGame(*id, {"again", Outcome::ComputerWon, 2, 1, 9}));  // ended once only

@@ -18,14 +18,14 @@ GameRecord Game(Outcome outcome, int32_t playerTries, int32_t computerTries, int
 }
 
 // Oldest first:                  player  computer  seconds
-//   1 PlayerWon                  W 5     - 4       100
+//   1 UserWon                    W 5     - 4       100
 //   2 ComputerWon                - 6     W 5       200
-//   3 PlayerWonAfterComputer     W 7     W 4       300
+//   3 UserWonAfterComputer     W 7     W 4       300
 //   4 Contradicted               - 3     - 3        50
-//   5 PlayerWon                  W 4     - 3        60
-//   6 PlayerWon                  W 5     - 4        70
+//   5 UserWon                    W 4     - 3        60
+//   6 UserWon                    W 5     - 4        70
 //   7 Abandoned                  - 2     - 1        20
-//   8 PlayerWon                  W 6     - 5        90
+//   8 UserWon                    W 6     - 5        90
 //   and an unfinished game that does not count.
 // Player: 8 games, 5 wins (0.625), tries 5+7+4+5+6 = 27 (mean 5.4, fewest 4),
 //   runs W-W-WW-W: longest 2, current 1; wins by tries 4:1 5:2 6:1 7:1.
@@ -35,14 +35,14 @@ GameRecord Game(Outcome outcome, int32_t playerTries, int32_t computerTries, int
 TEST(Statistics, OfAHandfulOfGames) {
     const std::vector<GameRecord> newestFirst = {
         Game(Outcome::Unfinished, 1, 0, 10),
-        Game(Outcome::PlayerWon, 6, 5, 90),
+        Game(Outcome::UserWon, 6, 5, 90),
         Game(Outcome::Abandoned, 2, 1, 20),
-        Game(Outcome::PlayerWon, 5, 4, 70),
-        Game(Outcome::PlayerWon, 4, 3, 60),
-        Game(Outcome::Contradicted, 3, 3, 50),
-        Game(Outcome::PlayerWonAfterComputer, 7, 4, 300),
+        Game(Outcome::UserWon, 5, 4, 70),
+        Game(Outcome::UserWon, 4, 3, 60),
+        Game(Outcome::AnswersContradicted, 3, 3, 50),
+        Game(Outcome::UserWonAfterComputer, 7, 4, 300),
         Game(Outcome::ComputerWon, 6, 5, 200),
-        Game(Outcome::PlayerWon, 5, 4, 100),
+        Game(Outcome::UserWon, 5, 4, 100),
     };
     const JournalStatistics statistics = ComputeStatistics(newestFirst);
 

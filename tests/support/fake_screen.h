@@ -68,9 +68,9 @@ public:
                         std::to_string(move.answer.exact) + "/" + std::to_string(move.answer.partial) + " at " +
                         std::to_string(clockSeconds));
     }
-    void GameEnded(const GameState&, GameOutcome outcome) override {
-        static const char* const kNames[] = {"user won", "computer won", "user won after computer",
-                                             "answers contradicted", "abandoned"};
+    void GameEnded(const GameState&, Outcome outcome) override {
+        static const char* const kNames[] = {
+            "unfinished", "user won", "computer won", "user won after computer", "answers contradicted", "abandoned"};
         lines.push_back(std::string("ended: ") + kNames[static_cast<int>(outcome)]);
     }
 };
