@@ -62,6 +62,10 @@ struct GameState {
     int32_t gameStart = kClockStopped;  // seconds since midnight, or kClockStopped
     Phase phase = Phase::NoGame;
     bool playNowRequested = false;  // a new game is to start on the next tick
+    // The computer picks its guesses the stronger way in this game.  Taken from
+    // the player's choice when a game starts, so a change of the choice waits
+    // for the next game.
+    bool strongOpponent = false;
 
     // The guess being composed on the keypad (the never-shown field тксВарМой
     // of the old window held it); the user sees it as four digit pictures.
