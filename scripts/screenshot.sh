@@ -12,29 +12,11 @@ for cmd in Xvfb openbox xdotool import convert; do command -v "$cmd" >/dev/null 
 [ ${#missing[@]} -eq 0 ] || { echo "missing ${missing[*]}: run scripts/setup.sh" >&2; exit 1; }
 [ -x "$game" ] || { echo "no game at $game: build it first (cmake --build build)" >&2; exit 1; }
 
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/shelvy-shot.XXXXXX")
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; wait "${pids[i]}" 2>/dev/null || true; done
-    rm -rf -- "$tmp"
-}
-trap cleanup EXIT
-# A copy of the game in a fresh folder and a fresh home: first-run settings,
-# and nothing of the caller's settings read or written.
-mkdir -p "$tmp/game" "$tmp/home" "$tmp/run"
-chmod 700 "$tmp/run"
+# A copy of the game in a fresh folder and a fresh home: first-run settings.
+. "$root/scripts/private_desktop.sh"
+private_desktop_start shelvy-shot 1024x768
+mkdir -p "$tmp/game"
 cp -- "$game" "$tmp/game/shelvy"
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_DATA_HOME=$tmp/home/.local/share XDG_RUNTIME_DIR=$tmp/run
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS XAUTHORITY
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" </dev/null >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do grep -qE '^[0-9]+$' "$tmp/display" 2>/dev/null && break; sleep 0.1; done
-export DISPLAY=":$(cat "$tmp/display")"
-openbox --sm-disable </dev/null >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
 "$tmp/game/shelvy" </dev/null >"$tmp/game.log" 2>&1 &
 game_pid=$!
 pids+=("$game_pid")

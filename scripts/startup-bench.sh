@@ -11,32 +11,14 @@ for cmd in Xvfb openbox; do command -v "$cmd" >/dev/null || { echo "missing $cmd
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target shelvy bare_window map_wait >/dev/null
 
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/shelvy-startup.XXXXXX")
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; wait "${pids[i]}" 2>/dev/null || true; done
-    rm -rf -- "$tmp"
-}
-trap cleanup EXIT
-
 # The game with everything it reads at start (picture sets, help), in a folder of its own and
-# a fresh home, so that nothing of the caller's is read or written.
-mkdir -p "$tmp/game" "$tmp/home" "$tmp/run"
-chmod 700 "$tmp/run"
+# a fresh home.
+. "$root/scripts/private_desktop.sh"
+private_desktop_start shelvy-startup 1280x1024
+mkdir -p "$tmp/game"
 cp -- "$build/shelvy" "$tmp/game/"
 cp -r -- "$build/Шелвы и злыки.HLP" "$tmp/game/"
 find "$build" -maxdepth 1 \( -name '*.txt' -o -name '*.dat' \) ! -name CMakeCache.txt -exec cp -- {} "$tmp/game/" \;
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_DATA_HOME=$tmp/home/.local/share XDG_RUNTIME_DIR=$tmp/run
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS XAUTHORITY
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" </dev/null >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do grep -qE '^[0-9]+$' "$tmp/display" 2>/dev/null && break; sleep 0.1; done
-export DISPLAY=":$(cat "$tmp/display")"
-openbox --sm-disable </dev/null >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
 
 # One warm-up start of each (file caches), then the measured runs, alternating.
 "$build/benchmarks/map_wait" 0.2 "$build/benchmarks/bare_window" >/dev/null
