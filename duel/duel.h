@@ -29,10 +29,10 @@ struct Duel {
 // Gives up the game that runs, builds the candidate list while the thinking
 // window shows its progress, draws the secret and asks for the user's number
 // until it is valid or hidden; then the user has the first move and the game
-// clock runs.  The game takes the player's choice of opponent (strongChosen)
-// as it begins and keeps it to its end.  Does nothing while the list is being worked on; gives up
-// without asking again when the program quits or a close waits
-// (state.closeDeferred) after the build.
+// clock runs; the game takes the player's choice of opponent (strongChosen)
+// as it begins and keeps it to its end.  Does nothing while the list is being
+// worked on; gives up without asking again when the program quits or a close
+// waits (state.closeDeferred) after the build.
 void NewGame(Duel& duel);
 
 // ---- The user's move (player_move.cpp) ----

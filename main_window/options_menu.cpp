@@ -1,5 +1,4 @@
-// The player's own choices in the menu "Дополнительно": the hint and the stronger opponent, read and kept in their
-// file.
+// The menu's own choices, the hint and the stronger opponent: their handlers, read at start-up, kept when changed.
 #include "main_window/main_window.h"
 #include "rules/player_options.h"
 

@@ -1,5 +1,4 @@
-// A whole duel against the stronger opponent, played through the steps alone: its guesses, and its strength kept to
-// the game's end.
+// A whole duel against the stronger opponent through the steps alone: its guesses, its strength kept to the end.
 #include "duel/duel.h"
 #include "rules/number_rules.h"
 #include "rules/strong_guess.h"
@@ -7,6 +6,9 @@
 #include "tests/support/fake_screen.h"
 
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
 
 namespace duel::testing {
 namespace {

@@ -1,11 +1,10 @@
-// The menu's own choices in the running program: the hint in status panel 1 and the stronger opponent, kept between
-// runs.
-#include "rules/settings_file.h"
+// The hint in status panel 1 and the stronger opponent in the running program: the menu, the file, the games.
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace duel::testing {
