@@ -29,9 +29,10 @@ struct Duel {
 // Gives up the game that runs, builds the candidate list while the thinking
 // window shows its progress, draws the secret and asks for the user's number
 // until it is valid or hidden; then the user has the first move and the game
-// clock runs.  Does nothing while the list is being worked on; gives up
-// without asking again when the program quits or a close waits
-// (state.closeDeferred) after the build.
+// clock runs; the game takes the player's choice of opponent (strongChosen)
+// as it begins and keeps it to its end.  Does nothing while the list is being
+// worked on; gives up without asking again when the program quits or a close
+// waits (state.closeDeferred) after the build.
 void NewGame(Duel& duel);
 
 // ---- The user's move (player_move.cpp) ----
@@ -41,8 +42,10 @@ void NewGame(Duel& duel);
 // listed, and the turn goes to the computer unless the user plays on alone.
 void PlayerMove(Duel& duel, const std::string& guess);
 
-// The computer's guess for its next move, drawn from its candidates
-// (compPickIndex is set to its slot).
+// The computer's guess for its next move, drawn from its candidates, or in a
+// game of the stronger opponent (state.strongOpponent) the candidate that
+// splits them best, ties drawn; one random draw either way.  compPickIndex is
+// set to its slot.
 std::string PickComputerGuess(GameState& state, Platform& platform);
 
 // ---- The answer to the computer's guess (answers.cpp) ----

@@ -106,6 +106,7 @@ void NewGame(Duel& duel) {
 
     state.userMoves.clear();
     state.compMoves.clear();
+    state.strongOpponent = state.strongChosen;  // for the whole of this game
     steps::EnterUsersTurn(duel);
 
     state.gameStart = static_cast<int32_t>(std::floor(duel.platform.secondsSinceMidnight()));

@@ -3,6 +3,7 @@
 #include "rules/game_clock.h"
 #include "rules/number_rules.h"
 #include "rules/records_table.h"
+#include "rules/strong_guess.h"
 
 namespace duel {
 
@@ -46,7 +47,10 @@ void HandTurnToComputer(Duel& duel) {
 }  // namespace
 
 std::string PickComputerGuess(GameState& state, Platform& platform) {
-    state.compPickIndex = DrawIndex(platform.randomFraction(), state.candidateCount);
+    // One draw either way: the stronger opponent breaks its ties with it.
+    const double fraction = platform.randomFraction();
+    state.compPickIndex = state.strongOpponent ? StrongPickIndex(state.candidates, state.candidateCount, fraction)
+                                               : DrawIndex(fraction, state.candidateCount);
     return NumberText(state.candidates[static_cast<size_t>(state.compPickIndex)]);
 }
 

@@ -38,6 +38,7 @@ Duel MainWindow::Steps() { return Duel{state_, platform_, *this, events_}; }
 void MainWindow::Form_Load() {
     platform_.addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
     ReadSettings();
+    ReadPlayerOptions();
     state_.userNumberDefault = "1234";
     RemoveLeftoverPictures();
     Refresh();

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -83,6 +84,8 @@ public:
     void mnuAddBeautyDoriaFelstrand_Click();
     void mnuAddBeautyLunaPressvick_Click();
     void mnuAddBeautyNinaCorveld_Click();
+    void mnuAddHint_Click();    // options_menu.cpp: the hint in status panel 1
+    void mnuAddStrong_Click();  // the stronger opponent from the next game on
 
     // ---- what the other windows and the steps see (HostWindow, DuelScreen) ----
     QWidget* ownerWidget() override { return this; }
@@ -122,11 +125,16 @@ private:
     void AskForMissingSets();          // the once-per-run download question
     void GalleryItem_Click(int item);  // one body for the six item handlers
 
+    // ---- the player's own choices (options_menu.cpp) ----
+    void ReadPlayerOptions();  // start-up
+    void SavePlayerOptions();  // after a choice changes
+
     // ---- drawing from the state (main_window_view.cpp) ----
     void DrawTurnMarks();
     void DrawHistory();
     void DrawAnswers();
     void DrawStatusBar();
+    const QString& PlayerHint();
     void MatchTimers();
     void DrawGuessPictures(const std::array<QLabel*, 4>& labels, const std::array<int, 4>& pictures);
 
@@ -161,6 +169,8 @@ private:
     QLabel* clockPanel_ = nullptr;                    // StatusBarPanel2
     QMenu* extrasMenu_ = nullptr;                     // mnuAdd
     std::array<QAction*, 6> galleryItems_{};          // mnuAddBeautyNot, then the five sets
+    QAction* hintItem_ = nullptr;                     // mnuAddHint
+    QAction* strongItem_ = nullptr;                   // mnuAddStrong
     QTimer* tickTimer_ = nullptr;                     // ЧасыRND, 20 ms, always running
     QTimer* autoScoreTimer_ = nullptr;                // Часы, 300 ms, the automatic scorer
     QTimer* gameClockTimer_ = nullptr;                // TimerTimer, 200 ms, the game clock
@@ -171,9 +181,14 @@ private:
     std::unique_ptr<KeyboardPlay> keyboardPlay_;      // digits, Backspace and Enter
 
     std::optional<std::string> computerGuessDrawn_;  // the computer's guess its pictures show
+    // The player's moves the hint was last worked out for, and its text: the
+    // status bar is drawn on every clock tick, the hint only when they change.
+    std::optional<std::vector<Move>> hintMoves_;
+    QString hintText_;
     bool loaded_ = false;
     bool unloaded_ = false;
-    bool saveFailureShown_ = false;  // a failed save was reported during the run
+    bool saveFailureShown_ = false;     // a failed save was reported during the run
+    bool optionsFailureShown_ = false;  // a failed save of the player's choices was reported
 };
 
 }  // namespace duel

@@ -196,6 +196,21 @@ void MainWindow::BuildMenus() {
         galleryItems_[i] = choice;
     }
 
+    // The player's own choices, their check marks drawn from the state in the
+    // same way.
+    Named(extrasMenu_->addSeparator(), QStringLiteral("mnuAddProbel"));
+    const auto choiceItem = [this](const char* caption, const char* name, ItemHandler handler) {
+        QAction* choice = Named(extrasMenu_->addAction(QString::fromUtf8(caption)), QString::fromUtf8(name));
+        choice->setCheckable(true);
+        connect(choice, &QAction::triggered, this, [this, choice, handler] {
+            choice->setChecked(!choice->isChecked());
+            (this->*handler)();
+        });
+        return choice;
+    };
+    hintItem_ = choiceItem("&Подсказка", "mnuAddHint", &MainWindow::mnuAddHint_Click);
+    strongItem_ = choiceItem("&Сильный соперник", "mnuAddStrong", &MainWindow::mnuAddStrong_Click);
+
     QMenu* help = Named(bar->addMenu(QStringLiteral("&Справка")), QStringLiteral("mnuInformation"));
     item(help, "&Вызов справки", "mnuInformationRun", &MainWindow::mnuInformationRun_Click);
     Named(help->addSeparator(), QStringLiteral("mnuInformationProbel1"));

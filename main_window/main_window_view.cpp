@@ -3,6 +3,7 @@
 #include "main_window/main_window.h"
 #include "rules/game_clock.h"
 #include "rules/guess_pictures.h"
+#include "rules/hint.h"
 #include "rules/number_rules.h"
 #include "windows/keypad_window.h"
 #include "windows/thinking_window.h"
@@ -62,6 +63,8 @@ void MainWindow::Refresh() {
     DrawStatusBar();
     for (size_t i = 0; i < galleryItems_.size(); ++i)
         galleryItems_[i]->setChecked(static_cast<int>(i) + 1 == state.galleryItem);
+    hintItem_->setChecked(state.hintChosen);
+    strongItem_->setChecked(state.strongChosen);
     if (state.busy)
         setCursor(Qt::BusyCursor);
     else
@@ -122,9 +125,26 @@ void MainWindow::DrawAnswers() {
     }
 }
 
+// Panel 1: the prompt to start a game, or during a game the player's hint
+// when it is chosen, else nothing.
 void MainWindow::DrawStatusBar() {
-    SetText(hintPanel_, state_.newGameHintShown ? QString::fromUtf8(kNewGameHint) : QString());
+    QString prompt;
+    if (state_.newGameHintShown)
+        prompt = QString::fromUtf8(kNewGameHint);
+    else if (state_.hintChosen && state_.gameRunning())
+        prompt = PlayerHint();
+    SetText(hintPanel_, prompt);
     SetText(clockPanel_, QString::fromStdString(ClockPanelText(state_.clockSeconds)));
+}
+
+// The hint over the player's moves so far, worked out again only when they
+// have changed.
+const QString& MainWindow::PlayerHint() {
+    if (hintMoves_ != state_.userMoves) {
+        hintMoves_ = state_.userMoves;
+        hintText_ = QString::fromStdString(HintText(state_.userMoves));
+    }
+    return hintText_;
 }
 
 // The timers run while the state gives them work.

@@ -66,6 +66,11 @@ struct GameState {
     // the player's choice when a game starts, so a change of the choice waits
     // for the next game.
     bool strongOpponent = false;
+    // The player's own choices in the menu "Дополнительно", kept in a file of
+    // their own between runs: the hint in status panel 1 during a game, and
+    // the stronger opponent from the next game on.
+    bool hintChosen = false;
+    bool strongChosen = false;
 
     // The guess being composed on the keypad (the never-shown field тксВарМой
     // of the old window held it); the user sees it as four digit pictures.

@@ -1,0 +1,95 @@
+// The player's own choices: their file's text read and written, the file loaded and saved through a temporary file.
+#include "rules/player_options.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+#include <optional>
+#include <system_error>
+#include <unistd.h>
+
+namespace duel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+std::optional<bool> ParseSwitch(std::string_view value) {
+    if (value == "true" || value == "1") return true;
+    if (value == "false" || value == "0") return false;
+    return std::nullopt;
+}
+
+fs::path OptionsFilePath(const fs::path& folder) { return folder / fs::path(std::string(kPlayerOptionsFileName)); }
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+PlayerOptions ParsePlayerOptions(std::string_view text) {
+    PlayerOptions options;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+
+        const auto equals = line.find('=');
+        if (equals == std::string_view::npos) continue;
+        const std::string_view key = Trimmed(line.substr(0, equals));
+        const std::optional<bool> value = ParseSwitch(Trimmed(line.substr(equals + 1)));
+        if (!value) continue;
+        if (key == "hint") options.hint = *value;
+        if (key == "strong") options.strong = *value;
+    }
+    return options;
+}
+
+std::string PlayerOptionsText(const PlayerOptions& options) {
+    const auto word = [](bool on) { return on ? "true" : "false"; };
+    return std::string("[options]\nhint=") + word(options.hint) + "\nstrong=" + word(options.strong) + "\n";
+}
+
+PlayerOptions LoadPlayerOptions(const std::filesystem::path& folder) {
+    if (folder.empty()) return {};
+    std::ifstream in(OptionsFilePath(folder), std::ios::binary);
+    if (!in) return {};
+    std::string bytes(kMaxPlayerOptionsBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return {};
+    const auto read = static_cast<std::size_t>(in.gcount());
+    if (read > kMaxPlayerOptionsBytes) return {};
+    bytes.resize(read);
+    return ParsePlayerOptions(bytes);
+}
+
+bool SavePlayerOptions(const std::filesystem::path& folder, const PlayerOptions& options) {
+    if (folder.empty()) return false;
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) return false;
+    const fs::path target = OptionsFilePath(folder);
+    std::string temporary = target.native() + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, PlayerOptionsText(options)) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (written && closed && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+}  // namespace duel

@@ -1,0 +1,54 @@
+// Tests of the file of the player's own choices: what its text gives, what a save leaves, what a bad file gives.
+#include "rules/player_options.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+
+namespace duel {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PlayerOptions, TakesOnlyTheTwoKeysWithAValueItKnows) {
+    struct Case {
+        const char* text;
+        PlayerOptions read;
+    };
+    const Case cases[] = {
+        {"[options]\nhint=true\nstrong=false\n", {true, false}},
+        {"[options]\r\n  strong = 1 \r\nhint=0\r\n", {false, true}},          // spaces and CR line ends
+        {"hint=true\nhint=false\nstrong=false\nstrong=true", {false, true}},  // the last line counts
+        {"hint=yes\nstrong=\x01\x02\nhint=tru\x80", {}},                      // values it does not know
+        {"xhint=true\nHint=true\nstrong\ntrue\n=true\n", {}},                 // keys it does not know
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParsePlayerOptions(c.text), c.read) << c.text;
+}
+
+TEST(PlayerOptions, ASaveLeavesOneWholeFileAndAFileTooLargeOrNoFolderGivesBothOff) {
+    const fs::path folder = fs::temp_directory_path() / ("player-options-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    EXPECT_EQ(LoadPlayerOptions(folder), PlayerOptions{});  // no folder, no file yet
+    for (const PlayerOptions options : {PlayerOptions{true, false}, PlayerOptions{false, true}}) {
+        ASSERT_TRUE(SavePlayerOptions(folder, options));
+        EXPECT_EQ(LoadPlayerOptions(folder), options);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);  // no temporary left
+
+    // Good lines in a file too large to be ours.
+    std::ofstream(folder / "options.ini") << "hint=true\nstrong=true\n" << std::string(kMaxPlayerOptionsBytes, '#');
+    EXPECT_EQ(LoadPlayerOptions(folder), PlayerOptions{});
+    fs::remove_all(folder);
+
+    // No config folder known: nothing is read, and nothing lands in the working folder.
+    EXPECT_FALSE(SavePlayerOptions({}, {true, true}));
+    EXPECT_EQ(LoadPlayerOptions({}), PlayerOptions{});
+    EXPECT_FALSE(fs::exists("options.ini"));
+}
+
+}  // namespace
+}  // namespace duel
