@@ -38,7 +38,6 @@ int32_t MarkStep(int32_t most) {
 WinsChart::WinsChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chartWins"));
     setAccessibleName(QStringLiteral("Победы по числу ходов"));
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
     SetStatistics({});
 }
 
