@@ -10,6 +10,7 @@
 
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace duel {
 
