@@ -1,11 +1,13 @@
 // Statistics over the journal's played games: each side's games, wins, tries, runs of wins and time.
 #include "journal/statistics.h"
 
+#include "rules/game_state.h"
+
 #include <algorithm>
 
 namespace duel {
 
-bool PlayerWon(Outcome outcome) { return outcome == Outcome::UserWon || outcome == Outcome::UserWonAfterComputer; }
+bool UserWon(Outcome outcome) { return outcome == Outcome::UserWon || outcome == Outcome::UserWonAfterComputer; }
 
 bool ComputerWon(Outcome outcome) {
     return outcome == Outcome::ComputerWon || outcome == Outcome::UserWonAfterComputer;
@@ -27,7 +29,9 @@ public:
         side_.longestRun = std::max(side_.longestRun, ++side_.currentRun);
         triesOfWins_ += tries;
         if (side_.fewestTriesToWin == 0 || tries < side_.fewestTriesToWin) side_.fewestTriesToWin = tries;
-        const size_t index = static_cast<size_t>(std::max(tries, 0));
+        // No win takes more guesses than there are numbers; a file edited by
+        // hand may claim more, and must not make the table that large.
+        const size_t index = static_cast<size_t>(std::clamp(tries, 0, kAllNumbers));
         if (side_.winsByTries.size() <= index) side_.winsByTries.resize(index + 1, 0);
         ++side_.winsByTries[index];
     }
@@ -51,10 +55,33 @@ JournalStatistics ComputeStatistics(std::span<const GameRecord> gamesNewestFirst
     SideTally computer;
     for (auto game = gamesNewestFirst.rbegin(); game != gamesNewestFirst.rend(); ++game) {
         if (game->outcome == Outcome::Unfinished) continue;
-        player.Add(PlayerWon(game->outcome), game->playerTries, game->seconds);
+        player.Add(UserWon(game->outcome), game->playerTries, game->seconds);
         computer.Add(ComputerWon(game->outcome), game->computerTries, game->seconds);
     }
     return {player.Result(), computer.Result()};
+}
+
+std::vector<TriesGroup> GroupWinsByTries(const JournalStatistics& statistics, int32_t maxGroups) {
+    const std::vector<int32_t>& player = statistics.player.winsByTries;
+    const std::vector<int32_t>& computer = statistics.computer.winsByTries;
+    const auto at = [](const std::vector<int32_t>& wins, size_t tries) {
+        return tries < wins.size() ? wins[tries] : 0;
+    };
+    size_t most = 0;  // the most tries of a win
+    for (size_t tries = 1; tries < std::max(player.size(), computer.size()); ++tries)
+        if (at(player, tries) > 0 || at(computer, tries) > 0) most = tries;
+    std::vector<TriesGroup> groups;
+    if (most == 0 || maxGroups < 1) return groups;
+    const size_t last = std::min(most, static_cast<size_t>(maxGroups));
+    for (size_t tries = 1; tries <= last; ++tries) {
+        TriesGroup group{static_cast<int32_t>(tries), tries == last && most > last, 0, 0};
+        for (size_t t = tries; t <= (group.andMore ? most : tries); ++t) {
+            group.player += at(player, t);
+            group.computer += at(computer, t);
+        }
+        groups.push_back(group);
+    }
+    return groups;
 }
 
 }  // namespace duel

@@ -33,7 +33,8 @@ struct SideStatistics {
     int32_t longestRun = 0;        // the most wins in a row
     int64_t secondsPlayed = 0;
     // winsByTries[t]: games won with t tries; index 0 is always 0.  As long
-    // as the most tries of a win plus one (empty with no win).
+    // as the most tries of a win plus one (empty with no win); a win claiming
+    // more tries than there are numbers counts at that many.
     std::vector<int32_t> winsByTries;
 };
 
@@ -41,6 +42,21 @@ struct JournalStatistics {
     SideStatistics player;
     SideStatistics computer;
 };
+
+// One group of bars of the chart of wins by tries: the wins of each side
+// with `tries` tries, or with `tries` and more when `andMore`.
+struct TriesGroup {
+    int32_t tries = 0;
+    bool andMore = false;
+    int32_t player = 0;
+    int32_t computer = 0;
+    bool operator==(const TriesGroup&) const = default;
+};
+
+// The groups from 1 try up to the most tries either side won with; beyond
+// `maxGroups` groups the last one gathers every win with that many tries or
+// more.  Empty when neither side has won.
+std::vector<TriesGroup> GroupWinsByTries(const JournalStatistics& statistics, int32_t maxGroups);
 
 // The statistics of `games` given newest first, as Journal::PlayedGames gives them.
 JournalStatistics ComputeStatistics(std::span<const GameRecord> gamesNewestFirst);

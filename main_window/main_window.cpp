@@ -1,6 +1,7 @@
 // The main window's life: construction, start-up, shut-down, the put-off close and the activation.
 #include "main_window/main_window.h"
 
+#include "duel/journal_keeper.h"
 #include "platform/dialogs.h"
 #include "rules/twips.h"
 #include "windows/digit_pictures.h"
@@ -15,7 +16,11 @@
 namespace duel {
 
 MainWindow::MainWindow(GameState& state, Platform& platform, GameEvents* events)
-    : QMainWindow(nullptr), state_(state), platform_(platform), events_(events ? *events : GameEvents::Nobody()) {
+    : QMainWindow(nullptr),
+      state_(state),
+      platform_(platform),
+      events_(events ? *events : GameEvents::Nobody()),
+      journal_(std::make_unique<JournalKeeper>(platform, events_)) {
     setObjectName(QStringLiteral("фрмГлавная"));
     setWindowTitle(QString::fromUtf8(kProductTitle));
     setWindowIcon(MakeAppIcon());
@@ -33,7 +38,7 @@ MainWindow::MainWindow(GameState& state, Platform& platform, GameEvents* events)
 
 MainWindow::~MainWindow() = default;
 
-Duel MainWindow::Steps() { return Duel{state_, platform_, *this, events_}; }
+Duel MainWindow::Steps() { return Duel{state_, platform_, *this, *journal_}; }
 
 void MainWindow::Form_Load() {
     platform_.addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
@@ -55,6 +60,8 @@ void MainWindow::Form_Load() {
             }});
     tickTimer_->start();
     loaded_ = true;
+    // The journal of games is opened once the window is up, so that it never delays it.
+    QTimer::singleShot(0, this, [this] { OpenJournal(); });
 }
 
 void MainWindow::mnuGameExit_Click() { close(); }
@@ -70,6 +77,7 @@ void MainWindow::Form_Unload() {
     keyboardPlay_.reset();
     if (keypad_) keypad_->Unload();
     CloseThinking();
+    TellJournalNotice();  // on standard error now
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

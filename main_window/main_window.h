@@ -33,6 +33,7 @@ class QTimer;
 
 namespace duel {
 
+class JournalKeeper;
 class KeyboardPlay;
 class KeypadWindow;
 class ThinkingWindow;
@@ -42,7 +43,7 @@ inline constexpr const char* kNewGameHint = "Жми 'Игра' --> 'Новая �
 class MainWindow : public QMainWindow, public HostWindow, public DuelScreen {
 public:
     // `events`, when given, hears of every game started, move made and game
-    // ended; it must outlive the window.
+    // ended (after the journal of games has written it); it must outlive the window.
     MainWindow(GameState& state, Platform& platform, GameEvents* events = nullptr);
     ~MainWindow() override;
 
@@ -74,6 +75,8 @@ public:
 
     // ---- the menus ----
     void mnuGameWins_Click();        // records_menu.cpp
+    void mnuGameResume_Click();      // journal_menu.cpp: the unfinished game of the journal
+    void mnuGameStatistics_Click();  // journal_menu.cpp
     void mnuInformationRun_Click();  // info_menu.cpp
     void mnuInformationForR_Click();
     void mnuInformationAbout_Click();
@@ -120,6 +123,11 @@ private:
     // ---- the answer buttons (duel_handlers.cpp) ----
     void AnswerButton_Click(AnswerGroup group, int32_t count);
 
+    // ---- the journal of games (journal_menu.cpp) ----
+    void OpenJournal();        // once the window is shown
+    void TellJournalNotice();  // a box once a step is over; standard error while quitting
+    void DrawJournalItems();   // "Продолжить прошлую игру" enabled or not
+
     // ---- the gallery (gallery_menu.cpp) ----
     void RemoveLeftoverPictures();     // start-up: pictures a crashed run left behind
     void AskForMissingSets();          // the once-per-run download question
@@ -152,6 +160,7 @@ private:
     GameState& state_;
     Platform& platform_;
     GameEvents& events_;
+    std::unique_ptr<JournalKeeper> journal_;  // hears every event first, then tells events_
 
     // ---- controls, each with the name the game gives it as objectName ----
     std::array<QLabel*, 4> guessPictures_{};          // imgNumberMV1..4: the composed guess
@@ -167,6 +176,7 @@ private:
     std::array<QRadioButton*, 5> partialButtons_{};   // index = count: шн, ш1, ш2, ш3, ш4
     QLabel* hintPanel_ = nullptr;                     // StatusBarPanel1
     QLabel* clockPanel_ = nullptr;                    // StatusBarPanel2
+    QAction* resumeItem_ = nullptr;                   // mnuGameResume
     QMenu* extrasMenu_ = nullptr;                     // mnuAdd
     std::array<QAction*, 6> galleryItems_{};          // mnuAddBeautyNot, then the five sets
     QAction* hintItem_ = nullptr;                     // mnuAddHint

@@ -167,7 +167,10 @@ void MainWindow::BuildMenus() {
     QAction* newGame = item(game, "&Новая игра", "mnuGameNew", &MainWindow::mnuGameNew_Click);
     newGame->setShortcut(Qt::Key_F2);
     newGame->setShortcutContext(Qt::ApplicationShortcut);
+    resumeItem_ = item(game, "&Продолжить прошлую игру", "mnuGameResume", &MainWindow::mnuGameResume_Click);
+    resumeItem_->setEnabled(false);  // until the journal shows an unfinished game
     item(game, "По&бедители ...", "mnuGameWins", &MainWindow::mnuGameWins_Click);
+    item(game, "&Статистика ...", "mnuGameStatistics", &MainWindow::mnuGameStatistics_Click);
     Named(game->addSeparator(), QStringLiteral("mnuGamePtobel"));
     item(game, "В&ыход", "mnuGameExit", &MainWindow::mnuGameExit_Click);
 

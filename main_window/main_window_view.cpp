@@ -70,6 +70,7 @@ void MainWindow::Refresh() {
     else
         unsetCursor();
     MatchTimers();
+    DrawJournalItems();
 }
 
 // The side to move is marked; while the records window opened from the menu

@@ -23,6 +23,7 @@ public:
     void showModal(QDialog& window) override;
     void processEvents() override {}
     double secondsSinceMidnight() override { return 0; }
+    QDateTime localDateTime() override { return QDateTime(QDate(2000, 1, 1), QTime(0, 0)); }
     double monotonicSeconds() override { return 0; }
     double randomFraction() override { return 0; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
@@ -35,6 +36,7 @@ public:
     // The display texts in the system's file name encoding.
     std::filesystem::path programFolderPath() override { return NativePath(programFolder()); }
     std::filesystem::path userConfigFolderPath() override { return NativePath(userConfigFolder()); }
+    std::filesystem::path userDataFolderPath() override { return {}; }
     bool installed() override { return false; }
     QStringList dataFolders() override { return {programFolder()}; }
     QSize screenSize() override { return {1280, 1024}; }

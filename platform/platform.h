@@ -6,6 +6,7 @@
 // benchmarks' platform.
 #pragma once
 
+#include <QDateTime>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -55,6 +56,9 @@ public:
     // Wall clock: seconds elapsed since local midnight.
     virtual double secondsSinceMidnight() = 0;
 
+    // Wall clock: the local date and time, for the dates the journal of games keeps.
+    virtual QDateTime localDateTime() = 0;
+
     // Monotonic clock in seconds from an arbitrary origin; never goes back.
     virtual double monotonicSeconds() = 0;
 
@@ -87,6 +91,11 @@ public:
     // display.
     virtual std::filesystem::path programFolderPath() = 0;
     virtual std::filesystem::path userConfigFolderPath() = 0;
+
+    // The user's data folder of this program (~/.local/share/shelvy-zlyki),
+    // where the journal of games is kept, as the system names it; it may not
+    // exist yet.  Empty when the system gives no such folder.
+    virtual std::filesystem::path userDataFolderPath() = 0;
 
     // True when the program runs from an installed prefix (its data folder
     // stands beside its own folder, as in <prefix>/bin and <prefix>/share).

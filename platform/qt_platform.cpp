@@ -97,6 +97,8 @@ void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
 
 double QtPlatform::secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
+QDateTime QtPlatform::localDateTime() { return QDateTime::currentDateTime(); }
+
 double QtPlatform::monotonicSeconds() { return monotonic_.elapsed() / 1000.0; }
 
 double QtPlatform::randomFraction() { return random_.next(); }
@@ -136,6 +138,14 @@ std::filesystem::path QtPlatform::programFolderPath() {
 }
 
 std::filesystem::path QtPlatform::userConfigFolderPath() { return NativePath(userConfigFolder()); }
+
+// The folder dataFolders() searches second; nothing when the system names no data folder.
+static QString UserDataFolder() {
+    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return generic.isEmpty() ? QString() : generic + QStringLiteral("/shelvy-zlyki");
+}
+
+std::filesystem::path QtPlatform::userDataFolderPath() { return NativePath(UserDataFolder()); }
 
 // The installed data folder is found from the executable, so that a game
 // installed under any prefix finds its own data.

@@ -30,6 +30,7 @@ public:
     void showModal(QDialog& window) override;
     void processEvents() override;
     double secondsSinceMidnight() override;
+    QDateTime localDateTime() override;
     double monotonicSeconds() override;
     double randomFraction() override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter) override;
@@ -41,6 +42,7 @@ public:
     QString userConfigFolder() override;
     std::filesystem::path programFolderPath() override;
     std::filesystem::path userConfigFolderPath() override;
+    std::filesystem::path userDataFolderPath() override;
     bool installed() override;
     QStringList dataFolders() override;
     QSize screenSize() override;

@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth openbox wmctrl x11-utils libxcb1-dev
-    librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev lintian xdotool imagemagick
+    librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev lintian xdotool imagemagick sqlite3
     clang libclang-rt-14-dev clang-format
 )
 missing=()

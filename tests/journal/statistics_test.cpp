@@ -84,5 +84,32 @@ TEST(Statistics, OfNoGameAreNoughtsNotDivisionsByNought) {
     EXPECT_EQ(lost.player.secondsPlayed, 40);
 }
 
+// A file edited by hand may claim any number of tries; the table of wins by
+// tries stays as long as there are numbers, and the chart's last group
+// gathers every win beyond its groups.
+TEST(Statistics, WinsByTriesStayBoundedAndTheChartsLastGroupGathersTheRest) {
+    const std::vector<GameRecord> newestFirst = {
+        Game(Outcome::UserWon, 1'000'000'000, 1, 10),
+        Game(Outcome::UserWon, 20, 3, 10),
+        Game(Outcome::UserWon, 4, 3, 10),
+        Game(Outcome::UserWonAfterComputer, 4, 16, 10),
+        Game(Outcome::ComputerWon, 9, 2, 10),
+    };
+    const JournalStatistics statistics = ComputeStatistics(newestFirst);
+    EXPECT_EQ(statistics.player.winsByTries.size(), 3025u);
+    EXPECT_EQ(statistics.player.winsByTries.back(), 1);
+
+    const std::vector<TriesGroup> groups = GroupWinsByTries(statistics, 15);
+    ASSERT_EQ(groups.size(), 15u);
+    EXPECT_EQ(groups[1], (TriesGroup{2, false, 0, 1}));
+    EXPECT_EQ(groups[3], (TriesGroup{4, false, 2, 0}));
+    EXPECT_EQ(groups[14], (TriesGroup{15, true, 2, 1}));  // 20 and a billion; 16
+    EXPECT_EQ(GroupWinsByTries(statistics, 30).back(), (TriesGroup{30, true, 1, 0}));
+    EXPECT_TRUE(GroupWinsByTries(ComputeStatistics({}), 15).empty());
+    const std::vector<GameRecord> short_ = {Game(Outcome::ComputerWon, 9, 3, 10)};
+    EXPECT_EQ(GroupWinsByTries(ComputeStatistics(short_), 15),
+              (std::vector<TriesGroup>{{1, false, 0, 0}, {2, false, 0, 0}, {3, false, 0, 1}}));
+}
+
 }  // namespace
 }  // namespace duel

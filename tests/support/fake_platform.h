@@ -38,11 +38,13 @@ public:
     // Runs inside each input box, before it answers (given its prompt).
     std::function<void(const QString&)> onInputBox;
 
-    double midnightSeconds = 36000;  // the wall clock
-    double monotonic = 1000;         // the monotonic clock
-    QString folder;                  // program folder
-    QString configFolder;            // per-user config folder
-    QStringList dataFolderList;      // read-only data; empty: the program folder alone
+    double midnightSeconds = 36000;                  // the wall clock
+    QDateTime now{QDate(2025, 3, 1), QTime(10, 0)};  // the wall clock's date and time
+    double monotonic = 1000;                         // the monotonic clock
+    QString folder;                                  // program folder
+    QString configFolder;                            // per-user config folder
+    QStringList dataFolderList;                      // read-only data; empty: the program folder alone
+    std::filesystem::path userDataFolder;            // the user's data folder (the journal of games); empty: none
     QSize screen{1280, 1024};
 
     // --- records ---
@@ -71,6 +73,7 @@ public:
     void showModal(QDialog& window) override;
     void processEvents() override;
     double secondsSinceMidnight() override { return midnightSeconds; }
+    QDateTime localDateTime() override { return now; }
     double monotonicSeconds() override { return monotonic; }
     double randomFraction() override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter) override;
@@ -83,6 +86,7 @@ public:
     void deleteTrayIcon() override { trayShown = false; }
     QString programFolder() override { return folder; }
     QString userConfigFolder() override { return configFolder; }
+    std::filesystem::path userDataFolderPath() override { return userDataFolder; }
     QStringList dataFolders() override { return dataFolderList.isEmpty() ? QStringList{folder} : dataFolderList; }
     QSize screenSize() override { return screen; }
 

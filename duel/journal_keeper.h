@@ -1,0 +1,98 @@
+// The listener that writes every game into the journal of games, and hands back the unfinished one to play on.
+#pragma once
+
+#include "duel/game_events.h"
+#include "journal/game_record.h"
+#include "journal/journal.h"
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QLockFile;
+
+namespace duel {
+
+// The journal's file in the user's data folder.
+inline constexpr const char* kJournalFileName = "journal.sqlite";
+
+// Writes a game's start, its moves and its end into the journal as they
+// happen, and passes every event on to `alsoTell`.  Before Open, and when the
+// journal cannot be written, it only passes them on: the game never waits for
+// the journal.
+//
+// While a game runs its row is claimed with a lock file beside the journal
+// ("journal.sqlite.game-<id>.lock", removed at its end), so that a second copy
+// of the program never plays on a game that this one plays.  A lock left by a
+// killed run is taken over.
+class JournalKeeper final : public GameEvents {
+public:
+    explicit JournalKeeper(Platform& platform, GameEvents& alsoTell = GameEvents::Nobody());
+    ~JournalKeeper() override;
+    JournalKeeper(const JournalKeeper&) = delete;
+    JournalKeeper& operator=(const JournalKeeper&) = delete;
+
+    // Opens kJournalFileName in `folder`, making the folder when it is
+    // missing, and looks for an unfinished game to play on.  An empty folder
+    // (the system names none) keeps no journal and has nothing to tell.
+    void Open(const std::filesystem::path& folder);
+
+    // The journal after Open (it may be unavailable); nullptr before, or with no folder.
+    Journal* journal() { return opened_ ? &journal_ : nullptr; }
+    // Why the journal is not kept, or what happened to it at the opening, for
+    // the player; empty when it works and never had trouble.
+    std::string Status() const;
+
+    // True when the last game begun is unfinished, holds together, no running
+    // game plays it (neither this run nor another copy of the program, as far
+    // as the opening saw), and the journal can be written.
+    bool CanResume() const;
+    // That game, read anew, taken on as the game this run plays: its further
+    // moves and its end go into its row.  Nothing when it cannot be resumed now
+    // (another copy of the program has taken it or begun a game since).
+    std::optional<SavedGame> TakeResumable();
+
+    // The notice for the player that waits, once: the journal's trouble as it
+    // first shows in this run (at the opening, or when a write fails), and,
+    // apart from that, a damaged file kept aside.  Empty when none waits.
+    std::string TakeNotice();
+    // Called when a notice begins to wait, perhaps from inside a step: the
+    // window tells it once the step is over.
+    std::function<void()> onNotice;
+
+    void GameStarted(const GameState& state) override;
+    void MoveMade(const GameState& state, Side side, const Move& move, int64_t clockSeconds) override;
+    void GameEnded(const GameState& state, Outcome outcome) override;
+
+private:
+    // The date and time as the journal keeps them ("2025-03-01 14:05:09").
+    std::string Now() const;
+    // After a write of the game: when the journal has stopped, a notice waits
+    // and the game is written no more.
+    void CheckWrite();
+    void Notify(std::string text);
+    // Claims game `id` for this run; false when another running game holds it.
+    bool Claim(int64_t id);
+    void Release();
+    std::filesystem::path LockPath(int64_t id) const;
+    // Removes the lock files that killed runs left behind.
+    void SweepStaleLocks() const;
+
+    Platform& platform_;
+    GameEvents& alsoTell_;
+    Journal journal_;
+    bool opened_ = false;
+    std::filesystem::path file_;
+    std::optional<int64_t> game_;  // the game this run writes, while it runs
+    int32_t userTries_ = 0;        // the moves of each side written for it
+    int32_t computerTries_ = 0;
+    std::unique_ptr<QLockFile> lock_;  // the claim on game_
+    bool resumable_ = false;           // the opening found a game to play on
+    std::string notice_;               // waits to be told
+};
+
+}  // namespace duel

@@ -1,0 +1,68 @@
+// The journal's texts for the player: a game's date, mode, outcome and tries as the list and the CSV show them, and
+// the notice when the journal cannot be kept.
+#pragma once
+
+#include "journal/csv.h"
+#include "journal/game_record.h"
+#include "journal/journal.h"
+#include "journal/statistics.h"
+
+#include <array>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace duel {
+
+// "2025-03-01 14:05:09" (the local date and time the game writes into the
+// journal at a game's start and end) as the player reads it: "01.03.2025 14:05"; any other
+// text (a file edited by hand) as it is.
+std::string ShownDate(const std::string& journalDate);
+
+// "число открыто" or "число скрыто", with ", сильный" for the stronger opponent.
+std::string ModeText(GameMode mode, int32_t strength);
+
+// A short text for each way a game ends.
+std::string OutcomeText(Outcome outcome);
+
+// The tries of both sides: the player's, then the computer's ("7 / 5").
+std::string TriesText(const GameRecord& game);
+
+// One line of the list of games: "Дата", "Режим", "Итог", "Ходов", "Время"
+// (the game clock at the end, as the game shows times).
+CsvRow GameRow(const GameRecord& game);
+std::vector<CsvRow> GameRows(std::span<const GameRecord> games);
+
+// `count` with the Russian word that goes with it: CountText(5, "ход",
+// "хода", "ходов") is "5 ходов", 2 gives "2 хода", 21 "21 ход".
+std::string CountText(int64_t count, const char* one, const char* few, const char* many);
+
+// The figures of one side, in the order of kFigureNames: games, wins, the
+// share of wins ("63 %"), the mean tries to win ("5,4"), the fewest, the
+// current and the longest run of wins, the time played ("mm:ss").  A side
+// that has never won shows "—" for its tries.
+inline constexpr std::array<const char*, 8> kFigureNames = {"Игр",
+                                                            "Побед",
+                                                            "Доля побед",
+                                                            "Ходов до победы, в среднем",
+                                                            "Меньше всего ходов до победы",
+                                                            "Побед подряд сейчас",
+                                                            "Побед подряд, больше всего",
+                                                            "Время в игре"};
+std::array<std::string, 8> SideFigures(const SideStatistics& side);
+
+// The label of a group of bars under the chart: "4", or "15+" for the last
+// group that gathers the rest.
+std::string TriesGroupLabel(const TriesGroup& group);
+
+// Every bar of the chart as words, for a screen reader: "Вы: 4 хода — 1
+// победа, 5 ходов — 2 победы. Компьютер: побед нет."
+std::string WinsByTriesText(std::span<const TriesGroup> groups);
+
+// What the player is told when the journal is not Ready: why, and that the
+// game goes on without it (or, for a damaged file, where it was kept).  `file`
+// is the journal's file.  Empty for a Ready journal.
+std::string JournalNotice(const Journal& journal, const std::filesystem::path& file);
+
+}  // namespace duel
