@@ -2,6 +2,7 @@
 #include "duel/journal_keeper.h"
 #include "duel/resume_game.h"
 #include "rules/number_rules.h"
+#include "rules/strong_guess.h"
 #include "tests/journal/journal_test_support.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_screen.h"
@@ -125,7 +126,7 @@ TEST_F(ResumeTest, TypedNumberGamesComeBackWithTheTurnTheyHad) {
     // Killed while the computer's guess waits: it is drawn anew and the scorer answers it at once.
     {
         ProgramRun first(folder.path());
-        first.state.strongOpponent = true;
+        first.state.strongChosen = true;
         StartGame(first, kMine);
         first.platform.fractions = {0.2};
         PlayerMove(first.duel, kMisses[0]);
@@ -140,9 +141,9 @@ TEST_F(ResumeTest, TypedNumberGamesComeBackWithTheTurnTheyHad) {
         EXPECT_EQ(second.state.phase, Phase::ComputerToMove);
         EXPECT_EQ(second.state.userNumber, kMine);
         EXPECT_TRUE(second.state.strongOpponent);
-        EXPECT_EQ(
-            second.state.compGuess,
-            NumberText(second.state.candidates[static_cast<size_t>(DrawIndex(0.9, second.state.candidateCount))]));
+        // The stronger opponent's pick among the rebuilt candidates, with the draw for its ties.
+        EXPECT_EQ(second.state.compGuess, NumberText(second.state.candidates[static_cast<size_t>(StrongPickIndex(
+                                              second.state.candidates, second.state.candidateCount, 0.9))]));
         EXPECT_TRUE(second.state.scorerRuns());
         EXPECT_EQ((Score{second.state.exactCount, second.state.partialCount}),
                   ScoreGuess(second.state.compGuess, kMine));
