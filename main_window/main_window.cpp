@@ -72,6 +72,14 @@ void MainWindow::Form_Unload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (platform_.modalOpen() && !platform_.quitting()) {
+        // A close request from the window manager or a task bar while a box
+        // or window is open over this one: the quit a signal begins, which
+        // closes that box with its cancel answer, then this window, saving.
+        platform_.requestQuit();
+        event->ignore();
+        return;
+    }
     if (state_.busy) {
         // The list is being built or filtered: close once that work ends.
         state_.closeDeferred = true;
