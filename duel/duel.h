@@ -29,9 +29,9 @@ struct Duel {
 // Gives up the game that runs, builds the candidate list while the thinking
 // window shows its progress, draws the secret and asks for the user's number
 // until it is valid or hidden; then the user has the first move and the game
-// clock runs.  Does nothing while the list is being worked on; gives up
-// without asking again when the program quits or a close waits
-// (state.closeDeferred) after the build.
+// clock runs.  Does nothing while the list is being worked on or inside
+// another New game (state.newGameRunning); gives up without asking again when
+// the program quits or a close waits (state.closeDeferred) after the build.
 void NewGame(Duel& duel);
 
 // ---- The user's move (player_move.cpp) ----
@@ -91,8 +91,9 @@ void TakeBackDigit(GameState& state, Platform& platform, QWidget* boxOwner);
 
 // One tick of the 20 ms timer: one random draw discarded, so that the draws
 // the game uses depend on the user's pace.  True when a new game asked for by
-// another window is to start now (never while the list is being worked on:
-// the request then waits for a later tick).
+// another window is to start now: never while the list is being worked on
+// (the request then waits for a later tick), and a request taken while New
+// game runs is dropped, since the game it sets up is the game asked for.
 bool FastTick(GameState& state, Platform& platform);
 
 // One tick of the game clock: the seconds since New game into
