@@ -9,7 +9,9 @@
 #include "windows/prize_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -225,6 +227,48 @@ TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
     Choose(kDoria);
     EXPECT_EQ(Checked(), kDoria);
     EXPECT_EQ(state.beautyPicture, 1);
+}
+
+// The prize window closed with "Позже" or its close box while a line is under
+// way asks the line-switch question; No keeps the old set where it was.  A
+// close request for the main window while the question is open is a quit:
+// the question answers No and the old choice is what the close saves.
+TEST_F(Gallery, LaterOrTheCloseBoxAsksAndNoOrAQuitKeepsTheOldLine) {
+    InstallSet(kLuna, 4);
+    InstallSet(kDoria, 5);
+    Choose(kLuna);
+    state.beautyPicture = 3;
+    platform.boxes.clear();
+
+    platform.answers = {MsgAnswer::No};
+    platform.modalScripts.push_back([](QDialog& prize) { Control<QPushButton>(prize, "cmd")->click(); });
+    Choose(kDoria);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.startsWith("Вы дошли до 3 каринки"));
+    EXPECT_EQ(Checked(), kLuna);
+    EXPECT_EQ(state.beautyPicture, 3);
+    EXPECT_FALSE(state.playNowRequested);
+
+    platform.answers = {MsgAnswer::No};
+    platform.modalScripts.push_back([](QDialog& prize) { prize.close(); });  // its close box
+    Choose(kDoria);
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(Checked(), kLuna);
+
+    platform.onMessageBox = [this](const RecordedBox&) {
+        QCloseEvent request;
+        QApplication::sendEvent(window.get(), &request);
+    };
+    platform.modalScripts.push_back([](QDialog& prize) { Control<QPushButton>(prize, "cmd")->click(); });
+    Choose(kDoria);
+    EXPECT_EQ(platform.boxes.size(), 3u);
+    EXPECT_TRUE(platform.quitting());
+    EXPECT_EQ(Checked(), kLuna);
+    EXPECT_EQ(state.beautyPicture, 3);
+    window->close();
+    state = GameState{};
+    StartProgram();
+    EXPECT_EQ(Checked(), kLuna);
 }
 
 TEST_F(Gallery, OpeningTheMenuGreysMissingSetsAndOffersTheDownloadOnce) {
