@@ -18,7 +18,8 @@ MainWindow::MainWindow(GameState& state, Platform& platform, GameEvents* events)
     : QMainWindow(nullptr), state_(state), platform_(platform), events_(events ? *events : GameEvents::Nobody()) {
     setObjectName(QStringLiteral("фрмГлавная"));
     setWindowTitle(QString::fromUtf8(kProductTitle));
-    setWindowIcon(MakeAppIcon());
+    // The large pictures of the icon wait until the window is on the screen.
+    setWindowIcon(MakeAppIcon(AppIconSizes::TitleBar));
     digitPictures_ = MakeDigitPictures();
 
     BuildControls();
@@ -35,13 +36,21 @@ MainWindow::~MainWindow() = default;
 
 Duel MainWindow::Steps() { return Duel{state_, platform_, *this, events_}; }
 
+// The window goes on the screen as soon as it can be drawn as the settings
+// place it; what its first look does not need follows at the event loop's
+// first pass (FinishStartUp).
 void MainWindow::Form_Load() {
-    platform_.addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
     ReadSettings();
     state_.userNumberDefault = "1234";
-    RemoveLeftoverPictures();
     Refresh();
     show();
+    tickTimer_->start();
+    loaded_ = true;
+    QTimer::singleShot(0, this, [this] { FinishStartUp(); });
+}
+
+void MainWindow::FinishStartUp() {
+    if (unloaded_ || keypad_) return;
     keypad_ = std::make_unique<KeypadWindow>(state_, platform_, *this);
     keypad_->Form_Load();
     KeypadWindow& keypad = *keypad_;
@@ -52,8 +61,10 @@ void MainWindow::Form_Load() {
             [this] {
                 return ClickWhereTheMouseCould(userMoveButton_) || ClickWhereTheMouseCould(computerMoveButton_);
             }});
-    tickTimer_->start();
-    loaded_ = true;
+    setWindowIcon(MakeAppIcon());
+    platform_.addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
+    RemoveStaleSaves();
+    RemoveLeftoverPictures();
 }
 
 void MainWindow::mnuGameExit_Click() { close(); }

@@ -91,9 +91,6 @@ std::filesystem::path SettingsFilePath(const std::filesystem::path& folder) {
 
 SettingsLoad LoadSettings(const std::vector<std::filesystem::path>& folders, GameState& state) {
     SettingsLoad load;
-    for (const fs::path& folder : folders) {
-        RemoveStaleTemporaryFiles(folder);
-    }
     try {
         for (const fs::path& path : FilesByPreference(folders)) {
             if (const auto bytes = ReadFileBytes(path)) {

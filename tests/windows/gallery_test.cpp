@@ -310,13 +310,15 @@ TEST_F(Gallery, TheChoiceComesBackAfterARestartAtPictureOne) {
     EXPECT_EQ(state.beautyPrevLine, kDoria);
 }
 
-TEST_F(Gallery, PicturesFromACrashedRunAreRemovedAtStartUp) {
-    WriteFile(File("LunaPressvick2.tmp"), "x");       // an older version's name
-    WriteFile(File("TessaQuorin8.tmp.Ab12Cd"), "x");  // a killed game's own
+TEST_F(Gallery, PicturesAndSavesFromACrashedRunAreRemovedAtStartUp) {
+    WriteFile(File("LunaPressvick2.tmp"), "x");        // an older version's name
+    WriteFile(File("TessaQuorin8.tmp.Ab12Cd"), "x");   // a killed game's own
+    WriteFile(File("Шелвы и злыки.tmp.Zz9yX8"), "x");  // a save cut short
     WriteFile(File("notes.tmp"), "keep");
     StartProgram();
     EXPECT_FALSE(QFile::exists(File("LunaPressvick2.tmp")));
     EXPECT_FALSE(QFile::exists(File("TessaQuorin8.tmp.Ab12Cd")));
+    EXPECT_FALSE(QFile::exists(File("Шелвы и злыки.tmp.Zz9yX8")));
     EXPECT_TRUE(QFile::exists(File("notes.tmp")));
 }
 
@@ -340,6 +342,7 @@ TEST_F(Gallery, TwoGamesInOneFolderEachKeepTheirOwnPicture) {
         other.configFolder = configFolder.path() + "/other";
         MainWindow otherGame(otherState, other);
         otherGame.Form_Load();
+        FinishStartUp();
         EXPECT_TRUE(QFile::exists(first)) << "the second game's start removed the first game's picture";
         otherState.galleryItem = kLuna;
         otherState.beautyPicture = 1;
