@@ -20,12 +20,20 @@ std::optional<std::string> ReadFileBytes(const fs::path& path) {
     if (!in) {
         return std::nullopt;
     }
-    std::string bytes(static_cast<std::size_t>(kMaxSettingsBytes), '\0');
-    in.read(bytes.data(), kMaxSettingsBytes);
+    // In small pieces up to the limit: a settings file is a few hundred bytes,
+    // and a buffer of the whole limit would be a megabyte to clear at every start.
+    std::string bytes;
+    char piece[4096];
+    while (static_cast<std::streamsize>(bytes.size()) < kMaxSettingsBytes) {
+        in.read(piece, std::min<std::streamsize>(sizeof piece, kMaxSettingsBytes - std::ssize(bytes)));
+        bytes.append(piece, static_cast<std::size_t>(in.gcount()));
+        if (!in) {
+            break;
+        }
+    }
     if (in.bad()) {
         return std::nullopt;
     }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 
