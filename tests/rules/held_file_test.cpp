@@ -106,29 +106,5 @@ TEST_F(HeldFiles, TwoGamesInOneFolderKeepTheirOwnPicturesUntilOneIsKilled) {
     EXPECT_TRUE(Names().empty());
 }
 
-// A held file is found by its owner's name pattern only, and a file left by
-// a run with no lock, an older version's fixed name too, goes.
-TEST_F(HeldFiles, OnlyUnheldFilesOfTheGivenNamesAreRemoved) {
-    HeldFile held = HeldFile::Create(folder_, "stem.tmp");
-    ASSERT_TRUE(held);
-    ASSERT_TRUE(IsHeldFileName(held.path().filename().string(), "stem.tmp"));
-    std::ofstream(folder_ / "stem.tmp.a1B2c3") << "left by a killed run";
-    std::ofstream(folder_ / "stem.tmp") << "an older version's";
-    std::ofstream(folder_ / "other.tmp") << "someone else's";
-    const auto ours = [](const std::string& name) { return name == "stem.tmp" || IsHeldFileName(name, "stem.tmp"); };
-
-    EXPECT_EQ(RemoveUnheldFiles(folder_, ours), 2);
-    std::vector<std::string> expected{held.path().filename().string(), "other.tmp"};
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(Names(), expected);
-
-    // Renamed into place, the file is no longer ours to remove.
-    ASSERT_TRUE(held.Write("kept"));
-    ASSERT_TRUE(held.RenameTo(folder_ / "kept"));
-    EXPECT_FALSE(held);
-    held.Remove();
-    EXPECT_EQ(ReadAll(folder_ / "kept"), "kept");
-}
-
 }  // namespace
 }  // namespace duel
