@@ -5,6 +5,7 @@
 #include "platform/qt_platform.h"
 #include "platform/quit_signals.h"
 #include "rules/game_state.h"
+#include "windows/game_style.h"
 
 #include <QApplication>
 #include <QFont>
@@ -42,6 +43,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
+    // The menus stay in the window, where its layout and the keypad docked
+    // under it expect them, and asking the session bus for a global menu
+    // bar is no longer a step of the start.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // No display to show the game on: a Russian message and exit code 1, not Qt's abort.
     std::optional<duel::DisplayFailureAnswer> displayFailure(std::in_place, argc, argv);
     QApplication app(argc, argv);
@@ -55,6 +60,7 @@ int main(int argc, char** argv) {
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslations);
     UseClassicFonts();
+    QApplication::setStyle(new duel::GameStyle);
 
     duel::QtPlatform platform;
     duel::GameState state;

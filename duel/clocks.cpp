@@ -9,7 +9,9 @@ bool FastTick(GameState& state, Platform& platform) {
     platform.randomFraction();  // keeps the generator moving with the user's pace
     if (!state.playNowRequested || state.busy) return false;
     state.playNowRequested = false;
-    return true;
+    // Asked for while New game sets a game up (its prize window opened during
+    // the build): the game being set up is the one asked for.
+    return !state.newGameRunning;
 }
 
 void GameClockTick(GameState& state, Platform& platform) {

@@ -31,8 +31,9 @@ struct Duel {
 // until it is valid or hidden; then the user has the first move and the game
 // clock runs; the game takes the player's choice of opponent (strongChosen)
 // as it begins and keeps it to its end.  Does nothing while the list is being
-// worked on; gives up without asking again when the program quits or a close
-// waits (state.closeDeferred) after the build.
+// worked on or inside another New game (state.newGameRunning); gives up
+// without asking again when the program quits or a close waits
+// (state.closeDeferred) after the build.
 void NewGame(Duel& duel);
 
 // ---- The user's move (player_move.cpp) ----
@@ -94,8 +95,9 @@ void TakeBackDigit(GameState& state, Platform& platform, QWidget* boxOwner);
 
 // One tick of the 20 ms timer: one random draw discarded, so that the draws
 // the game uses depend on the user's pace.  True when a new game asked for by
-// another window is to start now (never while the list is being worked on:
-// the request then waits for a later tick).
+// another window is to start now: never while the list is being worked on
+// (the request then waits for a later tick), and a request taken while New
+// game runs is dropped, since the game it sets up is the game asked for.
 bool FastTick(GameState& state, Platform& platform);
 
 // One tick of the game clock: the seconds since New game into

@@ -85,7 +85,9 @@ bool AskForUsersNumber(Duel& duel) {
 
 void NewGame(Duel& duel) {
     GameState& state = duel.state;
-    if (state.busy) return;  // the list is being built or filtered
+    // The list is being built or filtered, or a New game waits for its number.
+    if (state.busy || state.newGameRunning) return;
+    const steps::ScopedMark running(state.newGameRunning);
 
     GiveUpRunningGame(duel);
     // Until this game hands a guess to the user nothing can be moved or

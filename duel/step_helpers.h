@@ -28,16 +28,22 @@ inline bool Ask(Duel& duel, std::string_view text) {
     return Question(duel.platform, duel.screen.ownerWidget(), FromUtf8(text));
 }
 
-// Marks the candidate list as being worked on for its lifetime (state.busy).
-class BusyWork {
+// Sets one of the game state's marks (busy, newGameRunning) for its lifetime.
+class ScopedMark {
 public:
-    explicit BusyWork(GameState& state) : state_(state) { state_.busy = true; }
-    ~BusyWork() { state_.busy = false; }
-    BusyWork(const BusyWork&) = delete;
-    BusyWork& operator=(const BusyWork&) = delete;
+    explicit ScopedMark(bool& mark) : mark_(mark) { mark_ = true; }
+    ~ScopedMark() { mark_ = false; }
+    ScopedMark(const ScopedMark&) = delete;
+    ScopedMark& operator=(const ScopedMark&) = delete;
 
 private:
-    GameState& state_;
+    bool& mark_;
+};
+
+// Marks the candidate list as being worked on for its lifetime (state.busy).
+class BusyWork : public ScopedMark {
+public:
+    explicit BusyWork(GameState& state) : ScopedMark(state.busy) {}
 };
 
 // The game clock's seconds as status panel 2 shows them (0 before its first tick).

@@ -1,6 +1,8 @@
 // The gallery's fixed table and the names built from it.
 #include "gallery/gallery_sets.h"
 
+#include "rules/held_file.h"
+
 namespace duel {
 
 namespace {
@@ -43,6 +45,19 @@ std::optional<std::string> ViewerTitle(std::string_view stem, int picture) {
 
 std::string TemporaryPictureName(std::string_view stem, int picture) {
     return std::string(stem) + std::to_string(picture) + ".tmp";
+}
+
+bool IsTemporaryPictureName(std::string_view name) {
+    for (const GalleryItem& set : kItems) {
+        if (set.stem.empty() || !name.starts_with(set.stem)) continue;
+        const std::string_view rest = name.substr(set.stem.size());
+        size_t digits = 0;
+        while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') ++digits;
+        if (digits == 0 || rest[0] == '0') continue;
+        const std::string fixed = std::string(name.substr(0, set.stem.size() + digits)) + ".tmp";
+        if (name == fixed || IsHeldFileName(name, fixed)) return true;
+    }
+    return false;
 }
 
 }  // namespace duel

@@ -49,7 +49,14 @@ inline constexpr std::array<int, 5> kPrizeWindowOrder{4, 5, 6, 3, 2};
 // for a stem outside the table (the viewer then keeps its title).
 std::optional<std::string> ViewerTitle(std::string_view stem, int picture);
 
-// Name (no folder) of the temporary picture file: stem, k in decimal, ".tmp".
+// Start of the name (no folder) of a temporary picture file: stem, k in
+// decimal, ".tmp".  Each running game adds a dot and six characters of its
+// own, so that two games never share one file.
 std::string TemporaryPictureName(std::string_view stem, int picture);
+
+// True for the name of a temporary picture of any set: a game's own
+// (TemporaryPictureName, a dot and six characters) or an older version's
+// fixed one (TemporaryPictureName alone).
+bool IsTemporaryPictureName(std::string_view name);
 
 }  // namespace duel

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 namespace duel {
 
@@ -107,15 +108,19 @@ bool WriteWholeFile(const fs::path& file, std::string_view bytes) {
     return written;
 }
 
-GalleryResult<fs::path> WriteTemporaryPicture(const std::vector<fs::path>& folders, std::string_view stem, int picture,
+GalleryResult<HeldFile> WriteTemporaryPicture(const std::vector<fs::path>& folders, std::string_view stem, int picture,
                                               std::string_view bytes) {
     const std::string name = TemporaryPictureName(stem, picture);
     for (const fs::path& folder : folders) {
         if (folder.empty()) continue;
-        const fs::path file = folder / name;
-        if (WriteWholeFile(file, bytes)) return file;
+        HeldFile file = HeldFile::Create(folder, name);
+        if (file && file.Write(bytes)) return GalleryResult<HeldFile>(std::move(file));
     }
     return GalleryError::WriteFailed;
+}
+
+int RemoveLeftoverPictures(const fs::path& folder) {
+    return RemoveUnheldFiles(folder, [](const std::string& name) { return IsTemporaryPictureName(name); });
 }
 
 }  // namespace duel

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "gallery/gallery_result.h"
+#include "rules/held_file.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -44,11 +45,18 @@ GalleryResult<std::string> ExtractPictureFromFiles(const std::filesystem::path& 
 // Picture `picture` of the set `stem` whose files stem.txt and stem.dat lie in `folder`.
 GalleryResult<std::string> ExtractPicture(const std::filesystem::path& folder, std::string_view stem, int picture);
 
-// Writes an extracted picture as the temporary file stem + k + ".tmp" into the
-// first of `folders` that takes it, and returns its path; WriteFailed when none
-// does.  A file that could not be written whole is removed again.
-GalleryResult<std::filesystem::path> WriteTemporaryPicture(const std::vector<std::filesystem::path>& folders,
-                                                           std::string_view stem, int picture, std::string_view bytes);
+// Writes an extracted picture as a temporary file of this game's own,
+// stem + k + ".tmp" and six characters, into the first of `folders` that takes
+// it; WriteFailed when none does.  The file is held until the returned
+// HeldFile removes it (or goes), so a game starting meanwhile leaves it alone.
+// A file that could not be written whole is removed again.
+GalleryResult<HeldFile> WriteTemporaryPicture(const std::vector<std::filesystem::path>& folders, std::string_view stem,
+                                              int picture, std::string_view bytes);
+
+// Removes from `folder` the temporary pictures that no running game holds:
+// those of runs that ended without closing their viewer, and an older
+// version's fixed names.  Returns how many went.
+int RemoveLeftoverPictures(const std::filesystem::path& folder);
 
 // Writes bytes to `file`, replacing it; false (and no partial file left) on failure.
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view bytes);

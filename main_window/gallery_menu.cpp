@@ -18,7 +18,6 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <system_error>
 
 namespace duel {
 
@@ -82,17 +81,11 @@ void MainWindow::mnuAddBeautyNinaCorveld_Click() { GalleryItem_Click(6); }
 
 // ---- start-up -----------------------------------------------------------
 
-// Pictures left behind by a run that ended without closing its viewer.
+// Pictures left behind by runs that ended without closing their viewer; a
+// picture another running game shows is held by it and stays.
 void MainWindow::RemoveLeftoverPictures() {
     if (platform_.installed()) return;  // nothing of ours is written there
-    const fs::path folder = platform_.programFolderPath();
-    if (folder.empty()) return;
-    for (const GalleryItem& set : GalleryItems()) {
-        for (int k = 1; k <= set.pictureCount; ++k) {
-            std::error_code ignored;
-            fs::remove(folder / TemporaryPictureName(set.stem, k), ignored);
-        }
-    }
+    duel::RemoveLeftoverPictures(platform_.programFolderPath());
 }
 
 // ---- a won game ---------------------------------------------------------
@@ -123,7 +116,7 @@ void MainWindow::ShowWonPicture() {
     // The picture goes beside the program, or into a private folder when
     // the program's folder cannot be written or belongs to an installation.
     std::unique_ptr<QTemporaryDir> privateFolder;
-    GalleryResult<fs::path> file = GalleryError::WriteFailed;
+    GalleryResult<HeldFile> file = GalleryError::WriteFailed;
     if (!platform_.installed())
         file = WriteTemporaryPicture({platform_.programFolderPath()}, won->stem, won->picture, bytes.value);
     if (!file) {
@@ -134,8 +127,7 @@ void MainWindow::ShowWonPicture() {
     if (!file) return giveUp(GalleryError::WriteFailed);
 
     {
-        PictureViewer viewer(state_, platform_, *this, QString::fromStdString(file.value.string()),
-                             std::move(privateFolder));
+        PictureViewer viewer(state_, platform_, *this, std::move(file.value), std::move(privateFolder));
         if (!viewer.Form_Load()) return giveUp(GalleryError::NotJpeg);  // the viewer removes the file
         platform_.showModal(viewer);
     }

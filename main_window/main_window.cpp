@@ -23,7 +23,8 @@ MainWindow::MainWindow(GameState& state, Platform& platform, GameEvents* events)
       journal_(std::make_unique<JournalKeeper>(platform, events_)) {
     setObjectName(QStringLiteral("фрмГлавная"));
     setWindowTitle(QString::fromUtf8(kProductTitle));
-    setWindowIcon(MakeAppIcon());
+    // The large pictures of the icon wait until the window is on the screen.
+    setWindowIcon(MakeAppIcon(AppIconSizes::TitleBar));
     digitPictures_ = MakeDigitPictures();
 
     BuildControls();
@@ -40,14 +41,22 @@ MainWindow::~MainWindow() = default;
 
 Duel MainWindow::Steps() { return Duel{state_, platform_, *this, *journal_}; }
 
+// The window goes on the screen as soon as it can be drawn as the settings
+// place it; what its first look does not need follows at the event loop's
+// first pass (FinishStartUp).
 void MainWindow::Form_Load() {
-    platform_.addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
     ReadSettings();
     ReadPlayerOptions();
     state_.userNumberDefault = "1234";
-    RemoveLeftoverPictures();
     Refresh();
     show();
+    tickTimer_->start();
+    loaded_ = true;
+    QTimer::singleShot(0, this, [this] { FinishStartUp(); });
+}
+
+void MainWindow::FinishStartUp() {
+    if (unloaded_ || keypad_) return;
     keypad_ = std::make_unique<KeypadWindow>(state_, platform_, *this);
     keypad_->Form_Load();
     KeypadWindow& keypad = *keypad_;
@@ -58,8 +67,10 @@ void MainWindow::Form_Load() {
             [this] {
                 return ClickWhereTheMouseCould(userMoveButton_) || ClickWhereTheMouseCould(computerMoveButton_);
             }});
-    tickTimer_->start();
-    loaded_ = true;
+    setWindowIcon(MakeAppIcon());
+    platform_.addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
+    RemoveStaleSaves();
+    RemoveLeftoverPictures();
     // The journal of games is opened once the window is up, so that it never delays it.
     QTimer::singleShot(0, this, [this] { OpenJournal(); });
 }
@@ -81,6 +92,14 @@ void MainWindow::Form_Unload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (platform_.modalOpen() && !platform_.quitting()) {
+        // A close request from the window manager or a task bar while a box
+        // or window is open over this one: the quit a signal begins, which
+        // closes that box with its cancel answer, then this window, saving.
+        platform_.requestQuit();
+        event->ignore();
+        return;
+    }
     if (state_.busy) {
         // The list is being built or filtered: close once that work ends.
         state_.closeDeferred = true;

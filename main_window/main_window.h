@@ -111,7 +111,13 @@ private:
     Duel Steps();
 
     // ---- start-up and shut-down ----
-    void ReadSettings();  // settings_io.cpp
+    void ReadSettings();      // settings_io.cpp
+    void RemoveStaleSaves();  // settings_io.cpp: temporary files of saves a killed run left behind
+    // The start-up steps that wait until the window is on the screen: the
+    // keypad and keyboard play, the icon's large pictures, the tray icon, the
+    // removal of leftovers.  Run once, at the event loop's first pass after
+    // Form_Load.
+    void FinishStartUp();
     // After a step: closes the window if a close was put off while it worked;
     // true when it did.
     bool CarryOutDeferredClose();

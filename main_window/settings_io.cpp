@@ -45,6 +45,10 @@ void MainWindow::ReadSettings() {
     RestoreGalleryChoice(s);
 }
 
+void MainWindow::RemoveStaleSaves() {
+    for (const std::filesystem::path& folder : SettingsFolders(platform_)) RemoveStaleTemporaryFiles(folder);
+}
+
 void MainWindow::SaveResults() {
     GameState& s = state_;
     SaveGalleryChoice(s);

@@ -16,6 +16,8 @@ namespace duel {
 class NullPlatform : public Platform {
 public:
     bool quitting() const override { return false; }
+    void requestQuit() override {}
+    bool modalOpen() const override { return false; }
     MsgAnswer messageBox(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons buttons) override {
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
     }

@@ -39,6 +39,16 @@ public:
     // quit: it may still show boxes.
     virtual bool quitting() const = 0;
 
+    // Begins the quit that a signal or the session's end begins: every open
+    // modal call closes with its cancel answer, later ones answer at once,
+    // and the main window then closes and saves.  Further calls do nothing.
+    virtual void requestQuit() = 0;
+
+    // True while a modal call (message box, input box, modal window, save
+    // dialog) is open.  A close request for the main window meanwhile is
+    // taken as a quit.
+    virtual bool modalOpen() const = 0;
+
     // Modal message box; returns the button pressed (Ok for an OK box).
     virtual MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                                  MsgButtons buttons) = 0;

@@ -36,6 +36,8 @@ std::optional<int> QtPlatform::execModal(QDialog& window) {
     return result;
 }
 
+bool QtPlatform::modalOpen() const { return !openModals_.empty() || QGuiApplication::modalWindow(); }
+
 void QtPlatform::requestQuit() {
     if (quitting_) return;
     quitting_ = true;

@@ -24,6 +24,7 @@ public:
     ~QtPlatform() override;
 
     bool quitting() const override { return quitting_; }
+    bool modalOpen() const override;
     MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
     QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText) override;
@@ -51,7 +52,7 @@ public:
     // answer, later modal calls answer at once, and once the handlers have
     // returned the main window is closed as by its close box (it saves the
     // settings), which ends the program.  Further calls do nothing.
-    void requestQuit();
+    void requestQuit() override;
 
 private:
     // Runs `window` application-modally unless the program is quitting; a

@@ -1,4 +1,4 @@
-// SIGTERM, SIGINT, SIGHUP and the end of the desktop session turned into an orderly quit.
+// SIGTERM, SIGINT, SIGHUP, the end of the desktop session and a close under a modal window turned into an orderly quit.
 #pragma once
 
 namespace duel {
@@ -11,7 +11,10 @@ class QtPlatform;
 // their cancel answer and the main window closes and saves as by its close
 // box.  The signal handler only writes a byte to a pipe that a socket
 // notifier watches.  Call once, after the QApplication exists and before
-// anything else connects to those two application signals.
+// anything else connects to those two application signals.  On X11 the
+// window manager's close request for the main window while a modal window
+// blocks it (which Qt would drop) closes the main window all the same, and
+// the main window takes that close as a quit.
 void WatchQuitRequests(QtPlatform& platform);
 
 }  // namespace duel

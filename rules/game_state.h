@@ -107,6 +107,10 @@ struct GameState {
     // has ended.
     bool busy = false;
     bool closeDeferred = false;
+    // New game runs, from its start to the user's first turn (its build and
+    // its number prompt): a second New game is not started inside it, and a
+    // new game asked for meanwhile by another window is met by this one.
+    bool newGameRunning = false;
 
     // The computer has found the user's number and the user plays on alone.
     bool compGuessed() const { return phase == Phase::PlayingOnAlone; }

@@ -3,7 +3,8 @@
 // What the file holds and how its text is written: rules/settings_format.h.
 // A save writes a temporary file of its own, flushes it and renames it over
 // the file, so that a failed save or two games saving together never leave a
-// half-written file; leftovers of killed runs are removed at start-up.
+// half-written file; leftovers of killed runs are removed at start-up
+// (RemoveStaleTemporaryFiles).
 #pragma once
 
 #include "rules/game_state.h"
@@ -42,9 +43,7 @@ struct SettingsLoad {
 // newer: a save that had to fall back to the config folder must not be
 // shadowed by a stale file in a read-only program folder.  When no file can
 // be read every field takes its default.  Sets state.settingsPath to the file
-// read, or to the first folder's file when none was.  First removes the
-// temporary files that earlier runs left behind in every folder
-// (RemoveStaleTemporaryFiles).  Never throws.
+// read, or to the first folder's file when none was.  Never throws.
 SettingsLoad LoadSettings(const std::vector<std::filesystem::path>& folders, GameState& state);
 
 // Writes the settings file into the first folder that takes it (creating the

@@ -1,6 +1,8 @@
 // Draws the seven-segment digit pictures; gives the program's icon.
 #include "windows/digit_pictures.h"
 
+#include "windows/game_style.h"
+
 #include <QImage>
 
 namespace duel {
@@ -63,13 +65,17 @@ std::array<QPixmap, 11> MakeDigitPictures() {
     return pictures;
 }
 
-QIcon MakeAppIcon() {
+QIcon MakeAppIcon(AppIconSizes sizes) {
     // Rendered at build time from the program's SVG icon and built in as
     // resources (dist/CMakeLists.txt); the window manager, the tray and the
-    // about window each pick the size they need.
+    // about window each pick the size they need.  Read as PNG without a
+    // guess at the format: guessing makes Qt load and ask every image-format
+    // plugin first, which was the slowest step of the start.
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/shelvy-%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        if (size > 64 && sizes == AppIconSizes::TitleBar) break;
+        icon.addPixmap(ReadPng(QStringLiteral(":/icons/shelvy-%1.png").arg(size)));
+    }
     return icon;
 }
 

@@ -17,8 +17,14 @@ inline constexpr int kDigitPictureHeight = 23;
 // green, unlit ones dotted dark green, on black.
 std::array<QPixmap, 11> MakeDigitPictures();
 
+// Which pictures of the program's icon to read.
+enum class AppIconSizes {
+    TitleBar,  // 16 to 64 pixels: what a title bar and a window list show
+    All,       // 16 to 256 pixels
+};
+
 // The program's icon (window, tray, about window): four digits of the display
-// in a rounded square, 16 to 256 pixels.
-QIcon MakeAppIcon();
+// in a rounded square.
+QIcon MakeAppIcon(AppIconSizes sizes = AppIconSizes::All);
 
 }  // namespace duel

@@ -54,13 +54,14 @@ QPixmap SaveIcon() {
 
 }  // namespace
 
-PictureViewer::PictureViewer(GameState& state, Platform& platform, HostWindow& host, QString pictureFile,
+PictureViewer::PictureViewer(GameState& state, Platform& platform, HostWindow& host, HeldFile picture,
                              std::unique_ptr<QTemporaryDir> privateFolder)
     : QDialog(host.ownerWidget()),
       state_(state),
       platform_(platform),
       host_(host),
-      pictureFile_(std::move(pictureFile)),
+      heldPicture_(std::move(picture)),
+      pictureFile_(QString::fromStdString(heldPicture_.path().string())),
       privateFolder_(std::move(privateFolder)) {
     setObjectName(QStringLiteral("frmSee"));
     // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
@@ -175,9 +176,7 @@ void PictureViewer::cmdSave_Click() {
 }
 
 void PictureViewer::Form_Unload() {
-    if (fileRemoved_) return;
-    fileRemoved_ = true;
-    if (!pictureFile_.isEmpty()) QFile::remove(pictureFile_);
+    heldPicture_.Remove();
     privateFolder_.reset();
 }
 

@@ -1,6 +1,8 @@
 // The picture viewer frmSee: the won picture, scrolled when larger than the screen, and saved on request.
 #pragma once
 
+#include "rules/held_file.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -24,10 +26,11 @@ inline constexpr const char* kSaveDialogFilter = "Все файлы (*)";
 
 class PictureViewer : public QDialog {
 public:
-    // Shows the temporary picture file `pictureFile` of (beautySet,
-    // beautyPicture) and removes it when the viewer closes or is destroyed.
-    // `privateFolder`, when given, holds that file and goes with the viewer.
-    PictureViewer(GameState& state, Platform& platform, HostWindow& host, QString pictureFile,
+    // Shows the temporary picture `picture` of (beautySet, beautyPicture),
+    // holding it while the viewer may show or save it, and removes it when
+    // the viewer closes or is destroyed.  `privateFolder`, when given, holds
+    // that file and goes with the viewer.
+    PictureViewer(GameState& state, Platform& platform, HostWindow& host, HeldFile picture,
                   std::unique_ptr<QTemporaryDir> privateFolder = nullptr);
     ~PictureViewer() override;
 
@@ -49,9 +52,9 @@ private:
     GameState& state_;
     Platform& platform_;
     HostWindow& host_;
-    QString pictureFile_;
+    HeldFile heldPicture_;
+    QString pictureFile_;  // its path
     std::unique_ptr<QTemporaryDir> privateFolder_;
-    bool fileRemoved_ = false;
 
     // ---- controls ----
     QFrame* pictureFrame_ = nullptr;          // Frame: the visible part of the picture

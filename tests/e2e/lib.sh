@@ -129,9 +129,9 @@ e2e_start_desktop() {
     e2e_log "desktop on $DISPLAY"
 }
 
-# Starts the game from its folder, with no standard input.
+# e2e_start_game [ARG...]: starts the game from its folder with these arguments and no standard input.
 e2e_start_game() {
-    "$E2E_GAME_DIR/shelvy" </dev/null >"$E2E_TMP/game.log" 2>&1 &
+    "$E2E_GAME_DIR/shelvy" "$@" </dev/null >"$E2E_TMP/game.log" 2>&1 &
     E2E_GAME_PID=$!
     E2E_GAME_RC=""
 }

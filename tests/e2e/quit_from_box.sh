@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# A signal while New game waits in a box ends the game within a second, with exit code 0 and the settings saved.
-# Usage: quit_from_box.sh GAME_EXE SETTINGS_TOOL TERM|INT|HUP prompt|hide|error
-# prompt: the number prompt is open; hide: the hide question (Escape in the
-# prompt); error: the "Ошибка !!!" box of a bad number.  Leftover temporary
-# files of an earlier killed run lie beside the game and must be gone.
+# A signal, or the window manager's close request for the main window, while a box or window is open over it ends
+# the game within a second, with exit code 0 and the settings saved.
+# Usage: quit_from_box.sh GAME_EXE SETTINGS_TOOL TERM|INT|HUP|close prompt|hide|error|about
+# close: the close request a click on the main window's close box or a task
+# bar's "close" sends; prompt: New game's number prompt is open; hide: the
+# hide question (Escape in the prompt); error: the "Ошибка !!!" box of a bad
+# number; about: the about window.  Leftover temporary files of an earlier
+# killed run lie beside the game and must be gone.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 signal=${3:-}
 where=${4:-}
-case "$signal" in TERM | INT | HUP) ;; *) echo "usage: $0 GAME TOOL TERM|INT|HUP prompt|hide|error" >&2; exit 2 ;; esac
-case "$where" in prompt | hide | error) ;; *) echo "usage: $0 GAME TOOL TERM|INT|HUP prompt|hide|error" >&2; exit 2 ;; esac
+usage="usage: $0 GAME TOOL TERM|INT|HUP|close prompt|hide|error|about"
+case "$signal" in TERM | INT | HUP | close) ;; *) echo "$usage" >&2; exit 2 ;; esac
+case "$where" in prompt | hide | error | about) ;; *) echo "$usage" >&2; exit 2 ;; esac
 command -v xdotool >/dev/null || e2e_fail "missing xdotool (scripts/setup.sh installs it)"
 e2e_init "$1" "$2"
 e2e_start_desktop
@@ -18,8 +22,16 @@ e2e_start_desktop
 
 e2e_start_game
 e2e_wait_main_window
-e2e_press F2
-box=$(e2e_wait_box "$E2E_TITLE")
+if [ "$where" = about ]; then
+    # Справка -> О программе, by the menus' accelerator letters.
+    e2e_press alt+Cyrillic_es
+    sleep 0.3
+    e2e_key Cyrillic_o
+    box=$(e2e_wait_box "О программе \"$E2E_TITLE\"")
+else
+    e2e_press F2
+    box=$(e2e_wait_box "$E2E_TITLE")
+fi
 case "$where" in
 hide)
     e2e_key Escape
@@ -36,7 +48,11 @@ e2e_log "box $box is open ($where)"
 sleep 0.5
 
 start=$(e2e_now_ms)
-kill -s "$signal" "$E2E_GAME_PID" || e2e_fail "could not send $signal"
+if [ "$signal" = close ]; then
+    wmctrl -i -c "$E2E_MAIN_ID" || e2e_fail "wmctrl could not ask to close $E2E_MAIN_ID"
+else
+    kill -s "$signal" "$E2E_GAME_PID" || e2e_fail "could not send $signal"
+fi
 deadline=$((start + 1000))
 while e2e_running "$E2E_GAME_PID" && (($(e2e_now_ms) < deadline)); do sleep 0.02; done
 e2e_running "$E2E_GAME_PID" && e2e_fail "the game still runs 1 s after $signal with the $where box open"

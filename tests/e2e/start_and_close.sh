@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # First run without a settings file: the window appears at its size, a close ends the game and leaves the defaults saved.
-# Usage: start_and_close.sh GAME_EXE SETTINGS_TOOL
+# Usage: start_and_close.sh GAME_EXE SETTINGS_TOOL [ARG...]   (the game's command line, e.g. -session ID)
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-e2e_init "$@"
+e2e_init "$1" "$2"
 e2e_start_desktop
 
 [ ! -e "$E2E_SETTINGS" ] || e2e_fail "the fresh folder already holds a settings file"
-e2e_start_game
+e2e_start_game "${@:3}"
 e2e_wait_main_window
 
 # The playing field is 4350 twips wide; the height adds the menu bar to the

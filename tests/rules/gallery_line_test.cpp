@@ -130,6 +130,14 @@ TEST(GallerySets, TitlesAndTemporaryNamesFollowTheTable) {
     EXPECT_EQ(ViewerTitle("TessaQuorin", 8), "Тесса Куорин  8/8");
     EXPECT_EQ(ViewerTitle("Unknown", 1), std::nullopt);
     EXPECT_EQ(TemporaryPictureName("LunaPressvick", 3), "LunaPressvick3.tmp");
+    // What start-up may take for a leftover picture: a game's own name or an
+    // older version's fixed one, of a known set; nothing of anyone else's.
+    for (const char* name : {"LunaPressvick3.tmp", "LunaPressvick3.tmp.Ab12Cd", "TessaQuorin12.tmp.zzzzzz"})
+        EXPECT_TRUE(IsTemporaryPictureName(name)) << name;
+    for (const char* name :
+         {"LunaPressvick.tmp", "LunaPressvick03.tmp", "LunaPressvick3.tmp.Ab12C", "LunaPressvick3.tmp.Ab12Cde",
+          "LunaPressvick3.tmpx", "Other3.tmp", "notes.tmp", "LunaPressvick3.jpg"})
+        EXPECT_FALSE(IsTemporaryPictureName(name)) << name;
     int total = 0;
     for (const GalleryItem& item : GalleryItems()) total += item.pictureCount;
     EXPECT_EQ(total, 27);

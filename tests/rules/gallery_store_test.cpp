@@ -205,8 +205,9 @@ TEST(GalleryExtract, TemporaryFileGoesToTheFirstWritableFolder) {
     const std::vector<fs::path> folders{folder.path() / "missing", folder.path()};
     const auto written = WriteTemporaryPicture(folders, "LunaPressvick", 3, "\xFF\xD8");
     ASSERT_TRUE(written.ok());
-    EXPECT_EQ(written.value, folder.path() / "LunaPressvick3.tmp");
-    std::ifstream in(written.value, std::ios::binary);
+    EXPECT_EQ(written.value.path().parent_path(), folder.path());
+    EXPECT_TRUE(written.value.path().filename().string().starts_with("LunaPressvick3.tmp."));
+    std::ifstream in(written.value.path(), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "\xFF\xD8");
 
     EXPECT_EQ(WriteTemporaryPicture({folder.path() / "missing"}, "X", 1, "a").error, GalleryError::WriteFailed);

@@ -26,7 +26,11 @@ MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString&
     const MsgAnswer cancel = buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
     if (answeredByQuit()) return cancel;
     boxes.push_back({text, title, icon, buttons});
-    if (onMessageBox) onMessageBox(boxes.back());
+    if (onMessageBox) {
+        ++modalDepth_;
+        onMessageBox(boxes.back());
+        --modalDepth_;
+    }
     if (quitRequested_ || buttons == MsgButtons::Ok) return cancel;
     if (answers.empty()) {
         ++unscripted;
@@ -41,7 +45,11 @@ QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&, 
     if (answeredByQuit()) return {};
     inputPrompts.push_back(prompt);
     inputDefaults.push_back(defaultText);
-    if (onInputBox) onInputBox(prompt);
+    if (onInputBox) {
+        ++modalDepth_;
+        onInputBox(prompt);
+        --modalDepth_;
+    }
     if (quitRequested_) return {};
     if (inputs.empty()) {
         ++unscripted;
@@ -61,7 +69,9 @@ void FakePlatform::showModal(QDialog& window) {
         auto script = std::move(modalScripts.front());
         modalScripts.pop_front();
         openModals_.push_back(&window);
+        ++modalDepth_;
         script(window);
+        --modalDepth_;
         openModals_.pop_back();
     }
     if (quitRequested_) return;  // the quit has closed it

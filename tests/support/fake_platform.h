@@ -64,8 +64,10 @@ public:
     // from now on every modal call gives its cancel answer at once, and a
     // call that is open when this runs (from its script) answers the same.
     // Open modal windows are closed as a Cancel closes them.
-    void requestQuit();
+    void requestQuit() override;
     bool quitting() const override { return quitRequested_; }
+    // True inside a modal window's script and inside a box's or input box's callback.
+    bool modalOpen() const override { return modalDepth_ > 0; }
 
     MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
@@ -106,6 +108,7 @@ private:
     bool answeredByQuit();
 
     bool quitRequested_ = false;
+    int modalDepth_ = 0;
     std::vector<QDialog*> openModals_;
 };
 

@@ -31,6 +31,13 @@ void WindowTest::StartProgram() {
     }
     window = std::make_unique<MainWindow>(state, platform);
     window->Form_Load();
+    FinishStartUp();
+}
+
+void WindowTest::FinishStartUp() {
+    // The start-up steps queued for the event loop's first pass (the keypad, the tray icon, the removal of
+    // leftovers), as the program's event loop runs them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 void WindowTest::StartGame(const QString& number, double secretFraction) {

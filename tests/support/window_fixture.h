@@ -28,6 +28,9 @@ protected:
     // Builds the window and runs its start-up (call again after changing the
     // program folder's files to restart).
     void StartProgram();
+    // Runs what the program's start-up leaves for the event loop's first pass,
+    // for a main window started by the test itself.
+    static void FinishStartUp();
 
     // Runs New game answering the prompt with `number` (empty: keep it hidden).
     void StartGame(const QString& number = QStringLiteral("1234"), double secretFraction = 0.0);

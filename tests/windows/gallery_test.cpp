@@ -3,12 +3,15 @@
 #include "gallery/gallery_sets.h"
 #include "gallery/line_of_wins.h"
 #include "gallery/pack_set.h"
+#include "gallery/picture_store.h"
 #include "tests/support/window_fixture.h"
 #include "windows/picture_viewer.h"
 #include "windows/prize_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -61,6 +64,10 @@ protected:
         return std::filesystem::path(folder.path().toStdString()) / std::string(GallerySetAt(item)->stem);
     }
     QString File(const QString& name) const { return folder.path() + "/" + name; }
+    // The files in the program's folder whose names start with `prefix`.
+    QStringList FilesStartingWith(const QString& prefix) const {
+        return QDir(folder.path()).entryList({prefix + "*"}, QDir::Files | QDir::Hidden);
+    }
 
     // What one shown viewer looked like.
     struct Seen {
@@ -120,7 +127,8 @@ TEST_F(Gallery, ALineOfFourShowsPicturesOneToFourThenTheEndMessageAndStartsAgain
         EXPECT_FALSE(QFile::exists(seen.back().file)) << "the temporary picture outlives its viewer";
         EXPECT_EQ(platform.boxes.size(), win >= 4 ? 1u : 0u);
     }
-    EXPECT_EQ(seen[0].file, File("LunaPressvick1.tmp"));
+    EXPECT_TRUE(seen[0].file.startsWith(File("LunaPressvick1.tmp."))) << seen[0].file.toStdString();
+    EXPECT_EQ(seen[0].file.size(), File("LunaPressvick1.tmp.XXXXXX").size());
     EXPECT_EQ(platform.boxes[0].text, "Вы достигли конца галереи. Советуем переключиться на другую красотку !!!");
     EXPECT_EQ(state.beautyPicture, 2);
 }
@@ -221,6 +229,48 @@ TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
     EXPECT_EQ(state.beautyPicture, 1);
 }
 
+// The prize window closed with "Позже" or its close box while a line is under
+// way asks the line-switch question; No keeps the old set where it was.  A
+// close request for the main window while the question is open is a quit:
+// the question answers No and the old choice is what the close saves.
+TEST_F(Gallery, LaterOrTheCloseBoxAsksAndNoOrAQuitKeepsTheOldLine) {
+    InstallSet(kLuna, 4);
+    InstallSet(kDoria, 5);
+    Choose(kLuna);
+    state.beautyPicture = 3;
+    platform.boxes.clear();
+
+    platform.answers = {MsgAnswer::No};
+    platform.modalScripts.push_back([](QDialog& prize) { Control<QPushButton>(prize, "cmd")->click(); });
+    Choose(kDoria);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.startsWith("Вы дошли до 3 каринки"));
+    EXPECT_EQ(Checked(), kLuna);
+    EXPECT_EQ(state.beautyPicture, 3);
+    EXPECT_FALSE(state.playNowRequested);
+
+    platform.answers = {MsgAnswer::No};
+    platform.modalScripts.push_back([](QDialog& prize) { prize.close(); });  // its close box
+    Choose(kDoria);
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(Checked(), kLuna);
+
+    platform.onMessageBox = [this](const RecordedBox&) {
+        QCloseEvent request;
+        QApplication::sendEvent(window.get(), &request);
+    };
+    platform.modalScripts.push_back([](QDialog& prize) { Control<QPushButton>(prize, "cmd")->click(); });
+    Choose(kDoria);
+    EXPECT_EQ(platform.boxes.size(), 3u);
+    EXPECT_TRUE(platform.quitting());
+    EXPECT_EQ(Checked(), kLuna);
+    EXPECT_EQ(state.beautyPicture, 3);
+    window->close();
+    state = GameState{};
+    StartProgram();
+    EXPECT_EQ(Checked(), kLuna);
+}
+
 TEST_F(Gallery, OpeningTheMenuGreysMissingSetsAndOffersTheDownloadOnce) {
     InstallSet(kTessa, 2);
     InstallSet(kMarla, 2);
@@ -260,14 +310,58 @@ TEST_F(Gallery, TheChoiceComesBackAfterARestartAtPictureOne) {
     EXPECT_EQ(state.beautyPrevLine, kDoria);
 }
 
-TEST_F(Gallery, PicturesFromACrashedRunAreRemovedAtStartUp) {
-    WriteFile(File("LunaPressvick2.tmp"), "x");
-    WriteFile(File("TessaQuorin8.tmp"), "x");
+TEST_F(Gallery, PicturesAndSavesFromACrashedRunAreRemovedAtStartUp) {
+    WriteFile(File("LunaPressvick2.tmp"), "x");        // an older version's name
+    WriteFile(File("TessaQuorin8.tmp.Ab12Cd"), "x");   // a killed game's own
+    WriteFile(File("Шелвы и злыки.tmp.Zz9yX8"), "x");  // a save cut short
     WriteFile(File("notes.tmp"), "keep");
     StartProgram();
     EXPECT_FALSE(QFile::exists(File("LunaPressvick2.tmp")));
-    EXPECT_FALSE(QFile::exists(File("TessaQuorin8.tmp")));
+    EXPECT_FALSE(QFile::exists(File("TessaQuorin8.tmp.Ab12Cd")));
+    EXPECT_FALSE(QFile::exists(File("Шелвы и злыки.tmp.Zz9yX8")));
     EXPECT_TRUE(QFile::exists(File("notes.tmp")));
+}
+
+// A second game started in the same folder while the first shows its prize,
+// winning the same picture: neither its start nor the close of its viewer
+// touches the first game's picture, which the first game can still save.
+TEST_F(Gallery, TwoGamesInOneFolderEachKeepTheirOwnPicture) {
+    InstallSet(kLuna, 4);
+    Choose(kLuna);
+    QTemporaryDir pics;
+    const QString saved = pics.path() + "/first.jpg";
+    QString first, second;
+    platform.modalScripts.push_back([&](QDialog& dialog) {
+        auto& viewer = dynamic_cast<PictureViewer&>(dialog);
+        first = viewer.pictureFile();
+        const std::string picture = ReadAll(first);
+
+        GameState otherState;
+        FakePlatform other;
+        other.folder = folder.path();
+        other.configFolder = configFolder.path() + "/other";
+        MainWindow otherGame(otherState, other);
+        otherGame.Form_Load();
+        FinishStartUp();
+        EXPECT_TRUE(QFile::exists(first)) << "the second game's start removed the first game's picture";
+        otherState.galleryItem = kLuna;
+        otherState.beautyPicture = 1;
+        other.modalScripts.push_back(
+            [&](QDialog& otherViewer) { second = dynamic_cast<PictureViewer&>(otherViewer).pictureFile(); });
+        otherGame.ShowWonPicture();
+        otherGame.close();
+        EXPECT_NE(second, first);
+        EXPECT_FALSE(QFile::exists(second));
+        EXPECT_EQ(ReadAll(first), picture) << "the second game's viewer took the first game's picture with it";
+
+        platform.saveNames = {saved};
+        viewer.cmdSave_Click();
+        EXPECT_EQ(ReadAll(saved), picture);
+        EXPECT_TRUE(platform.boxes.empty());
+    });
+    window->ShowWonPicture();
+    EXPECT_FALSE(first.isEmpty());
+    EXPECT_EQ(FilesStartingWith("LunaPressvick1.tmp"), QStringList());
 }
 
 TEST_F(Gallery, DamagedSetsShowNoPictureAndKeepTheLine) {
@@ -296,7 +390,7 @@ TEST_F(Gallery, DamagedSetsShowNoPictureAndKeepTheLine) {
     EXPECT_EQ(platform.modalWindows.size(), 1u);
     EXPECT_EQ(platform.boxes.size(), 2u);
     EXPECT_EQ(state.beautyPicture, 2);
-    EXPECT_FALSE(QFile::exists(File("LunaPressvick2.tmp")));
+    EXPECT_EQ(FilesStartingWith("LunaPressvick2.tmp"), QStringList());
 
     // The files gone since the menu was opened.
     QFile::remove(store);
@@ -309,11 +403,12 @@ class Viewer : public Gallery {
 protected:
     // Opens the viewer on a w x h picture as picture 1 of Луна Прессвик and runs `look` in it.
     void Show(int w, int h, const std::function<void(PictureViewer&)>& look) {
-        const QString file = File("LunaPressvick1.tmp");
-        WriteFile(file, Jpeg(w, h));
+        auto held = WriteTemporaryPicture({folder.path().toStdString()}, "LunaPressvick", 1, Jpeg(w, h));
+        ASSERT_TRUE(held.ok());
         state.beautySet = "LunaPressvick";
         state.beautyPicture = 1;
-        PictureViewer viewer(state, platform, *window, file);
+        PictureViewer viewer(state, platform, *window, std::move(held.value));
+        const QString file = viewer.pictureFile();
         ASSERT_TRUE(viewer.Form_Load());
         platform.modalScripts.push_back([&](QDialog&) { look(viewer); });
         platform.showModal(viewer);

@@ -64,6 +64,23 @@ TEST_F(KeyboardPlayTest, DigitsBackspaceAndEnterPlayLikeTheMouse) {
     EXPECT_EQ(state.phase, Phase::UserToMove);
 }
 
+// Each digit key enters its own digit, on the main row and on the number pad.
+TEST_F(KeyboardPlayTest, EveryDigitKeyEntersItsDigit) {
+    StartGame(QStringLiteral("5678"));
+    for (const Qt::KeyboardModifiers pad : {Qt::NoModifier, Qt::KeypadModifier}) {
+        for (const QString& group : {QStringLiteral("1234"), QStringLiteral("5678"), QStringLiteral("9")}) {
+            for (QChar digit : group) press(window.get(), Qt::Key_0 + digit.digitValue(), pad);
+            EXPECT_EQ(guess(), group) << "number pad: " << (pad == Qt::KeypadModifier);
+            for (qsizetype i = 0; i < group.size(); ++i) {
+                keypad().UpdateCancelButton();
+                press(window.get(), Qt::Key_Backspace);
+            }
+            ASSERT_EQ(guess(), QString());
+        }
+    }
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
 TEST_F(KeyboardPlayTest, NoKeyActsWithoutAGameOrWhileAModalWindowIsOpen) {
     press(window.get(), Qt::Key_Return);  // neither move button is shown
     press(window.get(), Qt::Key_5);       // the guess field is disabled

@@ -152,6 +152,36 @@ TEST_F(NewGame, IgnoresGameCommandsWhileTheListIsBuilt) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
+// "Играть сейчас" in a prize window opened from the menu while the list is
+// built: the request outlives the build, but the game being set up is the one
+// asked for, so the ticks that run while the number prompt waits start no
+// second New game inside it, and none starts after it.
+TEST_F(NewGame, APlayNowRequestDuringNewGameStartsNoSecondGame) {
+    bool requested = false;
+    platform.onProcessEvents = [&] {
+        if (requested || platform.processEventsCalls < 500) return;
+        requested = true;
+        platform.modalScripts.push_back(
+            [](QDialog& prize) { prize.findChild<QPushButton*>(QStringLiteral("cmdGame"))->click(); });
+        find<QAction>(QStringLiteral("mnuAddBeautyLunaPressvick"))->trigger();
+    };
+    platform.onInputBox = [&](const QString&) {
+        for (int tick = 0; tick < 5; ++tick) window->ЧасыRND_Timer();
+    };
+    platform.inputs = {QStringLiteral("5678")};
+    window->mnuGameNew_Click();
+    ASSERT_TRUE(requested);
+    EXPECT_EQ(platform.modalWindows, (std::vector<QString>{QStringLiteral("frmPrice")}));
+    EXPECT_EQ(platform.inputPrompts.size(), 1u) << "a second New game asked inside the first";
+    EXPECT_EQ(state.phase, Phase::UserToMove);
+    EXPECT_EQ(state.userNumber, "5678");
+
+    window->ЧасыRND_Timer();
+    EXPECT_EQ(platform.inputPrompts.size(), 1u);
+    EXPECT_FALSE(state.playNowRequested);
+    EXPECT_EQ(platform.unscripted, 0);
+}
+
 TEST_F(NewGame, ACloseDuringTheBuildIsCarriedOutAfterIt) {
     bool closeAsked = false;
     platform.onProcessEvents = [&] {

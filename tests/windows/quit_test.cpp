@@ -4,7 +4,9 @@
 #include "tests/support/window_fixture.h"
 #include "windows/records_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -139,6 +141,32 @@ TEST_F(Quit, PastedEmojiDoNotUseUpTheNameField) {
     });
     window->ShowRecords();
     EXPECT_EQ(state.recName2, "ПетяИван");
+}
+
+// The window manager's close request for the main window while a modal
+// window is open over it (here the about window) is a quit: the modal window
+// closes with its cancel answer and the main window then closes, saving.
+TEST_F(Quit, ACloseRequestWhileAModalWindowIsOpenIsAQuit) {
+    const QString settings = folder.filePath(QString::fromUtf8(kSettingsFileName.data()));
+    QFile::remove(settings);
+    bool asked = false;
+    platform.modalScripts.push_back([&](QDialog& about) {
+        asked = true;
+        QCloseEvent request;
+        QApplication::sendEvent(window.get(), &request);
+        EXPECT_FALSE(request.isAccepted()) << "the main window closed under the open window";
+        EXPECT_TRUE(platform.quitting());
+        EXPECT_FALSE(about.isVisible());
+    });
+    find<QAction>(QStringLiteral("mnuInformationAbout"))->trigger();
+    ASSERT_TRUE(asked);
+    EXPECT_TRUE(platform.quitting());
+
+    // What the platform does once the handler has returned.
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(QFile::exists(settings));
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_EQ(platform.unscripted, 0);
 }
 
 // A save that fails while quitting shows no box (it goes to the terminal);

@@ -1,0 +1,110 @@
+// Temporary files held by a running game: another game's start and close leave them alone, a killed game's go.
+#include "rules/held_file.h"
+
+#include "gallery/picture_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace duel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class HeldFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("duel-held-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                   std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        if (child_ > 0) {
+            ::kill(child_, SIGKILL);
+            ::waitpid(child_, nullptr, 0);
+        }
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    // Another game, in a process of its own, writes picture 1 of LunaPressvick
+    // into the folder and shows it until it is killed; returns the file's path.
+    fs::path OtherGameShowsAPicture() {
+        int pipeEnds[2];
+        EXPECT_EQ(::pipe(pipeEnds), 0);
+        child_ = ::fork();
+        if (child_ == 0) {
+            ::close(pipeEnds[0]);
+            auto held = WriteTemporaryPicture({folder_}, "LunaPressvick", 1, "the other game's picture");
+            const std::string path = held ? held.value.path().string() : std::string();
+            if (::write(pipeEnds[1], path.data(), path.size()) < 0) ::_exit(1);
+            ::close(pipeEnds[1]);
+            for (;;) ::pause();
+        }
+        ::close(pipeEnds[1]);
+        std::string path;
+        char buffer[512];
+        for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+            path.append(buffer, static_cast<size_t>(n));
+        ::close(pipeEnds[0]);
+        return path;
+    }
+
+    void KillOtherGame() {
+        ::kill(child_, SIGKILL);
+        ::waitpid(child_, nullptr, 0);
+        child_ = -1;
+    }
+
+    static std::string ReadAll(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path folder_;
+    pid_t child_ = -1;
+};
+
+// Two games in one folder win the same picture: each has a file of its own,
+// the second game's start does not take the first game's for a leftover, and
+// closing the second game's viewer does not delete the first game's file.
+// Once the first game is killed its picture is a leftover like any other.
+TEST_F(HeldFiles, TwoGamesInOneFolderKeepTheirOwnPicturesUntilOneIsKilled) {
+    const fs::path others = OtherGameShowsAPicture();
+    ASSERT_FALSE(others.empty());
+    ASSERT_EQ(others.parent_path(), folder_);
+
+    EXPECT_EQ(RemoveLeftoverPictures(folder_), 0);  // this game starts
+    auto mine = WriteTemporaryPicture({folder_}, "LunaPressvick", 1, "this game's picture");
+    ASSERT_TRUE(mine.ok());
+    EXPECT_NE(mine.value.path(), others);
+    EXPECT_EQ(ReadAll(mine.value.path()), "this game's picture");
+    mine.value.Remove();  // this game's viewer closes
+    EXPECT_EQ(ReadAll(others), "the other game's picture");
+    EXPECT_EQ(Names(), std::vector<std::string>{others.filename().string()});
+
+    KillOtherGame();
+    EXPECT_EQ(RemoveLeftoverPictures(folder_), 1);  // the next start
+    EXPECT_TRUE(Names().empty());
+}
+
+}  // namespace
+}  // namespace duel
