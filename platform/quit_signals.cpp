@@ -74,7 +74,7 @@ private:
         const xcb_intern_atom_cookie_t cookie =
             xcb_intern_atom(connection_, 1, static_cast<uint16_t>(std::strlen(name)), name);
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection_, cookie, nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
         std::free(reply);
         return atom;
     }
