@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth openbox wmctrl x11-utils libxcb1-dev
+    xvfb xauth openbox wmctrl x11-utils libxcb1-dev dbus-daemon
     librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev lintian xdotool imagemagick sqlite3
     clang libclang-rt-14-dev clang-format
 )
