@@ -2,6 +2,7 @@
 #include "gallery/line_of_wins.h"
 #include "main_window/main_window.h"
 #include "platform/dialogs.h"
+#include "rules/player_options.h"
 #include "rules/settings_file.h"
 #include "rules/twips.h"
 #include "windows/keypad_window.h"
@@ -47,6 +48,7 @@ void MainWindow::ReadSettings() {
 
 void MainWindow::RemoveStaleSaves() {
     for (const std::filesystem::path& folder : SettingsFolders(platform_)) RemoveStaleTemporaryFiles(folder);
+    RemoveLeftoverPlayerOptions(platform_.userConfigFolderPath());
 }
 
 void MainWindow::SaveResults() {

@@ -1,12 +1,12 @@
-// The player's own choices: their file's text read and written, the file loaded and saved through a temporary file.
+// The player's own choices: their file's text read and written, the file loaded and saved through a held temporary
+// file.
 #include "rules/player_options.h"
 
-#include <cerrno>
-#include <fcntl.h>
+#include "rules/held_file.h"
+
 #include <fstream>
 #include <optional>
 #include <system_error>
-#include <unistd.h>
 
 namespace duel {
 namespace {
@@ -27,16 +27,6 @@ std::optional<bool> ParseSwitch(std::string_view value) {
 }
 
 fs::path OptionsFilePath(const fs::path& folder) { return folder / fs::path(std::string(kPlayerOptionsFileName)); }
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -81,15 +71,15 @@ bool SavePlayerOptions(const std::filesystem::path& folder, const PlayerOptions&
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) return false;
-    const fs::path target = OptionsFilePath(folder);
-    std::string temporary = target.native() + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, PlayerOptionsText(options)) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (written && closed && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
-    ::unlink(temporary.c_str());
-    return false;
+    HeldFile temporary = HeldFile::Create(folder, kPlayerOptionsFileName);
+    return temporary && temporary.Write(PlayerOptionsText(options)) && temporary.Sync() &&
+           temporary.RenameTo(OptionsFilePath(folder));
+}
+
+int RemoveLeftoverPlayerOptions(const std::filesystem::path& folder) {
+    if (folder.empty()) return 0;
+    return RemoveUnheldFiles(folder,
+                             [](const std::string& name) { return IsHeldFileName(name, kPlayerOptionsFileName); });
 }
 
 }  // namespace duel

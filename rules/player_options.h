@@ -44,9 +44,13 @@ std::string PlayerOptionsText(const PlayerOptions& options);
 PlayerOptions LoadPlayerOptions(const std::filesystem::path& folder);
 
 // Writes the choices into `folder` (creating it if needed) through a
-// temporary file renamed over the old one, so a failed write leaves the old
-// file whole.  False when the folder is empty or cannot be written.  Never
-// throws.
+// temporary file held from its creation to its rename over the old one
+// (rules/held_file.h), so a failed write leaves the old file whole.  False when the folder is empty or cannot be
+// written.  Never throws.
 bool SavePlayerOptions(const std::filesystem::path& folder, const PlayerOptions& options);
+
+// Removes from `folder` the temporary files of saves that a killed run left
+// behind (none that a running game holds); returns how many went.
+int RemoveLeftoverPlayerOptions(const std::filesystem::path& folder);
 
 }  // namespace duel

@@ -1,6 +1,8 @@
 // Tests of the file of the player's own choices: what its text gives, what a save leaves, what a bad file gives.
 #include "rules/player_options.h"
 
+#include "rules/held_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -38,6 +40,15 @@ TEST(PlayerOptions, ASaveLeavesOneWholeFileAndAFileTooLargeOrNoFolderGivesBothOf
         EXPECT_EQ(LoadPlayerOptions(folder), options);
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);  // no temporary left
+
+    // A killed save's temporary file goes at the next start; one a running game holds stays.
+    std::ofstream(folder / "options.ini.k1LLed") << "hint=true\n";
+    const HeldFile held = HeldFile::Create(folder, kPlayerOptionsFileName);
+    ASSERT_TRUE(held);
+    EXPECT_EQ(RemoveLeftoverPlayerOptions(folder), 1);
+    EXPECT_FALSE(fs::exists(folder / "options.ini.k1LLed"));
+    EXPECT_TRUE(fs::exists(held.path()));
+    EXPECT_EQ(LoadPlayerOptions(folder), (PlayerOptions{false, true}));
 
     // Good lines in a file too large to be ours.
     std::ofstream(folder / "options.ini") << "hint=true\nstrong=true\n" << std::string(kMaxPlayerOptionsBytes, '#');
