@@ -5,9 +5,12 @@
 #include "gallery/jpeg_header.h"
 #include "gallery/size_list.h"
 
+#include <ctime>
 #include <fstream>
 #include <limits>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
 
 namespace duel {
@@ -121,6 +124,30 @@ GalleryResult<HeldFile> WriteTemporaryPicture(const std::vector<fs::path>& folde
 
 int RemoveLeftoverPictures(const fs::path& folder) {
     return RemoveUnheldFiles(folder, [](const std::string& name) { return IsTemporaryPictureName(name); });
+}
+
+int RemoveLeftoverPrivateFolders(const fs::path& tempRoot) {
+    constexpr std::time_t kSettleSeconds = 60;
+    int removed = 0;
+    try {
+        std::error_code error;
+        if (tempRoot.empty()) return 0;
+        const std::time_t now = std::time(nullptr);
+        for (fs::directory_iterator it(tempRoot, error), end; !error && it != end; it.increment(error)) {
+            const fs::path& path = it->path();
+            const std::string name = path.filename().native();
+            if (name.size() != kPrivatePictureFolderPrefix.size() + 6 || !name.starts_with(kPrivatePictureFolderPrefix))
+                continue;
+            struct stat info {};
+            if (::lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) continue;
+            if (now - info.st_mtime < kSettleSeconds) continue;
+            RemoveLeftoverPictures(path);
+            removed += ::rmdir(path.c_str()) == 0;  // fails while a running game's picture is in it
+        }
+    } catch (const std::exception&) {
+        // Out of memory or a path the system cannot represent: nothing more removed.
+    }
+    return removed;
 }
 
 }  // namespace duel

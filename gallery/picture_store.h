@@ -58,6 +58,17 @@ GalleryResult<HeldFile> WriteTemporaryPicture(const std::vector<std::filesystem:
 // version's fixed names.  Returns how many went.
 int RemoveLeftoverPictures(const std::filesystem::path& folder);
 
+// A game whose own folder cannot take its picture writes it into a private
+// folder of the system's temporary folder: this prefix and six characters.
+inline constexpr std::string_view kPrivatePictureFolderPrefix = "shelvy-zlyki-";
+
+// Removes the private picture folders in `tempRoot` that killed runs left:
+// in each of this user's own folders unchanged for a minute, the pictures no
+// running game holds, then the folder once empty.  A younger folder may be
+// one a game has just made for the picture it is about to write, and stays.
+// Returns how many folders went.
+int RemoveLeftoverPrivateFolders(const std::filesystem::path& tempRoot);
+
 // Writes bytes to `file`, replacing it; false (and no partial file left) on failure.
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view bytes);
 

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -84,7 +85,8 @@ void MainWindow::mnuAddBeautyNinaCorveld_Click() { GalleryItem_Click(6); }
 // Pictures left behind by runs that ended without closing their viewer; a
 // picture another running game shows is held by it and stays.
 void MainWindow::RemoveLeftoverPictures() {
-    if (platform_.installed()) return;  // nothing of ours is written there
+    duel::RemoveLeftoverPrivateFolders(QFile::encodeName(QDir::tempPath()).toStdString());
+    if (platform_.installed()) return;  // nothing of ours is written beside the program
     duel::RemoveLeftoverPictures(platform_.programFolderPath());
 }
 
@@ -120,7 +122,8 @@ void MainWindow::ShowWonPicture() {
     if (!platform_.installed())
         file = WriteTemporaryPicture({platform_.programFolderPath()}, won->stem, won->picture, bytes.value);
     if (!file) {
-        privateFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/shelvy-zlyki-XXXXXX"));
+        privateFolder = std::make_unique<QTemporaryDir>(
+            QDir::tempPath() + u'/' + FromUtf8(kPrivatePictureFolderPrefix) + QStringLiteral("XXXXXX"));
         if (privateFolder->isValid())
             file = WriteTemporaryPicture(Paths({privateFolder->path()}), won->stem, won->picture, bytes.value);
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -40,13 +41,14 @@ protected:
 
     // Another game, in a process of its own, writes picture 1 of LunaPressvick
     // into the folder and shows it until it is killed; returns the file's path.
-    fs::path OtherGameShowsAPicture() {
+    fs::path OtherGameShowsAPicture() { return OtherGameShowsAPictureIn(folder_); }
+    fs::path OtherGameShowsAPictureIn(const fs::path& where) {
         int pipeEnds[2];
         EXPECT_EQ(::pipe(pipeEnds), 0);
         child_ = ::fork();
         if (child_ == 0) {
             ::close(pipeEnds[0]);
-            auto held = WriteTemporaryPicture({folder_}, "LunaPressvick", 1, "the other game's picture");
+            auto held = WriteTemporaryPicture({where}, "LunaPressvick", 1, "the other game's picture");
             const std::string path = held ? held.value.path().string() : std::string();
             if (::write(pipeEnds[1], path.data(), path.size()) < 0) ::_exit(1);
             ::close(pipeEnds[1]);
@@ -104,6 +106,46 @@ TEST_F(HeldFiles, TwoGamesInOneFolderKeepTheirOwnPicturesUntilOneIsKilled) {
     KillOtherGame();
     EXPECT_EQ(RemoveLeftoverPictures(folder_), 1);  // the next start
     EXPECT_TRUE(Names().empty());
+}
+
+// A game that cannot write beside itself puts its picture into a private
+// folder under the temporary folder; a killed run leaves that folder behind.
+// The next start removes it, but never one whose picture a running game still
+// shows, one made so recently that its game may be about to write into it,
+// or anything that only looks like one.
+TEST_F(HeldFiles, PrivateFoldersOfKilledRunsGoAndOthersStay) {
+    const auto makeFolder = [&](const std::string& name) {
+        fs::create_directory(folder_ / name);
+        return folder_ / name;
+    };
+    const auto age = [](const fs::path& path) {
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    };
+    const fs::path killed = makeFolder("shelvy-zlyki-Ab3dE9");
+    std::ofstream(killed / "TessaQuorin2.tmp.Xy4zW8") << "left behind, held by no one";
+    age(killed);
+    const fs::path showing = makeFolder("shelvy-zlyki-Qw7rT1");
+    const fs::path shown = OtherGameShowsAPictureIn(showing);
+    ASSERT_EQ(shown.parent_path(), showing);
+    age(showing);
+    const fs::path justMade = makeFolder("shelvy-zlyki-Zx5cV2");
+    const fs::path otherName = makeFolder("shelvy-zlyki-notours");
+    age(otherName);
+    const fs::path target = makeFolder("kept");
+    std::ofstream(target / "LunaPressvick1.tmp.aaaaaa") << "not a leftover of ours";
+    age(target);
+    fs::create_directory_symlink(target, folder_ / "shelvy-zlyki-Lk9mN0");
+
+    EXPECT_EQ(RemoveLeftoverPrivateFolders(folder_), 1);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"kept", "shelvy-zlyki-Lk9mN0", "shelvy-zlyki-Qw7rT1",
+                                                 "shelvy-zlyki-Zx5cV2", "shelvy-zlyki-notours"}));
+    EXPECT_EQ(ReadAll(shown), "the other game's picture");
+    EXPECT_TRUE(fs::exists(target / "LunaPressvick1.tmp.aaaaaa"));
+
+    KillOtherGame();
+    age(showing);
+    EXPECT_EQ(RemoveLeftoverPrivateFolders(folder_), 1);
+    EXPECT_FALSE(fs::exists(showing));
 }
 
 }  // namespace
