@@ -90,7 +90,15 @@ std::array<std::string, 8> SideFigures(const SideStatistics& side) {
             won ? std::to_string(side.fewestTriesToWin) : "—",
             std::to_string(side.currentRun),
             std::to_string(side.longestRun),
-            ClockText(side.secondsPlayed)};
+            PlayedTimeText(side.secondsPlayed)};
+}
+
+std::string PlayedTimeText(int64_t seconds) {
+    if (seconds < 3600) return ClockText(seconds);
+    char text[40];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    return text;
 }
 
 std::string TriesGroupLabel(const TriesGroup& group) {

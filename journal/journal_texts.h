@@ -40,8 +40,8 @@ std::string CountText(int64_t count, const char* one, const char* few, const cha
 
 // The figures of one side, in the order of kFigureNames: games, wins, the
 // share of wins ("63 %"), the mean tries to win ("5,4"), the fewest, the
-// current and the longest run of wins, the time played ("mm:ss").  A side
-// that has never won shows "—" for its tries.
+// current and the longest run of wins, the time played (PlayedTimeText).  A
+// side that has never won shows "—" for its tries.
 inline constexpr std::array<const char*, 8> kFigureNames = {"Игр",
                                                             "Побед",
                                                             "Доля побед",
@@ -51,6 +51,10 @@ inline constexpr std::array<const char*, 8> kFigureNames = {"Игр",
                                                             "Побед подряд, больше всего",
                                                             "Время в игре"};
 std::array<std::string, 8> SideFigures(const SideStatistics& side);
+
+// Time played over many games: "mm:ss" as the game clock shows it below an
+// hour, "h:mm:ss" from an hour on (not "126:10").
+std::string PlayedTimeText(int64_t seconds);
 
 // The label of a group of bars under the chart: "4", or "15+" for the last
 // group that gathers the rest.

@@ -23,6 +23,13 @@ TEST(JournalTexts, DatesAreShownDayFirstAndAnythingElseAsItIs) {
         EXPECT_EQ(ShownDate(odd), odd);
 }
 
+TEST(JournalTexts, TimePlayedShowsHoursFromAnHourOn) {
+    const std::pair<int64_t, const char*> cases[] = {
+        {0, "00:00"}, {59, "00:59"}, {3599, "59:59"}, {3600, "1:00:00"}, {7570, "2:06:10"}, {360000, "100:00:00"},
+    };
+    for (const auto& [seconds, text] : cases) EXPECT_EQ(PlayedTimeText(seconds), text) << seconds;
+}
+
 TEST(JournalTexts, ADamagedFileIsNamedWhereItWasKept) {
     TempFolder folder;
     WriteBytes(folder / "journal.sqlite", std::string(4096, 'x'));
