@@ -1,39 +1,29 @@
 // What a listener hears of whole games: the start, every move of both sides with the clock, the end.
-#include "duel/duel.h"
-#include "tests/support/fake_platform.h"
-#include "tests/support/fake_screen.h"
+#include "tests/support/scripted_duel.h"
 
 #include <gtest/gtest.h>
 
 namespace duel::testing {
 namespace {
 
-TEST(GameEvents, AListenerHearsEveryGameFromItsStartToItsEndInOrder) {
-    GameState state;
-    FakePlatform platform;
-    FakeScreen screen;
-    RecordingEvents events;
-    Duel duel{state, platform, screen, events};
-    const auto tick = [&](int seconds) {
-        platform.monotonic += seconds;
-        GameClockTick(state, platform);
-    };
+class HeardGames : public ScriptedDuel {};
 
+TEST_F(HeardGames, AListenerHearsEveryGameFromItsStartToItsEndInOrder) {
     // The secret is 1234 (drawn at 0.0); the computer's first guess, drawn at
     // 1/3024, is the second number of the list, 1235: the user's own.
     platform.fractions = {0.0};
     platform.inputs = {QStringLiteral("1235")};
     NewGame(duel);
-    tick(4);
+    Tick(4);
     platform.fractions = {1.5 / kAllNumbers};
     PlayerMove(duel, "5678");
-    tick(2);
+    Tick(2);
     platform.answers = {MsgAnswer::Yes};  // play on alone after the computer's win
     ComputerMove(duel);
-    tick(3);
+    Tick(3);
     PlayerMove(duel, "5679");
     PlayerMove(duel, "5679");  // refused as a repeat: no move
-    tick(1);
+    Tick(1);
     PlayerMove(duel, "1234");
 
     // A game given up by the next one; a game the computer wins outright; one

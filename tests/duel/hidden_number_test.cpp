@@ -1,8 +1,6 @@
 // A whole duel with the user's number hidden and answered by hand, played through the steps alone: no window.
-#include "duel/duel.h"
 #include "rules/number_rules.h"
-#include "tests/support/fake_platform.h"
-#include "tests/support/fake_screen.h"
+#include "tests/support/scripted_duel.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +12,8 @@ constexpr const char* kContradiction =
     "Вы совершили ошибку при вводе количества шелв и злыков. Я вынужден остановить игру. Чтобы не "
     "возникало таких ситуаций, вводите число при запросе в начале игры.";
 
-class HiddenNumberDuel : public ::testing::Test {
+class HiddenNumberDuel : public ScriptedDuel {
 protected:
-    GameState state;
-    FakePlatform platform;
-    FakeScreen screen;
-    RecordingEvents events;
-    Duel duel{state, platform, screen, events};
-
     // The user's move; the computer's guess then waits for the answer by hand.
     void UserMoves(const char* guess) {
         platform.fractions = {0.61};

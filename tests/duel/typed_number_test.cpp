@@ -1,10 +1,8 @@
 // A whole duel with the user's number typed, played through the steps alone: no window at all.
-#include "duel/duel.h"
 #include "rules/game_clock.h"
 #include "rules/number_rules.h"
 #include "rules/records_table.h"
-#include "tests/support/fake_platform.h"
-#include "tests/support/fake_screen.h"
+#include "tests/support/scripted_duel.h"
 
 #include <gtest/gtest.h>
 
@@ -19,20 +17,8 @@ constexpr const char* kPlayOnQuestion = "Вы хотите продолжить 
 const char* const kMisses[] = {"5678", "5679", "5689", "5789", "6789", "9876",
                                "9875", "9865", "9765", "8765", "8769", "8759"};
 
-class TypedNumberDuel : public ::testing::Test {
+class TypedNumberDuel : public ScriptedDuel {
 protected:
-    GameState state;
-    FakePlatform platform;
-    FakeScreen screen;
-    RecordingEvents events;
-    Duel duel{state, platform, screen, events};
-
-    // `seconds` more on the game clock, shown at once.
-    void Tick(int seconds) {
-        platform.monotonic += seconds;
-        GameClockTick(state, platform);
-    }
-
     // Every candidate left agrees with every answer the computer was given,
     // and the user's number is among them.
     void ExpectCandidatesAgree() {
