@@ -1,5 +1,6 @@
 // Fuzz target: any settings file reads without fault, and what it reads is written back and read again unchanged.
 #include "rules/settings_file.h"
+#include "tests/support/stored_values.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,29 +11,7 @@
 
 namespace {
 
-// Every value the file keeps, for comparison.
-std::vector<std::string> StoredValues(const duel::GameState& s) {
-    return {s.recTime1,
-            s.recTime2,
-            s.recTime3,
-            s.lastCompTime,
-            s.lastUserTime,
-            s.galleryChoice,
-            std::to_string(s.keypadDock),
-            s.recName1,
-            s.recName2,
-            s.recName3,
-            std::to_string(s.recTries1),
-            std::to_string(s.recTries2),
-            std::to_string(s.recTries3),
-            s.recNumber1,
-            s.recNumber2,
-            s.recNumber3,
-            s.lastCompTries,
-            s.lastUserTries,
-            s.lastCompNumber,
-            s.lastUserNumber};
-}
+using duel::testing::StoredValues;
 
 void Check(bool condition) {
     if (!condition) std::abort();

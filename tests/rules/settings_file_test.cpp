@@ -3,6 +3,7 @@
 
 #include "rules/cp1251.h"
 #include "rules/records_table.h"
+#include "tests/support/stored_values.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,7 @@ namespace duel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::StoredValues;
 
 GameState ResetState() {
     GameState state;
@@ -30,30 +32,6 @@ GameState ResetState() {
     state.galleryChoice = "01";
     state.keypadDock = 2;
     return state;
-}
-
-// Every value kept by the file, in a form gtest can compare and print.
-std::vector<std::string> StoredValues(const GameState& s) {
-    return {s.recTime1,
-            s.recTime2,
-            s.recTime3,
-            s.lastCompTime,
-            s.lastUserTime,
-            s.galleryChoice,
-            std::to_string(s.keypadDock),
-            s.recName1,
-            s.recName2,
-            s.recName3,
-            std::to_string(s.recTries1),
-            std::to_string(s.recTries2),
-            std::to_string(s.recTries3),
-            s.recNumber1,
-            s.recNumber2,
-            s.recNumber3,
-            s.lastCompTries,
-            s.lastUserTries,
-            s.lastCompNumber,
-            s.lastUserNumber};
 }
 
 // The text of the reset state with line `lineNumber` (1-based) replaced.
