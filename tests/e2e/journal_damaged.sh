@@ -3,7 +3,7 @@
 # starts and writes a fresh journal.
 # Usage: journal_damaged.sh GAME_EXE SETTINGS_TOOL
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-for cmd in xdotool sqlite3; do
+for cmd in xdotool import convert sqlite3; do
     command -v "$cmd" >/dev/null || e2e_fail "missing $cmd (scripts/setup.sh installs it)"
 done
 e2e_init "$@"
@@ -30,7 +30,7 @@ e2e_press F2
 e2e_wait_box "$E2E_TITLE" >/dev/null
 sleep 0.3
 e2e_key Return
-sleep 1
+e2e_wait_user_turn
 e2e_press 5 6 7 8 Return
 deadline=$((SECONDS + E2E_START_TIMEOUT))
 until [ "$(sqlite3 -batch "$journal" 'SELECT count(*) FROM moves' 2>/dev/null)" = 1 ]; do

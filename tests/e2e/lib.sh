@@ -338,5 +338,29 @@ e2e_wait_box() {
     e2e_fail "no window titled '$1' within ${E2E_START_TIMEOUT}s"
 }
 
+# e2e_shoot_field W H X Y OUT: the W x H pixels of the main window's playing field at X, Y from the field's corner,
+# into the picture OUT.  The field and the status bar under it are 185 pixels high; the menu bar is above them.
+e2e_shoot_field() {
+    local height
+    import -window "$E2E_MAIN_ID" "$E2E_TMP/window.png" || e2e_fail "import could not take the main window"
+    read -r _ _ _ height < <(e2e_geometry "$E2E_MAIN_ID")
+    convert "$E2E_TMP/window.png" -crop "${1}x${2}+${3}+$((height - 185 + $4))" +repage "$5" ||
+        e2e_fail "convert could not cut the field"
+}
+
+# Waits until the user has the turn and the game takes digits: the label "Мой вариант:" is drawn red.  Keys pressed
+# while the computer is still filtering its candidates would be dropped.
+e2e_wait_user_turn() {
+    local deadline=$((SECONDS + E2E_START_TIMEOUT)) red
+    while :; do
+        # The label stands at 0, 2040 twips in the field, 2295 x 255 twips.
+        e2e_shoot_field 153 17 0 136 "$E2E_TMP/turn.png"
+        red=$(convert "$E2E_TMP/turn.png" txt:- | grep -c '#FF0000' || true)
+        ((red > 0)) && return 0
+        ((SECONDS < deadline)) || e2e_fail "the user did not get the turn within ${E2E_START_TIMEOUT}s"
+        sleep 0.2
+    done
+}
+
 # Milliseconds since the epoch.
 e2e_now_ms() { echo $(($(date +%s%N) / 1000000)); }
