@@ -57,6 +57,15 @@ JournalMove ReadMove(const SqliteStatement& row) {
     move.seconds = static_cast<int32_t>(std::clamp<int64_t>(row.Integer(4), 0, 1'000'000'000));
     return move;
 }
+
+// Every row `select` gives, each read by `read`; nothing when the reading stopped on an SQLite error.
+template <typename Read>
+auto ReadRows(SqliteStatement& select, Read read) -> std::optional<std::vector<decltype(read(select))>> {
+    std::vector<decltype(read(select))> rows;
+    while (select.Step()) rows.push_back(read(select));
+    if (select.code() != SQLITE_DONE) return std::nullopt;
+    return rows;
+}
 }  // namespace
 
 Journal::Journal(Journal&& other) noexcept { *this = std::move(other); }
@@ -196,7 +205,7 @@ bool Journal::MarkAbandoned(int64_t game, std::string_view ended) {
 std::optional<SavedGame> Journal::LastUnfinishedGame() {
     SqliteStatement last(db_, std::string("SELECT ") + kGameColumns + " FROM games ORDER BY id DESC LIMIT 1");
     if (!last.Step()) {
-        if (last.code() != SQLITE_DONE && db_ != nullptr) error_ = sqlite3_errmsg(db_);
+        if (last.code() != SQLITE_DONE) NoteReadError();
         return std::nullopt;
     }
     SavedGame saved;
@@ -215,25 +224,22 @@ std::optional<SavedGame> Journal::LastUnfinishedGame() {
 std::optional<std::vector<GameRecord>> Journal::PlayedGames() {
     SqliteStatement select(db_,
                            std::string("SELECT ") + kGameColumns + " FROM games WHERE outcome <> 0 ORDER BY id DESC");
-    std::vector<GameRecord> games;
-    while (select.Step()) games.push_back(ReadGame(select));
-    if (select.code() != SQLITE_DONE) {
-        if (db_ != nullptr) error_ = sqlite3_errmsg(db_);
-        return std::nullopt;
-    }
+    auto games = ReadRows(select, ReadGame);
+    if (!games) NoteReadError();
     return games;
 }
 
 std::optional<std::vector<JournalMove>> Journal::MovesOf(int64_t game) {
     SqliteStatement select(db_, std::string("SELECT ") + kMoveColumns + " FROM moves WHERE game = ?1 ORDER BY ord");
     select.Bind(1, game);
-    std::vector<JournalMove> moves;
-    while (select.Step()) moves.push_back(ReadMove(select));
-    if (select.code() != SQLITE_DONE) {
-        if (db_ != nullptr) error_ = sqlite3_errmsg(db_);
-        return std::nullopt;
-    }
+    auto moves = ReadRows(select, ReadMove);
+    if (!moves) NoteReadError();
     return moves;
+}
+
+// A failed read leaves the journal as it is and only keeps SQLite's message.
+void Journal::NoteReadError() {
+    if (db_ != nullptr) error_ = sqlite3_errmsg(db_);
 }
 
 }  // namespace duel

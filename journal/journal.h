@@ -127,6 +127,7 @@ private:
     template <typename Write>
     bool Written(Write&& write);
     void Fail(int code);
+    void NoteReadError();
     bool FileMoved();
     void Checkpoint();
     void Close();
