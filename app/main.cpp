@@ -4,7 +4,7 @@
 #include "main_window/main_window.h"
 #include "platform/qt_platform.h"
 #include "platform/quit_signals.h"
-#include "rules/game_state.h"
+#include "session/session.h"
 #include "windows/game_style.h"
 
 #include <QApplication>
@@ -63,13 +63,13 @@ int main(int argc, char** argv) {
     QApplication::setStyle(new duel::GameStyle);
 
     duel::QtPlatform platform;
-    duel::GameState state;
-    duel::MainWindow window(state, platform);
+    duel::Session session(platform);
+    duel::MainWindow window(session);
 
     // Signals and the session's end close the main window (which saves) from any state.
     duel::WatchQuitRequests(platform);
     // Ending the desktop session or quitting otherwise still saves.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&] { window.SaveResults(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&] { session.SaveSettings(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&] { window.Form_Unload(); });
 
     window.Form_Load();

@@ -46,7 +46,6 @@ public:
     QRect clientRect() const override { return {404, 226, 290, 185}; }
     QIcon icon() const override { return {}; }
     void Refresh() override {}
-    void SaveResults() override {}
 };
 
 // Counts the paintings of the widgets it watches.

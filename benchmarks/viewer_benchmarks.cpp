@@ -5,6 +5,8 @@
 #include "main_window/main_window.h"
 #include "platform/null_platform.h"
 #include "rules/game_state.h"
+#include "rules/number_rules.h"
+#include "session/session.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -74,8 +76,9 @@ private:
 // A started program whose folder holds a one-picture set "Тесса Куорин", chosen.
 struct Program {
     QTemporaryDir folder;
-    GameState state;
     ViewerPlatform platform{folder.path()};
+    Session session{platform};
+    GameState& state = session.state();
     std::unique_ptr<MainWindow> window;
     std::string picture = BigJpeg();
 
@@ -85,7 +88,7 @@ struct Program {
         QFile file(folder.path() + QStringLiteral("/alone.jpg"));
         file.open(QIODevice::WriteOnly);
         file.write(picture.data(), static_cast<qint64>(picture.size()));
-        window = std::make_unique<MainWindow>(state, platform);
+        window = std::make_unique<MainWindow>(session);
         window->Form_Load();
         state.galleryItem = 2;  // the first set
     }
@@ -95,7 +98,7 @@ struct Program {
     bool Win() {
         state.beautyPicture = 1;
         const int before = platform.viewers;
-        window->ShowWonPicture();
+        session.prize().GiveWonPicture();
         return platform.viewers == before + 1;
     }
 };

@@ -5,6 +5,8 @@
 #include "benchmarks/real_events_platform.h"
 #include "main_window/main_window.h"
 #include "rules/game_state.h"
+#include "rules/number_rules.h"
+#include "session/session.h"
 
 #include <QTemporaryDir>
 
@@ -25,12 +27,13 @@ double SecondsBetween(Clock::time_point from, Clock::time_point to) {
 // One started program: its folder, state, platform and main window.
 struct Program {
     QTemporaryDir folder;
-    GameState state;
     RealEventsPlatform platform{folder.path()};
+    Session session{platform};
+    GameState& state = session.state();
     std::unique_ptr<MainWindow> window;
 
     Program() {
-        window = std::make_unique<MainWindow>(state, platform);
+        window = std::make_unique<MainWindow>(session);
         window->Form_Load();
     }
     ~Program() { window->close(); }
@@ -48,7 +51,7 @@ void BM_NewGameToNumberPrompt(benchmark::State& state) {
         program.window->mnuGameNew_Click();
         state.SetIterationTime(SecondsBetween(clicked, prompted));
     }
-    if (program.state.candidateCount != kAllNumbers) state.SkipWithError("the list is not complete");
+    if (program.session.computer().candidateCount() != kAllNumbers) state.SkipWithError("the list is not complete");
     if (program.platform.unexpectedBoxes != 0) state.SkipWithError("a dialog interrupted New game");
 }
 BENCHMARK(BM_NewGameToNumberPrompt)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -69,14 +72,14 @@ void BM_ComputerFirstMove(benchmark::State& state) {
             program.state.composedGuess = program.state.compNumber == "5678" ? "5679" : "5678";
             window.кнпСчитать_Click();
         } while (program.state.compGuess == program.platform.numberToType.toStdString());
-        if (program.state.candidateCount != kAllNumbers) {
+        if (program.session.computer().candidateCount() != kAllNumbers) {
             state.SkipWithError("the computer's move did not start from the full list");
             break;
         }
         const Clock::time_point clicked = Clock::now();
         window.кнпДумать_Click();
         state.SetIterationTime(SecondsBetween(clicked, Clock::now()));
-        kept += program.state.candidateCount;
+        kept += program.session.computer().candidateCount();
     }
     if (state.iterations() > 0)
         state.counters["kept_mean"] = static_cast<double>(kept) / static_cast<double>(state.iterations());

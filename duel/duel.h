@@ -1,12 +1,14 @@
 // The duel's steps: functions over the game state that leave in it everything the window shows.
 //
 // A window's handler reads what the player chose, calls a step and redraws
-// from the state; a test plays a whole duel with a scripted platform and
-// screen and no window at all.
+// from the state; a test plays a whole duel with a scripted platform, screen
+// and opponent and no window at all.
 #pragma once
 
 #include "duel/duel_screen.h"
 #include "duel/game_events.h"
+#include "duel/opponent.h"
+#include "duel/prize.h"
 #include "platform/platform.h"
 #include "rules/game_state.h"
 
@@ -16,40 +18,49 @@
 namespace duel {
 
 // What every step works with: the game's facts, the platform for boxes,
-// clocks and randomness, the window that shows the duel, and whoever listens.
+// clocks and randomness, the window that shows the duel, the other side of
+// the duel, whoever listens to the game, and the prize of a won game.
 struct Duel {
     GameState& state;
     Platform& platform;
     DuelScreen& screen;
+    Opponent& opponent;
     GameEvents& events = GameEvents::Nobody();
+    Prize& prize = Prize::None();
 };
 
 // ---- New game (new_game.cpp) ----
 
-// Gives up the game that runs, builds the candidate list while the thinking
-// window shows its progress, draws the secret and asks for the user's number
-// until it is valid or hidden; then the user has the first move and the game
-// clock runs; the game takes the player's choice of opponent (strongChosen)
-// as it begins and keeps it to its end.  Does nothing while the list is being
-// worked on or inside another New game (state.newGameRunning); gives up
-// without asking again when the program quits or a close waits
-// (state.closeDeferred) after the build.
+// Gives up the game that runs, has the opponent make its side ready (the
+// computer's candidate list with the thinking window, its number) and asks
+// for the user's number until it is valid or hidden; then the user has the
+// first move and the game clock runs; the game takes the player's choice of
+// opponent (strongChosen) as it begins and keeps it to its end.  Does nothing
+// while the list is being worked on or inside another New game
+// (state.newGameRunning); gives up without asking again when the program
+// quits or a close waits (state.closeDeferred) after the build.
 void NewGame(Duel& duel);
 
 // ---- The user's move (player_move.cpp) ----
 
-// The user's move with `guess`, the text composed so far: the secret wins at
-// once; otherwise the guess is checked (length, repeat, digits), scored and
-// listed, and the turn goes to the computer unless the user plays on alone.
+// The user's move with `guess`, the text composed so far: the guess is
+// checked (length, repeat, digits) and handed to the opponent; its answer
+// (now, or later through AnswerArrived) wins at once or is listed, and the
+// turn goes to the opponent unless the user plays on alone.
 void PlayerMove(Duel& duel, const std::string& guess);
 
-// The computer's guess for its next move, drawn from its candidates, or in a
-// game of the stronger opponent (state.strongOpponent) the candidate that
-// splits them best, ties drawn; one random draw either way.  compPickIndex is
-// set to its slot.
-std::string PickComputerGuess(GameState& state, Platform& platform);
+// The opponent's answer to the user's `guess`, which came later.
+void AnswerArrived(Duel& duel, const std::string& guess, Score answer);
 
-// ---- The answer to the computer's guess (answers.cpp) ----
+// The opponent's guess, which came later: it goes on show to be answered.
+void GuessArrived(Duel& duel, const std::string& guess);
+
+// The user to move with an empty guess, no opponent's guess and the answer
+// back to "нету"/"нету"; with a hidden number the scorer's switch is left on
+// (it never starts the scorer, and nothing is answered before the next guess).
+void HandTurnToPlayer(Duel& duel);
+
+// ---- The answer to the opponent's guess (answers.cpp) ----
 
 // The user selected count `count` (0..4) of the exact (злыки) or the partial
 // (шелвы) group.  Answered by hand, a pair whose sum exceeds four is refused
@@ -65,31 +76,48 @@ void SetAutoScoring(Duel& duel, bool on);
 // user's number, while the scorer runs (state.scorerRuns()).
 void AutoScoreTick(GameState& state);
 
-// ---- The computer's move (computer_move.cpp) ----
+// ---- The opponent's move (opponent_move.cpp) ----
 
-// The computer's move on the answer given: its win (exact count 4), or its
-// candidates filtered while the thinking window shows the progress and the
-// turn handed back; answers that leave no candidate stop the game.  Does
-// nothing while the list is being worked on.
-void ComputerMove(Duel& duel);
+// The opponent's move on the answer given to its guess: the answer listed and
+// reported, then its win (the computer's result, the records, the question
+// whether to play on), or the turn handed back, or the game stopped when the
+// answers contradict each other.  Does nothing while the list is being worked
+// on.
+void OpponentMove(Duel& duel);
+
+// ---- The records (records_steps.cpp) ----
+
+// The new record holder of place 1..3 has typed `name` (already storable):
+// the place takes it and no name is awaited any more.
+void NameRecordHolder(GameState& state, GameEvents& events, int place, const std::string& name);
+
+// "С&брос результатов": the records and the last results back to their start.
+void ResetResults(GameState& state, GameEvents& events);
+
+// ---- The player's own choices (choices.cpp) ----
+
+// The hint in status panel 1 on or off; the game goes on as it was.
+void ChooseHint(GameState& state, GameEvents& events, bool on);
+// The stronger opponent on or off, from the next game on.
+void ChooseStrongOpponent(GameState& state, GameEvents& events, bool on);
 
 // ---- The keypad's guess (guess_entry.cpp) ----
 //
 // These need no screen: the keypad calls them and then has the main window
 // redraw.  `boxOwner` owns the refusal's message box.
 
-// AddDigit: state.keyCode 1..9 appends that digit to the composed guess and
-// refuses it when it stands there already; kRedrawOnly only redraws.  Nothing
-// happens unless the user's guess is open (state.guessOpen()) and holds
-// fewer than four characters.  The guess pictures follow state.keypadShownText.
-void AddDigit(GameState& state, Platform& platform, QWidget* boxOwner);
+// AddDigit: the digit 1..9 appended to the composed guess, and refused when it
+// stands there already.  Nothing happens while the list is being worked on,
+// unless the user's guess is open (state.guessOpen()) and holds fewer than
+// four characters, or for any other digit.
+void AddDigit(GameState& state, Platform& platform, QWidget* boxOwner, int digit);
 
-// Empties the composed guess and redraws its pictures (AddDigit with kRedrawOnly).
-void ClearComposedGuess(GameState& state, Platform& platform, QWidget* boxOwner);
+// Empties the composed guess.
+void ClearComposedGuess(GameState& state);
 
 // The keypad's Cancel: the last character taken back, even while the guess is
-// closed (the pictures are then not redrawn).
-void TakeBackDigit(GameState& state, Platform& platform, QWidget* boxOwner);
+// closed; nothing while the list is being worked on.
+void TakeBackDigit(GameState& state);
 
 // ---- Clocks (clocks.cpp) ----
 

@@ -5,9 +5,9 @@ class QWidget;
 
 namespace duel {
 
-// The main window implements it; tests hand the steps a scripted fake
-// (tests/support/fake_screen.h).  Everything else a step needs is in the game
-// state and the platform.
+// The main window's side that shows the duel implements it; tests hand the
+// steps a scripted fake (tests/support/fake_screen.h).  Everything else a
+// step needs is in the game state, the platform and the opponent.
 class DuelScreen {
 public:
     virtual ~DuelScreen() = default;
@@ -29,13 +29,6 @@ public:
 
     // The records window, modal; it reads and writes the game state.
     virtual void ShowRecords() = 0;
-
-    // The gallery's reaction to a won game: the next picture of the chosen set
-    // in the picture viewer (modal), or nothing when no set is chosen.
-    virtual void ShowWonPicture() = 0;
-
-    // Writes the settings file now: a result is saved as soon as it is made.
-    virtual void SaveResults() = 0;
 };
 
 }  // namespace duel

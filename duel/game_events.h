@@ -1,4 +1,4 @@
-// Where the game reports what happens in it: a game started, a move made, a game ended.
+// Where the game reports what happens in it: a game started, a move made, a game ended, results and choices changed.
 #pragma once
 
 #include "rules/game_outcome.h"
@@ -9,8 +9,9 @@
 
 namespace duel {
 
-// The steps call these three at the moments they name; a listener (a journal
-// of games, statistics) overrides what it needs.  The defaults do nothing.
+// The steps call these at the moments they name; a listener (the journal of
+// games, the keepers of the settings and of the player's choices) overrides
+// what it needs.  The defaults do nothing.  No step writes a file itself.
 class GameEvents {
 public:
     virtual ~GameEvents() = default;
@@ -26,6 +27,13 @@ public:
     // The game has ended with `outcome`; the records have been updated.  A
     // game still running when the program ends is not reported as ended.
     virtual void GameEnded(const GameState&, Outcome) {}
+
+    // The records or the last results have changed (a result made, a record
+    // holder's name typed, a reset): a result is kept as soon as it is made.
+    virtual void ResultsChanged(const GameState&) {}
+
+    // The player's own choices (hintChosen, strongChosen) have changed.
+    virtual void ChoicesChanged(const GameState&) {}
 
     // A listener that does nothing, for a duel nobody listens to.
     static GameEvents& Nobody() {

@@ -1,8 +1,9 @@
-// New game: the game that runs given up, the candidate list, the computer's secret, the user's number, the first turn.
+// New game: the game that runs given up, the opponent made ready, the user's number, the first turn.
 #include "duel/step_helpers.h"
 #include "rules/number_rules.h"
 
 #include <cmath>
+#include <string>
 
 namespace duel {
 
@@ -15,36 +16,21 @@ constexpr const char* kHideQuestion =
     "число, то вам придётся вручную выставлять эти цифры. Вы согласны на это?";
 constexpr const char* kDefaultNumber = "1234";
 
-// BuildCandidates: all 3024 numbers in ascending order, with the thinking
-// window's progress and pending events run after every number tried.
-void BuildCandidates(Duel& duel) {
-    GameState& state = duel.state;
-    steps::BusyWork busy(state);
-    duel.screen.OpenThinking(8888);
-    duel.screen.Refresh();
-    duel.platform.processEvents();
-    state.candidateCount = 0;
-    state.candidateCount = BuildCandidateList(state.candidates, [&duel](int32_t n) {
-        if (n % 25 == 0) duel.screen.SetThinkingProgress(n - 1111);
-        duel.platform.processEvents();
-    });
-    duel.screen.CloseThinking();
-    duel.platform.processEvents();
-}
-
 // The game that runs is given up: after the computer's win it stands as the
 // computer's; anything else was abandoned.
 void GiveUpRunningGame(Duel& duel) {
     const GameState& state = duel.state;
     if (!state.gameRunning()) return;
-    duel.events.GameEnded(state, state.phase == Phase::PlayingOnAlone || state.phase == Phase::ComputerWon
-                                     ? Outcome::ComputerWon
-                                     : Outcome::Abandoned);
+    const Outcome outcome = state.phase == Phase::PlayingOnAlone || state.phase == Phase::ComputerWon
+                                ? Outcome::ComputerWon
+                                : Outcome::Abandoned;
+    duel.events.GameEnded(state, outcome);
+    duel.opponent.GameEnded(duel, outcome);
 }
 
-// Asks for the user's number until it is valid or the user keeps it hidden;
-// false when the program quits meanwhile.  Leaves the number typed in
-// state.userNumber, or hideAnswer set.
+// Asks for the user's number until it is valid or the user keeps it hidden
+// (where the opponent allows it); false when the program quits meanwhile.
+// Leaves the number typed in state.userNumber, or hideAnswer set.
 bool AskForUsersNumber(Duel& duel) {
     GameState& state = duel.state;
     Platform& platform = duel.platform;
@@ -59,7 +45,7 @@ bool AskForUsersNumber(Duel& duel) {
                     .toStdString();
         if (platform.quitting()) return false;
         state.userNumberDefault = typed;
-        if (typed.empty()) {
+        if (typed.empty() && duel.opponent.allowsHiddenNumber()) {
             const bool hide = steps::Ask(duel, kHideQuestion);
             if (platform.quitting()) return false;
             if (hide) {
@@ -93,17 +79,12 @@ void NewGame(Duel& duel) {
     // Until this game hands a guess to the user nothing can be moved or
     // answered, and the scorer is off.
     state.phase = Phase::NoGame;
-    state.newGameHintShown = false;
     state.autoScoring = false;
 
-    BuildCandidates(duel);
-    if (state.closeDeferred) return;  // the window closes now
-    // The program is quitting: this game is given up, nothing more is asked.
-    if (duel.platform.quitting()) return;
+    // The computer builds its list and draws its number; a close or a quit
+    // meanwhile gives the game up, and nothing more is asked.
+    if (!duel.opponent.PrepareGame(duel)) return;
     state.hideAnswer = false;
-
-    state.compNumber = NumberText(
-        state.candidates[static_cast<size_t>(DrawIndex(duel.platform.randomFraction(), state.candidateCount))]);
     if (!AskForUsersNumber(duel)) return;
 
     state.userMoves.clear();

@@ -1,9 +1,8 @@
-// The user's move: the secret found, or the guess checked, scored and listed, then the computer's turn.
+// The user's move: the guess checked and handed to the opponent, its answer listed or the win, then its turn.
 #include "duel/step_helpers.h"
 #include "rules/game_clock.h"
 #include "rules/number_rules.h"
 #include "rules/records_table.h"
-#include "rules/strong_guess.h"
 
 namespace duel {
 
@@ -11,29 +10,30 @@ namespace {
 
 constexpr const char* kRepeatedGuess = "Повторяющийся вариант !";
 
-// The user has found the computer's number with `guess`.
+// The user has found the opponent's number with `guess`.
 void UserWins(Duel& duel, const std::string& guess) {
     GameState& state = duel.state;
     const bool afterComputer = state.compGuessed();
     duel.events.MoveMade(state, Side::User, Move{guess, Score{4, 0}}, steps::ShownClockSeconds(state));
     RecordUserWin(state, static_cast<int32_t>(state.userMoves.size()) + 1, state.compNumber,
                   ClockPanelText(state.clockSeconds));
-    duel.screen.SaveResults();  // the win is kept even if the run ends before the name is typed
+    duel.events.ResultsChanged(state);  // the win is kept even if the run ends before the name is typed
     state.phase = Phase::UserWon;
-    state.newGameHintShown = true;
     state.gameStart = kClockStopped;
-    duel.events.GameEnded(state, afterComputer ? Outcome::UserWonAfterComputer : Outcome::UserWon);
+    const Outcome outcome = afterComputer ? Outcome::UserWonAfterComputer : Outcome::UserWon;
+    duel.events.GameEnded(state, outcome);
+    duel.opponent.GameEnded(duel, outcome);
     duel.screen.Refresh();
-    duel.screen.ShowWonPicture();
+    duel.prize.GiveWonPicture();
     duel.screen.ShowRecords();
     steps::EnterGameOver(state);
 }
 
-// The computer's guess goes on show and the computer has the turn; typed
-// numbers are answered by the scorer at once, hidden ones wait for the user.
-void HandTurnToComputer(Duel& duel) {
+// The opponent's guess goes on show and waits for its answer: typed numbers
+// are answered by the scorer at once, hidden ones wait for the user.
+void ShowOpponentsGuess(Duel& duel, const std::string& guess) {
     GameState& state = duel.state;
-    state.compGuess = PickComputerGuess(state, duel.platform);
+    state.compGuess = guess;
     state.phase = Phase::ComputerToMove;
     if (!state.hideAnswer) {
         SetAutoScoring(duel, true);
@@ -44,36 +44,67 @@ void HandTurnToComputer(Duel& duel) {
     }
 }
 
-}  // namespace
-
-std::string PickComputerGuess(GameState& state, Platform& platform) {
-    // One draw either way: the stronger opponent breaks its ties with it.
-    const double fraction = platform.randomFraction();
-    state.compPickIndex = state.strongOpponent ? StrongPickIndex(state.candidates, state.candidateCount, fraction)
-                                               : DrawIndex(fraction, state.candidateCount);
-    return NumberText(state.candidates[static_cast<size_t>(state.compPickIndex)]);
+// The opponent has the turn: its guess goes on show now, or the game waits for it.
+void HandTurnToOpponent(Duel& duel) {
+    if (const std::optional<std::string> guess = duel.opponent.MakeGuess(duel)) return ShowOpponentsGuess(duel, *guess);
+    duel.state.phase = Phase::OpponentToMove;
 }
+
+// The opponent's answer to the user's guess: a win, or a line of the history
+// and the turn handed over.
+void TakeOpponentsAnswer(Duel& duel, const std::string& guess, Score answer) {
+    GameState& state = duel.state;
+    if (answer.exact == 4) return UserWins(duel, guess);
+    state.userMoves.push_back(Move{guess, answer});
+    duel.events.MoveMade(state, Side::User, state.userMoves.back(), steps::ShownClockSeconds(state));
+    ClearComposedGuess(state);
+
+    if (state.compGuessed()) return;  // the user plays on alone
+    HandTurnToOpponent(duel);
+}
+
+}  // namespace
 
 void PlayerMove(Duel& duel, const std::string& guess) {
     GameState& state = duel.state;
     if (state.busy || !state.userToMove()) return;
-    if (!state.compNumber.empty() && guess == state.compNumber) return UserWins(duel, guess);
 
-    state.userGuess = guess;
+    // The checks in their order; a number the opponent could have chosen
+    // passes them all, so its finding is never refused.
     if (auto failure = CheckNumberLength(guess)) return steps::ShowError(duel, *failure);
     for (const Move& earlier : state.userMoves) {
         if (earlier.guess != guess) continue;
-        ClearComposedGuess(state, duel.platform, duel.screen.ownerWidget());
+        ClearComposedGuess(state);
         return steps::ShowNotice(duel, kRepeatedGuess);
     }
     if (auto failure = CheckNumberDigits(guess)) return steps::ShowError(duel, *failure);
 
-    state.userMoves.push_back(Move{guess, ScoreGuess(guess, state.compNumber)});
-    duel.events.MoveMade(state, Side::User, state.userMoves.back(), steps::ShownClockSeconds(state));
-    ClearComposedGuess(state, duel.platform, duel.screen.ownerWidget());
+    const std::optional<Score> answer = duel.opponent.AnswerGuess(duel, guess);
+    if (!answer) {
+        // The answer comes later; the guess stays as composed until then.
+        state.phase = Phase::AwaitingAnswer;
+        return;
+    }
+    TakeOpponentsAnswer(duel, guess, *answer);
+}
 
-    if (state.compGuessed()) return;  // the user plays on alone
-    HandTurnToComputer(duel);
+void AnswerArrived(Duel& duel, const std::string& guess, Score answer) {
+    if (duel.state.phase != Phase::AwaitingAnswer) return;
+    duel.state.phase = Phase::UserToMove;
+    TakeOpponentsAnswer(duel, guess, answer);
+}
+
+void GuessArrived(Duel& duel, const std::string& guess) {
+    if (duel.state.phase != Phase::OpponentToMove) return;
+    ShowOpponentsGuess(duel, guess);
+}
+
+void HandTurnToPlayer(Duel& duel) {
+    GameState& state = duel.state;
+    steps::EnterUsersTurn(duel);
+    // With a hidden number the switch is left on: it never starts the
+    // scorer, and nothing is answered before the next guess.
+    if (state.hideAnswer) state.autoScoring = true;
 }
 
 }  // namespace duel

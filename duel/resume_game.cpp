@@ -2,7 +2,6 @@
 #include "duel/resume_game.h"
 
 #include "duel/step_helpers.h"
-#include "rules/candidate_history.h"
 
 #include <cmath>
 
@@ -19,9 +18,7 @@ void ResumeGame(Duel& duel, const SavedGame& saved) {
     state.strongOpponent = game.strength == 1;
     state.userMoves = saved.MovesOf(Side::User);
     state.compMoves = saved.MovesOf(Side::Computer);
-    state.userGuess = state.userMoves.empty() ? std::string() : state.userMoves.back().guess;
-    state.candidateCount = RebuildCandidateList(state.candidates, state.compMoves);
-    state.newGameHintShown = false;
+    duel.opponent.Resume(duel);
     state.playNowRequested = false;
 
     // The clock goes on from where the last move left it.
@@ -36,7 +33,7 @@ void ResumeGame(Duel& duel, const SavedGame& saved) {
     } else if (saved.NextToMove() == Side::Computer) {
         // The turn as the user's move hands it over: a guess drawn from the
         // candidates, scored at once for a typed number, by hand otherwise.
-        state.compGuess = PickComputerGuess(state, duel.platform);
+        state.compGuess = duel.opponent.MakeGuess(duel).value_or(std::string());
         state.phase = Phase::ComputerToMove;
         if (!state.hideAnswer) SetAutoScoring(duel, true);
     } else if (state.hideAnswer && !state.compMoves.empty()) {

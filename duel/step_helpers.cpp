@@ -7,7 +7,7 @@ void EnterUsersTurn(Duel& duel) {
     GameState& state = duel.state;
     state.phase = Phase::UserToMove;
     state.autoScoring = false;
-    ClearComposedGuess(state, duel.platform, duel.screen.ownerWidget());
+    ClearComposedGuess(state);
     state.compGuess.clear();
     state.partialCount = 0;
     state.exactCount = 0;
@@ -15,7 +15,6 @@ void EnterUsersTurn(Duel& duel) {
 
 void EnterGameOver(GameState& state) {
     state.phase = Phase::GameOver;
-    state.newGameHintShown = true;
     state.gameStart = kClockStopped;
 }
 

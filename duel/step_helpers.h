@@ -49,12 +49,12 @@ public:
 // The game clock's seconds as status panel 2 shows them (0 before its first tick).
 inline int64_t ShownClockSeconds(const GameState& state) { return state.clockSeconds.value_or(0); }
 
-// The user to move with an empty guess, no computer's guess, the answer back
-// to "нету"/"нету" and the scorer off (New game, the computer's move handing
+// The user to move with an empty guess, no opponent's guess, the answer back
+// to "нету"/"нету" and the scorer off (New game, the opponent's move handing
 // back, playing on alone).
 void EnterUsersTurn(Duel& duel);
 
-// The phase GameOver: the hint to start a new game, the game clock stopped.
+// The phase GameOver (status panel 1 shows the hint to start a new game), the game clock stopped.
 void EnterGameOver(GameState& state);
 
 }  // namespace duel::steps

@@ -1,7 +1,7 @@
 // Statistics over the journal's played games: each side's games, wins, tries, runs of wins and time.
 #include "journal/statistics.h"
 
-#include "rules/game_state.h"
+#include "rules/number_rules.h"
 
 #include <algorithm>
 

@@ -1,37 +1,46 @@
 // The main window's life: construction, start-up, shut-down, the put-off close and the activation.
 #include "main_window/main_window.h"
 
-#include "duel/journal_keeper.h"
+#include "main_window/duel_field.h"
+#include "main_window/main_screen.h"
+#include "main_window/status_panels.h"
 #include "platform/dialogs.h"
+#include "rules/settings_file.h"
 #include "rules/twips.h"
+#include "session/session.h"
 #include "windows/digit_pictures.h"
 #include "windows/keyboard_play.h"
 #include "windows/keypad_window.h"
-#include "windows/thinking_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace duel {
 
-MainWindow::MainWindow(GameState& state, Platform& platform, GameEvents* events)
-    : QMainWindow(nullptr),
-      state_(state),
-      platform_(platform),
-      events_(events ? *events : GameEvents::Nobody()),
-      journal_(std::make_unique<JournalKeeper>(platform, events_)) {
+MainWindow::MainWindow(Session& session)
+    : QMainWindow(nullptr), session_(session), screen_(std::make_unique<MainScreen>(session, *this)) {
     setObjectName(QStringLiteral("фрмГлавная"));
     setWindowTitle(QString::fromUtf8(kProductTitle));
     // The large pictures of the icon wait until the window is on the screen.
     setWindowIcon(MakeAppIcon(AppIconSizes::TitleBar));
-    digitPictures_ = MakeDigitPictures();
+    session_.SetScreen(*screen_);
 
-    BuildControls();
+    field_ = new DuelField(session_, *this, this);
+    setCentralWidget(field_);
+    connect(field_->userMoveButton(), &QPushButton::clicked, this, [this] { кнпСчитать_Click(); });
+    connect(field_->computerMoveButton(), &QPushButton::clicked, this, [this] { кнпДумать_Click(); });
     BuildMenus();
-    BuildStatusBar();
+    status_ = std::make_unique<StatusPanels>(statusBar());
     BuildTimers();
-    ConnectControls();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused == windowHandle()) Form_Activate();
+    });
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     adjustSize();
     setFixedSize(sizeHint());
@@ -39,15 +48,11 @@ MainWindow::MainWindow(GameState& state, Platform& platform, GameEvents* events)
 
 MainWindow::~MainWindow() = default;
 
-Duel MainWindow::Steps() { return Duel{state_, platform_, *this, *journal_}; }
-
 // The window goes on the screen as soon as it can be drawn as the settings
 // place it; what its first look does not need follows at the event loop's
 // first pass (FinishStartUp).
 void MainWindow::Form_Load() {
-    ReadSettings();
-    ReadPlayerOptions();
-    state_.userNumberDefault = "1234";
+    PlaceOnScreen(session_.Load());
     Refresh();
     show();
     tickTimer_->start();
@@ -55,24 +60,33 @@ void MainWindow::Form_Load() {
     QTimer::singleShot(0, this, [this] { FinishStartUp(); });
 }
 
+void MainWindow::PlaceOnScreen(const SettingsLoad& load) {
+    const QSize screen = session_.platform().screenSize();
+    const PixelSize total{std::max(width(), TwipsToPixels(KeypadWindow::kWidthTwips)),
+                          height() + TwipsToPixels(KeypadWindow::kHeightTwips)};
+    PixelPoint place{(screen.width() - total.width) / 2, (screen.height() - total.height) / 2};
+    if (load.values.mainLeftTwips && load.values.mainTopTwips)
+        place = {TwipsToPixels(*load.values.mainLeftTwips), TwipsToPixels(*load.values.mainTopTwips)};
+    place = ClampWindowPosition(place, total, PixelRect{0, 0, screen.width(), screen.height()});
+    move(place.x, place.y);
+}
+
 void MainWindow::FinishStartUp() {
     if (unloaded_ || keypad_) return;
-    keypad_ = std::make_unique<KeypadWindow>(state_, platform_, *this);
+    keypad_ = std::make_unique<KeypadWindow>(session_.state(), session_.platform(), *this);
     keypad_->Form_Load();
     KeypadWindow& keypad = *keypad_;
     keyboardPlay_ = std::make_unique<KeyboardPlay>(
         *this, keypad,
-        KeyboardPlay::Presses{
-            [&keypad](int digit) { return keypad.PressDigit(digit); }, [&keypad] { return keypad.PressCancel(); },
-            [this] {
-                return ClickWhereTheMouseCould(userMoveButton_) || ClickWhereTheMouseCould(computerMoveButton_);
-            }});
+        KeyboardPlay::Presses{[&keypad](int digit) { return keypad.PressDigit(digit); },
+                              [&keypad] { return keypad.PressCancel(); },
+                              [this] {
+                                  return ClickWhereTheMouseCould(field_->userMoveButton()) ||
+                                         ClickWhereTheMouseCould(field_->computerMoveButton());
+                              }});
     setWindowIcon(MakeAppIcon());
-    platform_.addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
-    RemoveStaleSaves();
-    RemoveLeftoverPictures();
-    // The journal of games is opened once the window is up, so that it never delays it.
-    QTimer::singleShot(0, this, [this] { OpenJournal(); });
+    session_.platform().addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
+    session_.FinishStartUp();
 }
 
 void MainWindow::mnuGameExit_Click() { close(); }
@@ -83,26 +97,26 @@ void MainWindow::Form_Unload() {
     tickTimer_->stop();
     autoScoreTimer_->stop();
     gameClockTimer_->stop();
-    platform_.deleteTrayIcon();
-    if (loaded_) SaveResults();
+    session_.platform().deleteTrayIcon();
+    if (loaded_) session_.Unload();
     keyboardPlay_.reset();
     if (keypad_) keypad_->Unload();
-    CloseThinking();
-    TellJournalNotice();  // on standard error now
+    screen_->CloseThinking();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (platform_.modalOpen() && !platform_.quitting()) {
+    Platform& platform = session_.platform();
+    if (platform.modalOpen() && !platform.quitting()) {
         // A close request from the window manager or a task bar while a box
         // or window is open over this one: the quit a signal begins, which
         // closes that box with its cancel answer, then this window, saving.
-        platform_.requestQuit();
+        platform.requestQuit();
         event->ignore();
         return;
     }
-    if (state_.busy) {
+    if (session_.state().busy) {
         // The list is being built or filtered: close once that work ends.
-        state_.closeDeferred = true;
+        session_.state().closeDeferred = true;
         event->ignore();
         return;
     }
@@ -111,9 +125,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::CarryOutDeferredClose() {
-    if (!state_.closeDeferred) return false;
-    state_.closeDeferred = false;
-    CloseThinking();
+    GameState& state = session_.state();
+    if (!state.closeDeferred) return false;
+    state.closeDeferred = false;
+    screen_->CloseThinking();
     Refresh();
     close();
     return true;
@@ -123,8 +138,5 @@ bool MainWindow::CarryOutDeferredClose() {
 void MainWindow::Form_Activate() {
     if (keypad_) keypad_->CloseArrowWindows();
 }
-
-int32_t MainWindow::leftTwips() const { return PixelsToTwips(frameGeometry().x()); }
-int32_t MainWindow::topTwips() const { return PixelsToTwips(frameGeometry().y()); }
 
 }  // namespace duel

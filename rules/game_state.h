@@ -1,10 +1,10 @@
-// Everything one run of the game remembers, under the names every handler uses.
+// The game's facts: the duel, the records, the player's choices and the gallery, under the names every step uses.
 //
-// One GameState is owned by the application and handed by reference to every
-// window; tests build as many independent ones as they like.  Strings are
-// UTF-8 here; the settings file converts them to Windows-1251 at its border.
-// The windows draw themselves from these facts and never keep a fact of the
-// game in a control.
+// The session owns one GameState; the steps change it and the windows draw
+// themselves from it, keeping no fact of the game in a control.  What only a
+// window needs to draw itself (which pictures it drew last, where it docked
+// the keypad) stays in that window.  Strings are UTF-8 here; the settings file
+// converts them to Windows-1251 at its border.
 #pragma once
 
 #include "rules/dock_geometry.h"
@@ -18,16 +18,15 @@
 
 namespace duel {
 
-inline constexpr int kCandidateSlots = 3025;  // slots 0..3024, slot 0 unused
-inline constexpr int kAllNumbers = 3024;      // 9 * 8 * 7 * 6
-
 // Where the game stands; the main window draws its turn marks, move buttons,
 // guess pictures and the enabled state of its controls from it.
 enum class Phase {
     NoGame,          // before the first game, and while New game sets the next one up
     UserToMove,      // the user composes a guess
-    ComputerToMove,  // the computer's guess waits for its answer
-    UserWon,         // the user has found the computer's number; the prize and the records are shown
+    AwaitingAnswer,  // the user's guess waits for the opponent's answer (an opponent that answers later)
+    OpponentToMove,  // the opponent's guess has not come yet (an opponent that guesses later)
+    ComputerToMove,  // the opponent's guess is on show and waits for its answer
+    UserWon,         // the user has found the opponent's number; the prize and the records are shown
     ComputerWon,     // the computer has found the user's number; the user decides whether to play on
     PlayingOnAlone,  // the computer has won and the user goes on guessing alone
     GameOver,        // won, lost or stopped; New game starts the next
@@ -36,29 +35,37 @@ enum class Phase {
 // gameStart while the game clock is stopped.
 inline constexpr int32_t kClockStopped = -1;
 
-// keyCode that asks AddDigit to redraw only.
-inline constexpr uint8_t kRedrawOnly = 10;
-
 // The computer's guess after the user's answers have left no candidate.
 inline constexpr const char* kErrorGuess = "Ошибка !";
 
 // Longest guess the user composes on the keypad.
 inline constexpr int kGuessLength = 4;
 
+// One place of the records table.
+struct RecordPlace {
+    std::string name;
+    int32_t tries = 0;
+    std::string number;  // the number guessed
+    std::string time;    // the game clock's text at the win
+};
+
+// The last result of one side: texts, "-" for none.
+struct LastResult {
+    std::string tries;
+    std::string number;
+    std::string time;
+};
+
 struct GameState {
     // --- the duel -------------------------------------------------------
-    std::string compNumber;         // the computer's secret
+    std::string compNumber;         // the opponent's number: the computer's from the start
     std::string userNumber;         // the user's number, empty when hidden
     std::string userNumberDefault;  // default text of the New-game prompt
-    bool hideAnswer = false;        // true: the user scores the computer's guesses by hand
-    std::array<int16_t, kCandidateSlots> candidates{};
-    int32_t candidateCount = 0;
-    int32_t compPickIndex = 0;
-    // The answer to the computer's guess on show, given with the option
+    bool hideAnswer = false;        // true: the user scores the opponent's guesses by hand
+    // The answer to the opponent's guess on show, given with the option
     // buttons or by the automatic scorer; the buttons show these two.
     int32_t exactCount = 0;
     int32_t partialCount = 0;
-    std::string userGuess;              // the user's guess as taken by the last move
     int32_t gameStart = kClockStopped;  // seconds since midnight, or kClockStopped
     Phase phase = Phase::NoGame;
     bool playNowRequested = false;  // a new game is to start on the next tick
@@ -72,23 +79,21 @@ struct GameState {
     bool hintChosen = false;
     bool strongChosen = false;
 
-    // The guess being composed on the keypad (the never-shown field тксВарМой
-    // of the old window held it); the user sees it as four digit pictures.
+    // The guess being composed on the keypad; the user sees it as four digit
+    // pictures while the guess is open.
     std::string composedGuess;
-    // The computer's guess on show (the never-shown field тксВарКомп of the
-    // old window held it): four digits, empty between guesses, kErrorGuess
-    // after contradicting answers.
+    // The opponent's guess on show: four digits, empty between guesses,
+    // kErrorGuess after contradicting answers.
     std::string compGuess;
     // The user's answered guesses of this game, oldest first; the history list
     // СписокЧШЗ shows one line for each.  The winning guess is not among them.
     std::vector<Move> userMoves;
-    // The computer's answered guesses of this game, oldest first, its winning
+    // The opponent's answered guesses of this game, oldest first, its winning
     // guess included.
     std::vector<Move> compMoves;
-    // Whether the automatic scorer answers the computer's guesses (the
-    // never-shown check box првАвто of the old window held it).  With a hidden
-    // number it never starts the scorer; it then only spares the answer by hand
-    // its sum check.
+    // Whether the automatic scorer answers the opponent's guesses.  With a
+    // hidden number it never starts the scorer; it then only spares the answer
+    // by hand its sum check.
     bool autoScoring = false;
 
     // The game clock: the whole seconds status panel 2 shows, or nothing while
@@ -98,8 +103,6 @@ struct GameState {
     // The clock counts on a monotonic clock so that midnight or a clock change
     // cannot make it jump; gameStart keeps its "stopped" meaning.
     double clockStartSeconds = 0;
-    // Status panel 1 shows the hint to start a new game (else it is empty).
-    bool newGameHintShown = true;
 
     // The candidate list is being built or filtered: commands that touch the
     // game are ignored meanwhile, a new game asked for by another window waits
@@ -124,7 +127,7 @@ struct GameState {
     bool guessOpen() const { return userToMove() || phase == Phase::UserWon; }
     // A game is under way (its history list takes no input otherwise).
     bool gameRunning() const { return phase != Phase::NoGame && phase != Phase::GameOver; }
-    // The computer's guess waits for an answer by hand with the option buttons.
+    // The opponent's guess waits for an answer by hand with the option buttons.
     bool answerByHand() const { return hideAnswer && (phase == Phase::ComputerToMove || phase == Phase::ComputerWon); }
     // The automatic scorer answers the guess on show: switched on, for a typed
     // number, and not while the candidate list is being worked on.
@@ -132,37 +135,28 @@ struct GameState {
     // The game clock's timer has work: a game's clock runs, or the last
     // time shown is still to become "стоим".
     bool clockTicks() const { return gameStart != kClockStopped || clockSeconds.has_value(); }
+    // Status panel 1 shows the hint to start a new game: before the first
+    // game (but not while New game sets one up) and once a game has ended.
+    bool newGameHintShown() const {
+        return (phase == Phase::NoGame && !newGameRunning) || phase == Phase::UserWon || phase == Phase::GameOver;
+    }
 
-    // --- keypad ---------------------------------------------------------
-    uint8_t keyCode = 0;               // order for AddDigit: 1..9 digit, 10 redraw
-    std::string keypadShownText;       // guess text last drawn as pictures
+    // --- the keypad's placement, kept in the settings file ----------------
     int32_t keypadDock = kDockCentre;  // kDockLeft, kDockCentre or kDockRight
-    int32_t keypadOffset = 0;          // keypad left minus main window left, twips
-    int32_t keypadDockApplied = 0;
-    int32_t dockedMainLeft = 0;
-    int32_t dockedMainTop = 0;
-    int32_t dockedMainHeight = 0;  // the keypad's top follows the main window's bottom
-    bool leftButtonShown = false;
-    bool rightButtonShown = false;
 
     // --- records and last results -----------------------------------------
-    std::string recName1, recName2, recName3;
-    int32_t recTries1 = 0, recTries2 = 0, recTries3 = 0;
-    std::string recNumber1, recNumber2, recNumber3;
-    std::string recTime1, recTime2, recTime3;
-    std::string lastUserTries, lastUserNumber, lastUserTime;
-    std::string lastCompTries, lastCompNumber, lastCompTime;
-    int32_t newRecordPlace = 0;  // place whose holder must type a name
-    // The records window opened from the menu is shown: the turn marks are off meanwhile.
-    bool recordsFromMenu = false;
+    std::array<RecordPlace, 3> records;  // places 1..3
+    LastResult lastUser;
+    LastResult lastComp;
+    int32_t newRecordPlace = 0;  // place whose holder must type a name, 0 for none
 
-    // Places 1..3 for code that walks the table.
-    std::string& recName(int place) { return pick(place, recName1, recName2, recName3); }
-    int32_t& recTries(int place) { return pick(place, recTries1, recTries2, recTries3); }
-    std::string& recNumber(int place) { return pick(place, recNumber1, recNumber2, recNumber3); }
-    std::string& recTime(int place) { return pick(place, recTime1, recTime2, recTime3); }
+    // Place 1..3 of the records table (a place out of range gives the nearest).
+    RecordPlace& record(int place) { return records[static_cast<std::size_t>(place <= 1 ? 0 : place >= 3 ? 2 : 1)]; }
+    const RecordPlace& record(int place) const { return const_cast<GameState&>(*this).record(place); }
+    // A new record holder's name is awaited.
+    bool recordNameAwaited() const { return newRecordPlace >= 1 && newRecordPlace <= 3; }
 
-    // --- gallery and files ----------------------------------------------
+    // --- gallery ----------------------------------------------------------
     std::string galleryChoice;  // second character: 1 none, 2..6 a set
     // The gallery menu's checked item (the menu shows it): 1 "&Нету", 2..6 a
     // set in menu order, 0 when none is checked.
@@ -171,13 +165,6 @@ struct GameState {
     uint8_t beautyPicture = 0;
     uint8_t beautyPrevLine = 0;
     bool missingFilesAsked = false;  // the download question was asked in this run
-    std::string settingsPath;
-
-private:
-    template <typename T>
-    static T& pick(int place, T& first, T& second, T& third) {
-        return place <= 1 ? first : place == 2 ? second : third;
-    }
 };
 
 }  // namespace duel

@@ -1,7 +1,6 @@
 // The rules of numbers: the number check, the scoring rule and the candidate list.
 #pragma once
 
-#include "rules/game_state.h"
 #include "rules/score.h"
 
 #include <array>
@@ -45,6 +44,9 @@ std::string NumberText(int32_t n);
 
 // Index 1..count drawn from a fraction 0 <= f < 1; always inside the range.
 int32_t DrawIndex(double fraction, int32_t count);
+
+inline constexpr int kAllNumbers = 3024;      // 9 * 8 * 7 * 6
+inline constexpr int kCandidateSlots = 3025;  // slots 0..3024, slot 0 unused
 
 using CandidateList = std::array<int16_t, kCandidateSlots>;
 

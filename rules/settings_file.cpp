@@ -86,11 +86,6 @@ bool SaveInto(const fs::path& folder, std::string_view bytes) {
     return temporary && temporary.Write(bytes) && temporary.Sync() && temporary.RenameTo(SettingsFilePath(folder));
 }
 
-std::string PathToUtf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 }  // namespace
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& folder) {
@@ -104,11 +99,9 @@ SettingsLoad LoadSettings(const std::vector<std::filesystem::path>& folders, Gam
             if (const auto bytes = ReadFileBytes(path)) {
                 load.values = ParseSettingsText(UnCode(*bytes), state);
                 load.source = path;
-                state.settingsPath = PathToUtf8(path);
                 return load;
             }
         }
-        state.settingsPath = folders.empty() ? "" : PathToUtf8(SettingsFilePath(folders.front()));
     } catch (const std::exception&) {
         // Out of memory or a path the system cannot represent: use the defaults.
     }

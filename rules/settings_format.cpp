@@ -21,41 +21,52 @@ enum class Kind {
     MainTop,
 };
 
+// A field's value in the game state: a string or a number, reached by a
+// function so that the records' places can be fields too.
+using TextOf = std::string& (*)(GameState&);
+using NumberOf = int32_t& (*)(GameState&);
+
 struct Field {
     Kind kind;
-    std::string GameState::*text = nullptr;
-    int32_t GameState::*number = nullptr;
+    TextOf text = nullptr;
+    NumberOf number = nullptr;
 };
 
-constexpr Field TextField(std::string GameState::*m) { return {Kind::Text, m, nullptr}; }
-constexpr Field NameField(std::string GameState::*m) { return {Kind::Name, m, nullptr}; }
-constexpr Field NumberField(int32_t GameState::*m) { return {Kind::Number, nullptr, m}; }
+constexpr Field TextField(TextOf text) { return {Kind::Text, text, nullptr}; }
+constexpr Field NameField(TextOf text) { return {Kind::Name, text, nullptr}; }
+constexpr Field NumberField(NumberOf number) { return {Kind::Number, nullptr, number}; }
 
 // The lines of the file, in order.
 constexpr std::array<Field, kSettingsLineCount> kFields = {{
-    TextField(&GameState::recTime1),
-    TextField(&GameState::recTime2),
-    TextField(&GameState::recTime3),
-    TextField(&GameState::lastCompTime),
-    TextField(&GameState::lastUserTime),
-    TextField(&GameState::galleryChoice),
+    TextField([](GameState& s) -> std::string& { return s.records[0].time; }),
+    TextField([](GameState& s) -> std::string& { return s.records[1].time; }),
+    TextField([](GameState& s) -> std::string& { return s.records[2].time; }),
+    TextField([](GameState& s) -> std::string& { return s.lastComp.time; }),
+    TextField([](GameState& s) -> std::string& { return s.lastUser.time; }),
+    TextField([](GameState& s) -> std::string& { return s.galleryChoice; }),
     {Kind::MainLeft},
     {Kind::MainTop},
-    NumberField(&GameState::keypadDock),
-    NameField(&GameState::recName1),
-    NameField(&GameState::recName2),
-    NameField(&GameState::recName3),
-    NumberField(&GameState::recTries1),
-    NumberField(&GameState::recTries2),
-    NumberField(&GameState::recTries3),
-    TextField(&GameState::recNumber1),
-    TextField(&GameState::recNumber2),
-    TextField(&GameState::recNumber3),
-    TextField(&GameState::lastCompTries),
-    TextField(&GameState::lastUserTries),
-    TextField(&GameState::lastCompNumber),
-    TextField(&GameState::lastUserNumber),
+    NumberField([](GameState& s) -> int32_t& { return s.keypadDock; }),
+    NameField([](GameState& s) -> std::string& { return s.records[0].name; }),
+    NameField([](GameState& s) -> std::string& { return s.records[1].name; }),
+    NameField([](GameState& s) -> std::string& { return s.records[2].name; }),
+    NumberField([](GameState& s) -> int32_t& { return s.records[0].tries; }),
+    NumberField([](GameState& s) -> int32_t& { return s.records[1].tries; }),
+    NumberField([](GameState& s) -> int32_t& { return s.records[2].tries; }),
+    TextField([](GameState& s) -> std::string& { return s.records[0].number; }),
+    TextField([](GameState& s) -> std::string& { return s.records[1].number; }),
+    TextField([](GameState& s) -> std::string& { return s.records[2].number; }),
+    TextField([](GameState& s) -> std::string& { return s.lastComp.tries; }),
+    TextField([](GameState& s) -> std::string& { return s.lastUser.tries; }),
+    TextField([](GameState& s) -> std::string& { return s.lastComp.number; }),
+    TextField([](GameState& s) -> std::string& { return s.lastUser.number; }),
 }};
+
+// A field's value read from a state that is not changed.
+const std::string& TextIn(const Field& field, const GameState& state) {
+    return field.text(const_cast<GameState&>(state));
+}
+int32_t NumberIn(const Field& field, const GameState& state) { return field.number(const_cast<GameState&>(state)); }
 
 GameState DefaultSettings() {
     GameState defaults;
@@ -85,8 +96,8 @@ std::string FormatString(const Field& field, const GameState& state, const GameS
             bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; }, kCp1251Replacement);
         return bytes;
     };
-    std::string bytes = bytesOf(state.*field.text);
-    return AcceptsString(field.kind, bytes) ? bytes : bytesOf(defaults.*field.text);
+    std::string bytes = bytesOf(TextIn(field, state));
+    return AcceptsString(field.kind, bytes) ? bytes : bytesOf(TextIn(field, defaults));
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -129,12 +140,12 @@ bool ReadField(const Field& field, std::optional<std::string_view> line, GameSta
         case Kind::Text:
         case Kind::Name: {
             const bool usable = line && AcceptsString(field.kind, *line);
-            state.*field.text = usable ? Cp1251ToUtf8(*line) : defaults.*field.text;
+            field.text(state) = usable ? Cp1251ToUtf8(*line) : TextIn(field, defaults);
             return usable;
         }
         case Kind::Number: {
             const auto value = line ? ParseNumber(*line) : std::nullopt;
-            state.*field.number = value.value_or(defaults.*field.number);
+            field.number(state) = value.value_or(NumberIn(field, defaults));
             return value.has_value();
         }
         case Kind::MainLeft:
@@ -166,7 +177,7 @@ std::string FormatSettingsText(const GameState& state, int32_t mainLeftTwips, in
                 text += FormatString(field, state, defaults);
                 break;
             case Kind::Number:
-                text += FormatNumber(state.*field.number);
+                text += FormatNumber(NumberIn(field, state));
                 break;
             case Kind::MainLeft:
                 text += FormatNumber(mainLeftTwips);

@@ -55,12 +55,12 @@ ArrowWindow::ArrowWindow(ArrowSide side, GameState& state, HostWindow& host, con
     connect(button_, &QPushButton::clicked, this, [this, left] { left ? cmdLeft_Click() : cmdRight_Click(); });
 }
 
-void ArrowWindow::Place() {
+void ArrowWindow::Place(int32_t keypadOffset) {
     const QRect main = host_.frameRect();
     const QRect pad = keypad_.frameGeometry();
     const QRect own = frameGeometry();
     const TwipPoint corner = ArrowTopLeft(side_, OuterTwips(main.x()), OuterTwips(main.y()), OuterTwips(main.height()),
-                                          state_.keypadOffset, OuterTwips(pad.width()), OuterTwips(pad.height()),
+                                          keypadOffset, OuterTwips(pad.width()), OuterTwips(pad.height()),
                                           OuterTwips(own.width()), OuterTwips(own.height()));
     move(TwipsToPixels(corner.left), TwipsToPixels(corner.top));
 }

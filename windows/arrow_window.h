@@ -26,8 +26,9 @@ public:
 
     ArrowSide side() const { return side_; }
 
-    // Places the window by the geometry for the current keypadOffset.
-    void Place();
+    // Places the window by the geometry for the keypad's offset from the main
+    // window (keypad left minus main window left, twips).
+    void Place(int32_t keypadOffset);
 
     void cmdLeft_Click();
     void cmdRight_Click();

@@ -25,9 +25,6 @@ public:
     // Draws the main window anew from the game state, after a window has
     // changed it (the keypad's guess, the records window's clearing of it).
     virtual void Refresh() = 0;
-    // Writes the settings file now, as the close does: a result that has just
-    // changed (a name typed, a reset) must not wait for the end of the run.
-    virtual void SaveResults() = 0;
 };
 
 }  // namespace duel

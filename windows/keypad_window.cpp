@@ -118,7 +118,7 @@ void KeypadWindow::BuildButtons() {
 }
 
 void KeypadWindow::Form_Load() {
-    state_.keypadOffset = OffsetForPlacement();
+    docking_.offset = OffsetForPlacement();
     PlaceUnderMain();
     show();
 }
@@ -131,16 +131,33 @@ TwipPoint KeypadWindow::MainCornerTwips() const {
 int32_t KeypadWindow::OffsetForPlacement() const {
     const GameState& state = state_;
     return KeypadOffset(state.keypadDock, OuterTwips(host_.frameRect().width()), OuterTwips(frameGeometry().width()),
-                        state.keypadOffset);
+                        docking_.offset);
 }
 
 void KeypadWindow::PlaceUnderMain() {
     const QRect mainFrame = host_.frameRect();
     const TwipPoint corner = KeypadTopLeft(OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y()),
-                                           OuterTwips(mainFrame.height()), state_.keypadOffset);
+                                           OuterTwips(mainFrame.height()), docking_.offset);
     move(TwipsToPixels(corner.left), TwipsToPixels(corner.top));
-    leftArrow_->Place();
-    rightArrow_->Place();
+    leftArrow_->Place(docking_.offset);
+    rightArrow_->Place(docking_.offset);
+}
+
+// The height matters because the window manager adds the main window's frame
+// after the first docking: without it the keypad would stay a title bar too
+// high.  A change of the width alone moves nothing.
+void KeypadWindow::Redock() {
+    const TwipPoint mainCorner = MainCornerTwips();
+    const int32_t mainHeight = PixelsToTwips(host_.frameRect().height());
+    if (state_.keypadDock == docking_.appliedDock) {
+        if (mainCorner == docking_.mainCorner && mainHeight == docking_.mainHeight) return;
+    } else {
+        docking_.appliedDock = state_.keypadDock;
+        docking_.offset = OffsetForPlacement();
+    }
+    docking_.mainCorner = mainCorner;
+    docking_.mainHeight = mainHeight;
+    PlaceUnderMain();
 }
 
 void KeypadWindow::Unload() {
@@ -171,17 +188,13 @@ bool KeypadWindow::PressDigit(int digit) {
 bool KeypadWindow::PressCancel() { return ClickWhereTheMouseCould(cancelButton_); }
 
 void KeypadWindow::DigitButton_Click(int digit) {
-    if (state_.busy || digit < 1 || digit > 9) return;
-    state_.keyCode = static_cast<uint8_t>(digit);
-    AddDigit(state_, platform_, host_.ownerWidget());
+    AddDigit(state_, platform_, host_.ownerWidget(), digit);
     host_.Refresh();
 }
 
+// Takes the digit back even while the guess is closed.
 void KeypadWindow::кнпОтмена_Click() {
-    if (state_.busy) return;
-    // Takes the digit back even while the guess is closed; AddDigit then
-    // leaves the pictures as they are.
-    TakeBackDigit(state_, platform_, host_.ownerWidget());
+    TakeBackDigit(state_);
     host_.Refresh();
 }
 
@@ -224,13 +237,13 @@ void KeypadWindow::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int32
 
 void KeypadWindow::ShowArrowWindow(ArrowSide side) {
     const bool left = side == ArrowSide::Left;
-    bool& shownBefore = left ? state_.leftButtonShown : state_.rightButtonShown;
+    bool& shownBefore = left ? docking_.leftArrowShown : docking_.rightArrowShown;
     ArrowWindow& arrow = left ? *leftArrow_ : *rightArrow_;
     if (!shownBefore) {
         // The arrow window's load: the offset by the offset rule, then its place.
         shownBefore = true;
-        state_.keypadOffset = OffsetForPlacement();
-        arrow.Place();
+        docking_.offset = OffsetForPlacement();
+        arrow.Place(docking_.offset);
     }
     if (arrow.isHidden()) arrow.show();
 }

@@ -18,6 +18,16 @@ class HostWindow;
 class Platform;
 struct GameState;
 
+// Where the keypad stands docked, as the re-docking step last placed it.
+struct KeypadDocking {
+    int32_t offset = 0;           // keypad left minus main window left, twips
+    int32_t appliedDock = 0;      // the placement (state.keypadDock) the offset was worked out for
+    TwipPoint mainCorner;         // the main window's outer corner at the last docking
+    int32_t mainHeight = 0;       // its outer height then: the keypad's top follows its bottom
+    bool leftArrowShown = false;  // each arrow window is placed once before its first showing
+    bool rightArrowShown = false;
+};
+
 // A frameless tool window without title text, modeless and without an owner.
 // It lives for the whole run: the window manager's close is ignored, only
 // Unload() closes it.  Its handlers compose the guess in the game state
@@ -40,12 +50,18 @@ public:
     // ---- docking ----
     // The main window's outer Left and Top in whole twips.
     TwipPoint MainCornerTwips() const;
-    // keypadOffset by the offset rule for the current placement and the
+    // The offset by the offset rule for the current placement and the
     // current outer widths of both windows.
     int32_t OffsetForPlacement() const;
     // Moves the keypad and both arrow windows, shown or not, to their docked
-    // places for the current keypadOffset.
+    // places for the current offset.
     void PlaceUnderMain();
+    // The re-docking step of the main window's 20 ms tick: works the offset
+    // out again only when the placement has changed, and moves the keypad
+    // only when the placement, the main window's position or its outer
+    // height has changed.
+    void Redock();
+    const KeypadDocking& docking() const { return docking_; }
 
     // ---- arrow windows ----
     // The hover zones; x and y in twips of the keypad's client area.
@@ -95,6 +111,7 @@ private:
     // The two arrow windows beside the keypad, built with it and closed with it.
     std::unique_ptr<ArrowWindow> leftArrow_;   // frmLButton
     std::unique_ptr<ArrowWindow> rightArrow_;  // frmRButton
+    KeypadDocking docking_;
     bool unloading_ = false;
 };
 

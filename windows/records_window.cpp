@@ -101,10 +101,11 @@ void RecordNameField::keyPressEvent(QKeyEvent* event) {
 
 // ---- the window ------------------------------------------------------------
 
-RecordsWindow::RecordsWindow(GameState& state, Platform& platform, HostWindow& host)
+RecordsWindow::RecordsWindow(GameState& state, GameEvents& events, Platform& platform, HostWindow& host)
     : QDialog(host.ownerWidget(),
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
+      events_(events),
       platform_(platform),
       host_(host) {
     setObjectName(QStringLiteral("фрмРекорды"));
@@ -179,56 +180,44 @@ void RecordsWindow::Form_Load() {
     KeepBesideHost(*this, host_);
     setWindowIcon(host_.icon());
     FillResults();
-    const int32_t place = state_.newRecordPlace;
-    if (place >= 1 && place <= 3) {
-        nameFields_[place - 1]->show();
-        nameFields_[place - 1]->setFocus();
+    if (state_.recordNameAwaited()) {
+        RecordNameField* field = nameFields_[static_cast<size_t>(state_.newRecordPlace - 1)];
+        field->show();
+        field->setFocus();
     } else {
         FillNames();
     }
     // At the end of a game the phase has already hidden both move buttons.
-    ClearComposedGuess(state_, platform_, host_.ownerWidget());
+    ClearComposedGuess(state_);
     host_.Refresh();
 }
 
 void RecordsWindow::Form_Unload(bool& cancel) {
-    if (!nameAwaited()) return;
+    if (!state_.recordNameAwaited()) return;
     if (!platform_.quitting()) {
         cancel = true;
         return;
     }
     // The program is quitting: the name typed so far is the holder's name.
-    for (int place = 1; place <= 3; ++place) {
-        if (!nameFields_[place - 1]->isHidden()) тксП_KeyPress(place);
-    }
+    тксП_KeyPress(state_.newRecordPlace);
 }
 
 void RecordsWindow::кнпОК_Click() { accept(); }
 
 void RecordsWindow::кнпСброс_Click() {
-    if (nameAwaited()) return;
-    ResetRecords(state_);
+    if (state_.recordNameAwaited()) return;
+    ResetResults(state_, events_);
     FillResults();
     FillNames();
-    host_.SaveResults();
 }
 
 void RecordsWindow::тксП_KeyPress(int place) {
     if (place < 1 || place > 3) return;
-    RecordNameField* field = nameFields_[place - 1];
-    state_.recName(place) = StorableRecordName(field->text()).toStdString();
-    FillNames();
+    RecordNameField* field = nameFields_[static_cast<size_t>(place - 1)];
     field->hide();
-    state_.newRecordPlace = 0;
+    NameRecordHolder(state_, events_, place, StorableRecordName(field->text()).toStdString());
+    FillNames();
     okButton_->setFocus();
-    host_.SaveResults();
-}
-
-bool RecordsWindow::nameAwaited() const {
-    for (const RecordNameField* field : nameFields_) {
-        if (!field->isHidden()) return true;
-    }
-    return false;
 }
 
 void RecordsWindow::done(int result) {
@@ -251,21 +240,22 @@ void RecordsWindow::closeEvent(QCloseEvent* event) {
 
 void RecordsWindow::FillResults() {
     for (int row = 0; row < 3; ++row) {
-        const int place = row + 1;
-        triesLabels_[row]->setText(QString::number(state_.recTries(place)));
-        numberLabels_[row]->setText(FromUtf8(state_.recNumber(place)));
-        timeLabels_[row]->setText(FromUtf8(state_.recTime(place)));
+        const RecordPlace& place = state_.records[static_cast<size_t>(row)];
+        triesLabels_[row]->setText(QString::number(place.tries));
+        numberLabels_[row]->setText(FromUtf8(place.number));
+        timeLabels_[row]->setText(FromUtf8(place.time));
     }
-    computerTriesLabel_->setText(FromUtf8(state_.lastCompTries));
-    computerNumberLabel_->setText(FromUtf8(state_.lastCompNumber));
-    computerTimeLabel_->setText(FromUtf8(state_.lastCompTime));
-    userTriesLabel_->setText(FromUtf8(state_.lastUserTries));
-    userNumberLabel_->setText(FromUtf8(state_.lastUserNumber));
-    userTimeLabel_->setText(FromUtf8(state_.lastUserTime));
+    computerTriesLabel_->setText(FromUtf8(state_.lastComp.tries));
+    computerNumberLabel_->setText(FromUtf8(state_.lastComp.number));
+    computerTimeLabel_->setText(FromUtf8(state_.lastComp.time));
+    userTriesLabel_->setText(FromUtf8(state_.lastUser.tries));
+    userNumberLabel_->setText(FromUtf8(state_.lastUser.number));
+    userTimeLabel_->setText(FromUtf8(state_.lastUser.time));
 }
 
 void RecordsWindow::FillNames() {
-    for (int row = 0; row < 3; ++row) nameLabels_[row]->setText(FromUtf8(state_.recName(row + 1)));
+    for (int row = 0; row < 3; ++row)
+        nameLabels_[row]->setText(FromUtf8(state_.records[static_cast<size_t>(row)].name));
 }
 
 }  // namespace duel

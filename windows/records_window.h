@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace duel {
 
+class GameEvents;
 class HostWindow;
 class Platform;
 struct GameState;
@@ -50,8 +51,9 @@ protected:
 class RecordsWindow : public QDialog {
 public:
     // `host` gives the placement and the icon and redraws the main window once
-    // the window has emptied the guess; the window reads and writes `state`.
-    RecordsWindow(GameState& state, Platform& platform, HostWindow& host);
+    // the window has emptied the guess; the window reads `state` and changes
+    // it through the records' steps, which report to `events`.
+    RecordsWindow(GameState& state, GameEvents& events, Platform& platform, HostWindow& host);
 
     // ---- handlers ----
     void Form_Load();
@@ -63,9 +65,6 @@ public:
     void кнпСброс_Click();
     // Enter in the name field of place 1..3: the typed name takes the place.
     void тксП_KeyPress(int place);
-
-    // True while a name entry field is shown.
-    bool nameAwaited() const;
 
     // Closing in any way (Esc, the close box, accept/reject) ends here.
     void done(int result) override;
@@ -81,6 +80,7 @@ private:
     void FillNames();
 
     GameState& state_;
+    GameEvents& events_;
     Platform& platform_;
     HostWindow& host_;
 

@@ -19,7 +19,7 @@ TEST_F(HeardGames, AListenerHearsEveryGameFromItsStartToItsEndInOrder) {
     PlayerMove(duel, "5678");
     Tick(2);
     platform.answers = {MsgAnswer::Yes};  // play on alone after the computer's win
-    ComputerMove(duel);
+    OpponentMove(duel);
     Tick(3);
     PlayerMove(duel, "5679");
     PlayerMove(duel, "5679");  // refused as a repeat: no move
@@ -40,7 +40,7 @@ TEST_F(HeardGames, AListenerHearsEveryGameFromItsStartToItsEndInOrder) {
         platform.fractions = {1.5 / kAllNumbers};
         PlayerMove(duel, "5678");
         platform.answers = {playOn};
-        ComputerMove(duel);
+        OpponentMove(duel);
     }
     platform.fractions = {0.0};
     platform.inputs = {QStringLiteral("1235")};

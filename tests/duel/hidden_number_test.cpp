@@ -57,7 +57,7 @@ TEST_F(HiddenNumberDuel, ARefusedPairThenTrueAnswersThenOneThatContradictsThemSt
     const Score first = ScoreGuess(state.compGuess, kMine);
     AnswerByHand(first);
     EXPECT_EQ(platform.boxes.size(), 1u);
-    ComputerMove(duel);
+    OpponentMove(duel);
     ASSERT_EQ(state.phase, Phase::UserToMove);
     EXPECT_EQ(state.compMoves.back().answer, first);
     EXPECT_TRUE(state.autoScoring);    // the sum check is spared until the next guess,
@@ -67,9 +67,9 @@ TEST_F(HiddenNumberDuel, ARefusedPairThenTrueAnswersThenOneThatContradictsThemSt
     UserMoves("5679");
     AnswerByHand(ScoreGuess(state.compGuess, kMine));
     ASSERT_NE(state.exactCount, 4) << "the computer found the number too soon for this test";
-    ComputerMove(duel);
+    OpponentMove(duel);
     ASSERT_EQ(state.phase, Phase::UserToMove);
-    const int32_t left = state.candidateCount;
+    const int32_t left = computer.candidateCount();
     ASSERT_GT(left, 0);
 
     screen.calls.clear();
@@ -77,21 +77,21 @@ TEST_F(HiddenNumberDuel, ARefusedPairThenTrueAnswersThenOneThatContradictsThemSt
     UserMoves("5689");
     AnswerByHand(Score{3, 1});  // three right in place and the fourth elsewhere: impossible
     const std::string compNumber = state.compNumber;
-    const std::string userTime = state.lastUserTime;
-    ComputerMove(duel);
+    const std::string userTime = state.lastUser.time;
+    OpponentMove(duel);
 
-    EXPECT_EQ(state.candidateCount, 0);
+    EXPECT_EQ(computer.candidateCount(), 0);
     EXPECT_EQ(state.compGuess, kErrorGuess);
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text, kContradiction);
     EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Information);
     EXPECT_EQ(screen.endings(), (std::vector<std::string>{"save", "records"}));
-    EXPECT_EQ(state.lastUserTries, "-");
-    EXPECT_EQ(state.lastUserNumber, compNumber);
-    EXPECT_EQ(state.lastUserTime, userTime);
+    EXPECT_EQ(state.lastUser.tries, "-");
+    EXPECT_EQ(state.lastUser.number, compNumber);
+    EXPECT_EQ(state.lastUser.time, userTime);
     EXPECT_EQ(state.phase, Phase::GameOver);
     EXPECT_EQ(state.gameStart, kClockStopped);
-    EXPECT_TRUE(state.newGameHintShown);
+    EXPECT_TRUE(state.newGameHintShown());
     EXPECT_FALSE(screen.thinkingOpen);
     EXPECT_FALSE(state.busy);
     EXPECT_EQ(events.lines.back(), "ended: answers contradicted");

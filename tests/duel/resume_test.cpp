@@ -1,8 +1,9 @@
 // Games written into the journal by its keeper and resumed in a later run, through the steps alone: no window.
-#include "duel/journal_keeper.h"
+#include "duel/computer_opponent.h"
 #include "duel/resume_game.h"
 #include "rules/number_rules.h"
 #include "rules/strong_guess.h"
+#include "session/journal_keeper.h"
 #include "tests/journal/journal_test_support.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_screen.h"
@@ -31,9 +32,10 @@ struct ProgramRun {
     GameState state;
     FakePlatform platform;
     FakeScreen screen;
+    ComputerOpponent computer;
     RecordingEvents events;
     std::unique_ptr<JournalKeeper> keeper = std::make_unique<JournalKeeper>(platform, events);
-    Duel duel{state, platform, screen, *keeper};
+    Duel duel{state, platform, screen, computer, *keeper};
 };
 
 class ResumeTest : public ::testing::Test {
@@ -68,7 +70,7 @@ TEST_F(ResumeTest, AHiddenNumberGameComesBackWithTheSameCandidateListAndEndsInIt
         GiveAnswer(first->duel, AnswerGroup::Exact, answer.exact);
         GiveAnswer(first->duel, AnswerGroup::Partial, answer.partial);
         first->Tick(2);
-        ComputerMove(first->duel);
+        OpponentMove(first->duel);
         ASSERT_EQ(first->state.phase, Phase::UserToMove);
     }
     first->Tick(4);
@@ -76,6 +78,7 @@ TEST_F(ResumeTest, AHiddenNumberGameComesBackWithTheSameCandidateListAndEndsInIt
     PlayerMove(first->duel, kMisses[3]);
     ASSERT_EQ(first->state.phase, Phase::ComputerToMove);
     const GameState before = first->state;
+    const ComputerOpponent computerBefore = first->computer;
     first.reset();  // the program dies while its guess waits for the answer
 
     ProgramRun second(folder.path());
@@ -92,9 +95,11 @@ TEST_F(ResumeTest, AHiddenNumberGameComesBackWithTheSameCandidateListAndEndsInIt
     EXPECT_EQ(after.userNumber, "");
     EXPECT_EQ(after.userMoves, before.userMoves);
     EXPECT_EQ(after.compMoves, before.compMoves);
-    ASSERT_EQ(after.candidateCount, before.candidateCount);
-    EXPECT_TRUE(std::equal(after.candidates.begin() + 1, after.candidates.begin() + 1 + after.candidateCount,
-                           before.candidates.begin() + 1))
+    const ComputerOpponent& computerAfter = second.computer;
+    ASSERT_EQ(computerAfter.candidateCount(), computerBefore.candidateCount());
+    EXPECT_TRUE(std::equal(computerAfter.candidates().begin() + 1,
+                           computerAfter.candidates().begin() + 1 + computerAfter.candidateCount(),
+                           computerBefore.candidates().begin() + 1))
         << "the rebuilt list differs slot for slot";
     EXPECT_EQ(after.phase, Phase::ComputerToMove);
     EXPECT_EQ(after.compGuess, before.compGuess);  // the same draw from the same list
@@ -109,7 +114,7 @@ TEST_F(ResumeTest, AHiddenNumberGameComesBackWithTheSameCandidateListAndEndsInIt
     ASSERT_NE(answer.exact, 4);
     GiveAnswer(second.duel, AnswerGroup::Exact, answer.exact);
     GiveAnswer(second.duel, AnswerGroup::Partial, answer.partial);
-    ComputerMove(second.duel);
+    OpponentMove(second.duel);
     PlayerMove(second.duel, "1234");
     ASSERT_EQ(second.state.phase, Phase::GameOver);
     const std::vector<GameRecord> played = PlayedGames();
@@ -142,8 +147,8 @@ TEST_F(ResumeTest, TypedNumberGamesComeBackWithTheTurnTheyHad) {
         EXPECT_EQ(second.state.userNumber, kMine);
         EXPECT_TRUE(second.state.strongOpponent);
         // The stronger opponent's pick among the rebuilt candidates, with the draw for its ties.
-        EXPECT_EQ(second.state.compGuess, NumberText(second.state.candidates[static_cast<size_t>(StrongPickIndex(
-                                              second.state.candidates, second.state.candidateCount, 0.9))]));
+        EXPECT_EQ(second.state.compGuess, NumberText(second.computer.candidates()[static_cast<size_t>(StrongPickIndex(
+                                              second.computer.candidates(), second.computer.candidateCount(), 0.9))]));
         EXPECT_TRUE(second.state.scorerRuns());
         EXPECT_EQ((Score{second.state.exactCount, second.state.partialCount}),
                   ScoreGuess(second.state.compGuess, kMine));
@@ -157,7 +162,7 @@ TEST_F(ResumeTest, TypedNumberGamesComeBackWithTheTurnTheyHad) {
         first.platform.fractions = {1.5 / kAllNumbers};
         PlayerMove(first.duel, kMisses[0]);
         first.platform.answers = {MsgAnswer::Yes};
-        ComputerMove(first.duel);
+        OpponentMove(first.duel);
         ASSERT_EQ(first.state.phase, Phase::PlayingOnAlone);
         PlayerMove(first.duel, kMisses[1]);
     }
@@ -226,7 +231,7 @@ TEST_F(ResumeTest, AJournalThatStopsDuringTheRunIsToldOnceAndTheGameGoesOn) {
                                             folder.path().string() +
                                             "» больше не записывается. Игра продолжается без журнала.");
     AutoScoreTick(run.state);
-    ComputerMove(run.duel);
+    OpponentMove(run.duel);
     PlayerMove(run.duel, "1234");
     EXPECT_EQ(notices, 1);
     EXPECT_EQ(run.keeper->TakeNotice(), "");

@@ -1,4 +1,5 @@
 // A whole duel against the stronger opponent through the steps alone: its guesses, its strength kept to the end.
+#include "duel/computer_opponent.h"
 #include "duel/duel.h"
 #include "rules/number_rules.h"
 #include "rules/strong_guess.h"
@@ -24,7 +25,8 @@ TEST(StrongOpponentDuel, GuessesTheBestSplitToItsWinAndTheNextGameTakesTheNewCho
     GameState state;
     FakePlatform platform;
     FakeScreen screen;
-    Duel duel{state, platform, screen};
+    ComputerOpponent computer;
+    Duel duel{state, platform, screen, computer};
 
     state.strongChosen = true;
     platform.fractions = {0.0};
@@ -38,17 +40,17 @@ TEST(StrongOpponentDuel, GuessesTheBestSplitToItsWinAndTheNextGameTakesTheNewCho
     size_t turn = 0;
     for (; state.phase == Phase::UserToMove && turn < std::size(kGuesses); ++turn) {
         const double draw = kDraws[turn];
-        const int32_t strong = StrongPickIndex(state.candidates, state.candidateCount, draw);
-        const std::string expected = NumberText(state.candidates[static_cast<size_t>(strong)]);
-        if (strong != DrawIndex(draw, state.candidateCount)) ++differentFromTheDraw;
+        const int32_t strong = StrongPickIndex(computer.candidates(), computer.candidateCount(), draw);
+        const std::string expected = NumberText(computer.candidates()[static_cast<size_t>(strong)]);
+        if (strong != DrawIndex(draw, computer.candidateCount())) ++differentFromTheDraw;
 
         platform.fractions = {draw};
         PlayerMove(duel, kGuesses[turn]);
         ASSERT_EQ(state.phase, Phase::ComputerToMove);
         EXPECT_EQ(state.compGuess, expected) << "turn " << turn + 1;
-        EXPECT_EQ(state.compPickIndex, strong);
+        EXPECT_EQ(computer.pickIndex(), strong);
         EXPECT_EQ(platform.randomDraws, static_cast<int>(turn) + 2) << "one draw a guess";
-        ComputerMove(duel);
+        OpponentMove(duel);
     }
     // The computer found the number (the user plays on alone), and on the way
     // at least one guess was not the one the plain draw would have made.

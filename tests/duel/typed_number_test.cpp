@@ -23,8 +23,8 @@ protected:
     // and the user's number is among them.
     void ExpectCandidatesAgree() {
         bool mineLeft = false;
-        for (int32_t i = 1; i <= state.candidateCount; ++i) {
-            const std::string candidate = NumberText(state.candidates[static_cast<size_t>(i)]);
+        for (int32_t i = 1; i <= computer.candidateCount(); ++i) {
+            const std::string candidate = NumberText(computer.candidates()[static_cast<size_t>(i)]);
             mineLeft = mineLeft || candidate == kMine;
             for (const Move& move : state.compMoves)
                 ASSERT_EQ(ScoreGuess(move.guess, candidate), move.answer) << candidate << " against " << move.guess;
@@ -44,11 +44,11 @@ TEST_F(TypedNumberDuel, TheComputerWinsThenTheUserPlaysOnAloneAndWins) {
     EXPECT_EQ(state.compNumber, kSecret);
     EXPECT_EQ(state.userNumber, kMine);
     EXPECT_FALSE(state.hideAnswer);
-    EXPECT_EQ(state.candidateCount, kAllNumbers);
+    EXPECT_EQ(computer.candidateCount(), kAllNumbers);
     EXPECT_EQ(screen.calls, (std::vector<std::string>{"thinking 8888", "close thinking"}));
     EXPECT_EQ(screen.thinkingProgress, 9975 - 1111);
     EXPECT_FALSE(state.busy);
-    EXPECT_FALSE(state.newGameHintShown);
+    EXPECT_FALSE(state.newGameHintShown());
     EXPECT_EQ(state.clockSeconds, 0);
     EXPECT_NE(state.gameStart, kClockStopped);
     screen.calls.clear();
@@ -70,11 +70,11 @@ TEST_F(TypedNumberDuel, TheComputerWinsThenTheUserPlaysOnAloneAndWins) {
         EXPECT_EQ((Score{state.exactCount, state.partialCount}), ScoreGuess(state.compGuess, kMine));
 
         if (state.exactCount == 4) platform.answers = {MsgAnswer::Yes};
-        const int32_t before = state.candidateCount;
-        ComputerMove(duel);
+        const int32_t before = computer.candidateCount();
+        OpponentMove(duel);
         EXPECT_EQ(state.compMoves.size(), turns);
         if (state.phase != Phase::UserToMove) {
-            EXPECT_EQ(state.candidateCount, before);  // a win filters nothing
+            EXPECT_EQ(computer.candidateCount(), before);  // a win filters nothing
             break;
         }
         ExpectCandidatesAgree();
@@ -88,9 +88,9 @@ TEST_F(TypedNumberDuel, TheComputerWinsThenTheUserPlaysOnAloneAndWins) {
     // window, and Yes to playing on alone.
     ASSERT_EQ(state.phase, Phase::PlayingOnAlone);
     EXPECT_EQ(state.compMoves.back().guess, kMine);
-    EXPECT_EQ(state.lastCompTries, std::to_string(turns));
-    EXPECT_EQ(state.lastCompNumber, kMine);
-    EXPECT_EQ(state.lastCompTime, ClockText(10 * static_cast<int64_t>(turns)));
+    EXPECT_EQ(state.lastComp.tries, std::to_string(turns));
+    EXPECT_EQ(state.lastComp.number, kMine);
+    EXPECT_EQ(state.lastComp.time, ClockText(10 * static_cast<int64_t>(turns)));
     EXPECT_EQ(platform.boxTexts(), (std::vector<QString>{QString::fromUtf8(kPlayOnQuestion)}));
     EXPECT_EQ(screen.endings(), (std::vector<std::string>{"save", "records"}));
     EXPECT_NE(state.gameStart, kClockStopped);  // the game goes on
@@ -110,12 +110,12 @@ TEST_F(TypedNumberDuel, TheComputerWinsThenTheUserPlaysOnAloneAndWins) {
     const std::string shown = ClockPanelText(state.clockSeconds);
     PlayerMove(duel, kSecret);
     EXPECT_EQ(state.userMoves.size(), turns + 1);
-    EXPECT_EQ(state.lastUserTries, std::to_string(turns + 2));
-    EXPECT_EQ(state.lastUserNumber, kSecret);
-    EXPECT_EQ(state.lastUserTime, shown);
+    EXPECT_EQ(state.lastUser.tries, std::to_string(turns + 2));
+    EXPECT_EQ(state.lastUser.number, kSecret);
+    EXPECT_EQ(state.lastUser.time, shown);
     EXPECT_EQ(screen.endings(), (std::vector<std::string>{"save", "won picture", "records"}));
     EXPECT_EQ(state.phase, Phase::GameOver);
-    EXPECT_TRUE(state.newGameHintShown);
+    EXPECT_TRUE(state.newGameHintShown());
     EXPECT_EQ(state.gameStart, kClockStopped);
     GameClockTick(state, platform);
     EXPECT_FALSE(state.clockSeconds.has_value());  // "стоим"

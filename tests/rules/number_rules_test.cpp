@@ -2,6 +2,7 @@
 #include "rules/number_rules.h"
 
 #include "rules/game_clock.h"
+#include "rules/game_state.h"
 #include "rules/guess_pictures.h"
 #include "rules/random_fractions.h"
 #include "rules/twips.h"

@@ -14,7 +14,9 @@ GameState AfterReset() {
     return state;
 }
 
-std::array<int32_t, 3> Tries(const GameState& s) { return {s.recTries1, s.recTries2, s.recTries3}; }
+std::array<int32_t, 3> Tries(const GameState& s) {
+    return {s.records[0].tries, s.records[1].tries, s.records[2].tries};
+}
 
 TEST(RecordsTable, UserWinTakesTheFirstPlaceItEqualsOrBeats) {
     struct Case {
@@ -34,47 +36,47 @@ TEST(RecordsTable, UserWinTakesTheFirstPlaceItEqualsOrBeats) {
     };
     for (const Case& c : cases) {
         GameState state = AfterReset();
-        state.recTries1 = c.before[0];
-        state.recTries2 = c.before[1];
-        state.recTries3 = c.before[2];
+        state.records[0].tries = c.before[0];
+        state.records[1].tries = c.before[1];
+        state.records[2].tries = c.before[2];
         state.newRecordPlace = 3;
 
         RecordUserWin(state, c.tries, "1234", "02:15");
 
         EXPECT_EQ(state.newRecordPlace, c.place) << c.tries;
         EXPECT_EQ(Tries(state), c.after) << c.tries;
-        EXPECT_EQ(state.lastUserTries, std::to_string(c.tries));
-        EXPECT_EQ(state.lastUserNumber, "1234");
-        EXPECT_EQ(state.lastUserTime, "02:15");
+        EXPECT_EQ(state.lastUser.tries, std::to_string(c.tries));
+        EXPECT_EQ(state.lastUser.number, "1234");
+        EXPECT_EQ(state.lastUser.time, "02:15");
         for (int place = 1; place <= 3; ++place) {
             const bool taken = place == c.place;
-            EXPECT_EQ(state.recNumber(place), taken ? "1234" : "-") << c.tries << ' ' << place;
-            EXPECT_EQ(state.recTime(place), taken ? "02:15" : "-") << c.tries << ' ' << place;
+            EXPECT_EQ(state.record(place).number, taken ? "1234" : "-") << c.tries << ' ' << place;
+            EXPECT_EQ(state.record(place).time, taken ? "02:15" : "-") << c.tries << ' ' << place;
         }
-        EXPECT_EQ(state.recName1, "Профи");
-        EXPECT_EQ(state.recName2, "Бывалый");
-        EXPECT_EQ(state.recName3, "Балбес");
-        EXPECT_EQ(state.lastCompTries, "-");
+        EXPECT_EQ(state.records[0].name, "Профи");
+        EXPECT_EQ(state.records[1].name, "Бывалый");
+        EXPECT_EQ(state.records[2].name, "Балбес");
+        EXPECT_EQ(state.lastComp.tries, "-");
     }
 }
 
 TEST(RecordsTable, ComputerWinAndStoppedGameChangeOnlyTheirRow) {
     GameState state = AfterReset();
     state.compNumber = "5678";
-    state.lastUserTime = "03:00";
+    state.lastUser.time = "03:00";
 
     RecordCompWin(state, 7, "1234", "01:40");
-    EXPECT_EQ(state.lastCompTries, "7");
-    EXPECT_EQ(state.lastCompNumber, "1234");
-    EXPECT_EQ(state.lastCompTime, "01:40");
-    EXPECT_EQ(state.lastUserTries, "-");
+    EXPECT_EQ(state.lastComp.tries, "7");
+    EXPECT_EQ(state.lastComp.number, "1234");
+    EXPECT_EQ(state.lastComp.time, "01:40");
+    EXPECT_EQ(state.lastUser.tries, "-");
 
-    state.lastUserTries = "6";
+    state.lastUser.tries = "6";
     RecordStoppedGame(state);
-    EXPECT_EQ(state.lastUserTries, "-");
-    EXPECT_EQ(state.lastUserNumber, "5678");
-    EXPECT_EQ(state.lastUserTime, "03:00");
-    EXPECT_EQ(state.lastCompNumber, "1234");
+    EXPECT_EQ(state.lastUser.tries, "-");
+    EXPECT_EQ(state.lastUser.number, "5678");
+    EXPECT_EQ(state.lastUser.time, "03:00");
+    EXPECT_EQ(state.lastComp.number, "1234");
     EXPECT_EQ(Tries(state), (std::array<int32_t, 3>{4, 6, 9}));
 }
 

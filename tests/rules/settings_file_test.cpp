@@ -71,26 +71,26 @@ TEST(SettingsText, ExactBytesOfTheResetState) {
 
 TEST(SettingsText, AllValuesSurviveFileRoundTrip) {
     GameState state;
-    state.recTime1 = "01:02";
-    state.recTime2 = "13:14";
-    state.recTime3 = "120:59";
-    state.lastCompTime = "00:35";
-    state.lastUserTime = "07:00";
+    state.records[0].time = "01:02";
+    state.records[1].time = "13:14";
+    state.records[2].time = "120:59";
+    state.lastComp.time = "00:35";
+    state.lastUser.time = "07:00";
     state.galleryChoice = "Ж4";
     state.keypadDock = 3;
-    state.recName1 = "Иван, Пётр";  // a comma
-    state.recName2 = "\"Ас\"";      // a leading quote
-    state.recName3 = " Ёж ";        // blanks at both ends
-    state.recTries1 = 3;
-    state.recTries2 = 5;
-    state.recTries3 = -7;
-    state.recNumber1 = "1234";
-    state.recNumber2 = "9876";
-    state.recNumber3 = "5612";
-    state.lastCompTries = "8";
-    state.lastUserTries = "-";
-    state.lastCompNumber = "4321";
-    state.lastUserNumber = "7895";
+    state.records[0].name = "Иван, Пётр";  // a comma
+    state.records[1].name = "\"Ас\"";      // a leading quote
+    state.records[2].name = " Ёж ";        // blanks at both ends
+    state.records[0].tries = 3;
+    state.records[1].tries = 5;
+    state.records[2].tries = -7;
+    state.records[0].number = "1234";
+    state.records[1].number = "9876";
+    state.records[2].number = "5612";
+    state.lastComp.tries = "8";
+    state.lastUser.tries = "-";
+    state.lastComp.number = "4321";
+    state.lastUser.number = "7895";
 
     GameState read = ResetState();
     const std::string file = EnCode(FormatSettingsText(state, -30, 4500));
@@ -104,11 +104,11 @@ TEST(SettingsText, AllValuesSurviveFileRoundTrip) {
 
 TEST(SettingsText, LineBreaksInsideAValueCannotShiftLines) {
     GameState state = ResetState();
-    state.recName1 = "a\r\nb";
+    state.records[0].name = "a\r\nb";
     GameState read;
     ParseSettingsText(FormatSettingsText(state, 0, 0), read);
-    EXPECT_EQ(read.recName1, "a??b");
-    EXPECT_EQ(read.recName2, "Бывалый");
+    EXPECT_EQ(read.records[0].name, "a??b");
+    EXPECT_EQ(read.records[1].name, "Бывалый");
 }
 
 TEST(SettingsText, MissingEmptyOrShortInputTakesDefaults) {
@@ -124,16 +124,16 @@ TEST(SettingsText, MissingEmptyOrShortInputTakesDefaults) {
     const GameState defaults = ResetState();
     for (const Case& c : cases) {
         GameState read;
-        read.recName1 = "stale";
+        read.records[0].name = "stale";
         const SettingsRead result = ParseSettingsText(c.text, read);
         EXPECT_FALSE(result.mainLeftTwips.has_value()) << c.what;
         EXPECT_FALSE(result.mainTopTwips.has_value()) << c.what;
-        EXPECT_EQ(read.recTries1, 4) << c.what;
-        EXPECT_EQ(read.recTries3, 9) << c.what;
+        EXPECT_EQ(read.records[0].tries, 4) << c.what;
+        EXPECT_EQ(read.records[2].tries, 9) << c.what;
         EXPECT_EQ(read.keypadDock, 2) << c.what;
         EXPECT_EQ(read.galleryChoice, "01") << c.what;
-        EXPECT_EQ(read.lastUserTries, "-") << c.what;
-        EXPECT_EQ(read.recNumber2, "-") << c.what;
+        EXPECT_EQ(read.lastUser.tries, "-") << c.what;
+        EXPECT_EQ(read.records[1].number, "-") << c.what;
     }
     GameState read;
     EXPECT_EQ(ParseSettingsText("", read).validLines, 0);
@@ -143,14 +143,14 @@ TEST(SettingsText, MissingEmptyOrShortInputTakesDefaults) {
 TEST(SettingsText, PresentEmptyNameStaysEmpty) {
     GameState read;
     ParseSettingsText(TextWithLine(11, ""), read);
-    EXPECT_EQ(read.recName2, "");
-    EXPECT_EQ(read.recName1, "Профи");
+    EXPECT_EQ(read.records[1].name, "");
+    EXPECT_EQ(read.records[0].name, "Профи");
 }
 
 TEST(SettingsText, NumberLines) {
     struct Case {
         std::string line;
-        int32_t recTries1;  // 4 is the default
+        int32_t tries;  // 4 is the default
     };
     const Case cases[] = {
         {" 5 ", 5},
@@ -174,7 +174,7 @@ TEST(SettingsText, NumberLines) {
     for (const Case& c : cases) {
         GameState read;
         ParseSettingsText(TextWithLine(13, c.line), read);
-        EXPECT_EQ(read.recTries1, c.recTries1) << '"' << c.line << '"';
+        EXPECT_EQ(read.records[0].tries, c.tries) << '"' << c.line << '"';
     }
 }
 
@@ -193,8 +193,8 @@ TEST(SettingsText, PositionAndDockAreKeptAsRead) {
 
 TEST(SettingsText, LineEndsAndTrailingLines) {
     GameState state = ResetState();
-    state.recName3 = "Лиса";
-    state.recTries2 = 5;
+    state.records[2].name = "Лиса";
+    state.records[1].tries = 5;
     const std::string crlf = FormatSettingsText(state, 15, 30);
     std::string lf;
     for (const char c : crlf) {
@@ -232,26 +232,26 @@ TEST(SettingsText, RandomBytesGiveValuesThatSurviveTheirOwnRoundTrip) {
 
 TEST(SettingsText, ValuesReadingWouldRefuseAreWrittenAsTheirDefaults) {
     GameState state = ResetState();
-    state.recName1 = std::string(33, 'N');                // one character over the limit
-    state.recName2 = "Тридцать два знака в имени героя";  // exactly at it
-    state.recName3 = "";                                  // an empty name is a name
-    state.recTime1 = std::string(33, '9');                // one over the text limit
-    state.recTime2 = std::string(32, '9');
-    state.recNumber1 = "";  // empty text reads as missing
-    state.lastUserTries = std::string(1 << 21, '\0');
+    state.records[0].name = std::string(33, 'N');                // one character over the limit
+    state.records[1].name = "Тридцать два знака в имени героя";  // exactly at it
+    state.records[2].name = "";                                  // an empty name is a name
+    state.records[0].time = std::string(33, '9');                // one over the text limit
+    state.records[1].time = std::string(32, '9');
+    state.records[0].number = "";  // empty text reads as missing
+    state.lastUser.tries = std::string(1 << 21, '\0');
     const std::string text = FormatSettingsText(state, 0, 0);
     EXPECT_LT(text.size(), 1024u);
 
     GameState read;
     const SettingsRead result = ParseSettingsText(text, read);
     EXPECT_EQ(result.validLines, kSettingsLineCount);
-    EXPECT_EQ(read.recName1, "Профи");
-    EXPECT_EQ(read.recName2, "Тридцать два знака в имени героя");
-    EXPECT_EQ(read.recName3, "");
-    EXPECT_EQ(read.recTime1, "-");
-    EXPECT_EQ(read.recTime2, std::string(32, '9'));
-    EXPECT_EQ(read.recNumber1, "-");
-    EXPECT_EQ(read.lastUserTries, "-");
+    EXPECT_EQ(read.records[0].name, "Профи");
+    EXPECT_EQ(read.records[1].name, "Тридцать два знака в имени героя");
+    EXPECT_EQ(read.records[2].name, "");
+    EXPECT_EQ(read.records[0].time, "-");
+    EXPECT_EQ(read.records[1].time, std::string(32, '9'));
+    EXPECT_EQ(read.records[0].number, "-");
+    EXPECT_EQ(read.lastUser.tries, "-");
 }
 
 TEST(GalleryChoice, ItemFromChoice) {
@@ -344,7 +344,7 @@ protected:
 
     static void WriteSettings(const fs::path& folder, const std::string& name, fs::file_time_type time) {
         GameState state = ResetState();
-        state.recName1 = name;
+        state.records[0].name = name;
         fs::create_directories(folder);
         ASSERT_TRUE(SaveSettings({folder}, state, 0, 0));
         fs::last_write_time(SettingsFilePath(folder), time);
@@ -356,7 +356,7 @@ protected:
 TEST_F(SettingsFiles, SaveWritesTheComplementedTextIntoTheFirstFolder) {
     fs::create_directories(program_);
     GameState state = ResetState();
-    state.recName1 = "Ёжик";
+    state.records[0].name = "Ёжик";
     const auto written = SaveSettings({program_, config_}, state, 300, 450);
     ASSERT_TRUE(written);
     EXPECT_EQ(*written, SettingsFilePath(program_));
@@ -369,7 +369,6 @@ TEST_F(SettingsFiles, SaveWritesTheComplementedTextIntoTheFirstFolder) {
     EXPECT_EQ(load.source, written);
     EXPECT_EQ(StoredValues(loaded), StoredValues(state));
     EXPECT_EQ(load.values.mainLeftTwips, 300);
-    EXPECT_EQ(loaded.settingsPath, fs::path(*written).string());
 }
 
 TEST_F(SettingsFiles, SaveFallsBackWhenTheFirstFolderFails) {
@@ -404,8 +403,8 @@ TEST_F(SettingsFiles, AMegabyteOfZerosIsReplacedByAWholeFileThatKeepsLaterSaves)
 
     GameState loaded;
     LoadSettings({program_}, loaded);
-    loaded.recName1 = "Петя";
-    loaded.recTries1 = 3;
+    loaded.records[0].name = "Петя";
+    loaded.records[0].tries = 3;
     ASSERT_TRUE(SaveSettings({program_}, loaded, 150, 300));
     EXPECT_LT(fs::file_size(SettingsFilePath(program_)), 1024u);
 
@@ -421,11 +420,11 @@ TEST_F(SettingsFiles, AMegabyteOfZerosIsReplacedByAWholeFileThatKeepsLaterSaves)
 TEST_F(SettingsFiles, ConcurrentSavesLeaveOneWholeFileInTheFirstFolder) {
     fs::create_directories(program_);
     GameState first = ResetState();
-    first.recName1 = "Первый";
-    first.recTime1 = std::string(30, '1');
+    first.records[0].name = "Первый";
+    first.records[0].time = std::string(30, '1');
     GameState second = ResetState();
-    second.recName1 = "Второй";
-    second.recTime1 = "2";
+    second.records[0].name = "Второй";
+    second.records[0].time = "2";
     const auto saveMany = [&](const GameState& state, int& diverted) {
         for (int i = 0; i < 200; ++i) {
             const auto written = SaveSettings({program_, config_}, state, 0, 0);
@@ -485,18 +484,17 @@ TEST_F(SettingsFiles, LoadPrefersTheNewerFileAndTheFirstOnATie) {
         WriteSettings(config_, "Конфиг", now - std::chrono::hours(c.configAgeHours));
         GameState loaded;
         LoadSettings({program_, config_}, loaded);
-        EXPECT_EQ(loaded.recName1, c.expectedName) << c.programAgeHours << c.configAgeHours;
+        EXPECT_EQ(loaded.records[0].name, c.expectedName) << c.programAgeHours << c.configAgeHours;
     }
 }
 
 TEST_F(SettingsFiles, LoadWithoutAnyFileGivesDefaults) {
     GameState loaded;
-    loaded.recTries1 = 99;
+    loaded.records[0].tries = 99;
     const SettingsLoad load = LoadSettings({program_, config_}, loaded);
     EXPECT_FALSE(load.source);
     EXPECT_FALSE(load.values.mainLeftTwips);
     EXPECT_EQ(StoredValues(loaded), StoredValues(ResetState()));
-    EXPECT_EQ(loaded.settingsPath, SettingsFilePath(program_).string());
 }
 
 }  // namespace

@@ -14,14 +14,12 @@ public:
     QRect client{104, 126, 290, 185};  // client area in pixels
     QIcon windowIcon;
     int refreshes = 0;
-    int saves = 0;
 
     QWidget* ownerWidget() override { return nullptr; }
     QRect frameRect() const override { return frame; }
     QRect clientRect() const override { return client; }
     QIcon icon() const override { return windowIcon; }
     void Refresh() override { ++refreshes; }
-    void SaveResults() override { ++saves; }
 };
 
 }  // namespace duel::testing

@@ -1,9 +1,12 @@
-// A stand-in for the main window as the duel's steps see it: it records what they asked of it.
+// A stand-in for the main window as the duel's steps and the session see it: it records what they asked of it.
 #pragma once
 
-#include "duel/duel_screen.h"
 #include "duel/game_events.h"
+#include "duel/prize.h"
 #include "rules/game_state.h"
+#include "session/session_screen.h"
+
+#include <QTemporaryDir>
 
 #include <functional>
 #include <string>
@@ -11,10 +14,13 @@
 
 namespace duel::testing {
 
-class FakeScreen final : public DuelScreen {
+// The screen, the prize of a won game and the keeper of the results in one:
+// every call goes into one list, so that a test sees their order.
+class FakeScreen final : public SessionScreen, public Prize, public GameEvents {
 public:
     // What the steps asked for, in order: "thinking 8888", "records",
-    // "won picture", "save", "close thinking"; refreshes are only counted.
+    // "won picture", "save" (the results changed and would be written),
+    // "close thinking", "picture <file name>"; refreshes are only counted.
     std::vector<std::string> calls;
     int refreshes = 0;
     bool thinkingOpen = false;
@@ -22,6 +28,9 @@ public:
     int thinkingProgress = 0;  // the furthest progress shown
     // Runs inside the records window, as its player would (types a name).
     std::function<void()> onRecords;
+    // Whether the picture viewer can show the picture it is given.
+    bool picturesShow = true;
+    TwipPoint place{1500, 1200};
 
     QWidget* ownerWidget() override { return nullptr; }
     void Refresh() override { ++refreshes; }
@@ -42,8 +51,14 @@ public:
         calls.push_back("records");
         if (onRecords) onRecords();
     }
-    void ShowWonPicture() override { calls.push_back("won picture"); }
-    void SaveResults() override { calls.push_back("save"); }
+    bool ShowPicture(HeldFile picture, std::unique_ptr<QTemporaryDir>) override {
+        calls.push_back("picture " + picture.path().filename().string());
+        return picturesShow;
+    }
+    TwipPoint windowPlace() const override { return place; }
+
+    void GiveWonPicture() override { calls.push_back("won picture"); }
+    void ResultsChanged(const GameState&) override { calls.push_back("save"); }
 
     // The calls other than the thinking window's.
     std::vector<std::string> endings() const {

@@ -10,26 +10,26 @@
 namespace duel::testing {
 
 inline std::vector<std::string> StoredValues(const GameState& s) {
-    return {s.recTime1,
-            s.recTime2,
-            s.recTime3,
-            s.lastCompTime,
-            s.lastUserTime,
+    return {s.records[0].time,
+            s.records[1].time,
+            s.records[2].time,
+            s.lastComp.time,
+            s.lastUser.time,
             s.galleryChoice,
             std::to_string(s.keypadDock),
-            s.recName1,
-            s.recName2,
-            s.recName3,
-            std::to_string(s.recTries1),
-            std::to_string(s.recTries2),
-            std::to_string(s.recTries3),
-            s.recNumber1,
-            s.recNumber2,
-            s.recNumber3,
-            s.lastCompTries,
-            s.lastUserTries,
-            s.lastCompNumber,
-            s.lastUserNumber};
+            s.records[0].name,
+            s.records[1].name,
+            s.records[2].name,
+            std::to_string(s.records[0].tries),
+            std::to_string(s.records[1].tries),
+            std::to_string(s.records[2].tries),
+            s.records[0].number,
+            s.records[1].number,
+            s.records[2].number,
+            s.lastComp.tries,
+            s.lastUser.tries,
+            s.lastComp.number,
+            s.lastUser.number};
 }
 
 }  // namespace duel::testing

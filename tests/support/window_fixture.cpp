@@ -22,6 +22,7 @@ void WindowTest::TearDown() {
         window.reset();
     }
     for (QWidget* top : QApplication::topLevelWidgets()) delete top;
+    session.reset();
 }
 
 void WindowTest::StartProgram() {
@@ -29,7 +30,8 @@ void WindowTest::StartProgram() {
         window->close();
         window.reset();
     }
-    window = std::make_unique<MainWindow>(state, platform);
+    session = std::make_unique<Session>(platform);
+    window = std::make_unique<MainWindow>(*session);
     window->Form_Load();
     FinishStartUp();
 }

@@ -3,6 +3,8 @@
 
 #include "main_window/main_window.h"
 #include "rules/game_state.h"
+#include "session/session.h"
+#include "session/session_screen.h"
 #include "tests/support/fake_platform.h"
 
 #include <QApplication>
@@ -25,8 +27,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Builds the window and runs its start-up (call again after changing the
-    // program folder's files to restart).
+    // Builds the session and the window and runs the start-up (call again
+    // after changing the program folder's files to restart: a new run with a
+    // new session).
     void StartProgram();
     // Runs what the program's start-up leaves for the event loop's first pass,
     // for a main window started by the test itself.
@@ -83,10 +86,14 @@ protected:
     QString computerGuessPictures() const { return picturesText(QStringLiteral("imgNumberVK")); }
     bool picturesHidden(const QString& stem) const;
 
+    // The game of the run, and the computer that plays it.
+    GameState& state() const { return session->state(); }
+    ComputerOpponent& computer() const { return session->computer(); }
+
     QTemporaryDir folder;
     QTemporaryDir configFolder;
-    GameState state;
     FakePlatform platform;
+    std::unique_ptr<Session> session;
     std::unique_ptr<MainWindow> window;
 };
 

@@ -39,7 +39,7 @@ protected:
         settle();
     }
     void placeAt(int32_t dock) {
-        state.keypadDock = dock;
+        state().keypadDock = dock;
         tick();
     }
 
@@ -88,15 +88,15 @@ TEST_F(ArrowWindowsTest, AreSmallFramelessToolWindowsThatNeverTakeTheFocus) {
 }
 
 TEST_F(ArrowWindowsTest, CentredOneLeftClickLeftAlignsWithinATick) {
-    ASSERT_EQ(state.keypadDock, kDockCentre);
+    ASSERT_EQ(state().keypadDock, kDockCentre);
     hoverLeftStrip();
     ASSERT_TRUE(leftArrow().isVisible());
     EXPECT_FALSE(rightArrow().isVisible());
-    EXPECT_TRUE(state.leftButtonShown);
+    EXPECT_TRUE(keypad().docking().leftArrowShown);
     expectBesideKeypad(leftArrow());
 
     arrowButton(leftArrow())->click();
-    EXPECT_EQ(state.keypadDock, kDockLeft);
+    EXPECT_EQ(state().keypadDock, kDockLeft);
     EXPECT_FALSE(leftArrow().isVisible());
     tick();
     EXPECT_EQ(pad().left(), main().left());
@@ -114,14 +114,14 @@ TEST_F(ArrowWindowsTest, FromTheRightTwoLeftClicksWithTheArrowFollowing) {
     ASSERT_TRUE(leftArrow().isVisible());
     expectBesideKeypad(leftArrow());
     arrowButton(leftArrow())->click();
-    EXPECT_EQ(state.keypadDock, kDockCentre);
+    EXPECT_EQ(state().keypadDock, kDockCentre);
     EXPECT_TRUE(leftArrow().isVisible());
     tick();
     EXPECT_LE(std::abs(pad().center().x() - main().center().x()), 1);
     expectBesideKeypad(leftArrow());
 
     arrowButton(leftArrow())->click();
-    EXPECT_EQ(state.keypadDock, kDockLeft);
+    EXPECT_EQ(state().keypadDock, kDockLeft);
     EXPECT_FALSE(leftArrow().isVisible());
     tick();
     EXPECT_EQ(pad().left(), main().left());
@@ -130,13 +130,13 @@ TEST_F(ArrowWindowsTest, FromTheRightTwoLeftClicksWithTheArrowFollowing) {
 TEST_F(ArrowWindowsTest, RightZoneReachesBelowThePaintedStripTheLeftOneDoesNot) {
     moveTo(keypad(), 10, 850);
     EXPECT_FALSE(leftArrow().isVisible());
-    EXPECT_FALSE(state.leftButtonShown);
+    EXPECT_FALSE(keypad().docking().leftArrowShown);
     moveTo(keypad(), 2637, 850);
     ASSERT_TRUE(rightArrow().isVisible());
     expectBesideKeypad(rightArrow());
 
     arrowButton(rightArrow())->click();
-    EXPECT_EQ(state.keypadDock, kDockRight);
+    EXPECT_EQ(state().keypadDock, kDockRight);
     EXPECT_FALSE(rightArrow().isVisible());
     tick();
     EXPECT_EQ(pad().right(), main().right());
@@ -183,9 +183,13 @@ TEST_F(ArrowWindowsTest, MovingTheMainWindowDragsBothArrowsAlong) {
 }
 
 TEST_F(ArrowWindowsTest, APlacementOutOfRangeNeverShowsAnArrow) {
-    state.keypadDock = 7;
-    state.keypadOffset = 0;
-    keypad().Form_Load();
+    // A settings file with a placement no arrow leads to: a new keypad starts at offset 0.
+    state().keypadDock = 7;
+    StartProgram();  // the close keeps it in the settings file, the start reads it back
+    ASSERT_EQ(state().keypadDock, 7);
+    timer(QStringLiteral("ЧасыRND"))->stop();
+    window->move(300, 200);
+    settle();
     tick();
     EXPECT_EQ(pad().left(), main().left());
     for (int y = 0; y <= 1215; y += 15) {
@@ -194,7 +198,7 @@ TEST_F(ArrowWindowsTest, APlacementOutOfRangeNeverShowsAnArrow) {
     moveTo(keypad(), 2637, 850);
     EXPECT_FALSE(leftArrow().isVisible());
     EXPECT_FALSE(rightArrow().isVisible());
-    EXPECT_FALSE(state.leftButtonShown || state.rightButtonShown);
+    EXPECT_FALSE(keypad().docking().leftArrowShown || keypad().docking().rightArrowShown);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ protected:
     // The user's move with `digits` composed; `pick` draws the computer's guess.
     void Guess(const QString& digits, double pick = 0.0) {
         platform.fractions = {pick};
-        state.composedGuess = digits.toStdString();
+        state().composedGuess = digits.toStdString();
         window->кнпСчитать_Click();
         platform.fractions.clear();
     }
@@ -60,9 +60,9 @@ TEST_F(Duel, TheUsersMoveChecksInItsOrder) {
     ASSERT_FALSE(hidden("кнпДумать"));
     window->кнпДумать_Click();  // scored automatically, back to the user
     Guess("9876");
-    EXPECT_EQ(state.composedGuess, "");  // the repeat check empties the guess
+    EXPECT_EQ(state().composedGuess, "");  // the repeat check empties the guess
     Guess("12a4");
-    EXPECT_EQ(state.composedGuess, "12a4");  // other refusals keep it
+    EXPECT_EQ(state().composedGuess, "12a4");  // other refusals keep it
     Guess("0123");
     Guess("1224");
 
@@ -89,10 +89,10 @@ TEST_F(Duel, AMoveListsTheGuessAndHandsTheTurnToTheComputer) {
     Guess("1325", 0.0);  // the computer will guess 1234
     EXPECT_EQ(historyLines(), QStringList{"|    1325   |  2  |  1  |"});
     EXPECT_EQ(find<QListWidget>("СписокЧШЗ")->currentRow(), 0);
-    EXPECT_EQ(state.composedGuess, "");
-    EXPECT_FALSE(state.guessOpen());
-    EXPECT_EQ(state.compGuess, "1234");
-    EXPECT_EQ(state.compPickIndex, 1);
+    EXPECT_EQ(state().composedGuess, "");
+    EXPECT_FALSE(state().guessOpen());
+    EXPECT_EQ(state().compGuess, "1234");
+    EXPECT_EQ(computer().pickIndex(), 1);
     EXPECT_TRUE(hidden("кнпСчитать"));
     EXPECT_FALSE(hidden("кнпДумать"));
     EXPECT_TRUE(isRed("lblVK"));
@@ -102,12 +102,12 @@ TEST_F(Duel, AMoveListsTheGuessAndHandsTheTurnToTheComputer) {
         EXPECT_FALSE(hidden(QStringLiteral("imgNumberVK%1").arg(i)));
     }
     // The scorer answers the guess on screen at once, before its first tick.
-    EXPECT_TRUE(state.autoScoring);
+    EXPECT_TRUE(state().autoScoring);
     EXPECT_TRUE(scorerTicking());
     EXPECT_EQ(selectedExact(), 2);
     EXPECT_EQ(selectedPartial(), 2);
-    EXPECT_EQ(state.exactCount, 2);
-    EXPECT_EQ(state.partialCount, 2);
+    EXPECT_EQ(state().exactCount, 2);
+    EXPECT_EQ(state().partialCount, 2);
     EXPECT_FALSE(enabled("рмкЗлыки"));
 
     window->ЧасыRND_Timer();
@@ -121,16 +121,16 @@ TEST_F(Duel, TheComputersMoveFiltersItsListAndHandsBack) {
     platform.onProcessEvents = [&] { thinkingShown |= find("фрмЗагрузка") && find("фрмЗагрузка")->isVisible(); };
     window->кнпДумать_Click();
     EXPECT_TRUE(thinkingShown);  // 3024 candidates to examine
-    EXPECT_EQ(state.candidateCount, Expected("1234", {2, 2}));
-    for (int i = 1; i <= state.candidateCount; ++i)
-        EXPECT_EQ(ScoreGuess("1234", NumberText(state.candidates[static_cast<size_t>(i)])), (Score{2, 2}));
+    EXPECT_EQ(computer().candidateCount(), Expected("1234", {2, 2}));
+    for (int i = 1; i <= computer().candidateCount(); ++i)
+        EXPECT_EQ(ScoreGuess("1234", NumberText(computer().candidates()[static_cast<size_t>(i)])), (Score{2, 2}));
 
     EXPECT_EQ(find("фрмЗагрузка"), nullptr);
     EXPECT_FALSE(hidden("кнпСчитать"));
     EXPECT_TRUE(hidden("кнпДумать"));
-    EXPECT_TRUE(state.guessOpen());
-    EXPECT_EQ(state.compGuess, "");
-    EXPECT_FALSE(state.autoScoring);
+    EXPECT_TRUE(state().guessOpen());
+    EXPECT_EQ(state().compGuess, "");
+    EXPECT_FALSE(state().autoScoring);
     EXPECT_FALSE(scorerTicking());
     EXPECT_EQ(selectedExact(), 0);
     EXPECT_EQ(selectedPartial(), 0);
@@ -147,13 +147,14 @@ TEST_F(Duel, TheComputersMoveFiltersItsListAndHandsBack) {
 TEST_F(Duel, OneCandidateLeftIsTheNextGuessForSure) {
     Start("4321", 0.0);
     Guess("5678", 0.999);
-    state.candidates[1] = 4321;
-    state.candidateCount = 1;
+    CandidateList list{};
+    list[1] = 4321;
+    computer().SetCandidates(list, 1);
     window->кнпДумать_Click();  // the true number always stays
-    ASSERT_EQ(state.candidateCount, 1);
+    ASSERT_EQ(computer().candidateCount(), 1);
     Guess("5679", 0.999);  // the move after: only one candidate can be drawn
-    EXPECT_EQ(state.compGuess, "4321");
-    EXPECT_EQ(state.compPickIndex, 1);
+    EXPECT_EQ(state().compGuess, "4321");
+    EXPECT_EQ(computer().pickIndex(), 1);
 }
 
 TEST_F(Duel, TheComputersWinThenPlayOnAlone) {
@@ -164,21 +165,21 @@ TEST_F(Duel, TheComputersWinThenPlayOnAlone) {
     const QString clock = clockPanel();
     ExpectRecordsWindow();
     platform.answers = {MsgAnswer::Yes};
-    const int32_t before = state.candidateCount;
+    const int32_t before = computer().candidateCount();
     window->кнпДумать_Click();
 
-    EXPECT_EQ(state.candidateCount, before);  // the list is not filtered
+    EXPECT_EQ(computer().candidateCount(), before);  // the list is not filtered
     EXPECT_EQ(platform.modalWindows, std::vector<QString>{"фрмРекорды"});
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text, "Вы хотите продолжить игру до разоблачения компьютера ?");
     EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
-    EXPECT_EQ(state.lastCompTries, "1");
-    EXPECT_EQ(state.lastCompNumber, "1234");
-    EXPECT_EQ(state.lastCompTime, clock.toStdString());
-    EXPECT_TRUE(state.compGuessed());
+    EXPECT_EQ(state().lastComp.tries, "1");
+    EXPECT_EQ(state().lastComp.number, "1234");
+    EXPECT_EQ(state().lastComp.time, clock.toStdString());
+    EXPECT_TRUE(state().compGuessed());
     EXPECT_FALSE(hidden("кнпСчитать"));
-    EXPECT_TRUE(state.guessOpen());
+    EXPECT_TRUE(state().guessOpen());
     EXPECT_TRUE(isRed("lblMV"));
 
     // Playing on alone: moves are listed, the computer never guesses again.
@@ -186,8 +187,8 @@ TEST_F(Duel, TheComputersWinThenPlayOnAlone) {
     Guess("5689", 0.0);
     EXPECT_EQ(historyLines().size(), 3);
     EXPECT_TRUE(hidden("кнпДумать"));
-    EXPECT_EQ(state.compGuess, "");
-    EXPECT_TRUE(state.guessOpen());
+    EXPECT_EQ(state().compGuess, "");
+    EXPECT_TRUE(state().guessOpen());
 }
 
 TEST_F(Duel, ANewGameForgetsThatTheUserPlayedOnAlone) {
@@ -212,7 +213,7 @@ TEST_F(Duel, TheComputersWinThenGameOver) {
     platform.answers = {MsgAnswer::No};
     window->кнпДумать_Click();
     EXPECT_EQ(hintPanel(), "Жми 'Игра' --> 'Новая игра' или 'F2'");
-    EXPECT_EQ(state.gameStart, -1);
+    EXPECT_EQ(state().gameStart, -1);
     EXPECT_FALSE(enabled("СписокЧШЗ"));
     EXPECT_TRUE(hidden("кнпСчитать"));
     EXPECT_TRUE(hidden("кнпДумать"));
@@ -230,21 +231,21 @@ TEST_F(Duel, ContradictingAnswersStopTheGame) {
     Answer(3, 1);  // no number scores three exact and one partial
     EXPECT_TRUE(platform.boxes.empty());
     ExpectRecordsWindow();
-    const std::string oldTime = state.lastUserTime;
+    const std::string oldTime = state().lastUser.time;
     window->кнпДумать_Click();
 
-    EXPECT_EQ(state.candidateCount, 0);
-    EXPECT_EQ(state.compGuess, "Ошибка !");
+    EXPECT_EQ(computer().candidateCount(), 0);
+    EXPECT_EQ(state().compGuess, "Ошибка !");
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text,
               "Вы совершили ошибку при вводе количества шелв и злыков. Я вынужден остановить игру. Чтобы не "
               "возникало таких ситуаций, вводите число при запросе в начале игры.");
     EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Information);
     EXPECT_EQ(platform.modalWindows, std::vector<QString>{"фрмРекорды"});
-    EXPECT_EQ(state.lastUserTries, "-");
-    EXPECT_EQ(state.lastUserNumber, "1234");
-    EXPECT_EQ(state.lastUserTime, oldTime);
-    EXPECT_EQ(state.gameStart, -1);
+    EXPECT_EQ(state().lastUser.tries, "-");
+    EXPECT_EQ(state().lastUser.number, "1234");
+    EXPECT_EQ(state().lastUser.time, oldTime);
+    EXPECT_EQ(state().gameStart, -1);
     EXPECT_FALSE(enabled("рмкЗлыки"));
     EXPECT_FALSE(enabled("СписокЧШЗ"));
     EXPECT_TRUE(hidden("кнпДумать"));
@@ -255,13 +256,13 @@ TEST_F(Duel, ContradictingAnswersStopTheGame) {
 TEST_F(Duel, AnEmptyListStopsTheGameWithTheNumberTypedToo) {
     Start("5678", 0.0);
     Guess("9876", 0.0);
-    state.autoScoring = false;  // scorer off: the answer is whatever is selected
+    state().autoScoring = false;  // scorer off: the answer is whatever is selected
     Answer(3, 1);
     ExpectRecordsWindow();
     window->кнпДумать_Click();
-    EXPECT_EQ(state.compGuess, "Ошибка !");
-    EXPECT_EQ(state.lastUserTries, "-");
-    EXPECT_EQ(state.gameStart, -1);
+    EXPECT_EQ(state().compGuess, "Ошибка !");
+    EXPECT_EQ(state().lastUser.tries, "-");
+    EXPECT_EQ(state().gameStart, -1);
 }
 
 TEST_F(Duel, CheckCountsRefusesASumAboveFour) {
@@ -279,20 +280,20 @@ TEST_F(Duel, CheckCountsRefusesASumAboveFour) {
     EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(selectedExact(), 0);
     EXPECT_EQ(selectedPartial(), 0);
-    EXPECT_EQ(state.exactCount, 0);
-    EXPECT_EQ(state.partialCount, 0);
+    EXPECT_EQ(state().exactCount, 0);
+    EXPECT_EQ(state().partialCount, 0);
 
     exactButton(4)->setChecked(true);
     partialButton(4)->setChecked(true);
     EXPECT_EQ(platform.boxes.back().text, "Не может быть одновременно 4 шелв(а,ы) и 4 злык(а)");
 
     // With automatic scoring switched on any pair is stored without a word.
-    state.autoScoring = true;
+    state().autoScoring = true;
     platform.boxes.clear();
     Answer(3, 2);
     EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_EQ(state.exactCount, 3);
-    EXPECT_EQ(state.partialCount, 2);
+    EXPECT_EQ(state().exactCount, 3);
+    EXPECT_EQ(state().partialCount, 2);
 }
 
 TEST_F(Duel, TheScorerSelectsTheAnswerForTheGuessOnScreen) {
@@ -303,38 +304,38 @@ TEST_F(Duel, TheScorerSelectsTheAnswerForTheGuessOnScreen) {
         int exact, partial;
     } cases[] = {{"2143", 0, 4}, {"1243", 2, 2}, {"5678", 0, 0}, {"1234", 4, 0}, {"", 0, 0}};
     for (const auto& c : cases) {
-        state.compGuess = c.guess;
+        state().compGuess = c.guess;
         window->Часы_Timer();
         EXPECT_EQ(selectedExact(), c.exact) << c.guess;
         EXPECT_EQ(selectedPartial(), c.partial) << c.guess;
-        EXPECT_EQ(state.exactCount, c.exact);
-        EXPECT_EQ(state.partialCount, c.partial);
+        EXPECT_EQ(state().exactCount, c.exact);
+        EXPECT_EQ(state().partialCount, c.partial);
     }
     EXPECT_TRUE(platform.boxes.empty());
 
     // Switched off, the scorer stops and the last answer stands for the move.
-    state.compGuess = "1243";
+    state().compGuess = "1243";
     window->Часы_Timer();
-    state.autoScoring = false;
-    state.compGuess = "1234";  // a tick now would answer 4 and 0
+    state().autoScoring = false;
+    state().compGuess = "1234";  // a tick now would answer 4 and 0
     window->Часы_Timer();
     EXPECT_FALSE(scorerTicking());
     EXPECT_EQ(selectedExact(), 2);
-    state.compGuess = "1243";
+    state().compGuess = "1243";
     window->кнпДумать_Click();
-    EXPECT_EQ(state.candidateCount, Expected("1243", {2, 2}));
+    EXPECT_EQ(computer().candidateCount(), Expected("1243", {2, 2}));
 }
 
 TEST_F(Duel, TheSwitchNeverStartsTheScorerForAHiddenNumber) {
     Start(QString(), 0.0);  // the secret is 1234
     Guess("5678", 0.0);     // the computer guesses 1234
     Answer(1, 2);
-    state.autoScoring = true;
+    state().autoScoring = true;
     window->Часы_Timer();
     EXPECT_FALSE(scorerTicking());
     EXPECT_EQ(selectedExact(), 1);  // no tick answers for the user
     EXPECT_EQ(selectedPartial(), 2);
-    EXPECT_EQ(state.exactCount, 1);
+    EXPECT_EQ(state().exactCount, 1);
 }
 
 TEST_F(Duel, NothingReentersTheFilter) {
@@ -346,16 +347,16 @@ TEST_F(Duel, NothingReentersTheFilter) {
         window->кнпДумать_Click();
         window->mnuGameNew_Click();
         window->кнпСчитать_Click();
-        state.playNowRequested = true;
+        state().playNowRequested = true;
         window->ЧасыRND_Timer();
     };
     window->кнпДумать_Click();
     platform.onProcessEvents = nullptr;
     EXPECT_EQ(platform.inputPrompts.size(), prompts);
-    EXPECT_EQ(state.candidateCount, Expected("1234", {2, 2}));
+    EXPECT_EQ(computer().candidateCount(), Expected("1234", {2, 2}));
     EXPECT_EQ(historyLines().size(), 1);
     EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_TRUE(state.playNowRequested);  // a new game asked for now waits for the next tick
+    EXPECT_TRUE(state().playNowRequested);  // a new game asked for now waits for the next tick
 }
 
 TEST_F(Duel, ACloseDuringTheFilterIsCarriedOutAfterIt) {
@@ -367,7 +368,7 @@ TEST_F(Duel, ACloseDuringTheFilterIsCarriedOutAfterIt) {
     window->кнпДумать_Click();
     platform.onProcessEvents = nullptr;
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(state.candidateCount, Expected("1234", {2, 2}));
+    EXPECT_EQ(computer().candidateCount(), Expected("1234", {2, 2}));
     EXPECT_EQ(find("фрмЗагрузка"), nullptr);
 }
 
@@ -394,10 +395,10 @@ TEST_F(Duel, TheFastTimerDrawsOneValueAndStartsARequestedGame) {
     EXPECT_EQ(platform.randomDraws, draws + 2);
     EXPECT_TRUE(platform.inputPrompts.empty());
 
-    state.playNowRequested = true;
+    state().playNowRequested = true;
     platform.inputs = {"1234"};
     window->ЧасыRND_Timer();
-    EXPECT_FALSE(state.playNowRequested);
+    EXPECT_FALSE(state().playNowRequested);
     EXPECT_EQ(platform.inputPrompts.size(), 1u);
     EXPECT_FALSE(hidden("кнпСчитать"));
 }
@@ -406,28 +407,28 @@ TEST_F(Duel, AWholeGameWithTheNumberTyped) {
     Start("5678", 0.0);  // secret 1234
     Guess("9876", 0.0);  // the computer guesses 1234, scored 0 0
     window->кнпДумать_Click();
-    EXPECT_EQ(state.candidateCount, 120);
+    EXPECT_EQ(computer().candidateCount(), 120);
     platform.monotonic += 83;
     window->TimerTimer_Timer();
 
     ExpectRecordsWindow(QStringLiteral("Ира"));
-    state.composedGuess = "1234";
+    state().composedGuess = "1234";
     window->кнпСчитать_Click();  // the user wins with the second guess
 
     EXPECT_EQ(historyLines().size(), 1);  // the winning guess is not listed
-    EXPECT_EQ(state.lastUserTries, "2");
-    EXPECT_EQ(state.lastUserNumber, "1234");
-    EXPECT_EQ(state.lastUserTime, "01:23");
-    EXPECT_EQ(state.recName1, "Ира");
-    EXPECT_EQ(state.recTries1, 2);
-    EXPECT_EQ(state.recNumber1, "1234");
-    EXPECT_EQ(state.newRecordPlace, 0);
+    EXPECT_EQ(state().lastUser.tries, "2");
+    EXPECT_EQ(state().lastUser.number, "1234");
+    EXPECT_EQ(state().lastUser.time, "01:23");
+    EXPECT_EQ(state().records[0].name, "Ира");
+    EXPECT_EQ(state().records[0].tries, 2);
+    EXPECT_EQ(state().records[0].number, "1234");
+    EXPECT_EQ(state().newRecordPlace, 0);
     EXPECT_EQ(hintPanel(), "Жми 'Игра' --> 'Новая игра' или 'F2'");
-    EXPECT_EQ(state.gameStart, -1);
+    EXPECT_EQ(state().gameStart, -1);
     EXPECT_FALSE(enabled("СписокЧШЗ"));
     EXPECT_TRUE(hidden("кнпСчитать"));
     EXPECT_TRUE(hidden("кнпДумать"));
-    EXPECT_FALSE(state.guessOpen());
+    EXPECT_FALSE(state().guessOpen());
     EXPECT_FALSE(isRed("lblMV"));
     EXPECT_FALSE(isRed("lblVK"));
     window->TimerTimer_Timer();
@@ -441,9 +442,9 @@ TEST_F(Duel, AWholeGameWithTheNumberHidden) {
                               "9875", "9865", "9765", "8765", "8764", "8754"};
     Start(QString(), 0.0);  // secret 1234
     int computerGuesses = 0;
-    for (int turn = 0; turn < 12 && !state.compGuessed(); ++turn) {
+    for (int turn = 0; turn < 12 && !state().compGuessed(); ++turn) {
         Guess(kGuesses[turn], 0.37);
-        const std::string guess = state.compGuess;
+        const std::string guess = state().compGuess;
         ASSERT_EQ(guess.size(), 4u);
         ++computerGuesses;
         const Score score = ScoreGuess(guess, mine);
@@ -454,17 +455,17 @@ TEST_F(Duel, AWholeGameWithTheNumberHidden) {
         Answer(score.exact, score.partial);
         window->кнпДумать_Click();
     }
-    EXPECT_TRUE(state.compGuessed());
-    EXPECT_EQ(state.lastCompNumber, mine);
-    EXPECT_EQ(state.lastCompTries, std::to_string(computerGuesses));
+    EXPECT_TRUE(state().compGuessed());
+    EXPECT_EQ(state().lastComp.number, mine);
+    EXPECT_EQ(state().lastComp.tries, std::to_string(computerGuesses));
     ASSERT_EQ(platform.boxTexts(), std::vector<QString>{"Вы хотите продолжить игру до разоблачения компьютера ?"});
 
     ExpectRecordsWindow(QStringLiteral("Ян"));
-    state.composedGuess = "1234";
+    state().composedGuess = "1234";
     window->кнпСчитать_Click();
-    EXPECT_EQ(state.lastUserNumber, "1234");
-    EXPECT_EQ(state.lastUserTries, std::to_string(computerGuesses + 1));
-    EXPECT_EQ(state.gameStart, -1);
+    EXPECT_EQ(state().lastUser.number, "1234");
+    EXPECT_EQ(state().lastUser.tries, std::to_string(computerGuesses + 1));
+    EXPECT_EQ(state().gameStart, -1);
     EXPECT_EQ(platform.unscripted, 0);
 }
 

@@ -4,6 +4,7 @@
 #include "gallery/line_of_wins.h"
 #include "gallery/pack_set.h"
 #include "gallery/picture_store.h"
+#include "main_window/status_panels.h"
 #include "tests/support/window_fixture.h"
 #include "windows/picture_viewer.h"
 #include "windows/prize_window.h"
@@ -100,7 +101,7 @@ protected:
         int checked = 0;
         for (int item = 6; item >= 1; --item)
             if (Item(item)->isChecked()) checked = item;
-        EXPECT_EQ(checked, state.galleryItem) << "the menu shows another choice than the game state holds";
+        EXPECT_EQ(checked, state().galleryItem) << "the menu shows another choice than the game state holds";
         return checked;
     }
     template <typename T>
@@ -118,7 +119,7 @@ TEST_F(Gallery, ALineOfFourShowsPicturesOneToFourThenTheEndMessageAndStartsAgain
     std::vector<Seen> seen;
     for (int win = 1; win <= 5; ++win) {
         ExpectViewer(seen);
-        window->ShowWonPicture();
+        session->prize().GiveWonPicture();
         ASSERT_EQ(seen.size(), static_cast<size_t>(win));
         const int picture = (win - 1) % 4 + 1;
         EXPECT_EQ(seen.back().title, QStringLiteral("Луна Прессвик  %1/4").arg(picture));
@@ -130,7 +131,7 @@ TEST_F(Gallery, ALineOfFourShowsPicturesOneToFourThenTheEndMessageAndStartsAgain
     EXPECT_TRUE(seen[0].file.startsWith(File("LunaPressvick1.tmp."))) << seen[0].file.toStdString();
     EXPECT_EQ(seen[0].file.size(), File("LunaPressvick1.tmp.XXXXXX").size());
     EXPECT_EQ(platform.boxes[0].text, "Вы достигли конца галереи. Советуем переключиться на другую красотку !!!");
-    EXPECT_EQ(state.beautyPicture, 2);
+    EXPECT_EQ(state().beautyPicture, 2);
 }
 
 TEST_F(Gallery, AWinShowsThePictureAfterTheClockStopsAndBeforeTheRecords) {
@@ -139,15 +140,15 @@ TEST_F(Gallery, AWinShowsThePictureAfterTheClockStopsAndBeforeTheRecords) {
     EXPECT_EQ(Checked(), kTessa);
     StartGame();
     EXPECT_EQ(Checked(), kTessa);
-    state.composedGuess = state.compNumber;
+    state().composedGuess = state().compNumber;
     bool clockStoppedFirst = false;
     platform.modalScripts.push_back([&](QDialog&) {
-        clockStoppedFirst = state.gameStart == kClockStopped && hintPanel() == QString::fromUtf8(kNewGameHint);
+        clockStoppedFirst = state().gameStart == kClockStopped && hintPanel() == QString::fromUtf8(kNewGameHint);
     });
     window->кнпСчитать_Click();
     EXPECT_EQ(platform.modalWindows, (std::vector<QString>{"frmPrice", "frmSee", "фрмРекорды"}));
     EXPECT_TRUE(clockStoppedFirst);
-    EXPECT_EQ(state.beautyPicture, 2);
+    EXPECT_EQ(state().beautyPicture, 2);
 }
 
 TEST_F(Gallery, ThePrizeWindowIntroducesTheSetBesideTheMainWindow) {
@@ -180,7 +181,7 @@ TEST_F(Gallery, ThePrizeWindowIntroducesTheSetBesideTheMainWindow) {
     EXPECT_EQ(prizeFrame.right(), mainFrame.right());
     EXPECT_EQ(prizeFrame.top(), mainFrame.top() + 33);  // 500 twips
     EXPECT_TRUE(platform.boxes.empty());                // no picture was won: nothing to confirm
-    EXPECT_EQ(state.beautyPicture, 1);
+    EXPECT_EQ(state().beautyPicture, 1);
     EXPECT_EQ(Checked(), kLuna);
 
     // The checked item again: nothing at all.
@@ -193,7 +194,7 @@ TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
     InstallSet(kLuna, 4);
     InstallSet(kDoria, 5);
     Choose(kLuna);
-    state.beautyPicture = 3;
+    state().beautyPicture = 3;
 
     platform.answers = {MsgAnswer::No};
     Choose(1);  // "&Нету"
@@ -203,10 +204,10 @@ TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
               "Вы дейcтвительно хотите оборвать ту линию побед и перейти на другую ?");
     EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(Checked(), kLuna);
-    EXPECT_EQ(state.beautyPicture, 3);
+    EXPECT_EQ(state().beautyPicture, 3);
     std::vector<Seen> seen;
     ExpectViewer(seen);
-    window->ShowWonPicture();
+    session->prize().GiveWonPicture();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].title, "Луна Прессвик  3/4");
 
@@ -216,17 +217,17 @@ TEST_F(Gallery, SwitchingAwayAtPictureThreeAsksAndNoKeepsTheOldLine) {
     Choose(kDoria);
     EXPECT_EQ(platform.boxes.back().text.left(14), "Вы дошли до 4 ");
     EXPECT_EQ(Checked(), kLuna);
-    EXPECT_EQ(state.beautyPicture, 4);
-    EXPECT_TRUE(state.playNowRequested);
+    EXPECT_EQ(state().beautyPicture, 4);
+    EXPECT_TRUE(state().playNowRequested);
     platform.inputs.push_back("1234");
     window->ЧасыRND_Timer();
-    EXPECT_EQ(state.phase, Phase::UserToMove);
+    EXPECT_EQ(state().phase, Phase::UserToMove);
 
     // Yes starts the new line at its first picture.
     platform.answers = {MsgAnswer::Yes};
     Choose(kDoria);
     EXPECT_EQ(Checked(), kDoria);
-    EXPECT_EQ(state.beautyPicture, 1);
+    EXPECT_EQ(state().beautyPicture, 1);
 }
 
 // The prize window closed with "Позже" or its close box while a line is under
@@ -237,7 +238,7 @@ TEST_F(Gallery, LaterOrTheCloseBoxAsksAndNoOrAQuitKeepsTheOldLine) {
     InstallSet(kLuna, 4);
     InstallSet(kDoria, 5);
     Choose(kLuna);
-    state.beautyPicture = 3;
+    state().beautyPicture = 3;
     platform.boxes.clear();
 
     platform.answers = {MsgAnswer::No};
@@ -246,8 +247,8 @@ TEST_F(Gallery, LaterOrTheCloseBoxAsksAndNoOrAQuitKeepsTheOldLine) {
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_TRUE(platform.boxes[0].text.startsWith("Вы дошли до 3 каринки"));
     EXPECT_EQ(Checked(), kLuna);
-    EXPECT_EQ(state.beautyPicture, 3);
-    EXPECT_FALSE(state.playNowRequested);
+    EXPECT_EQ(state().beautyPicture, 3);
+    EXPECT_FALSE(state().playNowRequested);
 
     platform.answers = {MsgAnswer::No};
     platform.modalScripts.push_back([](QDialog& prize) { prize.close(); });  // its close box
@@ -264,9 +265,8 @@ TEST_F(Gallery, LaterOrTheCloseBoxAsksAndNoOrAQuitKeepsTheOldLine) {
     EXPECT_EQ(platform.boxes.size(), 3u);
     EXPECT_TRUE(platform.quitting());
     EXPECT_EQ(Checked(), kLuna);
-    EXPECT_EQ(state.beautyPicture, 3);
+    EXPECT_EQ(state().beautyPicture, 3);
     window->close();
-    state = GameState{};
     StartProgram();
     EXPECT_EQ(Checked(), kLuna);
 }
@@ -301,13 +301,12 @@ TEST_F(Gallery, OpeningTheMenuGreysMissingSetsAndOffersTheDownloadOnce) {
 TEST_F(Gallery, TheChoiceComesBackAfterARestartAtPictureOne) {
     InstallSet(kDoria, 5);
     Choose(kDoria);
-    state.beautyPicture = 4;
+    state().beautyPicture = 4;
     window->close();
-    state = GameState{};
     StartProgram();
     EXPECT_EQ(Checked(), kDoria);
-    EXPECT_EQ(state.beautyPicture, 1);
-    EXPECT_EQ(state.beautyPrevLine, kDoria);
+    EXPECT_EQ(state().beautyPicture, 1);
+    EXPECT_EQ(state().beautyPrevLine, kDoria);
 }
 
 TEST_F(Gallery, PicturesAndSavesFromACrashedRunAreRemovedAtStartUp) {
@@ -336,19 +335,19 @@ TEST_F(Gallery, TwoGamesInOneFolderEachKeepTheirOwnPicture) {
         first = viewer.pictureFile();
         const std::string picture = ReadAll(first);
 
-        GameState otherState;
         FakePlatform other;
         other.folder = folder.path();
         other.configFolder = configFolder.path() + "/other";
-        MainWindow otherGame(otherState, other);
+        Session otherSession(other);
+        MainWindow otherGame(otherSession);
         otherGame.Form_Load();
         FinishStartUp();
         EXPECT_TRUE(QFile::exists(first)) << "the second game's start removed the first game's picture";
-        otherState.galleryItem = kLuna;
-        otherState.beautyPicture = 1;
+        otherSession.state().galleryItem = kLuna;
+        otherSession.state().beautyPicture = 1;
         other.modalScripts.push_back(
             [&](QDialog& otherViewer) { second = dynamic_cast<PictureViewer&>(otherViewer).pictureFile(); });
-        otherGame.ShowWonPicture();
+        otherSession.prize().GiveWonPicture();
         otherGame.close();
         EXPECT_NE(second, first);
         EXPECT_FALSE(QFile::exists(second));
@@ -359,7 +358,7 @@ TEST_F(Gallery, TwoGamesInOneFolderEachKeepTheirOwnPicture) {
         EXPECT_EQ(ReadAll(saved), picture);
         EXPECT_TRUE(platform.boxes.empty());
     });
-    window->ShowWonPicture();
+    session->prize().GiveWonPicture();
     EXPECT_FALSE(first.isEmpty());
     EXPECT_EQ(FilesStartingWith("LunaPressvick1.tmp"), QStringList());
 }
@@ -367,36 +366,36 @@ TEST_F(Gallery, TwoGamesInOneFolderEachKeepTheirOwnPicture) {
 TEST_F(Gallery, DamagedSetsShowNoPictureAndKeepTheLine) {
     InstallSet(kLuna, 4);
     Choose(kLuna);
-    state.beautyPicture = 2;
-    state.beautySet = "TessaQuorin";
+    state().beautyPicture = 2;
+    state().beautySet = "TessaQuorin";
 
     // A store shorter than its size list says.
     const QString store = File("LunaPressvick.dat");
     const std::string whole = ReadAll(store);
     WriteFile(store, whole.substr(0, 10));
     platform.boxes.clear();
-    window->ShowWonPicture();
+    session->prize().GiveWonPicture();
     EXPECT_TRUE(platform.modalWindows.size() == 1);  // only the prize window, long ago
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_TRUE(platform.boxes[0].text.contains("Луна Прессвик"));
-    EXPECT_EQ(state.beautyPicture, 2);
-    EXPECT_EQ(state.beautySet, "TessaQuorin");
+    EXPECT_EQ(state().beautyPicture, 2);
+    EXPECT_EQ(state().beautySet, "TessaQuorin");
 
     // A picture that starts like a JPEG file and is none.
     auto packed = PackPictures({Jpeg(10, 10), std::string("\xFF\xD8\xFF") + std::string(300, 'z')});
     ASSERT_TRUE(packed.ok());
     ASSERT_EQ(WritePackedSet(StemPath(kLuna), packed.value), GalleryError::None);
-    window->ShowWonPicture();
+    session->prize().GiveWonPicture();
     EXPECT_EQ(platform.modalWindows.size(), 1u);
     EXPECT_EQ(platform.boxes.size(), 2u);
-    EXPECT_EQ(state.beautyPicture, 2);
+    EXPECT_EQ(state().beautyPicture, 2);
     EXPECT_EQ(FilesStartingWith("LunaPressvick2.tmp"), QStringList());
 
     // The files gone since the menu was opened.
     QFile::remove(store);
-    window->ShowWonPicture();
+    session->prize().GiveWonPicture();
     EXPECT_EQ(platform.boxes.size(), 3u);
-    EXPECT_EQ(state.beautyPicture, 2);
+    EXPECT_EQ(state().beautyPicture, 2);
 }
 
 class Viewer : public Gallery {
@@ -405,9 +404,9 @@ protected:
     void Show(int w, int h, const std::function<void(PictureViewer&)>& look) {
         auto held = WriteTemporaryPicture({folder.path().toStdString()}, "LunaPressvick", 1, Jpeg(w, h));
         ASSERT_TRUE(held.ok());
-        state.beautySet = "LunaPressvick";
-        state.beautyPicture = 1;
-        PictureViewer viewer(state, platform, *window, std::move(held.value));
+        state().beautySet = "LunaPressvick";
+        state().beautyPicture = 1;
+        PictureViewer viewer(state(), platform, *window, std::move(held.value));
         const QString file = viewer.pictureFile();
         ASSERT_TRUE(viewer.Form_Load());
         platform.modalScripts.push_back([&](QDialog&) { look(viewer); });
@@ -492,7 +491,7 @@ TEST_F(Gallery, AnUnwritableProgramFolderGetsThePictureIntoAPrivateFolder) {
     WriteFile(platform.folder, "plain file");
     std::vector<Seen> seen;
     ExpectViewer(seen);
-    window->ShowWonPicture();
+    session->prize().GiveWonPicture();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_TRUE(seen[0].fileThere);
     EXPECT_FALSE(seen[0].file.startsWith(folder.path()));

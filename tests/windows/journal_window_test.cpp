@@ -27,14 +27,13 @@ protected:
     static void OpenJournal() { QCoreApplication::processEvents(); }
     // A new run of the program after the last one ended with a game running.
     void Restart() {
-        state = GameState{};
         StartProgram();
         OpenJournal();
     }
     // The user's move with `digits`; the computer's guess is drawn at `pick`.
     void Guess(const char* digits, double pick = 0.0) {
         platform.fractions = {pick};
-        state.composedGuess = digits;
+        state().composedGuess = digits;
         window->кнпСчитать_Click();
     }
     QAction* action(const char* name) const { return find<QAction>(QString::fromUtf8(name)); }
@@ -70,7 +69,7 @@ TEST_F(JournalWindowTest, AGameLeftRunningComesBackThroughTheMenuWithItsHistory)
     Guess("5679");
     window->кнпДумать_Click();
     Guess("6789");
-    ASSERT_EQ(state.phase, Phase::ComputerToMove);
+    ASSERT_EQ(state().phase, Phase::ComputerToMove);
     EXPECT_FALSE(resume->isEnabled());
     const QStringList lines = historyLines();
     ASSERT_EQ(lines.size(), 2);
@@ -81,12 +80,12 @@ TEST_F(JournalWindowTest, AGameLeftRunningComesBackThroughTheMenuWithItsHistory)
     EXPECT_TRUE(historyLines().isEmpty());
     resume->trigger();
     EXPECT_EQ(historyLines(), lines);
-    EXPECT_EQ(state.phase, Phase::ComputerToMove);
+    EXPECT_EQ(state().phase, Phase::ComputerToMove);
     EXPECT_FALSE(hidden("кнпДумать"));
     EXPECT_FALSE(resume->isEnabled());
     window->кнпДумать_Click();
     Guess("1234");  // the game ends as any other
-    EXPECT_EQ(state.phase, Phase::GameOver);
+    EXPECT_EQ(state().phase, Phase::GameOver);
     EXPECT_FALSE(resume->isEnabled());
 }
 
@@ -176,7 +175,7 @@ TEST_F(JournalWindowTest, WithADataFolderThatCannotBeMadeTheGamePlaysOnAndSaysSo
     window->кнпДумать_Click();
     Guess("1234");
     QCoreApplication::processEvents();
-    EXPECT_EQ(state.phase, Phase::GameOver);
+    EXPECT_EQ(state().phase, Phase::GameOver);
     EXPECT_EQ(platform.boxes.size(), 1u);
     EXPECT_FALSE(action("mnuGameResume")->isEnabled());
 

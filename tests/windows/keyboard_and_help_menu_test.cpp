@@ -20,7 +20,7 @@ protected:
         timer(QStringLiteral("ЧасыRND"))->stop();
     }
     KeypadWindow& keypad() { return *findAs<KeypadWindow>(QStringLiteral("фрмЧифры")); }
-    QString guess() const { return QString::fromStdString(state.composedGuess); }
+    QString guess() const { return QString::fromStdString(state().composedGuess); }
 
     static void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QKeyEvent event(QEvent::KeyPress, key, modifiers);
@@ -58,10 +58,10 @@ TEST_F(KeyboardPlayTest, DigitsBackspaceAndEnterPlayLikeTheMouse) {
     EXPECT_TRUE(historyLines()[0].contains(QStringLiteral("1235")));
     EXPECT_TRUE(hidden("кнпСчитать"));
     ASSERT_FALSE(hidden("кнпДумать"));
-    EXPECT_EQ(state.phase, Phase::ComputerToMove);
+    EXPECT_EQ(state().phase, Phase::ComputerToMove);
 
     press(&keypad(), Qt::Key_Enter);  // the computer's "--->"
-    EXPECT_EQ(state.phase, Phase::UserToMove);
+    EXPECT_EQ(state().phase, Phase::UserToMove);
 }
 
 // Each digit key enters its own digit, on the main row and on the number pad.
@@ -84,7 +84,7 @@ TEST_F(KeyboardPlayTest, EveryDigitKeyEntersItsDigit) {
 TEST_F(KeyboardPlayTest, NoKeyActsWithoutAGameOrWhileAModalWindowIsOpen) {
     press(window.get(), Qt::Key_Return);  // neither move button is shown
     press(window.get(), Qt::Key_5);       // the guess field is disabled
-    EXPECT_EQ(state.phase, Phase::NoGame);
+    EXPECT_EQ(state().phase, Phase::NoGame);
     EXPECT_EQ(guess(), QString());
     EXPECT_TRUE(platform.boxes.empty());
 
@@ -133,7 +133,7 @@ TEST_F(HelpMenuTest, F1OpensTheGameHelpAndTheGameIsLeftAlone) {
     QApplication::sendEvent(window.get(), &f1);
     find<QAction>(QStringLiteral("mnuInformationForR"))->trigger();
     EXPECT_EQ(platform.helpContexts, (std::vector<int>{100, 500}));
-    EXPECT_EQ(state.phase, Phase::UserToMove);
+    EXPECT_EQ(state().phase, Phase::UserToMove);
     EXPECT_TRUE(timer(QStringLiteral("TimerTimer"))->isActive());
 }
 

@@ -19,7 +19,7 @@ namespace {
 class KeypadTest : public WindowTest {
 protected:
     KeypadWindow& keypad() { return *findAs<KeypadWindow>(QStringLiteral("фрмЧифры")); }
-    QString guess() const { return QString::fromStdString(state.composedGuess); }
+    QString guess() const { return QString::fromStdString(state().composedGuess); }
     QPushButton& digit(int d) { return *find<QPushButton>(QStringLiteral("кнп%1").arg(d)); }
     QPushButton& cancel() { return *find<QPushButton>(QStringLiteral("кнпОтмена")); }
     QString shown() const { return guessPictures(); }
@@ -46,7 +46,7 @@ protected:
 
 TEST_F(KeypadTest, DigitsFillTheDisplayFromTheRightAndAFifthIsIgnored) {
     StartGame(QStringLiteral("5678"));
-    ASSERT_TRUE(state.guessOpen());
+    ASSERT_TRUE(state().guessOpen());
     EXPECT_EQ(shown(), QStringLiteral("0000"));
 
     const std::vector<std::pair<int, QString>> steps{{1, "0001"}, {2, "0012"}, {3, "0123"}, {4, "1234"}, {5, "1234"}};
@@ -104,7 +104,7 @@ TEST_F(KeypadTest, CancelTakesDigitsBackAndFollowsTheField) {
 TEST_F(KeypadTest, AClosedGuessTakesNoDigitsButCancelStillShortensIt) {
     StartGame(QStringLiteral("5678"));
     clickDigits(QStringLiteral("123"));
-    state.phase = Phase::ComputerToMove;  // the guess is closed on the computer's turn
+    state().phase = Phase::ComputerToMove;  // the guess is closed on the computer's turn
 
     digit(4).click();
     digit(1).click();
@@ -116,27 +116,18 @@ TEST_F(KeypadTest, AClosedGuessTakesNoDigitsButCancelStillShortensIt) {
     EXPECT_EQ(shown(), QStringLiteral("0123"));  // not redrawn while closed
 
     // The next redraw on an open guess catches up.
-    state.phase = Phase::UserToMove;
-    state.keyCode = kRedrawOnly;
-    AddDigit(state, platform, window.get());
+    state().phase = Phase::UserToMove;
     window->Refresh();
     EXPECT_EQ(shown(), QStringLiteral("0012"));
 }
 
 TEST_F(KeypadTest, OddOrdersAndForeignTextDoNotBreakTheDisplay) {
     StartGame(QStringLiteral("5678"));
-    state.keyCode = 0;
-    AddDigit(state, platform, window.get());
-    state.keyCode = 200;
-    AddDigit(state, platform, window.get());
+    for (int notADigit : {0, 10, -1, 200}) AddDigit(state(), platform, window.get(), notADigit);
     EXPECT_EQ(guess(), QString());
 
-    // Text set past AddDigit shows at the next redraw; a non-digit is a dash.
-    state.composedGuess = "7a";
-    window->Refresh();
-    EXPECT_EQ(shown(), QStringLiteral("0000"));
-    state.keyCode = kRedrawOnly;
-    AddDigit(state, platform, window.get());
+    // Text set past the keypad shows at the next redraw; a non-digit is a dash.
+    state().composedGuess = "7a";
     window->Refresh();
     EXPECT_EQ(shown(), QStringLiteral("007-"));
 
@@ -191,14 +182,12 @@ TEST_F(KeypadTest, ADigitAlreadyInAFullGuessChangesNothing) {
 TEST_F(KeypadTest, ButtonsDoNothingWhileTheListIsBeingBuilt) {
     bool tried = false;
     platform.onProcessEvents = [&] {
-        if (tried || !state.busy) return;
+        if (tried || !state().busy) return;
         tried = true;
-        state.composedGuess = "12";
-        const uint8_t keyCode = state.keyCode;
+        state().composedGuess = "12";
         digit(3).click();
         cancel().click();
         EXPECT_EQ(guess(), QStringLiteral("12"));
-        EXPECT_EQ(state.keyCode, keyCode);
     };
     StartGame(QStringLiteral("1234"));
     EXPECT_TRUE(tried) << "the new game never let events run while busy";
@@ -275,16 +264,16 @@ protected:
 
 TEST_F(KeypadDockingTest, StartsCentredUnderTheMainWindow) {
     moveMain({300, 200});
-    state.keypadDock = kDockCentre;
+    state().keypadDock = kDockCentre;
     keypad().Form_Load();
     settle();
     expectUnderMain();
     EXPECT_LE(std::abs(pad().center().x() - main().center().x()), 1);
 
     tick();  // the first tick takes the placement over
-    EXPECT_EQ(state.keypadDockApplied, kDockCentre);
-    EXPECT_EQ(state.dockedMainLeft, PixelsToTwips(main().x()));
-    EXPECT_EQ(state.dockedMainTop, PixelsToTwips(main().y()));
+    EXPECT_EQ(keypad().docking().appliedDock, kDockCentre);
+    EXPECT_EQ(keypad().docking().mainCorner.left, PixelsToTwips(main().x()));
+    EXPECT_EQ(keypad().docking().mainCorner.top, PixelsToTwips(main().y()));
     expectUnderMain();
 }
 
@@ -310,37 +299,37 @@ TEST_F(KeypadDockingTest, FollowsTheMainWindowOnTheNextTick) {
 TEST_F(KeypadDockingTest, NewPlacementRecomputesTheOffset) {
     moveMain({100, 100});
     tick();
-    state.keypadDock = kDockLeft;
+    state().keypadDock = kDockLeft;
     tick();
-    EXPECT_EQ(state.keypadOffset, 0);
+    EXPECT_EQ(keypad().docking().offset, 0);
     EXPECT_EQ(pad().left(), main().left());
     expectUnderMain();
 
-    state.keypadDock = kDockRight;
+    state().keypadDock = kDockRight;
     tick();
     EXPECT_EQ(pad().left() + pad().width(), main().left() + main().width());
     expectUnderMain();
 
     // A placement out of range keeps the offset it had.
-    const int32_t offset = state.keypadOffset;
-    state.keypadDock = 9;
+    const int32_t offset = keypad().docking().offset;
+    state().keypadDock = 9;
     tick();
-    EXPECT_EQ(state.keypadOffset, offset);
-    EXPECT_EQ(state.keypadDockApplied, 9);
+    EXPECT_EQ(keypad().docking().offset, offset);
+    EXPECT_EQ(keypad().docking().appliedDock, 9);
     EXPECT_EQ(pad().left() + pad().width(), main().left() + main().width());
 }
 
 TEST_F(KeypadDockingTest, AWidthChangeAloneMovesNothing) {
-    state.keypadDock = kDockRight;
+    state().keypadDock = kDockRight;
     tick();
     const QPoint docked = pad().topLeft();
-    const int32_t offset = state.keypadOffset;
+    const int32_t offset = keypad().docking().offset;
 
     window->setFixedWidth(window->width() + 60);
     settle();
     tick();
     EXPECT_EQ(pad().topLeft(), docked);
-    EXPECT_EQ(state.keypadOffset, offset);
+    EXPECT_EQ(keypad().docking().offset, offset);
 
     // The next move keeps the old offset.
     moveMain({main().x() + 10, main().y()});
@@ -359,12 +348,13 @@ TEST_F(KeypadDockingTest, AHeightChangeDocksAgain) {
 }
 
 TEST_F(KeypadDockingTest, PlacementOutOfRangeFromTheSettingsLeftAligns) {
+    state().keypadDock = 0;
+    StartProgram();  // the close keeps it in the settings file, the start reads it back
+    ASSERT_EQ(state().keypadDock, 0);
+    timer(QStringLiteral("ЧасыRND"))->stop();
     moveMain({300, 200});
-    state.keypadDock = 0;
-    state.keypadOffset = 0;
-    keypad().Form_Load();
     tick();
-    EXPECT_EQ(state.keypadOffset, 0);
+    EXPECT_EQ(keypad().docking().offset, 0);
     EXPECT_EQ(pad().left(), main().left());
     expectUnderMain();
 }

@@ -30,7 +30,7 @@ TEST_F(MainWindowStart, ShowsThePhaseNoGame) {
 
     EXPECT_TRUE(hidden("кнпСчитать"));
     EXPECT_TRUE(hidden("кнпДумать"));
-    EXPECT_FALSE(state.guessOpen());
+    EXPECT_FALSE(state().guessOpen());
     EXPECT_FALSE(enabled("СписокЧШЗ"));
     EXPECT_FALSE(enabled("рмкЗлыки"));
     EXPECT_FALSE(enabled("рмкШелвы"));
@@ -52,7 +52,7 @@ TEST_F(MainWindowStart, ShowsThePhaseNoGame) {
 
     EXPECT_TRUE(platform.trayShown);
     EXPECT_EQ(platform.trayTip, "Шелвы и злыки");
-    EXPECT_EQ(state.userNumberDefault, "1234");
+    EXPECT_EQ(state().userNumberDefault, "1234");
     EXPECT_NE(find("фрмЧифры"), nullptr);
 }
 
@@ -154,7 +154,7 @@ TEST_F(MainWindowStart, MenusHaveTheirItemsLettersAndShortcut) {
     EXPECT_TRUE(window->findChild<QAction*>("mnuInformationProbel2")->isSeparator());
 
     // Without a settings file the gallery choice is "none".
-    EXPECT_EQ(state.galleryItem, 1);
+    EXPECT_EQ(state().galleryItem, 1);
     EXPECT_TRUE(find<QAction>("mnuAddBeautyNot")->isChecked());
     for (const char* set : {"mnuAddBeautyTessaQuorin", "mnuAddBeautyMarlaVentobrix", "mnuAddBeautyDoriaFelstrand",
                             "mnuAddBeautyLunaPressvick", "mnuAddBeautyNinaCorveld"})

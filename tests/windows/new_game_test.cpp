@@ -23,12 +23,12 @@ TEST_F(NewGame, PutsTheWindowIntoTheUsersTurn) {
     platform.midnightSeconds = 45296.7;
     StartGame("5678", 0.5);
 
-    EXPECT_EQ(state.candidateCount, 3024);
-    EXPECT_EQ(state.compNumber, NumberText(state.candidates[1513]));  // 0.5 * 3024 + 1
-    EXPECT_EQ(state.userNumber, "5678");
-    EXPECT_FALSE(state.hideAnswer);
-    EXPECT_FALSE(state.compGuessed());
-    EXPECT_EQ(state.gameStart, 45296);
+    EXPECT_EQ(computer().candidateCount(), 3024);
+    EXPECT_EQ(state().compNumber, NumberText(computer().candidates()[1513]));  // 0.5 * 3024 + 1
+    EXPECT_EQ(state().userNumber, "5678");
+    EXPECT_FALSE(state().hideAnswer);
+    EXPECT_FALSE(state().compGuessed());
+    EXPECT_EQ(state().gameStart, 45296);
     EXPECT_TRUE(timer("TimerTimer")->isActive());
     EXPECT_EQ(hintPanel(), "");
 
@@ -36,9 +36,9 @@ TEST_F(NewGame, PutsTheWindowIntoTheUsersTurn) {
     EXPECT_TRUE(hidden("кнпДумать"));
     EXPECT_TRUE(enabled("СписокЧШЗ"));
     EXPECT_TRUE(historyLines().isEmpty());
-    EXPECT_TRUE(state.guessOpen());
-    EXPECT_EQ(state.composedGuess, "");
-    EXPECT_EQ(state.compGuess, "");
+    EXPECT_TRUE(state().guessOpen());
+    EXPECT_EQ(state().composedGuess, "");
+    EXPECT_EQ(state().compGuess, "");
     EXPECT_FALSE(enabled("рмкЗлыки"));
     EXPECT_FALSE(enabled("рмкШелвы"));
     EXPECT_TRUE(exactButton(0)->isChecked());
@@ -82,17 +82,17 @@ TEST_F(NewGame, AsksUntilTheNumberIsValidWithEveryMessage) {
         EXPECT_EQ(platform.boxes[i + 1].icon, MsgIcon::Exclamation);
         EXPECT_EQ(platform.boxes[i + 1].buttons, MsgButtons::Ok);
     }
-    EXPECT_EQ(state.userNumber, "9876");
-    EXPECT_EQ(state.userNumberDefault, "9876");
-    EXPECT_FALSE(state.hideAnswer);
+    EXPECT_EQ(state().userNumber, "9876");
+    EXPECT_EQ(state().userNumberDefault, "9876");
+    EXPECT_FALSE(state().hideAnswer);
 }
 
 TEST_F(NewGame, YesToTheHideQuestionKeepsTheNumberHidden) {
     StartGame("1234");
     StartGame(QString());
-    EXPECT_TRUE(state.hideAnswer);
-    EXPECT_EQ(state.userNumber, "");
-    EXPECT_EQ(state.userNumberDefault, "");  // the next game offers an empty default
+    EXPECT_TRUE(state().hideAnswer);
+    EXPECT_EQ(state().userNumber, "");
+    EXPECT_EQ(state().userNumberDefault, "");  // the next game offers an empty default
     EXPECT_FALSE(timer("Часы")->isActive());
     EXPECT_FALSE(enabled("рмкЗлыки"));  // nothing to answer before the first guess
     window->mnuGameNew_Click();
@@ -101,14 +101,14 @@ TEST_F(NewGame, YesToTheHideQuestionKeepsTheNumberHidden) {
 
 TEST_F(NewGame, StopsAScorerLeftRunningByTheLastGame) {
     StartGame("1234");
-    state.composedGuess = "5678";
+    state().composedGuess = "5678";
     window->кнпСчитать_Click();
     ASSERT_TRUE(timer("Часы")->isActive());
-    ASSERT_TRUE(state.autoScoring);
+    ASSERT_TRUE(state().autoScoring);
 
     StartGame("4321");
     EXPECT_FALSE(timer("Часы")->isActive());
-    EXPECT_FALSE(state.autoScoring);
+    EXPECT_FALSE(state().autoScoring);
     EXPECT_TRUE(exactButton(0)->isChecked());
     EXPECT_TRUE(hidden("кнпДумать"));
     EXPECT_TRUE(historyLines().isEmpty());
@@ -148,7 +148,7 @@ TEST_F(NewGame, IgnoresGameCommandsWhileTheListIsBuilt) {
     StartGame("1234");
     EXPECT_GT(reentries, 5);
     EXPECT_EQ(platform.inputPrompts.size(), 1u);
-    EXPECT_EQ(state.candidateCount, 3024);
+    EXPECT_EQ(computer().candidateCount(), 3024);
     EXPECT_TRUE(platform.boxes.empty());
 }
 
@@ -173,12 +173,12 @@ TEST_F(NewGame, APlayNowRequestDuringNewGameStartsNoSecondGame) {
     ASSERT_TRUE(requested);
     EXPECT_EQ(platform.modalWindows, (std::vector<QString>{QStringLiteral("frmPrice")}));
     EXPECT_EQ(platform.inputPrompts.size(), 1u) << "a second New game asked inside the first";
-    EXPECT_EQ(state.phase, Phase::UserToMove);
-    EXPECT_EQ(state.userNumber, "5678");
+    EXPECT_EQ(state().phase, Phase::UserToMove);
+    EXPECT_EQ(state().userNumber, "5678");
 
     window->ЧасыRND_Timer();
     EXPECT_EQ(platform.inputPrompts.size(), 1u);
-    EXPECT_FALSE(state.playNowRequested);
+    EXPECT_FALSE(state().playNowRequested);
     EXPECT_EQ(platform.unscripted, 0);
 }
 

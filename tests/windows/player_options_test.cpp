@@ -1,4 +1,5 @@
 // The hint in status panel 1 and the stronger opponent in the running program: the menu, the file, the games.
+#include "main_window/status_panels.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
@@ -19,16 +20,15 @@ protected:
     // The program closed and started again with the same folders.
     void Restart() {
         window->close();
-        state = GameState{};
         StartProgram();
     }
     // The user's move with `digits`; the computer's guess is answered by the
     // scorer and its move made, so the user has the turn again.
     void Move(const char* digits) {
-        state.composedGuess = digits;
+        state().composedGuess = digits;
         window->кнпСчитать_Click();
         window->кнпДумать_Click();
-        ASSERT_EQ(state.phase, Phase::UserToMove);
+        ASSERT_EQ(state().phase, Phase::UserToMove);
     }
     static void WriteFile(const QString& path, const QByteArray& bytes) {
         QDir().mkpath(QFileInfo(path).path());
@@ -55,8 +55,8 @@ TEST_F(PlayerOptions, BothItemsFollowTheGalleryOffAndComeBackAfterARestart) {
     hintItem()->trigger();
     strongItem()->trigger();
     window->close();
-    const QByteArray settingsWithBothOn = ReadFile(QString::fromStdString(state.settingsPath));
-    state = GameState{};
+    const QString settingsFile = folder.filePath(QStringLiteral("Шелвы и злыки.ini"));
+    const QByteArray settingsWithBothOn = ReadFile(settingsFile);
     StartProgram();
     EXPECT_TRUE(hintItem()->isChecked() && strongItem()->isChecked());
 
@@ -68,7 +68,7 @@ TEST_F(PlayerOptions, BothItemsFollowTheGalleryOffAndComeBackAfterARestart) {
     window->close();
     // The settings file keeps nothing of them.
     EXPECT_FALSE(settingsWithBothOn.isEmpty());
-    EXPECT_EQ(ReadFile(QString::fromStdString(state.settingsPath)), settingsWithBothOn);
+    EXPECT_EQ(ReadFile(settingsFile), settingsWithBothOn);
 }
 
 TEST_F(PlayerOptions, ADamagedOrUnwritableOptionsFileNeverStopsTheGame) {
@@ -91,14 +91,14 @@ TEST_F(PlayerOptions, ARunningGameKeepsItsOpponentAndTheNextGameTakesTheChoice) 
     StartGame();
     strongItem()->trigger();
     EXPECT_TRUE(strongItem()->isChecked());
-    EXPECT_FALSE(state.strongOpponent);
+    EXPECT_FALSE(state().strongOpponent);
     StartGame();
-    EXPECT_TRUE(state.strongOpponent);
+    EXPECT_TRUE(state().strongOpponent);
     strongItem()->trigger();
     EXPECT_FALSE(strongItem()->isChecked());
-    EXPECT_TRUE(state.strongOpponent);
+    EXPECT_TRUE(state().strongOpponent);
     StartGame();
-    EXPECT_FALSE(state.strongOpponent);
+    EXPECT_FALSE(state().strongOpponent);
 }
 
 // The computer's secret is 1234 (drawn at 0.0).

@@ -40,7 +40,7 @@ protected:
     // New game with the secret 1234, then the user guesses it at once.
     void WinAtOnce() {
         StartGame(QStringLiteral("5678"), 0.0);
-        state.composedGuess = "1234";
+        state().composedGuess = "1234";
         window->кнпСчитать_Click();
     }
 };
@@ -67,7 +67,7 @@ TEST_P(QuitDuringNewGame, NewGameGivesUpAndTheCloseSaves) {
     const size_t boxesShown = where == Where::Prompt ? 0u : 1u;
     EXPECT_EQ(platform.inputPrompts.size(), 1u) << "the prompt came again after the quit";
     EXPECT_EQ(platform.boxes.size(), boxesShown);
-    EXPECT_EQ(state.phase, Phase::NoGame);
+    EXPECT_EQ(state().phase, Phase::NoGame);
     EXPECT_FALSE(timer("TimerTimer")->isActive());
     EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
 
@@ -88,22 +88,22 @@ INSTANTIATE_TEST_SUITE_P(Boxes, QuitDuringNewGame,
 // display afterwards loses nothing), with no name for the new place rather
 // than the earlier holder's; the name and a reset are saved as they are made.
 TEST_F(Quit, ResultsAreOnDiskAsSoonAsTheyAreMade) {
-    ResetRecords(state);
+    ResetRecords(state());
     bool checked = false;
     platform.modalScripts.push_back([&](QDialog& dialog) {
         const GameState onDisk = Saved();
-        EXPECT_EQ(onDisk.recTries1, 1);
-        EXPECT_EQ(onDisk.recNumber1, "1234");
-        EXPECT_EQ(onDisk.recName1, "") << "the new place was stored under the earlier holder's name";
-        EXPECT_EQ(onDisk.lastUserTries, "1");
+        EXPECT_EQ(onDisk.records[0].tries, 1);
+        EXPECT_EQ(onDisk.records[0].number, "1234");
+        EXPECT_EQ(onDisk.records[0].name, "") << "the new place was stored under the earlier holder's name";
+        EXPECT_EQ(onDisk.lastUser.tries, "1");
 
         type(nameField(1), QStringLiteral("Ира"));
         enter(nameField(1));
-        EXPECT_EQ(Saved().recName1, "Ира");
+        EXPECT_EQ(Saved().records[0].name, "Ира");
 
         dialog.findChild<QPushButton*>(QStringLiteral("кнпСброс"))->click();
-        EXPECT_EQ(Saved().recName1, "Профи");
-        EXPECT_EQ(Saved().lastUserTries, "-");
+        EXPECT_EQ(Saved().records[0].name, "Профи");
+        EXPECT_EQ(Saved().lastUser.tries, "-");
         checked = true;
     });
     WinAtOnce();
@@ -114,23 +114,23 @@ TEST_F(Quit, ResultsAreOnDiskAsSoonAsTheyAreMade) {
 // The program quits while the winner is typing: the window closes, and the
 // place keeps the name typed so far, filtered, on disk too.
 TEST_F(Quit, WhileANameIsAwaitedTheNameTypedSoFarIsKept) {
-    ResetRecords(state);
+    ResetRecords(state());
     platform.modalScripts.push_back([&](QDialog& dialog) {
         nameField(1)->insert(QStringLiteral("П\u0007е😀"));
         platform.requestQuit();
         EXPECT_FALSE(dialog.isVisible());
     });
     WinAtOnce();
-    EXPECT_EQ(state.recName1, "Пе");
-    EXPECT_EQ(state.newRecordPlace, 0);
-    EXPECT_EQ(Saved().recName1, "Пе");
-    EXPECT_EQ(Saved().recTries1, 1);
+    EXPECT_EQ(state().records[0].name, "Пе");
+    EXPECT_EQ(state().newRecordPlace, 0);
+    EXPECT_EQ(Saved().records[0].name, "Пе");
+    EXPECT_EQ(Saved().records[0].tries, 1);
     EXPECT_EQ(platform.unscripted, 0);
 }
 
 // Pasted text is filtered before it is cut to eight characters.
 TEST_F(Quit, PastedEmojiDoNotUseUpTheNameField) {
-    state.newRecordPlace = 2;
+    state().newRecordPlace = 2;
     platform.modalScripts.push_back([&](QDialog&) {
         QLineEdit* field = nameField(2);
         field->insert(QStringLiteral("😀😀😀😀Петя"));
@@ -139,8 +139,8 @@ TEST_F(Quit, PastedEmojiDoNotUseUpTheNameField) {
         EXPECT_EQ(field->text(), QStringLiteral("ПетяИван"));
         enter(field);
     });
-    window->ShowRecords();
-    EXPECT_EQ(state.recName2, "ПетяИван");
+    session->screen().ShowRecords();
+    EXPECT_EQ(state().records[1].name, "ПетяИван");
 }
 
 // The window manager's close request for the main window while a modal

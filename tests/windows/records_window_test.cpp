@@ -36,30 +36,30 @@ protected:
     // `inside` while it is shown.
     void openAtGameEnd(std::function<void(QDialog&)> inside) {
         platform.modalScripts.push_back(std::move(inside));
-        window->ShowRecords();
+        session->screen().ShowRecords();
     }
 };
 
 TEST_F(RecordsWindowTest, ShowsTheTableAndTheLastResults) {
-    state.recName1 = "Аня";
-    state.recName2 = "<b>Bo</b>";  // shown as typed, never as markup
-    state.recName3 = "";
-    state.recTries1 = 3;
-    state.recTries2 = 7;
-    state.recTries3 = 12;
-    state.recNumber1 = "1234";
-    state.recNumber2 = "5678";
-    state.recNumber3 = "-";
-    state.recTime1 = "01:02";
-    state.recTime2 = "10:59";
-    state.recTime3 = "-";
-    state.lastCompTries = "6";
-    state.lastCompNumber = "9876";
-    state.lastCompTime = "03:04";
-    state.lastUserTries = "-";
-    state.lastUserNumber = "4321";
-    state.lastUserTime = "02:00";
-    state.newRecordPlace = 0;
+    state().records[0].name = "Аня";
+    state().records[1].name = "<b>Bo</b>";  // shown as typed, never as markup
+    state().records[2].name = "";
+    state().records[0].tries = 3;
+    state().records[1].tries = 7;
+    state().records[2].tries = 12;
+    state().records[0].number = "1234";
+    state().records[1].number = "5678";
+    state().records[2].number = "-";
+    state().records[0].time = "01:02";
+    state().records[1].time = "10:59";
+    state().records[2].time = "-";
+    state().lastComp.tries = "6";
+    state().lastComp.number = "9876";
+    state().lastComp.time = "03:04";
+    state().lastUser.tries = "-";
+    state().lastUser.number = "4321";
+    state().lastUser.time = "02:00";
+    state().newRecordPlace = 0;
 
     bool ran = false;
     openAtGameEnd([&](QDialog& d) {
@@ -92,7 +92,7 @@ TEST_F(RecordsWindowTest, ShowsTheTableAndTheLastResults) {
 
 TEST_F(RecordsWindowTest, AtTheEndOfAGameHidesBothMoveButtonsAndEmptiesTheGuess) {
     StartGame(QStringLiteral("5678"), 0.0);  // the secret is 1234
-    state.composedGuess = "1234";
+    state().composedGuess = "1234";
     ASSERT_FALSE(hidden("кнпСчитать"));
     bool ran = false;
     platform.modalScripts.push_back([&](QDialog& dialog) {
@@ -100,18 +100,20 @@ TEST_F(RecordsWindowTest, AtTheEndOfAGameHidesBothMoveButtonsAndEmptiesTheGuess)
         ran = true;
         EXPECT_TRUE(hidden("кнпСчитать"));
         EXPECT_TRUE(hidden("кнпДумать"));
-        EXPECT_EQ(state.composedGuess, "");
+        EXPECT_EQ(state().composedGuess, "");
         EXPECT_EQ(guessPictures(), QStringLiteral("0000"));
     });
     window->кнпСчитать_Click();  // the user wins
     EXPECT_TRUE(ran);
-    EXPECT_FALSE(state.recordsFromMenu);
+    // The records window of a game's end leaves the turn marks to the next game.
+    StartGame(QStringLiteral("5678"), 0.0);
+    EXPECT_TRUE(isRed(QStringLiteral("lblMV")));
 }
 
 TEST_F(RecordsWindowTest, NewRecordHolderTypesANameWhileTheWindowRefusesToClose) {
-    ResetRecords(state);
-    RecordUserWin(state, 5, "5678", "01:23");
-    ASSERT_EQ(state.newRecordPlace, 2);
+    ResetRecords(state());
+    RecordUserWin(state(), 5, "5678", "01:23");
+    ASSERT_EQ(state().newRecordPlace, 2);
 
     bool ran = false;
     openAtGameEnd([&](QDialog& d) {
@@ -134,7 +136,7 @@ TEST_F(RecordsWindowTest, NewRecordHolderTypesANameWhileTheWindowRefusesToClose)
         button("кнпОК")->click();
         EXPECT_TRUE(d.isVisible());
         button("кнпСброс")->click();
-        EXPECT_EQ(state.recTries2, 5);
+        EXPECT_EQ(state().records[1].tries, 5);
         EXPECT_EQ(text("мткР2"), QStringLiteral("5"));
         EXPECT_FALSE(d.close());
         press(field, Qt::Key_Escape);
@@ -150,8 +152,8 @@ TEST_F(RecordsWindowTest, NewRecordHolderTypesANameWhileTheWindowRefusesToClose)
         EXPECT_EQ(text("мткП1"), QStringLiteral("Профи"));
         EXPECT_EQ(text("мткП2"), QStringLiteral("Вася"));
         EXPECT_EQ(text("мткП3"), QStringLiteral("Балбес"));
-        EXPECT_EQ(state.recName2, "Вася");
-        EXPECT_EQ(state.newRecordPlace, 0);
+        EXPECT_EQ(state().records[1].name, "Вася");
+        EXPECT_EQ(state().newRecordPlace, 0);
 
         button("кнпОК")->click();
         EXPECT_FALSE(d.isVisible());
@@ -161,18 +163,18 @@ TEST_F(RecordsWindowTest, NewRecordHolderTypesANameWhileTheWindowRefusesToClose)
 }
 
 TEST_F(RecordsWindowTest, EmptyNameIsAcceptedAndOutOfRangePlaceAsksForNone) {
-    ResetRecords(state);
-    RecordUserWin(state, 2, "1234", "00:10");
-    ASSERT_EQ(state.newRecordPlace, 1);
+    ResetRecords(state());
+    RecordUserWin(state(), 2, "1234", "00:10");
+    ASSERT_EQ(state().newRecordPlace, 1);
     openAtGameEnd([&](QDialog& d) {
         press(nameField(1), Qt::Key_Enter);
-        EXPECT_EQ(state.recName1, "");
+        EXPECT_EQ(state().records[0].name, "");
         EXPECT_EQ(text("мткП1"), QString());
         EXPECT_TRUE(d.close());
     });
     EXPECT_EQ(platform.unscripted, 0);
 
-    state.newRecordPlace = 7;
+    state().newRecordPlace = 7;
     openAtGameEnd([&](QDialog& d) {
         for (int place = 1; place <= 3; ++place) EXPECT_TRUE(nameField(place)->isHidden());
         EXPECT_EQ(text("мткП2"), QStringLiteral("Бывалый"));
@@ -182,7 +184,7 @@ TEST_F(RecordsWindowTest, EmptyNameIsAcceptedAndOutOfRangePlaceAsksForNone) {
 }
 
 TEST_F(RecordsWindowTest, NameFieldTakesEightStorableCharactersAtMost) {
-    state.newRecordPlace = 3;
+    state().newRecordPlace = 3;
     openAtGameEnd([&](QDialog&) {
         QLineEdit* field = nameField(3);
         type(field, QStringLiteral("АннаМария"));
@@ -200,23 +202,23 @@ TEST_F(RecordsWindowTest, NameFieldTakesEightStorableCharactersAtMost) {
 
         press(field, Qt::Key_Return);
     });
-    EXPECT_EQ(state.recName3, "12345678");
+    EXPECT_EQ(state().records[2].name, "12345678");
     EXPECT_EQ(platform.unscripted, 0);
 }
 
 TEST_F(RecordsWindowTest, ResetRestoresTheFirstTableOnScreenAndInTheState) {
-    state.recName1 = "A";
-    state.recName2 = "B";
-    state.recName3 = "C";
-    state.recTries1 = 1;
-    state.recTries2 = 2;
-    state.recTries3 = 3;
-    state.recNumber1 = state.recNumber2 = state.recNumber3 = "1234";
-    state.recTime1 = state.recTime2 = state.recTime3 = "00:01";
-    state.lastCompTries = state.lastUserTries = "5";
-    state.lastCompNumber = state.lastUserNumber = "5678";
-    state.lastCompTime = state.lastUserTime = "09:09";
-    state.newRecordPlace = 0;
+    state().records[0].name = "A";
+    state().records[1].name = "B";
+    state().records[2].name = "C";
+    state().records[0].tries = 1;
+    state().records[1].tries = 2;
+    state().records[2].tries = 3;
+    state().records[0].number = state().records[1].number = state().records[2].number = "1234";
+    state().records[0].time = state().records[1].time = state().records[2].time = "00:01";
+    state().lastComp.tries = state().lastUser.tries = "5";
+    state().lastComp.number = state().lastUser.number = "5678";
+    state().lastComp.time = state().lastUser.time = "09:09";
+    state().newRecordPlace = 0;
 
     openAtGameEnd([&](QDialog& d) {
         button("кнпСброс")->click();
@@ -229,14 +231,14 @@ TEST_F(RecordsWindowTest, ResetRestoresTheFirstTableOnScreenAndInTheState) {
             EXPECT_EQ(text(expected[i]), expected[i + 1]) << expected[i].toStdString();
         }
     });
-    EXPECT_EQ(state.recName2, "Бывалый");
-    EXPECT_EQ(state.recTries1, 4);
-    EXPECT_EQ(state.recTries2, 6);
-    EXPECT_EQ(state.recTries3, 9);
-    EXPECT_EQ(state.recNumber3, "-");
-    EXPECT_EQ(state.recTime1, "-");
-    for (const std::string* last : {&state.lastCompTries, &state.lastCompNumber, &state.lastCompTime,
-                                    &state.lastUserTries, &state.lastUserNumber, &state.lastUserTime}) {
+    EXPECT_EQ(state().records[1].name, "Бывалый");
+    EXPECT_EQ(state().records[0].tries, 4);
+    EXPECT_EQ(state().records[1].tries, 6);
+    EXPECT_EQ(state().records[2].tries, 9);
+    EXPECT_EQ(state().records[2].number, "-");
+    EXPECT_EQ(state().records[0].time, "-");
+    for (const std::string* last : {&state().lastComp.tries, &state().lastComp.number, &state().lastComp.time,
+                                    &state().lastUser.tries, &state().lastUser.number, &state().lastUser.time}) {
         EXPECT_EQ(*last, "-");
     }
 }
@@ -249,7 +251,7 @@ TEST_F(RecordsWindowTest, OpenedFromTheMenuOnTheUsersTurnKeepsTheMoveButtons) {
     bool ran = false;
     platform.modalScripts.push_back([&](QDialog&) {
         ran = true;
-        EXPECT_EQ(state.composedGuess, "");
+        EXPECT_EQ(state().composedGuess, "");
         EXPECT_EQ(guessPictures(), QStringLiteral("0000"));
         EXPECT_FALSE(hidden("кнпСчитать"));
         EXPECT_EQ(fontSize("lblMV"), 8.25);
@@ -258,7 +260,9 @@ TEST_F(RecordsWindowTest, OpenedFromTheMenuOnTheUsersTurnKeepsTheMoveButtons) {
     });
     window->mnuGameWins_Click();
     EXPECT_TRUE(ran);
-    EXPECT_FALSE(state.recordsFromMenu);
+    // Closed, the window gives the turn marks back.
+    EXPECT_EQ(fontSize("lblMV"), 9.75);
+    EXPECT_TRUE(isRed(QStringLiteral("lblMV")));
     EXPECT_FALSE(hidden("кнпСчитать"));
     EXPECT_EQ(fontSize("lblMV"), 9.75);
     EXPECT_EQ(fontSize("lblVK"), 8.25);
@@ -266,9 +270,9 @@ TEST_F(RecordsWindowTest, OpenedFromTheMenuOnTheUsersTurnKeepsTheMoveButtons) {
 
 TEST_F(RecordsWindowTest, OpenedFromTheMenuOnTheComputersTurnShowsItsGuessAgainAfter) {
     StartGame(QString());  // hidden number: the user must see the guess to score it
-    state.composedGuess = "5678";
+    state().composedGuess = "5678";
     window->кнпСчитать_Click();
-    const QString guess = QString::fromStdString(state.compGuess);
+    const QString guess = QString::fromStdString(state().compGuess);
     ASSERT_EQ(guess.size(), 4);
     ASSERT_FALSE(hidden("кнпДумать"));
 

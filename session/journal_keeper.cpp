@@ -1,5 +1,5 @@
 // The listener that writes every game into the journal, the claim on the game being played, and the player's notice.
-#include "duel/journal_keeper.h"
+#include "session/journal_keeper.h"
 
 #include "journal/journal_texts.h"
 

@@ -1,0 +1,65 @@
+// The other side of the duel: told the player's guesses, it answers them, makes its own and takes their answers.
+#pragma once
+
+#include "rules/game_outcome.h"
+#include "rules/score.h"
+
+#include <optional>
+#include <string>
+
+namespace duel {
+
+struct Duel;
+
+// The steps tell the opponent what happens on the player's side and ask it
+// for its side's moves.  An opponent answers and guesses at once (the
+// computer) or later (a person at another computer): it then returns nothing
+// now, and its answer or guess is handed to AnswerArrived or GuessArrived
+// when it comes.  It may never come: the game then ends with OpponentLost.
+class Opponent {
+public:
+    virtual ~Opponent() = default;
+
+    // The computer: its wins go into the records, a won game gives the
+    // gallery's prize, and after its win the player may play on alone.
+    virtual bool isComputer() const = 0;
+    // The player may keep the number hidden and answer the guesses by hand.
+    virtual bool allowsHiddenNumber() const = 0;
+
+    // New game: the opponent's side of a new game made ready (the computer
+    // builds its candidate list, showing the thinking window, and draws its
+    // number into state.compNumber).  False when the game was given up
+    // meanwhile: the program quits or the window closes.
+    virtual bool PrepareGame(Duel& duel) = 0;
+
+    // The player's guess, checked and not a repeat: the opponent's answer now,
+    // or nothing when it comes later.
+    virtual std::optional<Score> AnswerGuess(Duel& duel, const std::string& guess) = 0;
+
+    // The opponent's turn: its guess now, or nothing when it comes later.
+    virtual std::optional<std::string> MakeGuess(Duel& duel) = 0;
+
+    // What the opponent made of the answer to its guess.
+    enum class AfterAnswer {
+        TurnBack,       // it took the answer in and handed the turn back (HandTurnToPlayer)
+        Won,            // the answer says it has found the player's number
+        Contradiction,  // no number agrees with the answers given: the game is to stop
+        Interrupted,    // the window closes meanwhile: nothing more happens
+    };
+    // The player's answer to the opponent's guess on show, which has already
+    // been listed and reported as the opponent's move.
+    virtual AfterAnswer TakeAnswer(Duel& duel, const Move& answered) = 0;
+
+    // True when the answers given so far already leave no number: the game is
+    // to stop before the next answer is taken.
+    virtual bool AnswersContradicted(const Duel&) const { return false; }
+
+    // A game the journal kept goes on: the opponent's side as its answered
+    // guesses (state.compMoves) leave it.
+    virtual void Resume(Duel&) {}
+
+    // The game has ended with `outcome` (won, lost, stopped or given up).
+    virtual void GameEnded(Duel&, Outcome) {}
+};
+
+}  // namespace duel

@@ -1,0 +1,78 @@
+// The main window's handlers of the menu "&Игра", the move buttons and the three timers: each forwards and redraws.
+#include "main_window/duel_field.h"
+#include "main_window/main_screen.h"
+#include "main_window/main_window.h"
+#include "main_window/status_panels.h"
+#include "session/session.h"
+#include "windows/keypad_window.h"
+#include "windows/statistics_window.h"
+
+#include <QPushButton>
+
+namespace duel {
+
+void MainWindow::mnuGameNew_Click() {
+    session_.NewGame();
+    if (CarryOutDeferredClose()) return;
+    Refresh();
+}
+
+void MainWindow::mnuGameResume_Click() {
+    session_.ResumeGame();
+    Refresh();
+    if (session_.state().phase == Phase::ComputerToMove) field_->computerMoveButton()->setFocus();
+}
+
+// While the window opened from the menu is shown the turn marks are off and
+// the opponent's guess is hidden; the move buttons stay as they were.
+void MainWindow::mnuGameWins_Click() {
+    if (session_.state().busy) return;
+    recordsFromMenu_ = true;
+    Refresh();
+    screen_->ShowRecords();
+    recordsFromMenu_ = false;
+    Refresh();
+}
+
+void MainWindow::mnuGameStatistics_Click() {
+    if (session_.state().busy) return;
+    StatisticsWindow window(session_.journal(), QString::fromStdString(session_.journalStatus()), session_.platform(),
+                            *this);
+    window.Form_Load();
+    session_.platform().showModal(window);
+}
+
+void MainWindow::кнпСчитать_Click() {
+    session_.PlayerMove();
+    Refresh();
+    if (session_.state().phase == Phase::ComputerToMove) field_->computerMoveButton()->setFocus();
+}
+
+void MainWindow::кнпДумать_Click() {
+    session_.OpponentMove();
+    if (CarryOutDeferredClose()) return;
+    Refresh();
+}
+
+void MainWindow::ЧасыRND_Timer() {
+    // A new game asked for by another window starts here, outside that
+    // window's handler.
+    if (session_.FastTick()) mnuGameNew_Click();
+    field_->DrawOpponentsGuess();
+    if (!keypad_) return;
+    keypad_->Redock();
+    keypad_->UpdateCancelButton();
+}
+
+void MainWindow::Часы_Timer() {
+    session_.AutoScoreTick();
+    Refresh();
+}
+
+void MainWindow::TimerTimer_Timer() {
+    session_.GameClockTick();
+    status_->Draw(session_.state());
+    MatchTimers();
+}
+
+}  // namespace duel

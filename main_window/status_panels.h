@@ -1,0 +1,41 @@
+// The main window's status bar: the prompt or the player's hint, and the game clock.
+#pragma once
+
+#include "rules/score.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QStatusBar;
+
+namespace duel {
+
+struct GameState;
+
+inline constexpr const char* kNewGameHint = "Жми 'Игра' --> 'Новая игра' или 'F2'";
+
+// Panel 1 (StatusBarPanel1): the prompt to start a game, or during a game the
+// player's hint when it is chosen, else nothing.  Panel 2 (StatusBarPanel2):
+// the game clock.
+class StatusPanels {
+public:
+    // Builds the panels into `bar`.
+    explicit StatusPanels(QStatusBar* bar);
+
+    void Draw(const GameState& state);
+
+private:
+    // The hint over the player's moves so far, worked out again only when they
+    // have changed: the status bar is drawn on every clock tick.
+    const QString& PlayerHint(const std::vector<Move>& moves);
+
+    QLabel* hintPanel_ = nullptr;   // StatusBarPanel1
+    QLabel* clockPanel_ = nullptr;  // StatusBarPanel2
+    std::optional<std::vector<Move>> hintMoves_;
+    QString hintText_;
+};
+
+}  // namespace duel

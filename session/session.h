@@ -1,0 +1,116 @@
+// One run's game: the state, the opponent, the journal, the settings and choices, the prize; the window draws it.
+//
+// The session owns everything the game is: the GameState, the opponent (the
+// computer unless another is given), and the listeners of the game's events
+// that keep it on disk (the journal of games, the settings file, the options
+// file).  It runs the duel's steps on the main window's behalf, gives the won
+// picture and does the start-up's housekeeping.  The main window draws the
+// state and forwards the player's input here; a test drives a whole run
+// through a session with a scripted screen and no window.
+#pragma once
+
+#include "duel/computer_opponent.h"
+#include "duel/duel.h"
+#include "rules/game_state.h"
+#include "rules/settings_file.h"
+#include "session/event_listeners.h"
+#include "session/gallery_prize.h"
+#include "session/journal_keeper.h"
+#include "session/options_keeper.h"
+#include "session/settings_keeper.h"
+
+#include <QObject>
+
+#include <string>
+
+namespace duel {
+
+class Journal;
+class Platform;
+class SessionScreen;
+
+class Session {
+public:
+    // `alsoTell`, when given, hears of every event after the session's own
+    // listeners; it must outlive the session.
+    explicit Session(Platform& platform, GameEvents& alsoTell = GameEvents::Nobody());
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+    Platform& platform() { return platform_; }
+    // Where the windows report what they change (a record holder's name, a reset).
+    GameEvents& events() { return events_; }
+    // The opponent of this session's games.
+    Opponent& opponent() { return *opponent_; }
+    ComputerOpponent& computer() { return computer_; }
+
+    // The window that shows the game; set before the first step.
+    void SetScreen(SessionScreen& screen);
+    SessionScreen& screen() { return *screen_; }
+    // The prize of a won game (the gallery's next picture).
+    Prize& prize() { return prize_; }
+
+    // ---- the run ----
+    // Start-up: the settings file (records, keypad placement, gallery choice)
+    // and the player's choices read into the state.  Returns what was read,
+    // with the main window's saved place.
+    SettingsLoad Load();
+    // Once the window is on the screen: the leftovers of killed runs removed,
+    // then, at the event loop's next pass, the journal of games opened.
+    void FinishStartUp();
+    // Writes the settings now, as the close does (the desktop session ends).
+    void SaveSettings();
+    // The close: the settings saved (unless the start-up never ran), the
+    // journal's notice on standard error.  Runs once.
+    void Unload();
+
+    // ---- the duel: each runs its step over this session's game ----
+    void NewGame();
+    void PlayerMove();  // with the guess composed so far
+    void OpponentMove();
+    void GiveAnswer(AnswerGroup group, int32_t count);
+    bool FastTick();  // true: a new game asked for by another window starts now
+    void AutoScoreTick();
+    void GameClockTick();
+
+    // ---- the player's own choices ----
+    void ToggleHint();
+    void ToggleStrongOpponent();
+
+    // ---- the journal of games ----
+    // "Продолжить прошлую игру" can be chosen now.
+    bool CanResume() const;
+    // Resumes the journal's unfinished game; a notice when another running
+    // game took it meanwhile.
+    void ResumeGame();
+    // The journal (nullptr before it was opened or without a data folder) and
+    // why it is not kept, for the statistics window.
+    Journal* journal() { return journal_.journal(); }
+    std::string journalStatus() const { return journal_.Status(); }
+
+private:
+    Duel Steps();
+    // Tells the journal's notice, once a step is over; on standard error while quitting.
+    void TellJournalNotice();
+
+    Platform& platform_;
+    GameState state_;
+    ComputerOpponent computer_;
+    Opponent* opponent_ = &computer_;
+    SessionScreen* screen_ = nullptr;
+
+    JournalKeeper journal_;
+    SettingsKeeper settings_;
+    OptionsKeeper options_;
+    EventListeners events_;
+    GalleryPrize prize_;
+
+    QObject laterContext_;  // what runs at a later pass of the event loop goes with the session
+    bool loaded_ = false;
+    bool unloaded_ = false;
+};
+
+}  // namespace duel
