@@ -28,6 +28,11 @@ void Session::SetScreen(SessionScreen& screen) {
     prize_.SetScreen(screen);
 }
 
+void Session::UseOpponent(Opponent& opponent) {
+    if (state_.gameRunning() || state_.busy) return;
+    opponent_ = &opponent;
+}
+
 Duel Session::Steps() { return Duel{state_, platform_, *screen_, *opponent_, events_, prize_}; }
 
 SettingsLoad Session::Load() {
@@ -96,6 +101,18 @@ void Session::OpponentMove() {
 void Session::GiveAnswer(AnswerGroup group, int32_t count) {
     Duel duel = Steps();
     duel::GiveAnswer(duel, group, count);
+}
+
+void Session::AnswerArrived(const std::string& guess, Score answer) {
+    Duel duel = Steps();
+    duel::AnswerArrived(duel, guess, answer);
+    screen_->Refresh();
+}
+
+void Session::GuessArrived(const std::string& guess) {
+    Duel duel = Steps();
+    duel::GuessArrived(duel, guess);
+    screen_->Refresh();
 }
 
 bool Session::FastTick() { return duel::FastTick(state_, platform_); }

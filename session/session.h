@@ -43,9 +43,12 @@ public:
     Platform& platform() { return platform_; }
     // Where the windows report what they change (a record holder's name, a reset).
     GameEvents& events() { return events_; }
-    // The opponent of this session's games.
+    // The opponent of this session's games: the computer unless another is given.
     Opponent& opponent() { return *opponent_; }
     ComputerOpponent& computer() { return computer_; }
+    // The next games are played against `opponent` (it must outlive them);
+    // the computer again when it is the computer.  Not while a game runs.
+    void UseOpponent(Opponent& opponent);
 
     // The window that shows the game; set before the first step.
     void SetScreen(SessionScreen& screen);
@@ -75,6 +78,10 @@ public:
     bool FastTick();  // true: a new game asked for by another window starts now
     void AutoScoreTick();
     void GameClockTick();
+    // What an opponent that answers or guesses later hands over when it comes;
+    // the window is drawn anew.
+    void AnswerArrived(const std::string& guess, Score answer);
+    void GuessArrived(const std::string& guess);
 
     // ---- the player's own choices ----
     void ToggleHint();
