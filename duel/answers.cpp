@@ -25,6 +25,7 @@ void CheckCounts(Duel& duel) {
 
 void GiveAnswer(Duel& duel, AnswerGroup group, int32_t count) {
     GameState& state = duel.state;
+    if (state.busy) return;  // the list is being worked on: the answer cannot change meanwhile
     (group == AnswerGroup::Exact ? state.exactCount : state.partialCount) = count;
     if (!state.autoScoring) CheckCounts(duel);
 }

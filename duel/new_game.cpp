@@ -75,10 +75,11 @@ void NewGame(Duel& duel) {
     if (state.busy || state.newGameRunning) return;
     const steps::ScopedMark running(state.newGameRunning);
 
+    // The game that runs is given up; the window keeps its look until this
+    // game hands the first move to the user (the list being built keeps
+    // every move refused meanwhile, the number prompt is modal), and the
+    // scorer rests.
     GiveUpRunningGame(duel);
-    // Until this game hands a guess to the user nothing can be moved or
-    // answered, and the scorer is off.
-    state.phase = Phase::NoGame;
     state.autoScoring = false;
 
     // The computer builds its list and draws its number; a close or a quit

@@ -37,18 +37,21 @@ void ComputerWins(Duel& duel) {
 }
 
 // No number agrees with the answers given by hand: the game is stopped.  The
-// game clock stops before the records window opens, as on a win.
+// game clock stops before the records window opens, as on a win; the history
+// and the answer frames grey out once it has closed.
 void StopAfterContradiction(Duel& duel) {
     GameState& state = duel.state;
     steps::ShowNotice(duel, kContradictionMessage);
     RecordStoppedGame(state);
     duel.events.ResultsChanged(state);
     duel.screen.CloseThinking();
-    steps::EnterGameOver(state);
+    state.phase = Phase::StoppedRecords;
+    state.gameStart = kClockStopped;
     duel.events.GameEnded(state, Outcome::AnswersContradicted);
     duel.opponent.GameEnded(duel, Outcome::AnswersContradicted);
     duel.screen.Refresh();
     duel.screen.ShowRecords();
+    steps::EnterGameOver(state);
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ void UserWins(Duel& duel, const std::string& guess) {
     duel.opponent.GameEnded(duel, outcome);
     duel.screen.Refresh();
     duel.prize.GiveWonPicture();
+    state.phase = Phase::UserWonRecords;  // the records window takes the move buttons away as it opens
     duel.screen.ShowRecords();
     steps::EnterGameOver(state);
 }

@@ -224,7 +224,7 @@ void DuelField::Draw(bool turnMarks) {
         DrawGuessPictures(guessPictures_, ComposedGuessPictures(composedGuessDrawn_));
     }
     for (QLabel* picture : guessPictures_) SetVisible(picture, state.guessOpen());
-    SetVisible(userMoveButton_, state.userToMove());
+    SetVisible(userMoveButton_, state.userMoveShown());
     SetVisible(computerMoveButton_, state.phase == Phase::ComputerToMove);
     DrawHistory();
     DrawAnswers();

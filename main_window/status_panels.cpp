@@ -40,8 +40,10 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
 }
 
 void StatusPanels::Draw(const GameState& state) {
-    QString prompt;
-    if (state.newGameHintShown())
+    QString prompt;  // empty while New game sets a game up
+    if (state.newGameRunning)
+        ;
+    else if (state.newGameHintShown())
         prompt = QString::fromUtf8(kNewGameHint);
     else if (state.hintChosen && state.gameRunning())
         prompt = PlayerHint(state.userMoves);

@@ -20,15 +20,19 @@ namespace duel {
 
 // Where the game stands; the main window draws its turn marks, move buttons,
 // guess pictures and the enabled state of its controls from it.
+// New game leaves the last game's phase (and look) as it is until it hands
+// the first move to the user (state.newGameRunning tells it meanwhile).
 enum class Phase {
-    NoGame,          // before the first game, and while New game sets the next one up
+    NoGame,          // before the first game
     UserToMove,      // the user composes a guess
     AwaitingAnswer,  // the user's guess waits for the opponent's answer (an opponent that answers later)
     OpponentToMove,  // the opponent's guess has not come yet (an opponent that guesses later)
     ComputerToMove,  // the opponent's guess is on show and waits for its answer
-    UserWon,         // the user has found the opponent's number; the prize and the records are shown
+    UserWon,         // the user has found the opponent's number; the prize is shown, the move button still stands
+    UserWonRecords,  // then the records window shows the win; the move buttons are gone, the guess still open
     ComputerWon,     // the computer has found the user's number; the user decides whether to play on
     PlayingOnAlone,  // the computer has won and the user goes on guessing alone
+    StoppedRecords,  // the answers contradicted each other: the records window is shown, the frames still stand
     GameOver,        // won, lost or stopped; New game starts the next
 };
 
@@ -120,15 +124,21 @@ struct GameState {
     // The user has the move: the user's move button is shown and the user's
     // label marked.
     bool userToMove() const { return phase == Phase::UserToMove || phase == Phase::PlayingOnAlone; }
+    // The user's move button stands: the user's turn, and a won game's prize.
+    bool userMoveShown() const { return userToMove() || phase == Phase::UserWon; }
     // The composed guess is open: the keypad's digits are taken and its four
     // pictures are shown and follow it.  It stays open while a won game's
     // prize and records are shown, so the records window's clearing of the
     // guess still redraws the pictures.
-    bool guessOpen() const { return userToMove() || phase == Phase::UserWon; }
+    bool guessOpen() const { return userToMove() || phase == Phase::UserWon || phase == Phase::UserWonRecords; }
     // A game is under way (its history list takes no input otherwise).
     bool gameRunning() const { return phase != Phase::NoGame && phase != Phase::GameOver; }
-    // The opponent's guess waits for an answer by hand with the option buttons.
-    bool answerByHand() const { return hideAnswer && (phase == Phase::ComputerToMove || phase == Phase::ComputerWon); }
+    // The option buttons take an answer by hand: the opponent's guess waits
+    // for it, and its frames stand until the game's records window closes.
+    bool answerByHand() const {
+        return hideAnswer &&
+               (phase == Phase::ComputerToMove || phase == Phase::ComputerWon || phase == Phase::StoppedRecords);
+    }
     // The automatic scorer answers the guess on show: switched on, for a typed
     // number, and not while the candidate list is being worked on.
     bool scorerRuns() const { return autoScoring && !hideAnswer && !busy; }
@@ -136,9 +146,11 @@ struct GameState {
     // time shown is still to become "стоим".
     bool clockTicks() const { return gameStart != kClockStopped || clockSeconds.has_value(); }
     // Status panel 1 shows the hint to start a new game: before the first
-    // game (but not while New game sets one up) and once a game has ended.
+    // game and once a game has ended, but not while New game sets one up.
     bool newGameHintShown() const {
-        return (phase == Phase::NoGame && !newGameRunning) || phase == Phase::UserWon || phase == Phase::GameOver;
+        return !newGameRunning &&
+               (phase == Phase::NoGame || phase == Phase::UserWon || phase == Phase::UserWonRecords ||
+                phase == Phase::StoppedRecords || phase == Phase::GameOver);
     }
 
     // --- the keypad's placement, kept in the settings file ----------------

@@ -47,7 +47,7 @@ void RecordCompWin(GameState& state, int tries, const std::string& number, const
 
 void RecordStoppedGame(GameState& state) {
     state.lastUser.number = state.compNumber;
-    state.lastUser.tries = "-";
+    state.lastUser.tries.assign(1, '-');  // a plain "-" assignment sets off a false GCC 12 warning here
 }
 
 }  // namespace duel
