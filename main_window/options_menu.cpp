@@ -1,6 +1,6 @@
 // The menu's own choices, the hint and the stronger opponent: their handlers, read at start-up, kept when changed.
 #include "main_window/main_window.h"
-#include "rules/player_options.h"
+#include "storage/player_options_file.h"
 
 #include <cstdio>
 

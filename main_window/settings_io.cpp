@@ -2,9 +2,10 @@
 #include "gallery/line_of_wins.h"
 #include "main_window/main_window.h"
 #include "platform/dialogs.h"
-#include "rules/player_options.h"
-#include "rules/settings_file.h"
 #include "rules/twips.h"
+#include "rules/window_placement.h"
+#include "storage/player_options_file.h"
+#include "storage/settings_file.h"
 #include "windows/keypad_window.h"
 
 #include <cstdio>

@@ -171,7 +171,6 @@ struct GameState {
     uint8_t beautyPicture = 0;
     uint8_t beautyPrevLine = 0;
     bool missingFilesAsked = false;  // the download question was asked in this run
-    std::string settingsPath;
 
 private:
     template <typename T>

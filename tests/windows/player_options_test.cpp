@@ -15,6 +15,7 @@ protected:
     QAction* hintItem() const { return find<QAction>(QStringLiteral("mnuAddHint")); }
     QAction* strongItem() const { return find<QAction>(QStringLiteral("mnuAddStrong")); }
     QString optionsFile() const { return platform.configFolder + QStringLiteral("/options.ini"); }
+    QString settingsFile() const { return platform.folder + QStringLiteral("/Шелвы и злыки.ini"); }
 
     // The program closed and started again with the same folders.
     void Restart() {
@@ -55,7 +56,7 @@ TEST_F(PlayerOptions, BothItemsFollowTheGalleryOffAndComeBackAfterARestart) {
     hintItem()->trigger();
     strongItem()->trigger();
     window->close();
-    const QByteArray settingsWithBothOn = ReadFile(QString::fromStdString(state.settingsPath));
+    const QByteArray settingsWithBothOn = ReadFile(settingsFile());
     state = GameState{};
     StartProgram();
     EXPECT_TRUE(hintItem()->isChecked() && strongItem()->isChecked());
@@ -68,7 +69,7 @@ TEST_F(PlayerOptions, BothItemsFollowTheGalleryOffAndComeBackAfterARestart) {
     window->close();
     // The settings file keeps nothing of them.
     EXPECT_FALSE(settingsWithBothOn.isEmpty());
-    EXPECT_EQ(ReadFile(QString::fromStdString(state.settingsPath)), settingsWithBothOn);
+    EXPECT_EQ(ReadFile(settingsFile()), settingsWithBothOn);
 }
 
 TEST_F(PlayerOptions, ADamagedOrUnwritableOptionsFileNeverStopsTheGame) {

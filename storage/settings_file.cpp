@@ -1,7 +1,7 @@
 // The settings file on disk: the preferred copy read, saves through a locked temporary file, leftovers removed.
-#include "rules/settings_file.h"
+#include "storage/settings_file.h"
 
-#include "rules/held_file.h"
+#include "storage/held_file.h"
 
 #include <algorithm>
 #include <exception>
@@ -86,11 +86,6 @@ bool SaveInto(const fs::path& folder, std::string_view bytes) {
     return temporary && temporary.Write(bytes) && temporary.Sync() && temporary.RenameTo(SettingsFilePath(folder));
 }
 
-std::string PathToUtf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 }  // namespace
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& folder) {
@@ -104,11 +99,9 @@ SettingsLoad LoadSettings(const std::vector<std::filesystem::path>& folders, Gam
             if (const auto bytes = ReadFileBytes(path)) {
                 load.values = ParseSettingsText(UnCode(*bytes), state);
                 load.source = path;
-                state.settingsPath = PathToUtf8(path);
                 return load;
             }
         }
-        state.settingsPath = folders.empty() ? "" : PathToUtf8(SettingsFilePath(folders.front()));
     } catch (const std::exception&) {
         // Out of memory or a path the system cannot represent: use the defaults.
     }
@@ -133,15 +126,6 @@ std::optional<std::filesystem::path> SaveSettings(const std::vector<std::filesys
 
 int RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
     return RemoveUnheldFiles(folder, IsOurTemporaryName);
-}
-
-PixelPoint ClampWindowPosition(PixelPoint wanted, PixelSize total, const PixelRect& screen) {
-    const auto clampAxis = [](int64_t position, int64_t extent, int64_t origin, int64_t room) {
-        const int64_t last = origin + std::max<int64_t>(0, room - std::max<int64_t>(0, extent));
-        return static_cast<int32_t>(std::clamp(position, origin, last));
-    };
-    return {clampAxis(wanted.x, total.width, screen.x, screen.width),
-            clampAxis(wanted.y, total.height, screen.y, screen.height)};
 }
 
 }  // namespace duel
