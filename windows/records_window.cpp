@@ -4,7 +4,6 @@
 #include "duel/duel.h"
 #include "platform/platform.h"
 #include "platform/utf8_text.h"
-#include "rules/cp1251.h"
 #include "rules/game_state.h"
 #include "rules/record_name.h"
 #include "rules/records_table.h"
