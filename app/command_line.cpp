@@ -2,7 +2,7 @@
 // --help and --version work without a display, and answers in the user's language.
 #include "app/command_line.h"
 
-#include "app/terminal_texts.h"
+#include "terminal/terminal_texts.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

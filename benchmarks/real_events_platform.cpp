@@ -1,5 +1,5 @@
 // The measuring platform: Qt's own event processing and clocks, scripted dialogs.
-#include "benchmarks/real_events_platform.h"
+#include "real_events_platform.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -2,8 +2,8 @@
 //
 // Pending events really run after every number, as in the program, so these
 // figures include the timers that tick and the painting of the thinking window.
-#include "benchmarks/real_events_platform.h"
 #include "main_window/main_window.h"
+#include "real_events_platform.h"
 #include "rules/game_state.h"
 #include "rules/number_rules.h"
 #include "session/session.h"

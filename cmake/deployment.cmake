@@ -32,5 +32,6 @@ foreach(name DUEL_AUTHOR_NAME DUEL_AUTHOR_DATE DUEL_COUNTRY DUEL_REGION DUEL_TOW
     set(${name}_C "${escaped}")
 endforeach()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/deployment.h.in ${CMAKE_BINARY_DIR}/generated/deployment.h @ONLY)
-# The rules library holds shelvy-pack's work, which prints the version and the author too.
-target_include_directories(duel_rules PUBLIC ${CMAKE_BINARY_DIR}/generated)
+# Linked by those that show the values: the terminal's texts, the about window, the gallery menu.
+add_library(duel_deployment INTERFACE)
+target_include_directories(duel_deployment INTERFACE ${CMAKE_BINARY_DIR}/generated)

@@ -1,5 +1,5 @@
 // Fuzz target: any settings file reads without fault, and what it reads is written back and read again unchanged.
-#include "rules/settings_file.h"
+#include "storage/settings_file.h"
 #include "tests/support/stored_values.h"
 
 #include <cstddef>

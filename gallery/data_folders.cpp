@@ -1,4 +1,4 @@
-// Looking up data files in an ordered list of folders.
+// Looking up a picture set in an ordered list of folders.
 #include "gallery/data_folders.h"
 
 #include <string>
@@ -16,13 +16,6 @@ bool IsFile(const fs::path& path) {
 }
 
 }  // namespace
-
-std::optional<fs::path> FindDataFile(const std::vector<fs::path>& folders, const fs::path& name) {
-    if (name.empty()) return std::nullopt;
-    for (const fs::path& folder : folders)
-        if (!folder.empty() && IsFile(folder / name)) return folder / name;
-    return std::nullopt;
-}
 
 std::optional<fs::path> FindSetFolder(const std::vector<fs::path>& folders, std::string_view stem) {
     if (stem.empty()) return std::nullopt;

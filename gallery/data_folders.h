@@ -1,4 +1,4 @@
-// Finding read-only data beside the program, in the user's data folder or in the installed data folder.
+// Finding a picture set beside the program, in the user's data folder or in the installed data folder.
 #pragma once
 
 #include <filesystem>
@@ -9,11 +9,7 @@
 namespace duel {
 
 // The first of `folders` (in order: program folder, user data folder,
-// installed data folder) that holds a regular file `name`; nullopt when none does.
-std::optional<std::filesystem::path> FindDataFile(const std::vector<std::filesystem::path>& folders,
-                                                  const std::filesystem::path& name);
-
-// The first of `folders` that holds both files of the picture set `stem`
+// installed data folder) that holds both files of the picture set `stem`
 // (stem.txt and stem.dat, names matched exactly); nullopt when none does.
 // One folder must hold both, so a half-installed set elsewhere is not mixed in.
 std::optional<std::filesystem::path> FindSetFolder(const std::vector<std::filesystem::path>& folders,

@@ -1,7 +1,7 @@
 // The gallery's fixed table and the names built from it.
 #include "gallery/gallery_sets.h"
 
-#include "rules/held_file.h"
+#include "storage/held_file.h"
 
 namespace duel {
 

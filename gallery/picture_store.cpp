@@ -51,16 +51,6 @@ GalleryResult<std::string> PictureFromBlockTail(std::string_view tail) {
 
 }  // namespace
 
-GalleryResult<std::string> ExtractPictureFromMemory(std::string_view sizeListText, std::string_view store,
-                                                    int picture) {
-    const auto sizes = ParseSizeList(sizeListText);
-    if (!sizes) return sizes.error;
-    const auto block = LocateBlock(sizes.value, picture, store.size());
-    if (!block) return block.error;
-    return PictureFromBlockTail(
-        store.substr(static_cast<size_t>(block.value.offset) + 1, static_cast<size_t>(block.value.size) - 1));
-}
-
 GalleryResult<std::string> ExtractPictureFromFiles(const fs::path& sizeList, const fs::path& store, int picture) {
     std::error_code ec;
     if (!fs::is_regular_file(sizeList, ec) || !fs::is_regular_file(store, ec)) return GalleryError::FilesMissing;

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "gallery/gallery_result.h"
-#include "rules/held_file.h"
+#include "storage/held_file.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -31,10 +31,6 @@ struct BlockSpan {
 // OffsetTooLarge when o(k) + s(k) passes 2^31-1, StoreTooShort when the
 // store ends before the block does.
 GalleryResult<BlockSpan> LocateBlock(const std::vector<int32_t>& sizes, int picture, std::uintmax_t storeLength);
-
-// Picture `picture` from a size list text and a whole store held in memory
-// (the packing tool's check, the fuzz target and tests).
-GalleryResult<std::string> ExtractPictureFromMemory(std::string_view sizeListText, std::string_view store, int picture);
 
 // Picture `picture` from the files sizeList and store: validates both files
 // and the sizes first, then reads only the size list and the one block.

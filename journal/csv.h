@@ -1,7 +1,6 @@
-// The list of games as CSV text (RFC 4180) and a reader of such text.
+// The list of games as CSV text (RFC 4180).
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,11 +20,5 @@ std::string CsvCell(std::string_view text);
 
 // The header line, then one line per row; UTF-8, every line ended by CRLF.
 std::string GamesCsv(std::span<const CsvRow> rows);
-
-// Reads CSV text back into rows: quoted cells may hold commas, doubled quotes
-// and line breaks; lines may end with CRLF or LF; a UTF-8 byte order mark at
-// the start is skipped.  Nothing when a quote is left open or a quoted cell is
-// followed by anything but a comma or a line end.
-std::optional<std::vector<CsvRow>> ReadCsv(std::string_view text);
 
 }  // namespace duel

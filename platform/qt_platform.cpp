@@ -2,7 +2,7 @@
 #include "platform/qt_platform.h"
 
 #include "platform/help_viewer.h"
-#include "platform/program_folder.h"
+#include "storage/program_folder.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -80,9 +80,4 @@ std::string HistoryLine(std::string_view guess, int32_t partial, int32_t exact) 
     return line;
 }
 
-std::string_view GuessOfHistoryLine(std::string_view line) {
-    if (line.size() < 9) return {};
-    return line.substr(5, 4);
-}
-
 }  // namespace duel

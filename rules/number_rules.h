@@ -82,7 +82,4 @@ int32_t FilterCandidates(CandidateList& candidates, int32_t count, std::string_v
 // One line of the history list: "|    1234   |  2  |  1  |".
 std::string HistoryLine(std::string_view guess, int32_t partial, int32_t exact);
 
-// The guess a history line holds (its characters 6 to 9).
-std::string_view GuessOfHistoryLine(std::string_view line);
-
 }  // namespace duel

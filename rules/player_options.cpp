@@ -1,17 +1,10 @@
-// The player's own choices: their file's text read and written, the file loaded and saved through a held temporary
-// file.
+// The player's own choices: their file's text read and written.
 #include "rules/player_options.h"
 
-#include "rules/held_file.h"
-
-#include <fstream>
 #include <optional>
-#include <system_error>
 
 namespace duel {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r");
@@ -25,8 +18,6 @@ std::optional<bool> ParseSwitch(std::string_view value) {
     if (value == "false" || value == "0") return false;
     return std::nullopt;
 }
-
-fs::path OptionsFilePath(const fs::path& folder) { return folder / fs::path(std::string(kPlayerOptionsFileName)); }
 
 }  // namespace
 
@@ -51,35 +42,6 @@ PlayerOptions ParsePlayerOptions(std::string_view text) {
 std::string PlayerOptionsText(const PlayerOptions& options) {
     const auto word = [](bool on) { return on ? "true" : "false"; };
     return std::string("[options]\nhint=") + word(options.hint) + "\nstrong=" + word(options.strong) + "\n";
-}
-
-PlayerOptions LoadPlayerOptions(const std::filesystem::path& folder) {
-    if (folder.empty()) return {};
-    std::ifstream in(OptionsFilePath(folder), std::ios::binary);
-    if (!in) return {};
-    std::string bytes(kMaxPlayerOptionsBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return {};
-    const auto read = static_cast<std::size_t>(in.gcount());
-    if (read > kMaxPlayerOptionsBytes) return {};
-    bytes.resize(read);
-    return ParsePlayerOptions(bytes);
-}
-
-bool SavePlayerOptions(const std::filesystem::path& folder, const PlayerOptions& options) {
-    if (folder.empty()) return false;
-    std::error_code error;
-    fs::create_directories(folder, error);
-    if (error) return false;
-    HeldFile temporary = HeldFile::Create(folder, kPlayerOptionsFileName);
-    return temporary && temporary.Write(PlayerOptionsText(options)) && temporary.Sync() &&
-           temporary.RenameTo(OptionsFilePath(folder));
-}
-
-int RemoveLeftoverPlayerOptions(const std::filesystem::path& folder) {
-    if (folder.empty()) return 0;
-    return RemoveUnheldFiles(folder,
-                             [](const std::string& name) { return IsHeldFileName(name, kPlayerOptionsFileName); });
 }
 
 }  // namespace duel

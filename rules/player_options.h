@@ -1,7 +1,7 @@
-// The player's own choices (the hint, the stronger opponent), kept in a small file of ours in the user's config folder.
+// The player's own choices (the hint, the stronger opponent) and the text of the small file of ours that keeps them.
 //
-// The settings file stays as it is: these choices have no place in it.  The
-// file is a few lines of key=value text:
+// The settings file stays as it is: these choices have no place in it.  Their
+// file (storage/player_options_file.h) is a few lines of key=value text:
 //
 //     [options]
 //     hint=true
@@ -12,7 +12,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -37,20 +36,5 @@ PlayerOptions ParsePlayerOptions(std::string_view text);
 
 // The file's text for `options`; ParsePlayerOptions gives them back.
 std::string PlayerOptionsText(const PlayerOptions& options);
-
-// The choices kept in `folder`: both off when the file is missing, cannot be
-// read, is larger than kMaxPlayerOptionsBytes or the folder is empty.  Never
-// throws.
-PlayerOptions LoadPlayerOptions(const std::filesystem::path& folder);
-
-// Writes the choices into `folder` (creating it if needed) through a
-// temporary file held from its creation to its rename over the old one
-// (rules/held_file.h), so a failed write leaves the old file whole.  False when the folder is empty or cannot be
-// written.  Never throws.
-bool SavePlayerOptions(const std::filesystem::path& folder, const PlayerOptions& options);
-
-// Removes from `folder` the temporary files of saves that a killed run left
-// behind (none that a running game holds); returns how many went.
-int RemoveLeftoverPlayerOptions(const std::filesystem::path& folder);
 
 }  // namespace duel

@@ -11,7 +11,7 @@
 // Writing writes only what reading accepts: a value that reading would refuse
 // (too long, or empty where empty means "missing") is written as its default,
 // so ParseSettingsText(FormatSettingsText(values)) gives the values back.
-// Where the file lives and how it is written safely: rules/settings_file.h.
+// Where the file lives and how it is written safely: storage/settings_file.h.
 #pragma once
 
 #include "rules/game_state.h"

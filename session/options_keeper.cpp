@@ -2,7 +2,7 @@
 #include "session/options_keeper.h"
 
 #include "platform/platform.h"
-#include "rules/player_options.h"
+#include "storage/player_options_file.h"
 
 #include <cstdio>
 

@@ -12,12 +12,12 @@
 #include "duel/computer_opponent.h"
 #include "duel/duel.h"
 #include "rules/game_state.h"
-#include "rules/settings_file.h"
 #include "session/event_listeners.h"
 #include "session/gallery_prize.h"
 #include "session/journal_keeper.h"
 #include "session/options_keeper.h"
 #include "session/settings_keeper.h"
+#include "storage/settings_file.h"
 
 #include <QObject>
 

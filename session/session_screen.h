@@ -4,7 +4,7 @@
 
 #include "duel/duel_screen.h"
 #include "rules/dock_geometry.h"
-#include "rules/held_file.h"
+#include "storage/held_file.h"
 
 #include <memory>
 

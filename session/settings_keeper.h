@@ -2,7 +2,7 @@
 #pragma once
 
 #include "duel/game_events.h"
-#include "rules/settings_file.h"
+#include "storage/settings_file.h"
 
 #include <filesystem>
 #include <vector>

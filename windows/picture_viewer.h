@@ -1,7 +1,7 @@
 // The picture viewer frmSee: the won picture, scrolled when larger than the screen, and saved on request.
 #pragma once
 
-#include "rules/held_file.h"
+#include "storage/held_file.h"
 
 #include <QDialog>
 #include <QString>

@@ -4,8 +4,8 @@
 #include "duel/duel.h"
 #include "platform/platform.h"
 #include "platform/utf8_text.h"
-#include "rules/cp1251.h"
 #include "rules/game_state.h"
+#include "rules/record_name.h"
 #include "rules/records_table.h"
 #include "rules/twips.h"
 #include "windows/beside_host.h"
@@ -63,19 +63,16 @@ QString RowName(const char* stem, int place) { return QString::fromUtf8(stem) + 
 // ---- name entry ----------------------------------------------------------
 
 QString StorableRecordName(const QString& text, int* pos) {
-    QString kept;
-    int keptBeforeCursor = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        // Characters outside the basic plane are never storable; both halves
-        // of a surrogate pair go.
-        if (c.isSurrogate() || !IsStorableInCp1251(static_cast<char32_t>(c.unicode()))) continue;
-        if (kept.size() >= kMaxRecordNameLength) break;
-        kept.append(c);
-        if (pos && i < *pos) ++keptBeforeCursor;
-    }
-    if (pos) *pos = keptBeforeCursor;
-    return kept;
+    // Code points, so that both halves of a surrogate pair go together; the
+    // cursor counts UTF-16 units before it and after it alike, since every
+    // character kept lies in the basic plane.
+    const QList<uint> codes = text.toUcs4();
+    std::size_t cursor = pos ? static_cast<std::size_t>(QStringView(text).left(*pos).toUcs4().size()) : 0;
+    const std::u32string kept = duel::StorableRecordName(
+        std::u32string_view(reinterpret_cast<const char32_t*>(codes.data()), static_cast<std::size_t>(codes.size())),
+        pos ? &cursor : nullptr);
+    if (pos) *pos = static_cast<int>(cursor);
+    return QString::fromUcs4(kept.data(), static_cast<qsizetype>(kept.size()));
 }
 
 QValidator::State RecordNameValidator::validate(QString& input, int& pos) const {

@@ -1,6 +1,8 @@
 // The records window: the three best wins, the last results, and name entry for a new record.
 #pragma once
 
+#include "rules/record_name.h"
+
 #include <QDialog>
 #include <QLineEdit>
 #include <QString>
@@ -20,12 +22,8 @@ class HostWindow;
 class Platform;
 struct GameState;
 
-// Longest name a record holder may type.
-inline constexpr int kMaxRecordNameLength = 8;
-
-// `text` made storable in the settings file: every character that
-// Windows-1251 cannot hold (and control characters) dropped, then cut to
-// kMaxRecordNameLength.  `pos` (a cursor), if given, is moved along.
+// `text` made storable in the settings file (rules/record_name.h); `pos`
+// (a cursor), if given, is moved along.
 QString StorableRecordName(const QString& text, int* pos = nullptr);
 
 // Keeps a record name storable (StorableRecordName) while it is typed.  The

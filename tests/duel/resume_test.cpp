@@ -4,9 +4,9 @@
 #include "rules/number_rules.h"
 #include "rules/strong_guess.h"
 #include "session/journal_keeper.h"
-#include "tests/journal/journal_test_support.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_screen.h"
+#include "tests/support/journal_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 // lines with NUL or other control bytes pass through a shell unharmed.
 //   settings_tool noise FILE COUNT SEED writes COUNT pseudo-random bytes (repeatable per SEED)
 #include "rules/cp1251.h"
-#include "rules/settings_file.h"
+#include "storage/settings_file.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // Tests of the CSV export of the list of games and of its reader.
-#include "journal/csv.h"
+#include "tests/support/csv_reader.h"
 
 #include <gtest/gtest.h>
 

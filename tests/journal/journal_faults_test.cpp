@@ -1,6 +1,6 @@
 // Tests of the journal's faults: a damaged file kept aside, a journal that cannot be opened, a lock, a failing write.
 #include "journal/journal.h"
-#include "journal_test_support.h"
+#include "tests/support/journal_test_support.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

@@ -2,9 +2,9 @@
 #include "journal/journal.h"
 
 #include "journal/game_record.h"
-#include "journal_test_support.h"
 #include "rules/candidate_history.h"
 #include "rules/number_rules.h"
+#include "tests/support/journal_test_support.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

@@ -1,7 +1,7 @@
 // Tests of the journal's texts for the player: the words that go with a count, the dates, the notice of a damaged file.
 #include "journal/journal_texts.h"
 
-#include "tests/journal/journal_test_support.h"
+#include "tests/support/journal_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -124,8 +124,7 @@ TEST(RandomFractions, AreBelowOneAndTheSameEveryRun) {
 TEST(HistoryLine, HasTheGuessInCharactersSixToNine) {
     const std::string line = HistoryLine("1234", 2, 1);
     EXPECT_EQ(line, "|    1234   |  2  |  1  |");
-    EXPECT_EQ(GuessOfHistoryLine(line), "1234");
-    EXPECT_EQ(GuessOfHistoryLine("|"), "");
+    EXPECT_EQ(line.substr(5, 4), "1234");
 }
 
 TEST(ClockText, ShowsMinutesAndSeconds) {

@@ -2,7 +2,7 @@
 #include "session/session.h"
 
 #include "rules/number_rules.h"
-#include "rules/settings_file.h"
+#include "storage/settings_file.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_screen.h"
 #include "tests/support/scripted_opponent.h"

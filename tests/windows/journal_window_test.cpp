@@ -1,6 +1,6 @@
 // The journal of games in the windows: resuming through the menu, the statistics window, a data folder that cannot
 // be written.
-#include "journal/csv.h"
+#include "tests/support/csv_reader.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>

@@ -16,6 +16,7 @@ protected:
     QAction* hintItem() const { return find<QAction>(QStringLiteral("mnuAddHint")); }
     QAction* strongItem() const { return find<QAction>(QStringLiteral("mnuAddStrong")); }
     QString optionsFile() const { return platform.configFolder + QStringLiteral("/options.ini"); }
+    QString settingsFile() const { return platform.folder + QStringLiteral("/Шелвы и злыки.ini"); }
 
     // The program closed and started again with the same folders.
     void Restart() {
@@ -55,8 +56,7 @@ TEST_F(PlayerOptions, BothItemsFollowTheGalleryOffAndComeBackAfterARestart) {
     hintItem()->trigger();
     strongItem()->trigger();
     window->close();
-    const QString settingsFile = folder.filePath(QStringLiteral("Шелвы и злыки.ini"));
-    const QByteArray settingsWithBothOn = ReadFile(settingsFile);
+    const QByteArray settingsWithBothOn = ReadFile(settingsFile());
     StartProgram();
     EXPECT_TRUE(hintItem()->isChecked() && strongItem()->isChecked());
 
@@ -68,7 +68,7 @@ TEST_F(PlayerOptions, BothItemsFollowTheGalleryOffAndComeBackAfterARestart) {
     window->close();
     // The settings file keeps nothing of them.
     EXPECT_FALSE(settingsWithBothOn.isEmpty());
-    EXPECT_EQ(ReadFile(settingsFile), settingsWithBothOn);
+    EXPECT_EQ(ReadFile(settingsFile()), settingsWithBothOn);
 }
 
 TEST_F(PlayerOptions, ADamagedOrUnwritableOptionsFileNeverStopsTheGame) {

@@ -1,6 +1,6 @@
 // Quitting from any state, and results saved when they are made: the prompt loop, the records window, the file on disk.
 #include "rules/records_table.h"
-#include "rules/settings_file.h"
+#include "storage/settings_file.h"
 #include "tests/support/window_fixture.h"
 #include "windows/records_window.h"
 

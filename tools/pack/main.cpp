@@ -1,5 +1,5 @@
 // shelvy-pack STEM PICTURE...: makes a gallery set from JPEG files.
-#include "app/terminal_texts.h"
+#include "terminal/terminal_texts.h"
 #include "tools/pack/pack_command.h"
 
 #include <cerrno>

@@ -1,10 +1,10 @@
 // shelvy-pack's work: argument checks, reading the pictures, packing, and its Russian messages.
 #include "tools/pack/pack_command.h"
 
-#include "app/terminal_texts.h"
 #include "gallery/jpeg_header.h"
 #include "gallery/pack_set.h"
 #include "gallery/size_list.h"
+#include "terminal/terminal_texts.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 // The settings file on disk: the preferred copy read, saves through a locked temporary file, leftovers removed.
-#include "rules/settings_file.h"
+#include "storage/settings_file.h"
 
-#include "rules/held_file.h"
+#include "storage/held_file.h"
 
 #include <algorithm>
 #include <exception>
@@ -126,15 +126,6 @@ std::optional<std::filesystem::path> SaveSettings(const std::vector<std::filesys
 
 int RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
     return RemoveUnheldFiles(folder, IsOurTemporaryName);
-}
-
-PixelPoint ClampWindowPosition(PixelPoint wanted, PixelSize total, const PixelRect& screen) {
-    const auto clampAxis = [](int64_t position, int64_t extent, int64_t origin, int64_t room) {
-        const int64_t last = origin + std::max<int64_t>(0, room - std::max<int64_t>(0, extent));
-        return static_cast<int32_t>(std::clamp(position, origin, last));
-    };
-    return {clampAxis(wanted.x, total.width, screen.x, screen.width),
-            clampAxis(wanted.y, total.height, screen.y, screen.height)};
 }
 
 }  // namespace duel

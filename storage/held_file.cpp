@@ -1,5 +1,5 @@
 // Temporary files created locked and held until removed or renamed; removal of the files no one holds.
-#include "rules/held_file.h"
+#include "storage/held_file.h"
 
 #include <cerrno>
 #include <exception>

@@ -20,9 +20,10 @@ namespace fs = std::filesystem;
 // A private folder for one test, removed afterwards.
 class TempFolder {
 public:
-    TempFolder() {
+    explicit TempFolder(const std::string& suffix = "") {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        path_ = fs::temp_directory_path() / ("gallery_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
+        path_ = fs::temp_directory_path() /
+                ("gallery_" + std::string(info->name()) + suffix + "_" + std::to_string(::getpid()));
         fs::remove_all(path_);
         fs::create_directories(path_);
     }
@@ -38,6 +39,15 @@ public:
 private:
     fs::path path_;
 };
+
+// Picture `picture` of a set whose size list and store hold these bytes, taken
+// out as the game takes it: from the set's two files.
+GalleryResult<std::string> ExtractFromSet(std::string_view sizeList, std::string_view store, int picture) {
+    const TempFolder folder("_set");
+    folder.write("Set.txt", std::string(sizeList));
+    folder.write("Set.dat", std::string(store));
+    return ExtractPicture(folder.path(), "Set", picture);
+}
 
 // Bytes 0, 1, 2, ... so that every offset is recognisable.
 std::string Counting(size_t length) {
@@ -95,19 +105,19 @@ TEST(GalleryExtract, ReplacesTheFirstByteAndTakesExactlyTheBlock) {
     const std::string store = Counting(600);
     const std::string sizes = "3\r\n100\r\n200\r\n300\r\n";
 
-    const auto first = ExtractPictureFromMemory(sizes, store, 1);
+    const auto first = ExtractFromSet(sizes, store, 1);
     ASSERT_TRUE(first.ok());
     EXPECT_EQ(first.value, "\xFF" + store.substr(1, 99));
 
-    const auto third = ExtractPictureFromMemory(sizes, store, 3);
+    const auto third = ExtractFromSet(sizes, store, 3);
     ASSERT_TRUE(third.ok());
     ASSERT_EQ(third.value.size(), 300u);
     EXPECT_EQ(third.value, "\xFF" + store.substr(301, 299));  // o(3) = 300, reads from 301
 
-    const auto tiny = ExtractPictureFromMemory("2\n1\n4",
-                                               "\x07"
-                                               "abcd",
-                                               1);
+    const auto tiny = ExtractFromSet("2\n1\n4",
+                                     "\x07"
+                                     "abcd",
+                                     1);
     ASSERT_TRUE(tiny.ok());
     EXPECT_EQ(tiny.value, "\xFF");
 }
@@ -130,8 +140,7 @@ TEST(GalleryExtract, RefusesPicturesTheFilesCannotHold) {
         {largest, 600, 63, GalleryError::StoreTooShort},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ExtractPictureFromMemory(c.sizes, std::string_view(store).substr(0, c.storeLength), c.picture).error,
-                  c.error)
+        EXPECT_EQ(ExtractFromSet(c.sizes, std::string_view(store).substr(0, c.storeLength), c.picture).error, c.error)
             << c.sizes << " picture " << c.picture;
 }
 
@@ -194,8 +203,7 @@ TEST(GalleryExtract, RefusesAPictureThatStatesMorePixelsThanTheGameDecodes) {
     // and the packing tool does not write one.
     const std::string huge = JpegStating(15000, 15000);
     const std::string store = "\x07" + huge.substr(1);
-    EXPECT_EQ(ExtractPictureFromMemory("1\n" + std::to_string(huge.size()), store, 1).error,
-              GalleryError::PictureTooLarge);
+    EXPECT_EQ(ExtractFromSet("1\n" + std::to_string(huge.size()), store, 1).error, GalleryError::PictureTooLarge);
     EXPECT_EQ(PackPictures({huge}).error, GalleryError::PictureTooLarge);
     EXPECT_EQ(PackPictures({"\xFF\xD8\xFF" + std::string(kMaxPictureBytes, 'x')}).error, GalleryError::SizeTooLarge);
 }
@@ -220,7 +228,7 @@ TEST(GalleryPack, PackedPicturesComeBackByteForByte) {
     EXPECT_EQ(packed.value.sizeList, "3\r\n18\r\n3\r\n10\r\n");
     EXPECT_EQ(packed.value.store[0], static_cast<char>(kPlaceholderByte));  // no plain JPEG inside
     for (int k = 1; k <= 3; ++k) {
-        const auto back = ExtractPictureFromMemory(packed.value.sizeList, packed.value.store, k);
+        const auto back = ExtractFromSet(packed.value.sizeList, packed.value.store, k);
         ASSERT_TRUE(back.ok());
         EXPECT_EQ(back.value, pictures[static_cast<size_t>(k - 1)]);
     }
@@ -237,7 +245,7 @@ TEST(GalleryPack, TheLargestSetASizeListCanCountIsAccepted) {
     const auto packed = PackPictures(pictures);
     ASSERT_TRUE(packed.ok()) << GalleryErrorText(packed.error);
     for (int k : {1, 127, kMaxPicturesInSet}) {
-        const auto back = ExtractPictureFromMemory(packed.value.sizeList, packed.value.store, k);
+        const auto back = ExtractFromSet(packed.value.sizeList, packed.value.store, k);
         ASSERT_TRUE(back.ok()) << "picture " << k << ": " << GalleryErrorText(back.error);
         EXPECT_EQ(back.value, pictures[static_cast<size_t>(k - 1)]);
     }
@@ -264,15 +272,17 @@ TEST(GalleryFolders, FirstFolderHoldingBothFilesOfASetWins) {
     std::ofstream(user / "NinaCorveld.dat") << "x";
     std::ofstream(installed / "NinaCorveld.txt") << "1\n1\n";
     std::ofstream(installed / "NinaCorveld.dat") << "x";
-    fs::create_directories(program / "help.html");  // a folder is not a file
-    std::ofstream(installed / "help.html") << "<p>";
+    // Folders are not files: a set of folders beside the program is passed over.
+    fs::create_directories(program / "DoriaFelstrand.txt");
+    fs::create_directories(program / "DoriaFelstrand.dat");
+    std::ofstream(installed / "DoriaFelstrand.txt") << "1\n1\n";
+    std::ofstream(installed / "DoriaFelstrand.dat") << "x";
 
     const std::vector<fs::path> folders{program, user, installed};
     EXPECT_EQ(FindSetFolder(folders, "NinaCorveld"), user);
     EXPECT_EQ(FindSetFolder(folders, "ninacorveld"), std::nullopt);
     EXPECT_EQ(FindSetFolder(folders, "TessaQuorin"), std::nullopt);
-    EXPECT_EQ(FindDataFile(folders, "help.html"), installed / "help.html");
-    EXPECT_EQ(FindDataFile(folders, "none.html"), std::nullopt);
+    EXPECT_EQ(FindSetFolder(folders, "DoriaFelstrand"), installed);
 }
 
 }  // namespace

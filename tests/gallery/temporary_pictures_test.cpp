@@ -1,6 +1,4 @@
 // Temporary files held by a running game: another game's start and close leave them alone, a killed game's go.
-#include "rules/held_file.h"
-
 #include "gallery/picture_store.h"
 
 #include <gtest/gtest.h>

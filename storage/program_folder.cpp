@@ -1,5 +1,5 @@
 // Finding the program's folder from /proc, in native bytes, also for paths longer than PATH_MAX.
-#include "platform/program_folder.h"
+#include "storage/program_folder.h"
 
 #include <climits>
 #include <exception>

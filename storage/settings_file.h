@@ -42,8 +42,7 @@ struct SettingsLoad {
 // per-user config folder) whose file exists, unless a later folder's file is
 // newer: a save that had to fall back to the config folder must not be
 // shadowed by a stale file in a read-only program folder.  When no file can
-// be read every field takes its default.  Sets state.settingsPath to the file
-// read, or to the first folder's file when none was.  Never throws.
+// be read every field takes its default.  Never throws.
 SettingsLoad LoadSettings(const std::vector<std::filesystem::path>& folders, GameState& state);
 
 // Writes the settings file into the first folder that takes it (creating the
@@ -61,28 +60,5 @@ std::optional<std::filesystem::path> SaveSettings(const std::vector<std::filesys
 // temporary file that a save of another running game still holds is left
 // alone.  Returns how many were removed.  Never throws.
 int RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
-
-struct PixelPoint {
-    int32_t x = 0;
-    int32_t y = 0;
-};
-
-struct PixelSize {
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
-struct PixelRect {
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
-// Moves a restored top-left corner (pixels) so that the main window with
-// its docked keypad - together `total`, measured from that corner - lies
-// inside `screen`.  Where `total` is larger than the screen its top-left
-// corner is kept on screen.
-PixelPoint ClampWindowPosition(PixelPoint wanted, PixelSize total, const PixelRect& screen);
 
 }  // namespace duel
