@@ -59,7 +59,7 @@ TEST(JournalHostile, WhatStandsAtThePathIsNamedAndNeverBlocks) {
     const auto dangling = folder / "dangling.sqlite";
     std::filesystem::create_symlink(folder / "nowhere", dangling);
 
-    EXPECT_EQ(FaultWithin(pipe), JournalFault::NotAFile) << "a named pipe blocked the opening or was taken";
+    ASSERT_EQ(FaultWithin(pipe), JournalFault::NotAFile) << "a named pipe blocked the opening or was taken";
     EXPECT_EQ(FaultWithin(directory), JournalFault::NotAFile);
     EXPECT_EQ(FaultWithin(dangling), JournalFault::DanglingLink);
     EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);  // left alone
