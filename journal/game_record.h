@@ -45,8 +45,8 @@ struct GameBegin {
     // (see journal/number_mask.h), so that a look into the file does not show
     // them; 0 keeps them plain.  The caller draws it at random for each game.
     uint64_t numberKey = 0;
-    std::string opponentName;     // a duel over the network: the opponent's name; else empty
-    std::string opponentAddress;  // and its address
+    std::string opponentName{};     // a duel over the network: the opponent's name; else empty
+    std::string opponentAddress{};  // and its address
 };
 
 // The end of a game.

@@ -116,15 +116,20 @@ TEST_F(JournalWindowTest, TheStatisticsWindowListsTheGamesShowsTheirMovesAndExpo
                   QStringLiteral("Вы: 2 хода — 1 победа. Компьютер: побед нет."));
 
         ASSERT_EQ(rows("tblGames"), 2);
-        const QStringList headers = {"Дата", "Режим", "Итог", "Ходов", "Время"};
-        for (int column = 0; column < 5; ++column)
+        const QStringList headers = {
+            "Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера", "Время", "Ваше число", "Число компьютера"};
+        for (int column = 0; column < headers.size(); ++column)
             EXPECT_EQ(find<QTableView>(QStringLiteral("tblGames"))->model()->headerData(column, Qt::Horizontal),
                       headers[column]);
         EXPECT_EQ(cell("tblGames", 0, 2), QStringLiteral("брошена"));
         EXPECT_EQ(cell("tblGames", 1, 0), QStringLiteral("01.03.2025 10:00"));
         EXPECT_EQ(cell("tblGames", 1, 1), QStringLiteral("число открыто"));
         EXPECT_EQ(cell("tblGames", 1, 2), QStringLiteral("ваша победа"));
-        EXPECT_EQ(cell("tblGames", 1, 3), QStringLiteral("2 / 1"));
+        EXPECT_EQ(cell("tblGames", 1, 3), QStringLiteral("2"));
+        EXPECT_EQ(cell("tblGames", 1, 4), QStringLiteral("1"));
+        EXPECT_EQ(cell("tblGames", 1, 6), QStringLiteral("5678"));
+        EXPECT_EQ(cell("tblGames", 1, 7), QStringLiteral("1234"));
+        EXPECT_TRUE(find<QTableView>(QStringLiteral("tblGames"))->isColumnHidden(8));  // no duel over the network
 
         // The newest game is chosen at first; choosing the other shows its moves.
         EXPECT_EQ(rows("tblMoves"), 1);
@@ -154,8 +159,10 @@ TEST_F(JournalWindowTest, TheStatisticsWindowListsTheGamesShowsTheirMovesAndExpo
     const auto read = ReadCsv(written.readAll().toStdString());
     ASSERT_TRUE(read.has_value());
     ASSERT_EQ(read->size(), 3u);
-    EXPECT_EQ((*read)[0], (CsvRow{"Дата", "Режим", "Итог", "Ходов", "Время"}));
-    EXPECT_EQ((*read)[2], (CsvRow{"01.03.2025 10:00", "число открыто", "ваша победа", "2 / 1", "00:00"}));
+    EXPECT_EQ((*read)[0], (CsvRow{"Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера", "Время", "Ваше число",
+                                  "Число компьютера", "Соперник"}));
+    EXPECT_EQ((*read)[2],
+              (CsvRow{"01.03.2025 10:00", "число открыто", "ваша победа", "2", "1", "00:00", "5678", "1234", ""}));
 }
 
 TEST_F(JournalWindowTest, WithADataFolderThatCannotBeMadeTheGamePlaysOnAndSaysSoOnce) {
