@@ -70,6 +70,8 @@ MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QStr
     QMessageBox box(owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(title);
+    // Every text of the game's boxes is plain: a file name such as "<i>U.csv" is shown as typed.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon(icon == MsgIcon::Information   ? QMessageBox::Information
                 : icon == MsgIcon::Exclamation ? QMessageBox::Warning
