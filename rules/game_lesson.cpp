@@ -63,7 +63,9 @@ std::vector<MoveLesson> LessonOf(std::span<const Move> playerMoves) {
             lesson.splitMeasure = SumOfSquares(SplitByAnswer(numbers, PackNumber(std::stoi(move.guess))));
         else
             lesson.splitMeasure = int64_t{count} * count;  // no answer: nothing is told apart
-        lesson.bestSplitMeasure = LeastSumOfSquares(numbers);
+        // The filter only ever drops numbers: the same count is the same list, and the same best.
+        const bool sameList = k > 0 && lessons.back().fittingBefore == count;
+        lesson.bestSplitMeasure = sameList ? lessons.back().bestSplitMeasure : LeastSumOfSquares(numbers);
         count = FilterCandidates(fitting, count, move.guess, move.answer, [](int32_t) {});
         lesson.fittingAfter = count;
         lessons.push_back(lesson);
