@@ -68,6 +68,8 @@ constexpr std::array<const char*, 9> kMoveTips = {
 // Rows a list shows at least, and the most rows the games list grows to before it scrolls.
 constexpr int kFewestRows = 3;
 constexpr int kMostGamesRows = 12;
+// Rows the moves list asks for: a game of seven moves of each side shows whole.
+constexpr int kMovesRows = 14;
 
 QTableWidgetItem* Cell(const QString& text, bool figure) {
     auto* item = new QTableWidgetItem(text);
@@ -105,6 +107,29 @@ void SizeColumns(QTableView* table, std::initializer_list<const char*> widest) {
 }
 
 PixelRect ToPixels(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
+// A list whose preferred size is all its columns and `rows` rows, so that the
+// window opens as large as its lists want (the screen allowing); its minimum
+// stays small, and the list scrolls when it gets less.
+template <typename Table>
+class SizedTable final : public Table {
+public:
+    using Table::Table;
+    void WantRows(int rows) {
+        rows_ = rows;
+        this->updateGeometry();
+    }
+    QSize sizeHint() const override {
+        const int width =
+            this->horizontalHeader()->length() + 2 * this->frameWidth() + this->verticalScrollBar()->sizeHint().width();
+        const int height = this->horizontalHeader()->sizeHint().height() +
+                           this->verticalHeader()->defaultSectionSize() * rows_ + 2 * this->frameWidth();
+        return {width, height};
+    }
+
+private:
+    int rows_ = kFewestRows;
+};
 
 }  // namespace
 
@@ -150,16 +175,17 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
 
     auto* gamesLabel = new QLabel(QStringLiteral("&Сыгранные игры, последняя сверху:"), content);
     inside->addWidget(gamesLabel);
-    gamesTable_ = new QTableView(content);
+    gamesTable_ = new SizedTable<QTableView>(content);
     gamesTable_->setObjectName(QStringLiteral("tblGames"));
     gamesLabel->setBuddy(gamesTable_);
     games_ = new PlayedGamesModel(gamesTable_);
     gamesTable_->setModel(games_);
     UseFixedRows(gamesTable_);
-    SizeColumns(gamesTable_, {"00.00.0000 00:00", "число открыто, сильный", "победа компьютера, вы нашли число позже",
-                              "Ваших ходов", "Ходов компьютера", "000:00", "Ваше число", "Число компьютера"});
+    SizeColumns(gamesTable_,
+                {"00.00.0000 00:00", "число открыто, сильный", "победа компьютера, вы нашли число позже", "Ваших ходов",
+                 "Ходов компьютера", "000:00", "Ваше число", "Число компьютера", "Соперник с длинным именем"});
     gamesTable_->setAccessibleName(QStringLiteral("Сыгранные игры"));
-    inside->addWidget(gamesTable_, 1);
+    inside->addWidget(gamesTable_);  // as tall as its rows need (FitGamesList); the moves take the rest
 
     auto* movesLabel = new QLabel(QStringLiteral("&Ходы выбранной игры и их разбор:"), content);
     inside->addWidget(movesLabel);
@@ -167,7 +193,8 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     numbersLabel_->setObjectName(QStringLiteral("lblNumbers"));
     numbersLabel_->setTextFormat(Qt::PlainText);
     inside->addWidget(numbersLabel_);
-    movesTable_ = new QTableWidget(0, static_cast<int>(kMoveHeaders.size()), content);
+    movesTable_ = new SizedTable<QTableWidget>(0, static_cast<int>(kMoveHeaders.size()), content);
+    static_cast<SizedTable<QTableWidget>*>(movesTable_)->WantRows(kMovesRows);
     movesTable_->setObjectName(QStringLiteral("tblMoves"));
     movesLabel->setBuddy(movesTable_);
     for (int column = 0; column < movesTable_->columnCount(); ++column) {
@@ -176,10 +203,10 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
         movesTable_->setHorizontalHeaderItem(column, header);
     }
     UseFixedRows(movesTable_);
-    SizeColumns(movesTable_, {"Ход 00", "Компьютер", "Число", "Шелвы", "Злыки", "000:00", "3024 → 3024",
-                              "нет: противоречит ходу 00"});
+    SizeColumns(movesTable_, {"Ход 00", "Компьютер", "Число", "Шелвы", "Злыки", "000:00", "Подходило чисел",
+                              "нет: противоречит ходу 00", "в среднем 000,0 (лучший 000,0)"});
     movesTable_->setAccessibleName(QStringLiteral("Ходы выбранной игры и их разбор"));
-    inside->addWidget(movesTable_, 3);
+    inside->addWidget(movesTable_, 1);
     lessonLabel_ = new QLabel(content);
     lessonLabel_->setObjectName(QStringLiteral("lblLesson"));
     lessonLabel_->setTextFormat(Qt::PlainText);
@@ -222,7 +249,8 @@ QWidget* StatisticsWindow::BuildFigures() {
     auto* grid = new QGridLayout(frame);
     size_t networkCell = 0;
     auto addCell = [&](QWidget* cell, int row, int column, int span = 1) {
-        grid->addWidget(cell, row, column, 1, span, Qt::AlignRight);
+        // One figure for both sides (the time played) stands between their columns.
+        grid->addWidget(cell, row, column, 1, span, span > 1 ? Qt::AlignHCenter : Qt::AlignRight);
         if (column >= 1 + kNetworkPlayer) networkCells_[networkCell++] = cell;
     };
     auto valueLabel = [&](const QString& name, const QString& accessible) {
@@ -316,6 +344,7 @@ void StatisticsWindow::Form_Load() {
 
 void StatisticsWindow::FitGamesList() {
     const int rows = std::clamp(games_->rowCount(), kFewestRows, kMostGamesRows);
+    static_cast<SizedTable<QTableView>*>(gamesTable_)->WantRows(rows);
     const int height = gamesTable_->horizontalHeader()->sizeHint().height() +
                        gamesTable_->verticalHeader()->defaultSectionSize() * rows + 2 * gamesTable_->frameWidth() +
                        gamesTable_->horizontalScrollBar()->sizeHint().height();
