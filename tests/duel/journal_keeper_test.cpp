@@ -1,8 +1,8 @@
 // The journal keeper against a hostile environment: two copies of the program on one journal, stale locks of every
 // kind, a write that fails in the middle of a game, and what it tells about the game that waits to be played on.
-#include "duel/duel.h"
 #include "duel/journal_keeper.h"
 
+#include "duel/duel.h"
 #include "tests/journal/journal_test_support.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_screen.h"
