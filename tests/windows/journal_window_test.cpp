@@ -2,18 +2,24 @@
 // be written.
 #include "journal/csv.h"
 #include "journal/journal.h"
+#include "platform/qt_platform.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -364,6 +370,44 @@ TEST_F(JournalWindowTest, DuelsOverTheNetworkHaveTheirOwnFiguresAndNameTheOppone
     const auto read = ReadCsv(written.readAll().toStdString());
     ASSERT_TRUE(read && read->size() == 2u);
     EXPECT_EQ((*read)[1][8], "'=cmd|' /C calc'!A0 (192.168.1.20)");
+}
+
+// The program's own dialogs (not the scripted ones): the save dialog offers
+// the suggested folder and name and takes a name typed with double quotes as
+// it was typed, in the dialog's folder; a message box shows a file name as
+// typed, never as markup.
+TEST(QtDialogs, TakeAndShowFileNamesAsTyped) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QtPlatform desktop;
+    QString offeredName;
+    QString offeredFolder;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        offeredName = name->text();
+        offeredFolder = dialog->directory().absolutePath();
+        name->setText(QStringLiteral("say \"hi\".csv"));
+        QMetaObject::invokeMethod(dialog, "accept");  // as its Save button does
+    });
+    const QString chosen = desktop.saveFileName(nullptr, QStringLiteral("Экспорт"), QStringLiteral("CSV (*.csv)"),
+                                                folder.path() + QStringLiteral("/shelvy-games-2025-03-01.csv"));
+    EXPECT_EQ(offeredName, QStringLiteral("shelvy-games-2025-03-01.csv"));
+    EXPECT_EQ(offeredFolder, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(chosen, QDir(folder.path()).absoluteFilePath(QStringLiteral("say \"hi\".csv")));
+
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        box->accept();
+    });
+    desktop.messageBox(nullptr, QStringLiteral("Файл «<i>U.csv» уже существует."), QStringLiteral("t"),
+                       MsgIcon::Exclamation, MsgButtons::Ok);
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 }  // namespace
