@@ -162,7 +162,9 @@ TEST(JournalKeeperCopies, AStaleLockOfAnyKindIsRemoved) {
         }
         CopyRun next(folder.path());
         EXPECT_EQ(next.keeper->CanResume(), kind != Kind::Held);
-        if (kind != Kind::Held) EXPECT_TRUE(next.keeper->TakeResumable());
+        if (kind != Kind::Held) {
+            EXPECT_TRUE(next.keeper->TakeResumable());
+        }
         if (kind == Kind::Held) {
             next.Start();  // a new game leaves the held game alone
             EXPECT_EQ(Unfinished(folder.path()).size(), 2u);
@@ -199,7 +201,9 @@ TEST(JournalKeeperFaults, AGameWhoseWritingStoppedIsNeverOfferedAgain) {
         ASSERT_EQ(played.size(), 1u);
         // Its real end when the file took it; else given up from what the journal holds.
         EXPECT_EQ(played[0].outcome, freedBeforeTheEnd ? Outcome::UserWon : Outcome::Abandoned);
-        if (freedBeforeTheEnd) EXPECT_EQ(played[0].playerTries, 3);
+        if (freedBeforeTheEnd) {
+            EXPECT_EQ(played[0].playerTries, 3);
+        }
         EXPECT_TRUE(Unfinished(folder.path()).empty());
     }
 }
