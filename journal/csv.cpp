@@ -16,12 +16,18 @@ std::string CsvCell(std::string_view text) {
     return cell;
 }
 
+std::string FormulaGuarded(std::string_view text) {
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        return "'" + std::string(text);
+    return std::string(text);
+}
+
 std::string GamesCsv(std::span<const CsvRow> rows) {
     std::string text = std::string(kGamesCsvHeader) + "\r\n";
     for (const CsvRow& row : rows) {
         for (size_t i = 0; i < row.size(); ++i) {
             if (i > 0) text += ',';
-            text += CsvCell(row[i]);
+            text += CsvCell(FormulaGuarded(row[i]));
         }
         text += "\r\n";
     }

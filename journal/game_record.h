@@ -4,6 +4,7 @@
 #include "rules/game_outcome.h"
 #include "rules/score.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,10 +12,19 @@
 namespace duel {
 
 // How the player's number was given at the start of the game.
+// The values are stored in the journal: never renumber them.
 enum class GameMode : int32_t {
-    Typed = 0,   // typed: the game scores the computer's guesses itself
-    Hidden = 1,  // kept hidden: the player scores them by hand
+    Typed = 0,    // typed: the game scores the computer's guesses itself
+    Hidden = 1,   // kept hidden: the player scores them by hand
+    Network = 2,  // a duel with a person over the network (Side::Computer is the opponent)
 };
+
+// What the journal reads back at most, so that a file edited by hand cannot
+// make the game freeze or take a lot of memory: a longer text or more moves
+// than this is damage, and such a row is refused.
+inline constexpr size_t kMaxJournalText = 40;          // a date, a number, a name or an address
+inline constexpr int32_t kMaxJournalTries = 3024;      // one side's guesses in a game: every number once
+inline constexpr int64_t kMaxJournalGameId = 1 << 30;  // far beyond any journal's count of games
 
 // One answered guess as the journal keeps it.
 struct JournalMove {
@@ -31,6 +41,12 @@ struct GameBegin {
     int32_t strength = 0;        // 0 the first opponent, 1 the stronger one
     std::string computerNumber;  // the computer's secret
     std::string playerNumber;    // the player's number when typed; empty when hidden
+    // While the game is unfinished both numbers are kept masked with this key
+    // (see journal/number_mask.h), so that a look into the file does not show
+    // them; 0 keeps them plain.  The caller draws it at random for each game.
+    uint64_t numberKey = 0;
+    std::string opponentName{};     // a duel over the network: the opponent's name; else empty
+    std::string opponentAddress{};  // and its address
 };
 
 // The end of a game.
@@ -53,8 +69,10 @@ struct GameRecord {
     int32_t playerTries = 0;
     int32_t computerTries = 0;
     int32_t seconds = 0;
-    std::string computerNumber;
+    std::string computerNumber;  // plain, whatever the file keeps
     std::string playerNumber;
+    std::string opponentName;  // empty unless a duel over the network
+    std::string opponentAddress;
     bool operator==(const GameRecord&) const = default;
 };
 

@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,21 +41,27 @@ enum class JournalStatus {
 // Why the journal is not Ready, for the player's message.
 enum class JournalFault {
     None,
-    Damaged,      // the file was not a journal or was corrupt (kept aside)
-    Locked,       // another game held it longer than the busy timeout
-    DiskFull,     // the disk is full
-    NewerFormat,  // written by a newer version of the game: left as it is
-    CannotWrite,  // any other reason: permissions, a missing folder, a removed file, an I/O error
+    Damaged,       // the file was not a journal or was corrupt (kept aside)
+    Locked,        // another game held it longer than the busy timeout
+    DiskFull,      // the disk is full
+    NewerFormat,   // written by a newer version of the game: left as it is
+    CannotWrite,   // the folder cannot be made or written, the file was removed, any other failure
+    NotAFile,      // a folder, a named pipe, a socket or a device stands at the journal's path
+    DanglingLink,  // the path is a symbolic link to nothing
+    ReadOnlyFile,  // the file may not be written
 };
 
-// The schema's version in PRAGMA user_version.
-inline constexpr int kJournalVersion = 1;
+// The schema's version in PRAGMA user_version.  Version 1 files are upgraded when opened.
+inline constexpr int kJournalVersion = 2;
 
 // How long a write waits for another game's lock before it fails.
 inline constexpr int kJournalBusyMilliseconds = 250;
 
 // Pages (4 KiB) in the write-ahead log after which the end of a game checkpoints it: a few hundred moves.
 inline constexpr int kCheckpointFrames = 1000;
+
+// UnfinishedGames lists at most this many.
+inline constexpr int kMaxUnfinishedListed = 16;
 
 class Journal {
 public:
@@ -87,6 +94,9 @@ public:
     // is given up first, in the same transaction (see MarkAbandoned, with
     // begin.started as its end), so at most one game is ever unfinished.
     std::optional<int64_t> BeginGame(const GameBegin& begin);
+    // The same, giving up only the unfinished games in `giveUp`: a program
+    // that knows which games other running copies play leaves those alone.
+    std::optional<int64_t> BeginGame(const GameBegin& begin, std::span<const int64_t> giveUp);
 
     // Adds an answered move after the game's earlier ones and commits it.
     bool AddMove(int64_t game, const JournalMove& move);
@@ -100,6 +110,10 @@ public:
     // into it once it holds kCheckpointFrames pages (a checkpoint, the one
     // write that waits for the disk): between moves, never in one.
     bool EndGame(int64_t game, const GameEnd& end);
+    // EndGame once more after the journal has stopped (a disk full for a
+    // moment, a lock held too long): a game whose writing was cut short gets
+    // its real end if the file takes it now.  The journal stays stopped.
+    bool EndGameAfterStop(int64_t game, const GameEnd& end);
 
     // Gives up an unfinished game: its tries are counted from its moves and
     // its seconds are those of its last move.  The outcome is how the duel
@@ -110,22 +124,31 @@ public:
     // Abandoned.  False (without stopping the journal) when it is not unfinished.
     bool MarkAbandoned(int64_t game, std::string_view ended);
 
+    // The unfinished games, newest first (at most kMaxUnfinishedListed).
+    std::optional<std::vector<int64_t>> UnfinishedGames();
+    // Game `id` with its moves when it is unfinished and can be resumed (IsResumable).
+    std::optional<SavedGame> UnfinishedGame(int64_t id);
+
     // The last game begun, with its moves, when it is unfinished and can be
     // resumed (IsResumable); nothing when it is finished, when there is none,
     // or when it cannot be read.
     std::optional<SavedGame> LastUnfinishedGame();
 
-    // Every finished or abandoned game, newest first; nothing when the journal
-    // cannot be read.
+    // Every finished or abandoned game, newest first by the time it began;
+    // nothing when the journal cannot be read.  A row beyond the bounds of
+    // game_record.h (a text edited to megabytes) is damage and left out.
     std::optional<std::vector<GameRecord>> PlayedGames();
 
-    // The moves of one game, in the order they were made.
+    // The moves of one game, in the order they were made; nothing when they
+    // cannot be read or are more than two sides' kMaxJournalTries (damage).
     std::optional<std::vector<JournalMove>> MovesOf(int64_t game);
 
 private:
     // Runs one write; on an SQLite failure stops the journal and returns false.
     template <typename Write>
     bool Written(Write&& write);
+    // The statements of EndGame, inside a transaction; `changed` tells whether the game was there to end.
+    int WriteEnd(int64_t game, const GameEnd& end, bool& changed);
     void Fail(int code);
     void NoteReadError();
     bool FileMoved();

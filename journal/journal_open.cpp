@@ -3,9 +3,14 @@
 #include "journal/journal_schema.h"
 #include "journal/sqlite_statement.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
 
 namespace duel {
@@ -27,6 +32,49 @@ std::optional<int64_t> QueryInteger(sqlite3* db, const char* sql, int& code) {
     if (statement.Step()) value = statement.Integer(0);
     code = statement.code() == SQLITE_ROW || statement.code() == SQLITE_DONE ? SQLITE_OK : statement.code();
     return value;
+}
+
+// What stands at the journal's path, looked at without waiting: SQLite would
+// block for good opening a named pipe, so only a regular file (or nothing) is
+// handed to it.  None when the path may be opened.
+JournalFault LookAtPath(const std::filesystem::path& path, std::string& error) {
+    struct stat link {};
+    if (lstat(path.c_str(), &link) != 0) {
+        if (errno != ENOENT) {
+            error = std::string("cannot look at the journal: ") + std::strerror(errno);
+            return JournalFault::CannotWrite;
+        }
+        // Nothing there: the folder must take the file and its -wal and -shm.
+        if (access(path.parent_path().c_str(), W_OK | X_OK) != 0) {
+            error = std::string("the folder cannot be written: ") + std::strerror(errno);
+            return JournalFault::CannotWrite;
+        }
+        return JournalFault::None;
+    }
+    const int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (file < 0) {
+        const int cause = errno;
+        error = std::string("cannot open the journal: ") + std::strerror(cause);
+        if (cause == ENOENT && S_ISLNK(link.st_mode)) return JournalFault::DanglingLink;
+        if (cause == ENXIO) return JournalFault::NotAFile;  // a socket
+        return cause == EACCES ? JournalFault::ReadOnlyFile : JournalFault::CannotWrite;
+    }
+    struct stat opened {};
+    const bool looked = fstat(file, &opened) == 0;
+    close(file);
+    if (!looked || !S_ISREG(opened.st_mode)) {
+        error = "the journal's path is not a regular file";
+        return JournalFault::NotAFile;
+    }
+    if (access(path.c_str(), W_OK) != 0) {
+        error = "the journal file may not be written";
+        return JournalFault::ReadOnlyFile;
+    }
+    if (access(path.parent_path().c_str(), W_OK | X_OK) != 0) {
+        error = "the journal's folder cannot be written";
+        return JournalFault::CannotWrite;
+    }
+    return JournalFault::None;
 }
 
 // What a look at the file found, before anything was written to it.
@@ -69,6 +117,7 @@ Inspection Inspect(const std::filesystem::path& path) {
     const auto version = QueryInteger(db, "PRAGMA user_version", code);
     if (code != SQLITE_OK || !version) return finish(Found::Unreadable, code);
     if (*version > kJournalVersion) return finish(Found::Newer, SQLITE_OK, "written by a newer version of the game");
+    if (*version < 0) return finish(Found::Damaged, SQLITE_NOTADB, "the file's version is not the journal's");
     if (*version == 0) {
         const auto objects = QueryInteger(db, "SELECT count(*) FROM sqlite_schema", code);
         if (code != SQLITE_OK || !objects) return finish(Found::Unreadable, code);
@@ -77,7 +126,9 @@ Inspection Inspect(const std::filesystem::path& path) {
         return finish(Found::Nothing, SQLITE_OK);
     }
     // The journal's own tables and columns must be there, and every page sound.
-    for (const std::string& sql : {std::string("SELECT ") + kGameColumns + " FROM games LIMIT 0",
+    const std::string gameColumns =
+        std::string(kGameColumnsOf1) + (*version >= 2 ? std::string(", ") + kGameColumnsAdded : std::string());
+    for (const std::string& sql : {"SELECT " + gameColumns + " FROM games LIMIT 0",
                                    std::string("SELECT game, ord, ") + kMoveColumns + " FROM moves LIMIT 0"}) {
         SqliteStatement probe(db, sql);
         if (!probe.prepared())  // tables of another shape, or worse
@@ -86,6 +137,12 @@ Inspection Inspect(const std::filesystem::path& path) {
     SqliteStatement check(db, "PRAGMA quick_check(1)");
     if (!check.Step()) return finish(Found::Unreadable, check.code());
     if (check.Text(0) != "ok") return finish(Found::Damaged, SQLITE_CORRUPT, check.Text(0));
+    // With the largest id taken SQLite numbers new games at random, so that
+    // neither the order of the games nor the last one begun could be known.
+    const auto largestId = QueryInteger(db, "SELECT max(id) FROM games", code);
+    if (code != SQLITE_OK) return finish(Found::Unreadable, code);
+    if (largestId && *largestId > kMaxJournalGameId)
+        return finish(Found::Damaged, SQLITE_CORRUPT, "a game's number is beyond any the game gives");
     return finish(Found::Journal, SQLITE_OK);
 }
 
@@ -130,6 +187,7 @@ Opening OpenForWriting(const std::filesystem::path& path) {
     const auto version = QueryInteger(opening.db, "PRAGMA user_version", code);
     if (code != SQLITE_OK || !version) return fail(code);
     if (*version == 0 && (code = RunSql(opening.db, kSchema)) != SQLITE_OK) return fail(code);
+    if (*version == 1 && (code = RunSql(opening.db, kUpgradeFrom1)) != SQLITE_OK) return fail(code);
     if ((code = RunSql(opening.db, "COMMIT")) != SQLITE_OK) return fail(code);
     return opening;
 }
@@ -171,6 +229,10 @@ bool MoveAside(const std::filesystem::path& path, const std::filesystem::path& a
 
 Journal Journal::Open(const std::filesystem::path& path, std::string_view dateText) {
     Journal journal;
+    if (const JournalFault fault = LookAtPath(path, journal.error_); fault != JournalFault::None) {
+        journal.fault_ = fault;
+        return journal;
+    }
     const Inspection look = Inspect(path);
     journal.error_ = look.error;
     switch (look.found) {

@@ -29,36 +29,53 @@ std::string ShownDate(const std::string& journalDate) {
 }
 
 std::string ModeText(GameMode mode, int32_t strength) {
+    if (mode == GameMode::Network) return "по сети";
     std::string text = mode == GameMode::Hidden ? "число скрыто" : "число открыто";
     if (strength == 1) text += ", сильный";
     return text;
 }
 
-std::string OutcomeText(Outcome outcome) {
+std::string OutcomeText(Outcome outcome, GameMode mode) {
+    const bool network = mode == GameMode::Network;
     switch (outcome) {
         case Outcome::Unfinished:
             return "не окончена";
         case Outcome::UserWon:
             return "ваша победа";
         case Outcome::ComputerWon:
-            return "победа компьютера";
+            return network ? "победа соперника" : "победа компьютера";
         case Outcome::UserWonAfterComputer:
-            return "ваша победа после компьютера";
+            return network ? "победа соперника, вы нашли число позже" : "победа компьютера, вы нашли число позже";
         case Outcome::AnswersContradicted:
             return "ошибка в ответах";
         case Outcome::Abandoned:
             return "брошена";
+        case Outcome::Draw:
+            return "ничья";
+        case Outcome::OpponentForfeited:
+            return "ваша победа: соперник выбыл";
+        case Outcome::ConnectionLost:
+            return "связь прервалась";
     }
     return "брошена";
 }
 
-std::string TriesText(const GameRecord& game) {
-    return std::to_string(game.playerTries) + " / " + std::to_string(game.computerTries);
+std::string OpponentText(const GameRecord& game) {
+    if (game.mode != GameMode::Network) return {};
+    if (game.opponentName.empty() || game.opponentAddress.empty()) return game.opponentName + game.opponentAddress;
+    return game.opponentName + " (" + game.opponentAddress + ")";
 }
 
 CsvRow GameRow(const GameRecord& game) {
-    return {ShownDate(game.started), ModeText(game.mode, game.strength), OutcomeText(game.outcome), TriesText(game),
-            ClockText(game.seconds)};
+    return {ShownDate(game.started),
+            ModeText(game.mode, game.strength),
+            OutcomeText(game.outcome, game.mode),
+            std::to_string(game.playerTries),
+            std::to_string(game.computerTries),
+            ClockText(game.seconds),
+            game.playerNumber,
+            game.computerNumber,
+            OpponentText(game)};
 }
 
 std::vector<CsvRow> GameRows(std::span<const GameRecord> games) {
@@ -75,8 +92,8 @@ std::string CountText(int64_t count, const char* one, const char* few, const cha
     return std::to_string(count) + " " + word;
 }
 
-std::array<std::string, 8> SideFigures(const SideStatistics& side) {
-    const bool won = side.wins > 0;
+std::array<std::string, 7> SideFigures(const SideStatistics& side) {
+    const bool won = side.fewestTriesToWin > 0;
     char mean[32] = "—";
     if (won) {
         std::snprintf(mean, sizeof mean, "%.1f", side.meanTriesToWin);
@@ -89,8 +106,7 @@ std::array<std::string, 8> SideFigures(const SideStatistics& side) {
             mean,
             won ? std::to_string(side.fewestTriesToWin) : "—",
             std::to_string(side.currentRun),
-            std::to_string(side.longestRun),
-            PlayedTimeText(side.secondsPlayed)};
+            std::to_string(side.longestRun)};
 }
 
 std::string PlayedTimeText(int64_t seconds) {
@@ -138,7 +154,17 @@ std::string JournalNotice(const Journal& journal, const std::filesystem::path& f
                          : "файл был повреждён и сохранён как " + kept + ", а новый начать не удалось";
             break;
         case JournalFault::Locked:
-            reason = "его занимает другая запущенная игра";
+            reason = "файл " + name + " занят другой программой (это может быть другая запущенная игра)";
+            break;
+        case JournalFault::NotAFile:
+            reason = "на месте файла " + name + " в папке «" + file.parent_path().string() +
+                     "» находится папка или особый файл, а не обычный файл";
+            break;
+        case JournalFault::DanglingLink:
+            reason = "файл " + name + " — ссылка на файл, которого нет";
+            break;
+        case JournalFault::ReadOnlyFile:
+            reason = "файл " + name + " защищён от записи";
             break;
         case JournalFault::DiskFull:
             reason = "диск заполнен";

@@ -20,17 +20,22 @@ namespace duel {
 // text (a file edited by hand) as it is.
 std::string ShownDate(const std::string& journalDate);
 
-// "число открыто" or "число скрыто", with ", сильный" for the stronger opponent.
+// "число открыто" or "число скрыто", with ", сильный" for the stronger
+// opponent; "по сети" for a duel over the network.
 std::string ModeText(GameMode mode, int32_t strength);
 
-// A short text for each way a game ends.
-std::string OutcomeText(Outcome outcome);
+// A short text for each way a game ends; over the network the other side is "соперник".
+std::string OutcomeText(Outcome outcome, GameMode mode = GameMode::Typed);
 
-// The tries of both sides: the player's, then the computer's ("7 / 5").
-std::string TriesText(const GameRecord& game);
+// The opponent of a duel over the network as the list names it: "Имя (адрес)",
+// the name or the address alone when the other is not known; empty for a game
+// against the computer.
+std::string OpponentText(const GameRecord& game);
 
-// One line of the list of games: "Дата", "Режим", "Итог", "Ходов", "Время"
-// (the game clock at the end, as the game shows times).
+// One line of the list of games, in the columns of kGamesCsvHeader: the
+// date, the mode, the outcome, the player's tries, the computer's tries, the
+// game clock at the end (as the game shows times), the player's number (empty
+// when it was kept hidden), the computer's number, the opponent.
 CsvRow GameRow(const GameRecord& game);
 std::vector<CsvRow> GameRows(std::span<const GameRecord> games);
 
@@ -40,17 +45,19 @@ std::string CountText(int64_t count, const char* one, const char* few, const cha
 
 // The figures of one side, in the order of kFigureNames: games, wins, the
 // share of wins ("63 %"), the mean tries to win ("5,4"), the fewest, the
-// current and the longest run of wins, the time played (PlayedTimeText).  A
-// side that has never won shows "—" for its tries.
-inline constexpr std::array<const char*, 8> kFigureNames = {"Игр",
+// current and the longest run of wins.  A side that has never won with tries
+// to count shows "—" for its tries.  The time played is one figure for both
+// (PlayedTimeText), the player's finds after a loss a line of the player's.
+inline constexpr std::array<const char*, 7> kFigureNames = {"Игр",
                                                             "Побед",
                                                             "Доля побед",
                                                             "Ходов до победы, в среднем",
                                                             "Меньше всего ходов до победы",
                                                             "Побед подряд сейчас",
-                                                            "Побед подряд, больше всего",
-                                                            "Время в игре"};
-std::array<std::string, 8> SideFigures(const SideStatistics& side);
+                                                            "Побед подряд, больше всего"};
+inline constexpr const char* kFindsAfterLossName = "Нашли число после проигрыша";
+inline constexpr const char* kTimePlayedName = "Время в игре";
+std::array<std::string, 7> SideFigures(const SideStatistics& side);
 
 // Time played over many games: "mm:ss" as the game clock shows it below an
 // hour, "h:mm:ss" from an hour on (not "126:10").

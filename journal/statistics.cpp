@@ -7,18 +7,21 @@
 
 namespace duel {
 
-bool UserWon(Outcome outcome) { return outcome == Outcome::UserWon || outcome == Outcome::UserWonAfterComputer; }
+bool UserWon(Outcome outcome) { return outcome == Outcome::UserWon || outcome == Outcome::OpponentForfeited; }
 
 bool ComputerWon(Outcome outcome) {
     return outcome == Outcome::ComputerWon || outcome == Outcome::UserWonAfterComputer;
 }
+
+bool FoundAfterLoss(Outcome outcome) { return outcome == Outcome::UserWonAfterComputer; }
 
 namespace {
 
 // Walks the games oldest first, as a run of wins grows.
 class SideTally {
 public:
-    void Add(bool won, int32_t tries, int32_t seconds) {
+    // A win by forfeit counts as a win with no tries (countTries false).
+    void Add(bool won, int32_t tries, int32_t seconds, bool countTries = true) {
         ++side_.games;
         side_.secondsPlayed += seconds;
         if (!won) {
@@ -27,6 +30,8 @@ public:
         }
         ++side_.wins;
         side_.longestRun = std::max(side_.longestRun, ++side_.currentRun);
+        if (!countTries) return;
+        ++winsWithTries_;
         triesOfWins_ += tries;
         if (side_.fewestTriesToWin == 0 || tries < side_.fewestTriesToWin) side_.fewestTriesToWin = tries;
         // No win takes more guesses than there are numbers; a file edited by
@@ -39,26 +44,46 @@ public:
     SideStatistics Result() const {
         SideStatistics result = side_;
         if (result.games > 0) result.winShare = static_cast<double>(result.wins) / result.games;
-        if (result.wins > 0) result.meanTriesToWin = static_cast<double>(triesOfWins_) / result.wins;
+        if (winsWithTries_ > 0) result.meanTriesToWin = static_cast<double>(triesOfWins_) / winsWithTries_;
         return result;
     }
 
 private:
     SideStatistics side_;
+    int32_t winsWithTries_ = 0;
     int64_t triesOfWins_ = 0;
 };
+
+bool Network(const GameRecord& game) { return game.mode == GameMode::Network; }
+
+// The statistics of the games that `counts`.
+template <typename Counts>
+JournalStatistics StatisticsOf(std::span<const GameRecord> gamesNewestFirst, Counts&& counts) {
+    SideTally player;
+    SideTally computer;
+    JournalStatistics statistics;
+    for (auto game = gamesNewestFirst.rbegin(); game != gamesNewestFirst.rend(); ++game) {
+        if (game->outcome == Outcome::Unfinished || !counts(*game)) continue;
+        player.Add(UserWon(game->outcome), game->playerTries, game->seconds,
+                   game->outcome != Outcome::OpponentForfeited);
+        computer.Add(ComputerWon(game->outcome), game->computerTries, game->seconds);
+        if (FoundAfterLoss(game->outcome)) ++statistics.findsAfterLoss;
+        statistics.secondsPlayed += game->seconds;
+    }
+    statistics.player = player.Result();
+    statistics.computer = computer.Result();
+    return statistics;
+}
 
 }  // namespace
 
 JournalStatistics ComputeStatistics(std::span<const GameRecord> gamesNewestFirst) {
-    SideTally player;
-    SideTally computer;
-    for (auto game = gamesNewestFirst.rbegin(); game != gamesNewestFirst.rend(); ++game) {
-        if (game->outcome == Outcome::Unfinished) continue;
-        player.Add(UserWon(game->outcome), game->playerTries, game->seconds);
-        computer.Add(ComputerWon(game->outcome), game->computerTries, game->seconds);
-    }
-    return {player.Result(), computer.Result()};
+    return StatisticsOf(gamesNewestFirst, [](const GameRecord&) { return true; });
+}
+
+StatisticsByMode ComputeStatisticsByMode(std::span<const GameRecord> gamesNewestFirst) {
+    return {StatisticsOf(gamesNewestFirst, [](const GameRecord& game) { return !Network(game); }),
+            StatisticsOf(gamesNewestFirst, Network)};
 }
 
 std::vector<TriesGroup> GroupWinsByTries(const JournalStatistics& statistics, int32_t maxGroups) {

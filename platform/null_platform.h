@@ -28,7 +28,8 @@ public:
     QDateTime localDateTime() override { return QDateTime(QDate(2000, 1, 1), QTime(0, 0)); }
     double monotonicSeconds() override { return 0; }
     double randomFraction() override { return 0; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    uint64_t randomKey() override { return 0x9e3779b97f4a7c15ULL; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     void showHelp(QWidget*, int) override {}
     void openAddress(const QString&) override {}
     void addTrayIcon(const QIcon&, const QString&) override {}

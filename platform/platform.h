@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <filesystem>
 
 class QDialog;
@@ -76,8 +77,15 @@ public:
     // Never seeded, so every run starts from the same state.
     virtual double randomFraction() = 0;
 
+    // A random 64-bit value from the system's entropy, apart from the game's
+    // generator (whose draws stay as they were): the key that masks an
+    // unfinished game's numbers in the journal of games.
+    virtual uint64_t randomKey() = 0;
+
     // Save-file dialog; returns the chosen path or an empty text on Cancel.
-    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+    // `suggested`, when given, is the folder and file name the dialog offers.
+    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                 const QString& suggested = {}) = 0;
 
     // Shows the help topic with the given context number.
     virtual void showHelp(QWidget* owner, int context) = 0;

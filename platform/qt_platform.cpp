@@ -11,8 +11,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
@@ -68,6 +70,8 @@ MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QStr
     QMessageBox box(owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(title);
+    // Every text of the game's boxes is plain: a file name such as "<i>U.csv" is shown as typed.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon(icon == MsgIcon::Information   ? QMessageBox::Information
                 : icon == MsgIcon::Exclamation ? QMessageBox::Warning
@@ -105,13 +109,26 @@ double QtPlatform::monotonicSeconds() { return monotonic_.elapsed() / 1000.0; }
 
 double QtPlatform::randomFraction() { return random_.next(); }
 
-QString QtPlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter) {
+uint64_t QtPlatform::randomKey() { return QRandomGenerator::system()->generate64(); }
+
+QString QtPlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                 const QString& suggested) {
     if (quitting_) return {};
     QFileDialog dialog(owner, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!suggested.isEmpty()) {
+        dialog.setDirectory(QFileInfo(suggested).absolutePath());
+        dialog.selectFile(QFileInfo(suggested).fileName());
+    }
     if (execModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    // Qt's own dialog reads a typed name with double quotes as a list of
+    // quoted names (say "hi".csv gives hi.csv in the working folder); a save
+    // takes the name as it was typed, in the dialog's folder.
+    const auto* typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (typed != nullptr && typed->text().contains(QLatin1Char('"')) && !typed->text().contains(QLatin1Char('/')))
+        return dialog.directory().filePath(typed->text());
     return dialog.selectedFiles().constFirst();
 }
 

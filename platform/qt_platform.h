@@ -34,7 +34,9 @@ public:
     QDateTime localDateTime() override;
     double monotonicSeconds() override;
     double randomFraction() override;
-    QString saveFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    uint64_t randomKey() override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const QString& suggested) override;
     void showHelp(QWidget* owner, int context) override;
     void openAddress(const QString& address) override;
     void addTrayIcon(const QIcon& icon, const QString& tip) override;

@@ -5,7 +5,8 @@
 
 namespace duel {
 
-// Who made a move.  The values are stored in the journal of games: never renumber them.
+// Who made a move.  The values are stored in the journal of games: never renumber them.  In a duel over
+// the network Computer stands for the opponent.
 enum class Side : int32_t {
     User = 0,
     Computer = 1,
@@ -19,6 +20,13 @@ enum class Outcome : int32_t {
     UserWonAfterComputer = 3,  // the computer won first, and the user played on alone and won too
     AnswersContradicted = 4,   // the answers given by hand left no number: the game was stopped
     Abandoned = 5,             // a new game was started while this one ran
+    // Endings of a duel over the network (Computer is the opponent there).
+    Draw = 6,               // both sides found the other's number with the same move
+    OpponentForfeited = 7,  // the opponent lied about its answers or left before revealing its number: the user won
+    ConnectionLost = 8,     // the connection ended before either side had won
 };
+
+// The largest value of Outcome, for reading stored values back.
+inline constexpr int32_t kLastOutcome = static_cast<int32_t>(Outcome::ConnectionLost);
 
 }  // namespace duel

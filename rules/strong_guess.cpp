@@ -22,6 +22,18 @@ int64_t SumOfSquares(const AnswerBuckets& buckets) {
     return sum;
 }
 
+int64_t LeastSumOfSquares(std::span<const PackedNumber> numbers) {
+    if (numbers.empty()) return 0;
+    // As in PickBestSplit: every number splits the full list alike.
+    if (numbers.size() >= static_cast<size_t>(kAllNumbers)) return SumOfSquares(SplitByAnswer(numbers, numbers[0]));
+    int64_t least = -1;
+    for (const PackedNumber& guess : numbers) {
+        const int64_t value = SumOfSquares(SplitByAnswer(numbers, guess));
+        if (least < 0 || value < least) least = value;
+    }
+    return least;
+}
+
 int32_t StrongPickIndex(const CandidateList& candidates, int32_t count, double fraction) {
     return PickBestSplit(candidates, count, fraction, SumOfSquares);
 }

@@ -36,6 +36,11 @@ AnswerBuckets SplitByAnswer(std::span<const PackedNumber> numbers, PackedNumber 
 // Sum of the squared bucket sizes: the count times the mean number left.
 int64_t SumOfSquares(const AnswerBuckets& buckets);
 
+// The least SumOfSquares of a split of `numbers` by a guess among them: the
+// stronger opponent's measure of its own choice, for judging another guess
+// against it.  0 for no number.
+int64_t LeastSumOfSquares(std::span<const PackedNumber> numbers);
+
 // The slot (1..count) of the stronger opponent's guess among slots 1..count,
 // with count >= 1: the candidate whose split has the least SumOfSquares; of
 // several such, the one DrawIndex(fraction, ties) picks in slot order.

@@ -8,8 +8,13 @@
 #include <QFile>
 #include <QLockFile>
 
+#include <fcntl.h>
+#include <fstream>
 #include <string_view>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
 
 namespace duel {
@@ -18,14 +23,37 @@ namespace {
 
 constexpr std::string_view kLockPrefix = "journal.sqlite.game-";
 constexpr std::string_view kLockSuffix = ".lock";
+constexpr std::string_view kLostSuffix = ".lost";
 
 QString QtPath(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
 
-// A lock that a live process holds stays; one whose process has died is
-// stale at once, whatever its age.
+// True when no running process holds the lock file at `path`.  A running
+// game holds its lock file open with an exclusive flock() for as long as it
+// plays (QLockFile does), so a file whose flock can be taken is held by
+// nobody, whatever it holds: a killed run's, an empty or garbled one, one
+// written on another computer.  Anything but a regular file is no lock.
+bool StaleLock(const std::filesystem::path& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0) return false;
+    if (!S_ISREG(info.st_mode)) return true;
+    const int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (file < 0) return false;
+    const bool unheld = flock(file, LOCK_EX | LOCK_NB) == 0;
+    close(file);
+    return unheld;
+}
+
+void RemoveStaleLock(const std::filesystem::path& path) {
+    if (!StaleLock(path)) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);  // a folder at the lock's name too
+}
+
+// The lock at `path` taken for this run; nullptr when a running game holds it.
 std::unique_ptr<QLockFile> TryLock(const std::filesystem::path& path) {
+    RemoveStaleLock(path);
     auto lock = std::make_unique<QLockFile>(QtPath(path));
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) return nullptr;
@@ -50,9 +78,14 @@ void JournalKeeper::Open(const std::filesystem::path& folder) {
     if (journal_.status() != JournalStatus::Ready) Notify(JournalNotice(journal_, file_));
     if (!journal_.writable()) return;
     SweepStaleLocks();
-    if (const auto saved = journal_.LastUnfinishedGame()) {
-        resumable_ = Claim(saved->game.id);
-        Release();
+    const auto unfinished = journal_.UnfinishedGames();
+    for (const int64_t id : unfinished.value_or(std::vector<int64_t>())) {
+        if (SettleLostGame(id) || !Unheld(id)) continue;
+        if (const auto saved = journal_.UnfinishedGame(id)) {
+            waiting_ = id;
+            waitingStarted_ = saved->game.started;
+            break;
+        }
     }
 }
 
@@ -61,14 +94,31 @@ std::string JournalKeeper::Status() const {
     return JournalNotice(journal_, file_);
 }
 
-bool JournalKeeper::CanResume() const { return resumable_ && !game_ && journal_.writable(); }
+bool JournalKeeper::CanResume() const { return waiting_.has_value() && !game_ && journal_.writable(); }
+
+std::string JournalKeeper::WaitingGameDate() const { return CanResume() ? ShownDate(waitingStarted_) : std::string(); }
+
+bool JournalKeeper::GiveUpWaitingGame() {
+    if (!CanResume()) return false;
+    const int64_t id = *std::exchange(waiting_, std::nullopt);
+    if (!Claim(id)) return false;
+    const bool givenUp = journal_.MarkAbandoned(id, Now());
+    Release();
+    CheckWrite();
+    return givenUp;
+}
 
 std::optional<SavedGame> JournalKeeper::TakeResumable() {
     if (!CanResume()) return std::nullopt;
-    resumable_ = false;
-    std::optional<SavedGame> saved = journal_.LastUnfinishedGame();
-    if (!saved || !Claim(saved->game.id)) return std::nullopt;
-    game_ = saved->game.id;
+    const int64_t id = *std::exchange(waiting_, std::nullopt);
+    if (!Claim(id)) return std::nullopt;
+    std::optional<SavedGame> saved = journal_.UnfinishedGame(id);
+    if (!saved) {
+        Release();
+        return std::nullopt;
+    }
+    game_ = id;
+    lost_ = false;
     userTries_ = static_cast<int32_t>(saved->MovesOf(Side::User).size());
     computerTries_ = static_cast<int32_t>(saved->MovesOf(Side::Computer).size());
     return saved;
@@ -79,11 +129,23 @@ std::string JournalKeeper::TakeNotice() { return std::exchange(notice_, std::str
 void JournalKeeper::GameStarted(const GameState& state) {
     if (opened_ && journal_.writable()) {
         Release();
+        game_.reset();
+        lost_ = false;
         const GameMode mode = state.hideAnswer ? GameMode::Hidden : GameMode::Typed;
-        // Gives up the unfinished game in the journal, if any, in the same step.
-        game_ = journal_.BeginGame({Now(), mode, state.strongOpponent ? 1 : 0, state.compNumber,
-                                    state.hideAnswer ? std::string() : state.userNumber});
-        resumable_ = false;
+        GameBegin begin{Now(),
+                        mode,
+                        state.strongOpponent ? 1 : 0,
+                        state.compNumber,
+                        state.hideAnswer ? std::string() : state.userNumber,
+                        platform_.randomKey()};
+        // Gives up, in the same step, the unfinished games that no running game plays.
+        const std::vector<int64_t> giveUp = UnheldUnfinishedGames();
+        game_ = journal_.BeginGame(begin, giveUp);
+        for (const int64_t id : giveUp) {
+            std::error_code ignored;
+            std::filesystem::remove(LostMarkPath(id), ignored);
+        }
+        waiting_.reset();
         userTries_ = 0;
         computerTries_ = 0;
         if (game_) Claim(*game_);
@@ -95,18 +157,29 @@ void JournalKeeper::GameStarted(const GameState& state) {
 void JournalKeeper::MoveMade(const GameState& state, Side side, const Move& move, int64_t clockSeconds) {
     if (game_) {
         ++(side == Side::User ? userTries_ : computerTries_);
-        journal_.AddMove(*game_, {side, move, static_cast<int32_t>(clockSeconds)});
-        CheckWrite();
+        if (!lost_) {
+            journal_.AddMove(*game_, {side, move, static_cast<int32_t>(clockSeconds)});
+            CheckWrite();
+        }
     }
     alsoTell_.MoveMade(state, side, move, clockSeconds);
 }
 
 void JournalKeeper::GameEnded(const GameState& state, Outcome outcome) {
     if (game_) {
-        journal_.EndGame(
-            *game_, {Now(), outcome, userTries_, computerTries_, static_cast<int32_t>(state.clockSeconds.value_or(0))});
-        CheckWrite();
+        const GameEnd end{Now(), outcome, userTries_, computerTries_,
+                          static_cast<int32_t>(state.clockSeconds.value_or(0))};
+        if (!lost_) {
+            journal_.EndGame(*game_, end);
+            CheckWrite();
+        }
+        // A game whose writing was cut short gets its real end if the file takes it now.
+        if (lost_ && journal_.EndGameAfterStop(*game_, end)) {
+            std::error_code ignored;
+            std::filesystem::remove(LostMarkPath(*game_), ignored);
+        }
         game_.reset();
+        lost_ = false;
         Release();
     }
     alsoTell_.GameEnded(state, outcome);
@@ -117,10 +190,16 @@ std::string JournalKeeper::Now() const {
 }
 
 void JournalKeeper::CheckWrite() {
-    if (journal_.writable()) return;
-    // Nothing more is written in this run, so this is told once.
-    game_.reset();
-    Release();
+    if (journal_.writable() || lost_) return;
+    // Nothing more is written in this run, so this is told once.  The game
+    // keeps its claim, and is marked so that no later run plays it on from
+    // where the journal lost it.
+    if (game_) {
+        lost_ = true;
+        std::ofstream mark(LostMarkPath(*game_));
+    } else {
+        Release();
+    }
     Notify(JournalNotice(journal_, file_));
 }
 
@@ -134,6 +213,10 @@ std::filesystem::path JournalKeeper::LockPath(int64_t id) const {
     return file_.parent_path() / (std::string(kLockPrefix) + std::to_string(id) + std::string(kLockSuffix));
 }
 
+std::filesystem::path JournalKeeper::LostMarkPath(int64_t id) const {
+    return file_.parent_path() / (std::string(kLockPrefix) + std::to_string(id) + std::string(kLostSuffix));
+}
+
 bool JournalKeeper::Claim(int64_t id) {
     lock_ = TryLock(LockPath(id));
     return lock_ != nullptr;
@@ -141,12 +224,30 @@ bool JournalKeeper::Claim(int64_t id) {
 
 void JournalKeeper::Release() { lock_.reset(); }  // unlocking removes the file
 
+bool JournalKeeper::Unheld(int64_t id) const {
+    if (game_ == id) return false;
+    return TryLock(LockPath(id)) != nullptr;  // taken and at once let go
+}
+
+bool JournalKeeper::SettleLostGame(int64_t id) {
+    std::error_code error;
+    if (!std::filesystem::exists(LostMarkPath(id), error)) return false;
+    if (Unheld(id) && journal_.MarkAbandoned(id, Now())) std::filesystem::remove(LostMarkPath(id), error);
+    return true;
+}
+
+std::vector<int64_t> JournalKeeper::UnheldUnfinishedGames() {
+    std::vector<int64_t> unheld;
+    for (const int64_t id : journal_.UnfinishedGames().value_or(std::vector<int64_t>()))
+        if (Unheld(id)) unheld.push_back(id);
+    return unheld;
+}
+
 void JournalKeeper::SweepStaleLocks() const {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(file_.parent_path(), error)) {
         const std::string name = entry.path().filename().string();
-        if (!name.starts_with(kLockPrefix) || !name.ends_with(kLockSuffix)) continue;
-        if (auto lock = TryLock(entry.path())) lock->unlock();
+        if (name.starts_with(kLockPrefix) && name.ends_with(kLockSuffix)) RemoveStaleLock(entry.path());
     }
 }
 

@@ -2,8 +2,8 @@
 #include "storage/player_options_file.h"
 
 #include "storage/held_file.h"
+#include "storage/regular_file.h"
 
-#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -18,15 +18,10 @@ fs::path OptionsFilePath(const fs::path& folder) { return folder / fs::path(std:
 
 PlayerOptions LoadPlayerOptions(const std::filesystem::path& folder) {
     if (folder.empty()) return {};
-    std::ifstream in(OptionsFilePath(folder), std::ios::binary);
-    if (!in) return {};
-    std::string bytes(kMaxPlayerOptionsBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return {};
-    const auto read = static_cast<std::size_t>(in.gcount());
-    if (read > kMaxPlayerOptionsBytes) return {};
-    bytes.resize(read);
-    return ParsePlayerOptions(bytes);
+    // Never opened when it is not a regular file: a named pipe would stop the start for good.
+    const FileRead read = ReadRegularFile(OptionsFilePath(folder), kMaxPlayerOptionsBytes);
+    if (read.status != FileReadStatus::Read) return {};
+    return ParsePlayerOptions(read.bytes);
 }
 
 bool SavePlayerOptions(const std::filesystem::path& folder, const PlayerOptions& options) {

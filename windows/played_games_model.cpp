@@ -4,13 +4,26 @@
 #include "journal/journal_texts.h"
 #include "rules/game_clock.h"
 
+#include <algorithm>
+
 namespace duel {
 
 namespace {
 
-constexpr std::array<const char*, PlayedGamesModel::kColumns> kHeaders = {"Дата", "Режим", "Итог", "Ходов", "Время"};
-constexpr int kTriesColumn = 3;
-constexpr int kTimeColumn = 4;
+constexpr std::array<const char*, PlayedGamesModel::kColumns> kHeaders = {
+    "Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера", "Время", "Ваше число", "Число компьютера", "Соперник"};
+constexpr std::array<const char*, PlayedGamesModel::kColumns> kTips = {
+    "Когда игра началась",
+    "Как было задано ваше число, и соперник",
+    "Чем игра кончилась",
+    "Сколько ходов сделали вы",
+    "Сколько ходов сделал компьютер (в игре по сети — соперник)",
+    "Время игры по её часам",
+    "Ваше число, если вы его ввели",
+    "Число, загаданное компьютером (в игре по сети — соперником)",
+    "Соперник в игре по сети: имя и адрес"};
+constexpr int kFirstFigure = 3;  // the tries and the time are right-aligned
+constexpr int kLastFigure = 5;
 
 }  // namespace
 
@@ -18,6 +31,11 @@ void PlayedGamesModel::SetGames(std::vector<GameRecord> games) {
     beginResetModel();
     games_ = std::move(games);
     endResetModel();
+}
+
+bool PlayedGamesModel::AnyNetworkGame() const {
+    return std::any_of(games_.begin(), games_.end(),
+                       [](const GameRecord& game) { return game.mode == GameMode::Network; });
 }
 
 int PlayedGamesModel::rowCount(const QModelIndex& parent) const {
@@ -29,8 +47,9 @@ int PlayedGamesModel::columnCount(const QModelIndex& parent) const { return pare
 QVariant PlayedGamesModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     if (role == Qt::TextAlignmentRole)
-        return index.column() >= kTriesColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                                              : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        return index.column() >= kFirstFigure && index.column() <= kLastFigure
+                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                   : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     const GameRecord& game = games_[static_cast<size_t>(index.row())];
     switch (index.column()) {
@@ -39,11 +58,19 @@ QVariant PlayedGamesModel::data(const QModelIndex& index, int role) const {
         case 1:
             return QString::fromStdString(ModeText(game.mode, game.strength));
         case 2:
-            return QString::fromStdString(OutcomeText(game.outcome));
-        case kTriesColumn:
-            return QString::fromStdString(TriesText(game));
-        case kTimeColumn:
+            return QString::fromStdString(OutcomeText(game.outcome, game.mode));
+        case 3:
+            return QString::number(game.playerTries);
+        case 4:
+            return QString::number(game.computerTries);
+        case 5:
             return QString::fromStdString(ClockText(game.seconds));
+        case 6:
+            return QString::fromStdString(game.playerNumber);
+        case 7:
+            return QString::fromStdString(game.computerNumber);
+        case kOpponentColumn:
+            return QString::fromStdString(OpponentText(game));
         default:
             return {};
     }
@@ -52,8 +79,7 @@ QVariant PlayedGamesModel::data(const QModelIndex& index, int role) const {
 QVariant PlayedGamesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
     if (role == Qt::DisplayRole) return QString::fromUtf8(kHeaders[static_cast<size_t>(section)]);
-    if (role == Qt::ToolTipRole && section == kTriesColumn) return QStringLiteral("Ваших ходов / ходов компьютера");
-    if (role == Qt::ToolTipRole && section == kTimeColumn) return QStringLiteral("Время игры по её часам");
+    if (role == Qt::ToolTipRole) return QString::fromUtf8(kTips[static_cast<size_t>(section)]);
     return {};
 }
 

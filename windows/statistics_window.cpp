@@ -1,4 +1,5 @@
-// The statistics window: layout, the figures and chart from the played games, the list with its moves, the CSV export.
+// The statistics window: layout, the figures and chart from the played games, the list with its moves and their
+// lesson, the keyboard, the place over the main window, the CSV export.
 #include "windows/statistics_window.h"
 
 #include "journal/csv.h"
@@ -8,7 +9,9 @@
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "rules/game_clock.h"
-#include "windows/beside_host.h"
+#include "rules/game_lesson.h"
+#include "rules/window_placement.h"
+#include "windows/file_export.h"
 #include "windows/host_window.h"
 #include "windows/played_games_model.h"
 #include "windows/wins_chart.h"
@@ -22,23 +25,51 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace duel {
 
 namespace {
 
 // The figures' names as the labels' objectNames end: lblPlayerGames, lblComputerGames...
-constexpr std::array<const char*, 8> kFigureKeys = {"Games",       "Wins",       "WinShare",   "MeanTries",
-                                                    "FewestTries", "CurrentRun", "LongestRun", "TimePlayed"};
+constexpr std::array<const char*, 7> kFigureKeys = {"Games",       "Wins",       "WinShare",  "MeanTries",
+                                                    "FewestTries", "CurrentRun", "LongestRun"};
+constexpr std::array<const char*, 4> kColumnKeys = {"Player", "Computer", "NetworkPlayer", "NetworkOpponent"};
+constexpr std::array<const char*, 4> kColumnNames = {"Вы", "Компьютер", "Вы, по сети", "Соперник"};
+constexpr std::array<const char*, 4> kColumnWhose = {", вы", ", компьютер", ", вы по сети", ", соперник по сети"};
 
 constexpr const char* kExportTitle = "Экспорт списка игр";
 constexpr const char* kExportFilter = "Файлы CSV (*.csv)";
 // Spreadsheets read the file as UTF-8 with this mark at its start.
 constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
+
+// The columns of the moves list; the last three are the lesson of the player's moves.
+constexpr std::array<const char*, 9> kMoveHeaders = {
+    "Ход", "Кто", "Число", "Шелвы", "Злыки", "Время", "Подходило чисел", "Могло быть числом", "Осталось бы"};
+constexpr std::array<const char*, 9> kMoveTips = {
+    "Номер хода этой стороны",
+    "Чей ход",
+    "Названное число",
+    "Цифры на чужих местах",
+    "Цифры на своих местах",
+    "Время по часам игры",
+    "Сколько чисел подходило ко всем ответам до хода → и после его ответа",
+    "Могло ли названное число быть загаданным, по ответам на прежние ходы",
+    "Сколько чисел в среднем оставил бы ответ на этот ход, и сколько — на лучший ход из подходивших"};
+
+// Rows a list shows at least, and the most rows the games list grows to before it scrolls.
+constexpr int kFewestRows = 3;
+constexpr int kMostGamesRows = 12;
+// Rows the moves list asks for: a game of seven moves of each side shows whole.
+constexpr int kMovesRows = 14;
 
 QTableWidgetItem* Cell(const QString& text, bool figure) {
     auto* item = new QTableWidgetItem(text);
@@ -46,33 +77,65 @@ QTableWidgetItem* Cell(const QString& text, bool figure) {
     return item;
 }
 
-// Rows of one text line, the same height each, so that long lists scroll at once.
+// Both lists alike: rows of one text line, the same height each, so that long
+// lists scroll at once; headers that never turn bold; Tab leaves the list
+// (the arrows move within it).
 void UseFixedRows(QTableView* table) {
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->horizontalHeader()->setHighlightSections(false);
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setAlternatingRowColors(true);
     table->setWordWrap(false);
+    table->setTabKeyNavigation(false);
+    table->setFocusPolicy(Qt::StrongFocus);
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
+                            table->verticalHeader()->defaultSectionSize() * kFewestRows + 2 * table->frameWidth());
 }
 
-// Column widths from the widest text each column can show, never from the
-// rows; column `stretched` takes the room left.
-void SizeColumns(QTableView* table, std::initializer_list<const char*> widest, int stretched) {
+// Column widths from the widest text each column can show, never from the rows.
+void SizeColumns(QTableView* table, std::initializer_list<const char*> widest) {
     const QFontMetrics metrics = table->fontMetrics();
     int column = 0;
     for (const char* text : widest)
         table->horizontalHeader()->resizeSection(column++, metrics.horizontalAdvance(QString::fromUtf8(text)) + 16);
-    table->horizontalHeader()->setSectionResizeMode(stretched, QHeaderView::Stretch);
+    table->horizontalHeader()->setStretchLastSection(true);
 }
+
+PixelRect ToPixels(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
+// A list whose preferred size is all its columns and `rows` rows, so that the
+// window opens as large as its lists want (the screen allowing); its minimum
+// stays small, and the list scrolls when it gets less.
+template <typename Table>
+class SizedTable final : public Table {
+public:
+    using Table::Table;
+    void WantRows(int rows) {
+        rows_ = rows;
+        this->updateGeometry();
+    }
+    QSize sizeHint() const override {
+        const int width =
+            this->horizontalHeader()->length() + 2 * this->frameWidth() + this->verticalScrollBar()->sizeHint().width();
+        const int height = this->horizontalHeader()->sizeHint().height() +
+                           this->verticalHeader()->defaultSectionSize() * rows_ + 2 * this->frameWidth();
+        return {width, height};
+    }
+
+private:
+    int rows_ = kFewestRows;
+};
 
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Platform& platform, HostWindow& host)
-    : QDialog(host.ownerWidget(),
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(host.ownerWidget(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
       journal_(journal),
       status_(status),
       platform_(platform),
@@ -80,68 +143,97 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     setObjectName(QStringLiteral("frmStatistics"));
     setWindowTitle(QStringLiteral("Статистика"));
     setWindowIcon(host.icon());
+    setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
 
-    statusLabel_ = new QLabel(this);
+    // Everything but the buttons scrolls when the window is smaller than it.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("scrStatistics"));
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    auto* content = new QWidget(scroll_);
+    auto* inside = new QVBoxLayout(content);
+    inside->setContentsMargins(0, 0, 0, 0);
+
+    statusLabel_ = new QLabel(content);
     statusLabel_->setObjectName(QStringLiteral("lblJournalStatus"));
     statusLabel_->setTextFormat(Qt::PlainText);
     statusLabel_->setWordWrap(true);
     statusLabel_->hide();
-    layout->addWidget(statusLabel_);
+    inside->addWidget(statusLabel_);
 
     auto* top = new QHBoxLayout;
-    auto* figures = new QGroupBox(QStringLiteral("Итоги"), this);
-    figures->setObjectName(QStringLiteral("frmFigures"));
-    BuildFigures(figures);
-    top->addWidget(figures);
-    auto* chartFrame = new QGroupBox(QStringLiteral("Победы по числу ходов"), this);
+    top->addWidget(BuildFigures());
+    auto* chartFrame = new QGroupBox(QStringLiteral("Победы по числу ходов (против компьютера)"), content);
     chartFrame->setObjectName(QStringLiteral("frmChart"));
     auto* chartLayout = new QVBoxLayout(chartFrame);
     chart_ = new WinsChart(chartFrame);
     chartLayout->addWidget(chart_);
     top->addWidget(chartFrame, 1);
-    layout->addLayout(top);
+    inside->addLayout(top);
 
-    auto* gamesLabel = new QLabel(QStringLiteral("Сыгранные игры, последняя сверху:"), this);
-    layout->addWidget(gamesLabel);
-    gamesTable_ = new QTableView(this);
+    auto* gamesLabel = new QLabel(QStringLiteral("&Сыгранные игры, последняя сверху:"), content);
+    inside->addWidget(gamesLabel);
+    gamesTable_ = new SizedTable<QTableView>(content);
     gamesTable_->setObjectName(QStringLiteral("tblGames"));
     gamesLabel->setBuddy(gamesTable_);
     games_ = new PlayedGamesModel(gamesTable_);
     gamesTable_->setModel(games_);
     UseFixedRows(gamesTable_);
-    SizeColumns(
-        gamesTable_,
-        {"00.00.0000 00:00", "число открыто, сильный", "ваша победа после компьютера", "Ходов 000 / 00", "000:00"}, 2);
-    gamesTable_->setMinimumHeight(gamesTable_->verticalHeader()->defaultSectionSize() * 9);
+    SizeColumns(gamesTable_,
+                {"00.00.0000 00:00", "число открыто, сильный", "победа компьютера, вы нашли число позже", "Ваших ходов",
+                 "Ходов компьютера", "000:00", "Ваше число", "Число компьютера", "Соперник с длинным именем"});
     gamesTable_->setAccessibleName(QStringLiteral("Сыгранные игры"));
-    layout->addWidget(gamesTable_, 3);
+    inside->addWidget(gamesTable_);  // as tall as its rows need (FitGamesList); the moves take the rest
 
-    auto* movesLabel = new QLabel(QStringLiteral("Ходы выбранной игры:"), this);
-    layout->addWidget(movesLabel);
-    movesTable_ = new QTableWidget(0, 6, this);
+    auto* movesLabel = new QLabel(QStringLiteral("&Ходы выбранной игры и их разбор:"), content);
+    inside->addWidget(movesLabel);
+    numbersLabel_ = new QLabel(content);
+    numbersLabel_->setObjectName(QStringLiteral("lblNumbers"));
+    numbersLabel_->setTextFormat(Qt::PlainText);
+    inside->addWidget(numbersLabel_);
+    movesTable_ = new SizedTable<QTableWidget>(0, static_cast<int>(kMoveHeaders.size()), content);
+    static_cast<SizedTable<QTableWidget>*>(movesTable_)->WantRows(kMovesRows);
     movesTable_->setObjectName(QStringLiteral("tblMoves"));
     movesLabel->setBuddy(movesTable_);
-    movesTable_->setHorizontalHeaderLabels({QStringLiteral("Ход"), QStringLiteral("Кто"), QStringLiteral("Число"),
-                                            QStringLiteral("Шелвы"), QStringLiteral("Злыки"), QStringLiteral("Время")});
+    for (int column = 0; column < movesTable_->columnCount(); ++column) {
+        auto* header = new QTableWidgetItem(QString::fromUtf8(kMoveHeaders[static_cast<size_t>(column)]));
+        header->setToolTip(QString::fromUtf8(kMoveTips[static_cast<size_t>(column)]));
+        movesTable_->setHorizontalHeaderItem(column, header);
+    }
     UseFixedRows(movesTable_);
-    SizeColumns(movesTable_, {"Ход 00", "Компьютер", "Число", "Шелвы", "Злыки", "000:00"}, 1);
-    movesTable_->setMinimumHeight(movesTable_->verticalHeader()->defaultSectionSize() * 7);
-    movesTable_->setAccessibleName(QStringLiteral("Ходы выбранной игры"));
-    layout->addWidget(movesTable_, 2);
+    SizeColumns(movesTable_, {"Ход 00", "Компьютер", "Число", "Шелвы", "Злыки", "000:00", "Подходило чисел",
+                              "нет: противоречит ходу 00", "в среднем 000,0 (лучший 000,0)"});
+    movesTable_->setAccessibleName(QStringLiteral("Ходы выбранной игры и их разбор"));
+    inside->addWidget(movesTable_, 1);
+    lessonLabel_ = new QLabel(content);
+    lessonLabel_->setObjectName(QStringLiteral("lblLesson"));
+    lessonLabel_->setTextFormat(Qt::PlainText);
+    lessonLabel_->setWordWrap(true);
+    inside->addWidget(lessonLabel_);
+    scroll_->setWidget(content);
+    layout->addWidget(scroll_, 1);
 
     auto* buttons = new QHBoxLayout;
-    exportButton_ = new QPushButton(QStringLiteral("Экспорт ..."), this);
+    exportButton_ = new QPushButton(QStringLiteral("&Экспорт ..."), this);
     exportButton_->setObjectName(QStringLiteral("cmdExport"));
     exportButton_->setToolTip(QStringLiteral("Записать список игр в файл CSV"));
     exportButton_->setAutoDefault(false);
-    closeButton_ = new QPushButton(QStringLiteral("Закрыть"), this);
+    closeButton_ = new QPushButton(QStringLiteral("&Закрыть"), this);
     closeButton_->setObjectName(QStringLiteral("cmdClose"));
     closeButton_->setDefault(true);
     buttons->addWidget(exportButton_);
     buttons->addStretch(1);
     buttons->addWidget(closeButton_);
     layout->addLayout(buttons);
+
+    // Tab: the games, their moves, the two buttons, the chart (read by its description).
+    setTabOrder(gamesTable_, movesTable_);
+    setTabOrder(movesTable_, exportButton_);
+    setTabOrder(exportButton_, closeButton_);
+    setTabOrder(closeButton_, chart_);
+    gamesTable_->setFocus();
 
     connect(exportButton_, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -151,27 +243,73 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
 
 StatisticsWindow::~StatisticsWindow() = default;
 
-void StatisticsWindow::BuildFigures(QWidget* frame) {
+QWidget* StatisticsWindow::BuildFigures() {
+    auto* frame = new QGroupBox(QStringLiteral("Итоги"));
+    frame->setObjectName(QStringLiteral("frmFigures"));
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(new QLabel(QStringLiteral("<b>Вы</b>"), frame), 0, 1, Qt::AlignRight);
-    grid->addWidget(new QLabel(QStringLiteral("<b>Компьютер</b>"), frame), 0, 2, Qt::AlignRight);
-    for (size_t i = 0; i < kFigureNames.size(); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        auto* name = new QLabel(QString::fromUtf8(kFigureNames[i]), frame);
-        grid->addWidget(name, row, 0);
-        for (auto [figures, side] : {std::pair{&playerFigures_, "Player"}, std::pair{&computerFigures_, "Computer"}}) {
-            auto* value = new QLabel(frame);
-            value->setObjectName(QStringLiteral("lbl%1%2").arg(QLatin1String(side), QLatin1String(kFigureKeys[i])));
-            value->setTextFormat(Qt::PlainText);
-            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            value->setAccessibleName(
-                name->text() + (figures == &playerFigures_ ? QStringLiteral(", вы") : QStringLiteral(", компьютер")));
-            (*figures)[i] = value;
-            grid->addWidget(value, row, figures == &playerFigures_ ? 1 : 2);
+    size_t networkCell = 0;
+    auto addCell = [&](QWidget* cell, int row, int column, int span = 1) {
+        // One figure for both sides (the time played) stands between their columns.
+        grid->addWidget(cell, row, column, 1, span, span > 1 ? Qt::AlignHCenter : Qt::AlignRight);
+        if (column >= 1 + kNetworkPlayer) networkCells_[networkCell++] = cell;
+    };
+    auto valueLabel = [&](const QString& name, const QString& accessible) {
+        auto* value = new QLabel(frame);
+        value->setObjectName(name);
+        value->setTextFormat(Qt::PlainText);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setAccessibleName(accessible);
+        return value;
+    };
+    for (int column = 0; column < kFigureColumns; ++column) {
+        auto* head = new QLabel(QStringLiteral("<b>%1</b>").arg(QString::fromUtf8(kColumnNames[column])), frame);
+        addCell(head, 0, column + 1);
+    }
+    const int last = static_cast<int>(kFigureNames.size());
+    for (int i = 0; i < last; ++i) {
+        const QString name = QString::fromUtf8(kFigureNames[static_cast<size_t>(i)]);
+        grid->addWidget(new QLabel(name, frame), i + 1, 0);
+        for (int column = 0; column < kFigureColumns; ++column) {
+            QLabel* value =
+                valueLabel(QStringLiteral("lbl%1%2").arg(QLatin1String(kColumnKeys[column]),
+                                                         QLatin1String(kFigureKeys[static_cast<size_t>(i)])),
+                           name + QString::fromUtf8(kColumnWhose[column]));
+            figures_[column][static_cast<size_t>(i)] = value;
+            addCell(value, i + 1, column + 1);
         }
     }
+    const QString finds = QString::fromUtf8(kFindsAfterLossName);
+    auto* findsName = new QLabel(finds, frame);
+    findsName->setToolTip(QStringLiteral("Игры, в которых компьютер нашёл ваше число первым, а вы своё — потом"));
+    grid->addWidget(findsName, last + 1, 0);
+    for (int column = 0; column < kFigureColumns; ++column) {
+        findsAfterLoss_[column] =
+            valueLabel(QStringLiteral("lbl%1FindsAfterLoss").arg(QLatin1String(kColumnKeys[column])),
+                       finds + QString::fromUtf8(kColumnWhose[column]));
+        addCell(findsAfterLoss_[column], last + 1, column + 1);
+    }
+    const QString time = QString::fromUtf8(kTimePlayedName);
+    grid->addWidget(new QLabel(time, frame), last + 2, 0);
+    timePlayed_ = valueLabel(QStringLiteral("lblTimePlayed"), time + QStringLiteral(", против компьютера"));
+    addCell(timePlayed_, last + 2, 1, 2);
+    networkTimePlayed_ = valueLabel(QStringLiteral("lblNetworkTimePlayed"), time + QStringLiteral(", по сети"));
+    addCell(networkTimePlayed_, last + 2, 1 + kNetworkPlayer, 2);
     grid->setColumnStretch(0, 1);
     grid->setHorizontalSpacing(12);
+    return frame;
+}
+
+void StatisticsWindow::ShowFigures(const JournalStatistics& statistics, FigureColumn player, FigureColumn other) {
+    const std::array<std::string, 7> mine = SideFigures(statistics.player);
+    const std::array<std::string, 7> theirs = SideFigures(statistics.computer);
+    for (size_t i = 0; i < mine.size(); ++i) {
+        figures_[player][i]->setText(QString::fromStdString(mine[i]));
+        figures_[other][i]->setText(QString::fromStdString(theirs[i]));
+    }
+    findsAfterLoss_[player]->setText(QString::number(statistics.findsAfterLoss));
+    findsAfterLoss_[other]->setText(QStringLiteral("—"));
+    (player == kPlayer ? timePlayed_ : networkTimePlayed_)
+        ->setText(QString::fromStdString(PlayedTimeText(statistics.secondsPlayed)));
 }
 
 void StatisticsWindow::Form_Load() {
@@ -183,59 +321,121 @@ void StatisticsWindow::Form_Load() {
     statusLabel_->setVisible(!status.isEmpty());
 
     std::vector<GameRecord> games = played ? std::move(*played) : std::vector<GameRecord>();
-    const JournalStatistics statistics = ComputeStatistics(games);
-    for (auto [labels, side] :
-         {std::pair{&playerFigures_, &statistics.player}, std::pair{&computerFigures_, &statistics.computer}}) {
-        const std::array<std::string, 8> texts = SideFigures(*side);
-        for (size_t i = 0; i < texts.size(); ++i) (*labels)[i]->setText(QString::fromStdString(texts[i]));
-    }
-    chart_->SetStatistics(statistics);
+    const StatisticsByMode statistics = ComputeStatisticsByMode(games);
+    ShowFigures(statistics.againstComputer, kPlayer, kComputer);
+    ShowFigures(statistics.network, kNetworkPlayer, kOpponent);
+    chart_->SetStatistics(statistics.againstComputer);
     games_->SetGames(std::move(games));
+    const bool network = games_->AnyNetworkGame();
+    for (QWidget* cell : networkCells_)
+        if (cell != nullptr) cell->setVisible(network);
+    gamesTable_->setColumnHidden(PlayedGamesModel::kOpponentColumn, !network);
     exportButton_->setEnabled(games_->rowCount() > 0);
+    FitGamesList();
     if (games_->rowCount() > 0) gamesTable_->selectRow(0);
+    gamesTable_->setFocus();
 
-    adjustSize();
-    KeepBesideHost(*this, host_, platform_.screenSize());
+    PlaceOverHost();
+    // Some window managers report a new window's frame only once it is mapped.
+    QTimer::singleShot(150, this, [this] {
+        if (isVisible()) PlaceOverHost();
+    });
+}
+
+void StatisticsWindow::FitGamesList() {
+    const int rows = std::clamp(games_->rowCount(), kFewestRows, kMostGamesRows);
+    static_cast<SizedTable<QTableView>*>(gamesTable_)->WantRows(rows);
+    const int height = gamesTable_->horizontalHeader()->sizeHint().height() +
+                       gamesTable_->verticalHeader()->defaultSectionSize() * rows + 2 * gamesTable_->frameWidth() +
+                       gamesTable_->horizontalScrollBar()->sizeHint().height();
+    gamesTable_->setMaximumHeight(games_->rowCount() >= kMostGamesRows ? QWIDGETSIZE_MAX : height);
+}
+
+void StatisticsWindow::PlaceOverHost() {
+    // The frame's borders: the window's own once it is framed, else the main window's.
+    const QRect hostFrame = host_.frameRect();
+    QSize borders = frameGeometry().size() - size();
+    if (!isVisible() || borders.isEmpty()) borders = hostFrame.size() - host_.clientRect().size();
+    borders = borders.expandedTo(QSize(0, 0));
+
+    // What the window would like: its whole content without scrolling.
+    QWidget* content = scroll_->widget();
+    const QSize around = layout()->sizeHint() - scroll_->sizeHint();
+    const QSize wanted = content->sizeHint() + around + QSize(scroll_->verticalScrollBar()->sizeHint().width(), 0);
+    const QSize minimum = minimumSizeHint().expandedTo(QSize(320, 240));
+
+    QRect area(QPoint(0, 0), platform_.screenSize());
+    if (const QScreen* shown = screen()) area = area.intersected(shown->availableGeometry());
+    const PixelRect frame = PlaceOverOwner({wanted.width() + borders.width(), wanted.height() + borders.height()},
+                                           {minimum.width() + borders.width(), minimum.height() + borders.height()},
+                                           ToPixels(hostFrame), ToPixels(area));
+    setMinimumSize(minimum);
+    resize(frame.width - borders.width(), frame.height - borders.height());
+    move(frame.x, frame.y);
 }
 
 void StatisticsWindow::ShowMovesOf(int row) {
     movesTable_->setRowCount(0);
+    numbersLabel_->clear();
+    lessonLabel_->clear();
     if (row < 0 || row >= games_->rowCount() || journal_ == nullptr) return;
-    const auto moves = journal_->MovesOf(games_->games()[static_cast<size_t>(row)].id);
+    const GameRecord& game = games_->games()[static_cast<size_t>(row)];
+    const bool network = game.mode == GameMode::Network;
+    const QString other = network ? QStringLiteral("Соперник") : QStringLiteral("Компьютер");
+    QString numbers = QStringLiteral("%1 загадал число %2.").arg(other, QString::fromStdString(game.computerNumber));
+    numbers += game.playerNumber.empty()
+                   ? QStringLiteral(" Вашего числа игра не знала.")
+                   : QStringLiteral(" Ваше число: %1.").arg(QString::fromStdString(game.playerNumber));
+    numbersLabel_->setText(numbers);
+
+    const auto moves = journal_->MovesOf(game.id);
     if (!moves) return;
+    std::vector<Move> playerMoves;
+    for (const JournalMove& move : *moves)
+        if (move.side == Side::User) playerMoves.push_back(move.move);
+    const std::vector<MoveLesson> lesson = LessonOf(playerMoves);
+
     movesTable_->setRowCount(static_cast<int>(moves->size()));
+    int playerMove = 0;
+    int otherMove = 0;
     for (int i = 0; i < movesTable_->rowCount(); ++i) {
         const JournalMove& move = (*moves)[static_cast<size_t>(i)];
-        movesTable_->setItem(i, 0, Cell(QString::number(i + 1), true));
-        movesTable_->setItem(i, 1,
-                             Cell(move.side == Side::User ? QStringLiteral("Вы") : QStringLiteral("Компьютер"), false));
+        const bool player = move.side == Side::User;
+        const int number = player ? ++playerMove : ++otherMove;
+        movesTable_->setItem(i, 0, Cell(QString::number(number), true));
+        movesTable_->setItem(i, 1, Cell(player ? QStringLiteral("Вы") : other, false));
         movesTable_->setItem(i, 2, Cell(QString::fromStdString(move.move.guess), false));
         movesTable_->setItem(i, 3, Cell(QString::number(move.move.answer.partial), true));
         movesTable_->setItem(i, 4, Cell(QString::number(move.move.answer.exact), true));
         movesTable_->setItem(i, 5, Cell(QString::fromStdString(ClockText(move.seconds)), true));
+        if (!player) continue;
+        const MoveLesson& judged = lesson[static_cast<size_t>(number - 1)];
+        movesTable_->setItem(i, 6, Cell(QString::fromStdString(FittingText(judged)), true));
+        movesTable_->setItem(i, 7, Cell(QString::fromStdString(CouldBeNumberText(judged)), false));
+        movesTable_->setItem(i, 8, Cell(QString::fromStdString(MeanLeftText(judged)), false));
     }
+    lessonLabel_->setText(QString::fromStdString(LessonSummaryText(lesson)));
 }
 
 void StatisticsWindow::cmdExport_Click() {
+    const QString suggested = SuggestedPath(
+        QStringLiteral("shelvy-games-%1.csv").arg(platform_.localDateTime().date().toString(Qt::ISODate)));
     const QString chosen =
-        platform_.saveFileName(this, QString::fromUtf8(kExportTitle), QString::fromUtf8(kExportFilter));
+        platform_.saveFileName(this, QString::fromUtf8(kExportTitle), QString::fromUtf8(kExportFilter), suggested);
     if (chosen.isEmpty()) return;  // cancelled: nothing is written
     QString target = chosen;
     if (QFileInfo(target).suffix().isEmpty()) target += QStringLiteral(".csv");
-    if (QFileInfo::exists(target) &&
+    if (QFileInfo::exists(target) && !QFileInfo(target).isDir() &&
         !Question(platform_, this,
                   QStringLiteral("Файл «%1» уже существует. Заменить его ?").arg(QFileInfo(target).fileName())))
         return;
 
     const std::string text = kUtf8Mark + GamesCsv(GameRows(games_->games()));
-    QSaveFile out(target);
-    const bool written = out.open(QIODevice::WriteOnly) &&
-                         out.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-                         out.commit();
-    if (!written) {
+    const QString failure = WriteWholeFile(target, text);
+    if (!failure.isEmpty()) {
         Notice(platform_, this,
                QStringLiteral("Не удалось записать список игр в файл «%1»: %2.")
-                   .arg(QDir::toNativeSeparators(target), out.errorString()),
+                   .arg(QDir::toNativeSeparators(target), failure),
                MsgIcon::Exclamation);
     }
 }

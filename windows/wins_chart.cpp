@@ -5,6 +5,8 @@
 
 #include <QHelpEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 #include <algorithm>
@@ -38,6 +40,8 @@ int32_t MarkStep(int32_t most) {
 WinsChart::WinsChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chartWins"));
     setAccessibleName(QStringLiteral("Победы по числу ходов"));
+    // Reached with Tab, so that a screen reader reads its description; the focus shows as a frame.
+    setFocusPolicy(Qt::StrongFocus);
     SetStatistics({});
 }
 
@@ -54,7 +58,7 @@ QSize WinsChart::sizeHint() const {
 
 QSize WinsChart::minimumSizeHint() const {
     const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance(QStringLiteral("00")) * (kMaxGroups + 4), 9 * metrics.height()};
+    return {metrics.horizontalAdvance(QStringLiteral("00")) * (kMaxGroups + 4), 8 * metrics.height()};
 }
 
 WinsChart::Layout WinsChart::LayOut() const {
@@ -86,6 +90,12 @@ QRectF WinsChart::BarRect(const Layout& layout, size_t group, bool player) const
 
 void WinsChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(font());
     const QFontMetricsF metrics(font());

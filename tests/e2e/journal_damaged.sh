@@ -37,7 +37,7 @@ until [ "$(sqlite3 -batch "$journal" 'SELECT count(*) FROM moves' 2>/dev/null)" 
     ((SECONDS < deadline)) || e2e_fail "the move was not written into a fresh journal"
     sleep 0.2
 done
-[ "$(sqlite3 -batch "$journal" 'PRAGMA user_version')" = 1 ] || e2e_fail "the fresh journal has no version"
+[ "$(sqlite3 -batch "$journal" 'PRAGMA user_version')" = 2 ] || e2e_fail "the fresh journal has no version"
 
 e2e_close_game
 e2e_expect_clean_exit

@@ -40,6 +40,15 @@ user_move() {
     e2e_press "${1:0:1}" "${1:1:1}" "${1:2:1}" "${1:3:1}" Return
 }
 
+# The text the game masked with `key` (each byte XORed with a byte of the key, written as hexadecimal).
+unmask() {
+    local hex=$1 key=$2 out='' i
+    for ((i = 0; i < ${#hex} / 2; ++i)); do
+        out+=$(printf "\\$(printf '%03o' $((0x${hex:2*i:2} ^ ((key >> (8 * i)) & 0xff))))")
+    done
+    printf '%s' "$out"
+}
+
 # A new game with the number offered, 1234 (the game scores the computer's guesses itself), and one move of each
 # side: the user's turn again.  Fails (status 1) when the computer found 1234 with its first guess, as it does once
 # in 3024 games; the game is then over and the caller starts afresh.
@@ -50,11 +59,15 @@ play_one_round() {
     e2e_wait_box "$E2E_TITLE" >/dev/null
     sleep 0.3
     e2e_key Return
-    local deadline=$((SECONDS + E2E_START_TIMEOUT))
-    until secret=$(query 'SELECT computer_number FROM games') && [[ $secret =~ ^[0-9]{4}$ ]]; do
-        ((SECONDS < deadline)) || e2e_fail "the journal holds no computer's number after the start: '$secret'"
+    local deadline=$((SECONDS + E2E_START_TIMEOUT)) row
+    # While the game runs the journal shows its numbers masked, never as digits.
+    until row=$(query "SELECT computer_number || ' ' || number_key FROM games") &&
+        [[ $row =~ ^([0-9a-f]{8})\ (-?[0-9]+)$ ]]; do
+        ((SECONDS < deadline)) || e2e_fail "the journal holds no masked computer's number after the start: '$row'"
         sleep 0.2
     done
+    secret=$(unmask "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}")
+    [[ $secret =~ ^[1-9]{4}$ ]] || e2e_fail "the computer's number does not unmask: '$row' gave '$secret'"
     local guess=5678
     [ "$secret" = "$guess" ] && guess=5679
     user_move "$guess"

@@ -112,7 +112,7 @@ TEST(JournalFile, AJournalThatCannotBeOpenedIsUnavailableAndLeftAlone) {
     std::filesystem::create_directory(directory);
     const auto newer = folder / "newer.sqlite";
     MakeJournal(newer, 1);
-    RunSqlOn(newer, "PRAGMA user_version = 2");
+    RunSqlOn(newer, ("PRAGMA user_version = " + std::to_string(kJournalVersion + 1)).c_str());
     const std::string newerBytes = ReadBytes(newer);
 
     struct Case {
@@ -120,7 +120,7 @@ TEST(JournalFile, AJournalThatCannotBeOpenedIsUnavailableAndLeftAlone) {
         JournalFault fault;
     };
     const Case cases[] = {
-        {directory, JournalFault::CannotWrite},
+        {directory, JournalFault::NotAFile},
         {folder / "missing" / "journal.sqlite", JournalFault::CannotWrite},
         {newer, JournalFault::NewerFormat},
     };

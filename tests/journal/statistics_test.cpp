@@ -20,15 +20,15 @@ GameRecord Game(Outcome outcome, int32_t playerTries, int32_t computerTries, int
 // Oldest first:                  player  computer  seconds
 //   1 UserWon                    W 5     - 4       100
 //   2 ComputerWon                - 6     W 5       200
-//   3 UserWonAfterComputer     W 7     W 4       300
+//   3 UserWonAfterComputer       - 7     W 4       300   (the player found the number after losing)
 //   4 Contradicted               - 3     - 3        50
 //   5 UserWon                    W 4     - 3        60
 //   6 UserWon                    W 5     - 4        70
 //   7 Abandoned                  - 2     - 1        20
 //   8 UserWon                    W 6     - 5        90
 //   and an unfinished game that does not count.
-// Player: 8 games, 5 wins (0.625), tries 5+7+4+5+6 = 27 (mean 5.4, fewest 4),
-//   runs W-W-WW-W: longest 2, current 1; wins by tries 4:1 5:2 6:1 7:1.
+// Player: 8 games, 4 wins (0.5), tries 5+4+5+6 = 20 (mean 5.0, fewest 4),
+//   runs W-WW-W: longest 2, current 1; wins by tries 4:1 5:2 6:1; one find after a loss.
 // Computer: 8 games, 2 wins (0.25), tries 5+4 (mean 4.5, fewest 4),
 //   runs WW: longest 2, current 0; wins by tries 4:1 5:1.
 // Both: 890 seconds.
@@ -48,14 +48,16 @@ TEST(Statistics, OfAHandfulOfGames) {
 
     const SideStatistics& player = statistics.player;
     EXPECT_EQ(player.games, 8);
-    EXPECT_EQ(player.wins, 5);
-    EXPECT_DOUBLE_EQ(player.winShare, 0.625);
-    EXPECT_DOUBLE_EQ(player.meanTriesToWin, 5.4);
+    EXPECT_EQ(player.wins, 4);
+    EXPECT_DOUBLE_EQ(player.winShare, 0.5);
+    EXPECT_DOUBLE_EQ(player.meanTriesToWin, 5.0);
     EXPECT_EQ(player.fewestTriesToWin, 4);
     EXPECT_EQ(player.currentRun, 1);
     EXPECT_EQ(player.longestRun, 2);
     EXPECT_EQ(player.secondsPlayed, 890);
-    EXPECT_EQ(player.winsByTries, (std::vector<int32_t>{0, 0, 0, 0, 1, 2, 1, 1}));
+    EXPECT_EQ(player.winsByTries, (std::vector<int32_t>{0, 0, 0, 0, 1, 2, 1}));
+    EXPECT_EQ(statistics.findsAfterLoss, 1);
+    EXPECT_EQ(statistics.secondsPlayed, 890);
 
     const SideStatistics& computer = statistics.computer;
     EXPECT_EQ(computer.games, 8);
@@ -102,13 +104,67 @@ TEST(Statistics, WinsByTriesStayBoundedAndTheChartsLastGroupGathersTheRest) {
     const std::vector<TriesGroup> groups = GroupWinsByTries(statistics, 15);
     ASSERT_EQ(groups.size(), 15u);
     EXPECT_EQ(groups[1], (TriesGroup{2, false, 0, 1}));
-    EXPECT_EQ(groups[3], (TriesGroup{4, false, 2, 0}));
+    EXPECT_EQ(groups[3], (TriesGroup{4, false, 1, 0}));
     EXPECT_EQ(groups[14], (TriesGroup{15, true, 2, 1}));  // 20 and a billion; 16
     EXPECT_EQ(GroupWinsByTries(statistics, 30).back(), (TriesGroup{30, true, 1, 0}));
     EXPECT_TRUE(GroupWinsByTries(ComputeStatistics({}), 15).empty());
     const std::vector<GameRecord> short_ = {Game(Outcome::ComputerWon, 9, 3, 10)};
     EXPECT_EQ(GroupWinsByTries(ComputeStatistics(short_), 15),
               (std::vector<TriesGroup>{{1, false, 0, 0}, {2, false, 0, 0}, {3, false, 0, 1}}));
+}
+
+// The player's report: the computer won a game, the player played on alone and
+// found the number.  That duel has one winner, the computer; the player's
+// find is counted on a line of its own, and the two shares of wins never add
+// up to more than all the games.
+TEST(Statistics, ADuelHasOneWinnerAndTheSharesAddUpToAtMostAll) {
+    const std::vector<GameRecord> newestFirst = {
+        Game(Outcome::UserWon, 6, 5, 60),
+        Game(Outcome::UserWonAfterComputer, 7, 5, 90),
+        Game(Outcome::UserWon, 5, 4, 50),
+        Game(Outcome::UserWon, 4, 4, 40),
+    };
+    const JournalStatistics statistics = ComputeStatistics(newestFirst);
+    EXPECT_EQ(statistics.player.wins, 3);
+    EXPECT_EQ(statistics.computer.wins, 1);
+    EXPECT_EQ(statistics.computer.fewestTriesToWin, 5);
+    EXPECT_EQ(statistics.player.winsByTries, (std::vector<int32_t>{0, 0, 0, 0, 1, 1, 1}));  // not the 7 of the find
+    EXPECT_EQ(statistics.findsAfterLoss, 1);
+    EXPECT_LE(statistics.player.winShare + statistics.computer.winShare, 1.0);
+
+    // Whatever the outcomes, no game is won by both.
+    for (int32_t o = 0; o <= kLastOutcome; ++o)
+        EXPECT_FALSE(UserWon(static_cast<Outcome>(o)) && ComputerWon(static_cast<Outcome>(o))) << o;
+}
+
+// Duels over the network are counted apart from games against the computer:
+// the opponent's forfeit is the player's win with no tries to count, a draw
+// and a lost connection nobody's.
+TEST(Statistics, DuelsOverTheNetworkAreCountedApart) {
+    auto network = [](Outcome outcome, int32_t playerTries, int32_t opponentTries) {
+        GameRecord game = Game(outcome, playerTries, opponentTries, 30);
+        game.mode = GameMode::Network;
+        return game;
+    };
+    const std::vector<GameRecord> newestFirst = {
+        network(Outcome::OpponentForfeited, 2, 2), network(Outcome::Draw, 5, 5),
+        Game(Outcome::UserWon, 6, 5, 100),         network(Outcome::ComputerWon, 6, 4),
+        network(Outcome::ConnectionLost, 1, 1),    network(Outcome::UserWon, 5, 5),
+    };
+    const StatisticsByMode byMode = ComputeStatisticsByMode(newestFirst);
+    EXPECT_EQ(byMode.againstComputer.player.games, 1);
+    EXPECT_EQ(byMode.againstComputer.player.wins, 1);
+    EXPECT_EQ(byMode.againstComputer.secondsPlayed, 100);
+
+    const JournalStatistics& net = byMode.network;
+    EXPECT_EQ(net.player.games, 5);
+    EXPECT_EQ(net.player.wins, 2);                     // the win and the forfeit
+    EXPECT_EQ(net.player.currentRun, 1);               // the forfeit after the draw
+    EXPECT_DOUBLE_EQ(net.player.meanTriesToWin, 5.0);  // the forfeit has no tries to count
+    EXPECT_EQ(net.player.fewestTriesToWin, 5);
+    EXPECT_EQ(net.computer.wins, 1);
+    EXPECT_EQ(net.secondsPlayed, 150);
+    EXPECT_LE(net.player.winShare + net.computer.winShare, 1.0);
 }
 
 }  // namespace

@@ -96,7 +96,8 @@ double FakePlatform::randomFraction() {
     return f;
 }
 
-QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&) {
+QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&, const QString& suggested) {
+    suggestedSaveName = suggested;
     if (answeredByQuit() || saveNames.empty()) return {};
     QString name = saveNames.front();
     saveNames.pop_front();

@@ -28,6 +28,8 @@ public:
     std::deque<QString> inputs;     // for input boxes; empty: the default text
     std::deque<double> fractions;   // random draws; empty: 0.0
     std::deque<QString> saveNames;  // save dialog; empty: Cancel
+    QString suggestedSaveName;      // what the last save dialog offered
+    uint64_t keysDrawn = 0;         // random keys drawn
     // Runs inside each modal window before it is closed (the dialog is shown
     // and its load steps have run).  Empty: the window is closed at once.
     std::deque<std::function<void(QDialog&)>> modalScripts;
@@ -78,7 +80,9 @@ public:
     QDateTime localDateTime() override { return now; }
     double monotonicSeconds() override { return monotonic; }
     double randomFraction() override;
-    QString saveFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    uint64_t randomKey() override { return ++keysDrawn * 0x9e3779b97f4a7c15ULL; }
+    QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const QString& suggested) override;
     void showHelp(QWidget*, int context) override { helpContexts.push_back(context); }
     void openAddress(const QString& address) override { addresses.push_back(address); }
     void addTrayIcon(const QIcon&, const QString& tip) override {

@@ -1,22 +1,42 @@
 // The journal of games in the windows: resuming through the menu, the statistics window, a data folder that cannot
 // be written.
+#include "journal/csv.h"
+#include "journal/journal.h"
+#include "platform/qt_platform.h"
 #include "tests/support/csv_reader.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace duel::testing {
 namespace {
 
 class JournalWindowTest : public WindowTest {
 protected:
+    // A key pressed and let go on `target`, as the keyboard would.
+    static void Press(QWidget* target, int key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+    }
     void SetUp() override {
         ASSERT_TRUE(dataFolder.isValid());
         platform.userDataFolder = NativePath(dataFolder.path() + QStringLiteral("/shelvy-zlyki"));
@@ -115,15 +135,20 @@ TEST_F(JournalWindowTest, TheStatisticsWindowListsTheGamesShowsTheirMovesAndExpo
                   QStringLiteral("Вы: 2 хода — 1 победа. Компьютер: побед нет."));
 
         ASSERT_EQ(rows("tblGames"), 2);
-        const QStringList headers = {"Дата", "Режим", "Итог", "Ходов", "Время"};
-        for (int column = 0; column < 5; ++column)
+        const QStringList headers = {
+            "Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера", "Время", "Ваше число", "Число компьютера"};
+        for (int column = 0; column < headers.size(); ++column)
             EXPECT_EQ(find<QTableView>(QStringLiteral("tblGames"))->model()->headerData(column, Qt::Horizontal),
                       headers[column]);
         EXPECT_EQ(cell("tblGames", 0, 2), QStringLiteral("брошена"));
         EXPECT_EQ(cell("tblGames", 1, 0), QStringLiteral("01.03.2025 10:00"));
         EXPECT_EQ(cell("tblGames", 1, 1), QStringLiteral("число открыто"));
         EXPECT_EQ(cell("tblGames", 1, 2), QStringLiteral("ваша победа"));
-        EXPECT_EQ(cell("tblGames", 1, 3), QStringLiteral("2 / 1"));
+        EXPECT_EQ(cell("tblGames", 1, 3), QStringLiteral("2"));
+        EXPECT_EQ(cell("tblGames", 1, 4), QStringLiteral("1"));
+        EXPECT_EQ(cell("tblGames", 1, 6), QStringLiteral("5678"));
+        EXPECT_EQ(cell("tblGames", 1, 7), QStringLiteral("1234"));
+        EXPECT_TRUE(find<QTableView>(QStringLiteral("tblGames"))->isColumnHidden(8));  // no duel over the network
 
         // The newest game is chosen at first; choosing the other shows its moves.
         EXPECT_EQ(rows("tblMoves"), 1);
@@ -153,8 +178,10 @@ TEST_F(JournalWindowTest, TheStatisticsWindowListsTheGamesShowsTheirMovesAndExpo
     const auto read = ReadCsv(written.readAll().toStdString());
     ASSERT_TRUE(read.has_value());
     ASSERT_EQ(read->size(), 3u);
-    EXPECT_EQ((*read)[0], (CsvRow{"Дата", "Режим", "Итог", "Ходов", "Время"}));
-    EXPECT_EQ((*read)[2], (CsvRow{"01.03.2025 10:00", "число открыто", "ваша победа", "2 / 1", "00:00"}));
+    EXPECT_EQ((*read)[0], (CsvRow{"Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера", "Время", "Ваше число",
+                                  "Число компьютера", "Соперник"}));
+    EXPECT_EQ((*read)[2],
+              (CsvRow{"01.03.2025 10:00", "число открыто", "ваша победа", "2", "1", "00:00", "5678", "1234", ""}));
 }
 
 TEST_F(JournalWindowTest, WithADataFolderThatCannotBeMadeTheGamePlaysOnAndSaysSoOnce) {
@@ -185,6 +212,202 @@ TEST_F(JournalWindowTest, WithADataFolderThatCannotBeMadeTheGamePlaysOnAndSaysSo
         EXPECT_EQ(rows("tblGames"), 0);
         EXPECT_FALSE(find<QPushButton>(QStringLiteral("cmdExport"))->isEnabled());
     });
+}
+
+// The lesson of the chosen game: both numbers, and for each of the player's
+// moves how many numbers fitted, whether it could be the number and how well
+// it split them; one line sums it up.
+TEST_F(JournalWindowTest, TheMovesOfAGameShowBothNumbersAndTheirLesson) {
+    StartGame(QStringLiteral("5678"));  // the secret is 1234
+    Guess("5679");
+    window->кнпДумать_Click();
+    Guess("1243");
+    window->кнпДумать_Click();
+    Guess("1234");
+    ASSERT_EQ(state().phase, Phase::GameOver);
+    OpenStatistics([&](QDialog&) {
+        EXPECT_EQ(text("lblNumbers"), QStringLiteral("Компьютер загадал число 1234. Ваше число: 5678."));
+        ASSERT_EQ(rows("tblMoves"), 5);
+        EXPECT_EQ(cell("tblMoves", 0, 0), QStringLiteral("1"));
+        EXPECT_EQ(cell("tblMoves", 1, 0), QStringLiteral("1"));  // the computer's first move
+        EXPECT_EQ(cell("tblMoves", 2, 0), QStringLiteral("2"));
+        EXPECT_EQ(cell("tblMoves", 0, 6), QStringLiteral("3024 → 120"));
+        EXPECT_EQ(cell("tblMoves", 0, 7), QStringLiteral("да"));
+        EXPECT_TRUE(cell("tblMoves", 0, 8).startsWith(QStringLiteral("в среднем ")));
+        EXPECT_EQ(cell("tblMoves", 1, 6), QString());  // the computer's move has no lesson
+        EXPECT_EQ(cell("tblMoves", 4, 6), QStringLiteral("6 → 1"));
+        EXPECT_EQ(text("lblLesson").left(22), QStringLiteral("Не могли быть числом: "));
+    });
+}
+
+// The keyboard: Tab goes from the games list to the moves list, the two
+// buttons and the chart, never cell by cell and never choosing another game;
+// the buttons have their letters; Escape closes the window.
+TEST_F(JournalWindowTest, TheStatisticsWindowWorksFromTheKeyboard) {
+    for (int game = 0; game < 3; ++game) {
+        StartGame(QStringLiteral("5678"));
+        Guess("1234");
+    }
+    OpenStatistics([&](QDialog& dialog) {
+        EXPECT_EQ(find<QPushButton>(QStringLiteral("cmdExport"))->text(), QStringLiteral("&Экспорт ..."));
+        EXPECT_EQ(find<QPushButton>(QStringLiteral("cmdClose"))->text(), QStringLiteral("&Закрыть"));
+        auto* games = find<QTableView>(QStringLiteral("tblGames"));
+        EXPECT_FALSE(games->tabKeyNavigation());
+        EXPECT_FALSE(find<QTableView>(QStringLiteral("tblMoves"))->tabKeyNavigation());
+        dialog.activateWindow();
+        QApplication::processEvents();
+        if (!dialog.isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+        games->setFocus();
+        const QStringList chain = {"tblMoves", "cmdExport", "cmdClose", "chartWins", "tblGames"};
+        for (const QString& next : chain) {
+            Press(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
+        }
+        EXPECT_EQ(games->currentIndex().row(), 0);  // Tab chose no other game
+        Press(games, Qt::Key_Down);                 // the arrows do
+        EXPECT_EQ(games->currentIndex().row(), 1);
+        Press(games, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+}
+
+// The window opens over the main window and whole within the screen: on a
+// screen of 640 by 512 logical pixels (1280 by 1024 at scale 2) it is cut to
+// the screen and can be made smaller still, its lists scrolling.
+TEST_F(JournalWindowTest, TheStatisticsWindowFitsTheScreen) {
+    for (int game = 0; game < 20; ++game) {
+        StartGame(QStringLiteral("5678"));
+        Guess("1234");
+    }
+    for (const QSize screen : {QSize(1280, 1024), QSize(640, 512)}) {
+        platform.screen = screen;
+        OpenStatistics([&](QDialog& dialog) {
+            const QRect frame = dialog.frameGeometry();
+            EXPECT_TRUE(QRect(QPoint(0, 0), screen).contains(frame)) << screen.width();
+            EXPECT_LE(dialog.minimumWidth(), 480);
+            EXPECT_LE(dialog.minimumHeight(), 360);
+            EXPECT_FALSE(dialog.sizePolicy().horizontalPolicy() == QSizePolicy::Fixed);
+            // Centred over the main window, unless that would leave the screen's available area.
+            QRect area(QPoint(0, 0), screen);
+            if (dialog.screen() != nullptr) area &= dialog.screen()->availableGeometry();
+            EXPECT_TRUE(area.contains(frame));
+            const QPoint centre = window->frameGeometry().center();
+            EXPECT_TRUE(std::abs(frame.center().x() - centre.x()) <= 1 || frame.left() == area.left() ||
+                        frame.right() == area.right());
+            EXPECT_TRUE(std::abs(frame.center().y() - centre.y()) <= 1 || frame.top() == area.top() ||
+                        frame.bottom() == area.bottom());
+        });
+    }
+}
+
+// The export to a disk that fills up: the file that was there stays as it
+// was, and the player reads why in Russian; the name is shown as typed, never
+// as markup; the dialog offers a dated name in the documents folder.
+TEST_F(JournalWindowTest, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
+    StartGame(QStringLiteral("5678"));
+    Guess("1234");
+    const QString target = dataFolder.path() + QStringLiteral("/<i>U.csv");  // as markup: an italic U.csv
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old list");
+    }
+    platform.boxes.clear();
+    platform.saveNames = {target};
+    platform.answers = {MsgAnswer::Yes};  // replace it
+    OpenStatistics([&](QDialog&) {
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const auto oldSignal = signal(SIGXFSZ, SIG_IGN);
+        rlimit full{100, old.rlim_max};  // a disk with room for 100 bytes of any file
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+        find<QPushButton>(QStringLiteral("cmdExport"))->click();
+        setrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, oldSignal);
+    });
+    EXPECT_TRUE(platform.suggestedSaveName.endsWith(QStringLiteral("/shelvy-games-2025-03-01.csv")))
+        << platform.suggestedSaveName.toStdString();
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes[0].text, QStringLiteral("Файл «<i>U.csv» уже существует. Заменить его ?"));
+    EXPECT_EQ(platform.boxes[1].text, QStringLiteral("Не удалось записать список игр в файл «%1»: на диске не хватает "
+                                                     "места.")
+                                          .arg(target));
+    QFile kept(target);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old list"));
+    EXPECT_EQ(QDir(dataFolder.path()).entryList(QDir::Files).size(), 1) << "a temporary file was left";
+}
+
+// Duels over the network, written into the journal as the network duel will
+// write them: their own figures, the opponent named in the list, and a name
+// that a spreadsheet would run written as text in the CSV.
+TEST_F(JournalWindowTest, DuelsOverTheNetworkHaveTheirOwnFiguresAndNameTheOpponent) {
+    {
+        Journal journal = Journal::Open(NativePath(dataFolder.path() + QStringLiteral("/shelvy-zlyki/journal.sqlite")),
+                                        "20250301-100000");
+        GameBegin duel{"2025-03-01 09:00:00", GameMode::Network, 0, "1234", "5678"};
+        duel.opponentName = "=cmd|' /C calc'!A0";
+        duel.opponentAddress = "192.168.1.20";
+        const auto id = journal.BeginGame(duel, {});
+        ASSERT_TRUE(id);
+        ASSERT_TRUE(journal.EndGame(*id, {"2025-03-01 09:10:00", Outcome::OpponentForfeited, 3, 3, 90}));
+    }
+    const QString csvPath = dataFolder.path() + QStringLiteral("/net.csv");
+    platform.saveNames = {csvPath};
+    OpenStatistics([&](QDialog&) {
+        EXPECT_FALSE(find<QTableView>(QStringLiteral("tblGames"))->isColumnHidden(8));
+        EXPECT_EQ(cell("tblGames", 0, 1), QStringLiteral("по сети"));
+        EXPECT_EQ(cell("tblGames", 0, 2), QStringLiteral("ваша победа: соперник выбыл"));
+        EXPECT_EQ(cell("tblGames", 0, 8), QStringLiteral("=cmd|' /C calc'!A0 (192.168.1.20)"));
+        EXPECT_EQ(text("lblNetworkPlayerWins"), "1");
+        EXPECT_EQ(text("lblNetworkOpponentWins"), "0");
+        EXPECT_EQ(text("lblPlayerGames"), "0");  // against the computer: none
+        EXPECT_FALSE(find<QLabel>(QStringLiteral("lblNetworkPlayerWins"))->isHidden());
+        find<QPushButton>(QStringLiteral("cmdExport"))->click();
+    });
+    QFile written(csvPath);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const auto read = ReadCsv(written.readAll().toStdString());
+    ASSERT_TRUE(read && read->size() == 2u);
+    EXPECT_EQ((*read)[1][8], "'=cmd|' /C calc'!A0 (192.168.1.20)");
+}
+
+// The program's own dialogs (not the scripted ones): the save dialog offers
+// the suggested folder and name and takes a name typed with double quotes as
+// it was typed, in the dialog's folder; a message box shows a file name as
+// typed, never as markup.
+TEST(QtDialogs, TakeAndShowFileNamesAsTyped) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QtPlatform desktop;
+    QString offeredName;
+    QString offeredFolder;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        offeredName = name->text();
+        offeredFolder = dialog->directory().absolutePath();
+        name->setText(QStringLiteral("say \"hi\".csv"));
+        QMetaObject::invokeMethod(dialog, "accept");  // as its Save button does
+    });
+    const QString chosen = desktop.saveFileName(nullptr, QStringLiteral("Экспорт"), QStringLiteral("CSV (*.csv)"),
+                                                folder.path() + QStringLiteral("/shelvy-games-2025-03-01.csv"));
+    EXPECT_EQ(offeredName, QStringLiteral("shelvy-games-2025-03-01.csv"));
+    EXPECT_EQ(offeredFolder, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(chosen, QDir(folder.path()).absoluteFilePath(QStringLiteral("say \"hi\".csv")));
+
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        box->accept();
+    });
+    desktop.messageBox(nullptr, QStringLiteral("Файл «<i>U.csv» уже существует."), QStringLiteral("t"),
+                       MsgIcon::Exclamation, MsgButtons::Ok);
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 }  // namespace
