@@ -8,7 +8,7 @@ root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 cd "$root" || exit 2
 
 # The program's folders, bottom first, as the README's layout table lists them.
-order=(rules gallery journal platform duel windows main_window app tools)
+order=(rules gallery journal network platform duel windows main_window app tools)
 qt_free=(rules gallery journal)
 
 # The README's table must give the same order, so that a reader sees the layers.
