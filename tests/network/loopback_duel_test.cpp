@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace duel::net {
@@ -169,6 +170,32 @@ TEST(LoopbackDuel, ALyingPeerForfeitsAtTheReveal) {
     EXPECT_EQ(duel.hostRecord.end->text, "Ответы соперника не сходятся с его числом (ход 1).");
     EXPECT_TRUE(duel.hostRecord.end->duelBegan);
     EXPECT_TRUE(liar.WaitForLine("BYE"));
+}
+
+TEST(LoopbackDuel, AMoveIsAnsweredAtOnceNotAfterADelayedAcknowledgement) {
+    LoopbackDuel duel;
+    duel.Start("1234", "5678");
+    std::vector<qint64> micros;
+    for (int round = 0; round < 10; ++round) {
+        for (DuelLink* side : {duel.hostLink.data(), duel.guest.get()}) {
+            ASSERT_TRUE(WaitFor([&] { return side->myTurn(); }));
+            QEventLoop loop;
+            QElapsedTimer clock;
+            const QMetaObject::Connection answered = QObject::connect(side, &DuelLink::answerReceived, &loop, [&] {
+                micros.push_back(clock.nsecsElapsed() / 1000);
+                loop.quit();
+            });
+            QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+            clock.start();
+            ASSERT_TRUE(side->Guess(side == duel.guest.get() ? "9871" : "9872"));
+            loop.exec();
+            QObject::disconnect(answered);
+        }
+    }
+    ASSERT_EQ(micros.size(), 20u);
+    std::sort(micros.begin(), micros.end());
+    // Small lines held back until the peer acknowledges take 40 ms each on Linux.
+    EXPECT_LT(micros[micros.size() / 2], 20000) << "median of a move's round trip, microseconds";
 }
 
 TEST(LoopbackDuel, AConnectionLostInAnyPhaseEndsBothSidesAndOnlyADuelBegunIsForfeited) {
