@@ -27,6 +27,14 @@ inline std::optional<FoundGame> CheckFoundGame(std::string_view name, std::strin
     return FoundGame{std::string(name), std::string(address), static_cast<uint16_t>(port)};
 }
 
+// Which of a game's addresses to offer when discovery reports it on several interfaces, lower
+// first: IPv4, then a global IPv6 address, then a link-local one, then this computer's loopback.
+inline int AddressPreference(std::string_view address) {
+    if (address.rfind("127.", 0) == 0 || address == "::1") return 3;
+    if (address.find(':') == std::string_view::npos) return 0;
+    return address.rfind("fe80:", 0) == 0 ? 2 : 1;
+}
+
 // One line of the list of games: "Имя — 192.168.1.5:24747" ("[fe80::1]:24747" for IPv6).
 inline std::string FoundGameLine(const FoundGame& game) {
     const bool ipv6 = game.address.find(':') != std::string::npos;

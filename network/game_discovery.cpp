@@ -77,9 +77,20 @@ GameBrowser::~GameBrowser() {
 }
 
 std::vector<FoundGame> GameBrowser::games() const {
+    // A game is announced on every interface and both protocols: one line for each, with the
+    // address most likely to reach it.
     std::vector<FoundGame> games;
-    for (const Entry& entry : entries_)
-        if (std::find(games.begin(), games.end(), entry.game) == games.end()) games.push_back(entry.game);
+    std::vector<std::string> services;
+    for (const Entry& entry : entries_) {
+        const auto known = std::find(services.begin(), services.end(), entry.service);
+        if (known == services.end()) {
+            services.push_back(entry.service);
+            games.push_back(entry.game);
+            continue;
+        }
+        FoundGame& shown = games[static_cast<size_t>(known - services.begin())];
+        if (AddressPreference(entry.game.address) < AddressPreference(shown.address)) shown = entry.game;
+    }
     return games;
 }
 

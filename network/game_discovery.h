@@ -23,7 +23,8 @@ public:
     using QObject::QObject;
     // False where no Avahi daemon answers: the list cannot be filled, typing an address works.
     virtual bool available() const = 0;
-    // The games found so far, each checked by CheckFoundGame, in the order they came.
+    // The games found so far, each checked by CheckFoundGame, in the order they came, one for
+    // each announced name.
     virtual std::vector<FoundGame> games() const = 0;
 
 signals:

@@ -206,6 +206,11 @@ TEST(FoundGame, ShowsOnlyWhatPassesEveryCheck) {
     EXPECT_FALSE(CheckFoundGame("Алиса", "192.168.1.5", 0));
     EXPECT_FALSE(CheckFoundGame("Алиса", "192.168.1.5", 70000));
     EXPECT_EQ(FoundGameLine({"Алиса", "fe80::1%eth0", 24747}), "Алиса — [fe80::1%eth0]:24747");
+    // Of the addresses a game is found at, the one most likely to reach it comes first.
+    EXPECT_LT(AddressPreference("192.168.1.5"), AddressPreference("2001:db8::5"));
+    EXPECT_LT(AddressPreference("2001:db8::5"), AddressPreference("fe80::5%eth0"));
+    EXPECT_LT(AddressPreference("fe80::5%eth0"), AddressPreference("127.0.0.1"));
+    EXPECT_EQ(AddressPreference("::1"), AddressPreference("127.0.0.1"));
 }
 
 }  // namespace
