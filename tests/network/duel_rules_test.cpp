@@ -269,6 +269,14 @@ TEST(DuelRules, LeavingOrLosingThePeerForfeitsOnlyOnceTheDuelBegan) {
     EXPECT_EQ(lost->text, "Связь с соперником потеряна.");
     EXPECT_TRUE(lost->duelBegan);
 
+    // Gone after the number was found but before its reveal: still its forfeit, not a result.
+    Pair revealing;
+    revealing.Begin("1234", "5678");
+    revealing.Host(revealing.host.Guess("5678"));
+    revealing.Host(revealing.host.Receive("GUESS 9876"));  // the guest's move arrives, its reveal never does
+    ASSERT_EQ(revealing.host.stage(), Stage::Revealing);
+    EXPECT_EQ(EndOf(revealing.host.PeerGone(kTextLost).events)->kind, EndKind::OpponentLeft);
+
     Pair leaving;
     leaving.Begin("1234", "5678");
     const Reaction bye = leaving.guest.Leave();
