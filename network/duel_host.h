@@ -49,7 +49,9 @@ signals:
     // Listening with nobody greeted, asked or played (at the start and after a dropped peer).
     void waiting(quint16 port);
     // A peer has greeted and asks to play: show the question, then link->Accept() or
-    // link->Decline().  Connect to the link's own signals for the rest of the duel.
+    // link->Decline().  Connect to the link's own signals for the rest of the duel.  Hold the
+    // link in a QPointer across the question: a peer that leaves meanwhile is dropped and its
+    // link deleted, also inside a modal box's event loop.
     void peerAsks(duel::net::DuelLink* link, const QString& name, const QString& address);
     // A peer dropped before the duel was accepted; `text` says why (empty after the host's own
     // "no").  The host waits again.
