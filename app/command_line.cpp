@@ -2,6 +2,7 @@
 // --help and --version work without a display, and answers in the user's language.
 #include "app/command_line.h"
 
+#include "network/input_checks.h"
 #include "terminal/terminal_texts.h"
 
 #include <QCommandLineOption>
@@ -19,6 +20,9 @@
 namespace duel {
 
 namespace {
+
+// Qt's X11 option -name (the window's instance name) is not among these: --name is the
+// player's name in a duel over the network, and is taken out of argv before Qt sees it.
 
 // Options that QApplication itself takes (a session manager restarts the game
 // with -session, a user may ask for -style): accepted here, left to Qt, listed
@@ -48,7 +52,6 @@ constexpr QtOption kQtOptions[] = {
     {"session", "session", "Restores the application from an earlier session.",
      "Восстанавливает программу из прежнего сеанса."},
     {"display", "display", "Display name, overrides $DISPLAY.", "Имя дисплея вместо $DISPLAY."},
-    {"name", "name", "Instance name according to ICCCM 4.1.2.5.", "Имя экземпляра по ICCCM 4.1.2.5."},
     {"nograb", nullptr, "Disable mouse grabbing (useful in debuggers).", "Не захватывать мышь (для отладки)."},
     {"dograb", nullptr, "Force mouse grabbing (even when running in a debugger).",
      "Захватывать мышь даже под отладчиком."},
@@ -95,7 +98,57 @@ enum class Request { Start, Help, HelpAll, Version, Refuse };
 struct Reading {
     Request request = Request::Start;
     QString text;
+    NetworkRequest network;
 };
+
+// The game's own options with a value, as typed: "--host" alone or followed by a port.
+const char* const kOwnOptions[] = {"host", "join", "name"};
+
+// Which own option `argument` is ("--join", "-join=x" ...), or nullptr; `inlineValue` tells
+// whether its value follows an "=" in the same argument.
+const char* OwnOption(const QString& argument, bool* inlineValue) {
+    for (const char* name : kOwnOptions) {
+        for (const QString& prefix : {QStringLiteral("--"), QStringLiteral("-")}) {
+            const QString option = prefix + QString::fromLatin1(name);
+            *inlineValue = argument.startsWith(option + u'=');
+            if (argument == option || *inlineValue) return name;
+        }
+    }
+    return nullptr;
+}
+
+// --host takes its port only when one follows: "--host" alone, or before another option,
+// gets an empty value, which stands for the default port.
+QStringList WithHostValues(const QStringList& arguments) {
+    QStringList out;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        out << arguments[i];
+        bool inlineValue = false;
+        const char* own = i > 0 ? OwnOption(arguments[i], &inlineValue) : nullptr;
+        if (own && qstrcmp(own, "host") == 0 && !inlineValue &&
+            (i + 1 == arguments.size() || arguments[i + 1].startsWith(u'-')))
+            out << QString();
+    }
+    return out;
+}
+
+// Removes the game's own options and their values from argv, so that Qt never sees them.
+void TakeOwnOptions(int& argc, char** argv) {
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        bool inlineValue = false;
+        const char* own = OwnOption(argument, &inlineValue);
+        if (!own) {
+            argv[kept++] = argv[i];
+            continue;
+        }
+        const bool hostAlone = qstrcmp(own, "host") == 0 && (i + 1 == argc || argv[i + 1][0] == '-');
+        if (!inlineValue && !hostAlone && i + 1 < argc) ++i;  // its value
+    }
+    argv[kept] = nullptr;
+    argc = kept;
+}
 
 // The argument as the user typed it (-x or --x, maybe with =value) for the option `name`.
 QString AsTyped(const QStringList& arguments, const QString& name) {
@@ -108,7 +161,61 @@ QString AsTyped(const QStringList& arguments, const QString& name) {
 }
 
 Reading Refusal(const Texts& say, const QString& message) {
-    return {Request::Refuse, QStringLiteral("shelvy: %1\n%2 shelvy --help\n").arg(message, say("Help:", "Справка:"))};
+    return {
+        Request::Refuse, QStringLiteral("shelvy: %1\n%2 shelvy --help\n").arg(message, say("Help:", "Справка:")), {}};
+}
+
+// The duel over the network that the command line asks for, every value checked.
+Reading ReadNetwork(const QCommandLineParser& parser, const QCommandLineOption& host, const QCommandLineOption& join,
+                    const QCommandLineOption& name, const Texts& say) {
+    Reading reading;
+    NetworkRequest& network = reading.network;
+    if (parser.isSet(host) && parser.isSet(join))
+        return Refusal(say, say("--host and --join cannot be used together", "--host и --join нельзя указать вместе"));
+    if (parser.isSet(host)) {
+        network.mode = NetworkRequest::Mode::Host;
+        const QString port = parser.value(host);
+        if (!port.isEmpty()) {
+            const std::optional<uint16_t> number = net::ParsePort(port.toStdString());
+            if (!number)
+                return Refusal(say, say("invalid port '%1' for --host: a number from 1 to 65535 is needed",
+                                        "неверный порт «%1» для --host: нужно число от 1 до 65535")
+                                        .arg(port));
+            network.port = *number;
+        }
+    }
+    if (parser.isSet(join)) {
+        const QString target = parser.value(join);
+        const net::TargetReading read = net::ParseJoinTarget(target.toStdString());
+        if (!read.target) {
+            switch (read.fault) {
+                case net::TargetFault::NoAddress:
+                    return Refusal(say, say("--join needs an address", "для --join нужен адрес"));
+                case net::TargetFault::BadAddress:
+                    return Refusal(
+                        say, say("invalid address '%1' for --join", "неверный адрес «%1» для --join").arg(target));
+                case net::TargetFault::BadPort:
+                    return Refusal(say, say("invalid port in '%1' for --join: a number from 1 to 65535 is needed",
+                                            "неверный порт в «%1» для --join: нужно число от 1 до 65535")
+                                            .arg(target));
+            }
+        }
+        network.mode = NetworkRequest::Mode::Join;
+        network.address = read.target->address;
+        network.port = read.target->port;
+    }
+    if (parser.isSet(name)) {
+        const QString typed = parser.value(name);
+        if (const std::optional<net::NameFault> fault = net::CheckPlayerName(typed.toStdString())) {
+            const char* english = "1 to 20 characters, no control or direction characters, no space at either end";
+            // The name itself is not echoed: it may hold characters that turn the terminal's text.
+            return Refusal(say, say("invalid name for --name: %1", "неверное имя для --name: %1")
+                                    .arg(say.russian() ? QString::fromUtf8(net::NameFaultText(*fault)).toLower()
+                                                       : QString::fromLatin1(english)));
+        }
+        network.name = typed.toStdString();
+    }
+    return reading;
 }
 
 // Parses `arguments`.  `listQtOptions` makes the help list Qt's options too
@@ -134,7 +241,22 @@ Reading Read(const QStringList& arguments, const Texts& say, bool listQtOptions)
     const QCommandLineOption version(
         {QStringLiteral("v"), QStringLiteral("version")},
         say.FromQt("QCommandLineParser", "Displays version information.", "Показать версию и выйти."));
-    parser.addOptions({help, helpAll, version});
+    const QCommandLineOption host(QStringLiteral("host"),
+                                  say("Wait for an opponent over the network on PORT (24747 when left out).",
+                                      "Ждать соперника по сети на порту ПОРТ (24747, если он не указан)."),
+                                  say("PORT", "ПОРТ"));
+    const QCommandLineOption join(
+        QStringLiteral("join"),
+        say("Join a game over the network at ADDRESS (port 24747 unless given; an IPv6 address in brackets: "
+            "[::1]:24747).",
+            "Присоединиться к игре по сети по АДРЕСУ (порт 24747, если не указан; адрес IPv6 в скобках: "
+            "[::1]:24747)."),
+        say("ADDRESS[:PORT]", "АДРЕС[:ПОРТ]"));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  say("The player's name in a duel over the network, for this run.",
+                                      "Имя игрока в дуэли по сети на этот запуск."),
+                                  say("NAME", "ИМЯ"));
+    parser.addOptions({help, helpAll, version, host, join, name});
     for (const QtOption& qtOption : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qtOption.name),
                                   say.FromQt("QGuiApplication", qtOption.english, qtOption.russian));
@@ -143,7 +265,7 @@ Reading Read(const QStringList& arguments, const Texts& say, bool listQtOptions)
         parser.addOption(option);
     }
 
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(WithHostValues(arguments))) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             return Refusal(
@@ -154,17 +276,17 @@ Reading Read(const QStringList& arguments, const Texts& say, bool listQtOptions)
         return Refusal(say, parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(helpAll)) {
-        return {parser.isSet(helpAll) ? Request::HelpAll : Request::Help, parser.helpText()};
+        return {parser.isSet(helpAll) ? Request::HelpAll : Request::Help, parser.helpText(), {}};
     }
     if (parser.isSet(version)) {
-        return {Request::Version, QString::fromStdString(VersionText(kApplicationName, say.russian()))};
+        return {Request::Version, QString::fromStdString(VersionText(kApplicationName, say.russian())), {}};
     }
     if (!parser.positionalArguments().isEmpty()) {
         return Refusal(
             say,
             say("unexpected argument '%1'", "лишний аргумент «%1»").arg(parser.positionalArguments().constFirst()));
     }
-    return {};
+    return ReadNetwork(parser, host, join, name, say);
 }
 
 // Writes the whole text to `stream`; false when it did not all arrive (a full
@@ -177,7 +299,7 @@ bool Write(std::FILE* stream, const QString& text) {
 
 }  // namespace
 
-std::optional<int> HandleCommandLine(int argc, char** argv) {
+std::optional<int> HandleCommandLine(int& argc, char** argv, NetworkRequest* network) {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
 
@@ -186,7 +308,11 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
     const Texts say(LocaleAsksForRussian());
 
     const Reading first = Read(arguments, say, false);
-    if (first.request == Request::Start) return std::nullopt;
+    if (first.request == Request::Start) {
+        if (network) *network = first.network;
+        TakeOwnOptions(argc, argv);
+        return std::nullopt;
+    }
 
     // Something is to be printed.  Qt's part of it (the help's headings, the
     // messages about option values) speaks Russian only through Qt's catalogue,

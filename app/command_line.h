@@ -3,12 +3,25 @@
 
 #include "deployment.h"
 
+#include <cstdint>
 #include <optional>
+#include <string>
 
 namespace duel {
 
 inline constexpr char kApplicationName[] = "shelvy-zlyki";  // also names the config folder
 inline constexpr char kApplicationVersion[] = DUEL_VERSION;
+
+// What the command line asks of the duel over the network: --host [PORT], --join
+// ADDRESS[:PORT] and --name NAME, each value checked as the window checks it.
+struct NetworkRequest {
+    enum class Mode { None, Host, Join };
+    Mode mode = Mode::None;
+    std::string address;              // Join: a host name or an IP address (IPv6 without brackets)
+    uint16_t port = 24747;            // Host: the port to wait on; Join: the port to connect to
+    std::optional<std::string> name;  // --name: the player's name for this run
+    bool operator==(const NetworkRequest&) const = default;
+};
 
 // Sets the application's name and version, then reads the command line
 // (argv as main() received it).  Returns the exit code when the program is to
@@ -17,7 +30,9 @@ inline constexpr char kApplicationVersion[] = DUEL_VERSION;
 // option or argument on standard error.  The texts are Russian when the
 // locale asks for Russian, English otherwise.  Returns nothing when the game
 // should start; Qt's own options (-style, -session, -platform ...) are left in
-// argv for QApplication.
-std::optional<int> HandleCommandLine(int argc, char** argv);
+// argv for QApplication; the game's own options are taken out of it (Qt's X11 platform
+// would take --name as the window's instance name) and, when `network` is given, put
+// there.
+std::optional<int> HandleCommandLine(int& argc, char** argv, NetworkRequest* network = nullptr);
 
 }  // namespace duel

@@ -8,6 +8,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xauth openbox wmctrl x11-utils libxcb1-dev dbus-daemon
     librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev lintian xdotool imagemagick sqlite3
+    libavahi-client-dev
     clang libclang-rt-14-dev clang-format
 )
 missing=()

@@ -83,6 +83,25 @@ refused 'unknown option' --fullscreen
 refused "unexpected argument 'extra'" extra
 refused '-style' -style
 
+# The duel over the network: --help lists its options; bad values are refused like bad options.
+run 0 --help
+for option in '--host <PORT>' '--join <ADDRESS\[:PORT\]>' '--name <NAME>'; do
+    grep -q -- "$option" "$tmp/out" || fail "--help does not list $option"
+done
+refused "invalid port '0' for --host" --host 0
+refused "invalid port '65536' for --host" --host 65536
+refused "invalid port 'x1' for --host" --host x1
+refused '--join needs an address' --join ''
+refused '--join needs an address' --join :24747
+refused "Missing value after '--join'" --join
+refused "invalid port in 'alice:0' for --join" --join alice:0
+refused "invalid address 'a b' for --join" --join 'a b'
+refused 'invalid name for --name' --name ''
+refused 'invalid name for --name' --name 'abcdefghijklmnopqrstu'
+refused 'invalid name for --name' --name "$(printf 'Eve\u202eevE')"
+refused '--host and --join cannot be used together' --host --join 127.0.0.1
+refused '--host and --join cannot be used together' --join '[::1]:24747' --host 24747
+
 # A text that cannot be written is an error, not a success (here a full disk).
 for option in --help --help-all --version; do
     OUT=/dev/full run 1 "$option"
@@ -106,6 +125,10 @@ refused '«-style»' -style
 ! grep -q 'Missing value' "$tmp/err" || fail "a Qt option without its value is answered in English"
 refused 'неизвестный параметр «--fullscreen»' --fullscreen
 refused 'лишний аргумент «extra»' extra
+refused 'неверный порт «0» для --host' --host 0
+refused 'неверное имя для --name: имя должно быть не длиннее 20 знаков.' --name 'abcdefghijklmnopqrstu'
+run 0 --help
+grep -q -- '--join <АДРЕС\[:ПОРТ\]>' "$tmp/out" || fail "the Russian --help does not list --join"
 OUT=/dev/full run 1 --help
 grep -q 'не удалось записать' "$tmp/err" || fail "the failed write is not reported in Russian"
 # The usual way of asking for Russian works as well (the Russian locale need not be installed).
@@ -160,4 +183,16 @@ rc=0
 wait "$pid" || rc=$?
 [ "$rc" = 0 ] || fail "the game under QT_QPA_PLATFORM=offscreen ended with $rc after SIGTERM"
 echo "-- the game runs offscreen: exit code 0 after SIGTERM"
+
+# Good values of the network's options start the game as well (and Qt is not handed them).
+env -u DISPLAY -u WAYLAND_DISPLAY HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" QT_QPA_PLATFORM=offscreen \
+    "$tmp/game/shelvy" --host 24999 --name 'Вася Пупкин' >"$tmp/out" 2>"$tmp/err" &
+pid=$!
+sleep 2
+kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; fail "the game with --host 24999 --name ... ended by itself"; }
+kill -TERM "$pid"
+rc=0
+wait "$pid" || rc=$?
+[ "$rc" = 0 ] || fail "the game with --host and --name ended with $rc after SIGTERM"
+echo "-- the game starts with --host 24999 --name 'Вася Пупкин'"
 echo "-- PASS"

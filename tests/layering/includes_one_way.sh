@@ -13,7 +13,7 @@ root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 cd "$root" || exit 2
 
 # The program's folders, bottom first: the one list of the layers.
-order=(rules terminal storage gallery journal platform duel session windows main_window app tools)
+order=(rules terminal storage gallery journal network platform duel session windows main_window app tools)
 qt_free=(rules terminal storage gallery journal)
 
 # HACKING.md's layout table must give the same folders in the same order.

@@ -12,7 +12,7 @@ trap 'rm -rf -- "$work"' EXIT
 
 # The tracked files of the program's folders and what the check reads, as git sees them now.
 (cd "$root" && git ls-files --cached --others --exclude-standard -- \
-    rules terminal storage gallery journal platform duel session windows main_window app tools \
+    rules terminal storage gallery journal network platform duel session windows main_window app tools \
     HACKING.md .gitignore "$check" | tar -cf - -T -) | tar -xf - -C "$work" || exit 2
 git -C "$work" init -q && git -C "$work" add -A || exit 2
 

@@ -1,0 +1,60 @@
+// Checks of what a player types and a peer or discovery reports: names, ports, addresses.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace duel::net {
+
+inline constexpr int kMaxNameCharacters = 20;
+inline constexpr uint16_t kDefaultPort = 24747;
+
+enum class NameFault {
+    Empty,    // no character at all
+    TooLong,  // more than kMaxNameCharacters characters
+    BadText,  // not UTF-8, or a control, direction or invisible character
+    Spaces,   // a space at the start or the end, which no one would see
+};
+
+// Checks a player's name (UTF-8): 1 to 20 characters, none of them a control character
+// (U+0000-U+001F, U+007F-U+009F), a line or paragraph separator, a direction mark,
+// embedding, override or isolate (U+061C, U+200E, U+200F, U+202A-U+202E, U+2066-U+2069)
+// or an invisible space (U+200B, U+2060, U+FEFF); no space at either end.
+std::optional<NameFault> CheckPlayerName(std::string_view utf8);
+
+// The Russian message for a name typed here.
+const char* NameFaultText(NameFault fault);
+
+// A port typed or received: decimal digits only, 1 to 65535.
+std::optional<uint16_t> ParsePort(std::string_view text);
+
+// An IPv4 or IPv6 address in its usual text form; an IPv6 address may carry a zone
+// ("fe80::1%eth0").  Host names are not addresses here.
+bool IsIpAddress(std::string_view text);
+
+// An address to connect to as typed: a host name or an IP address, 1 to 253 characters,
+// with no space or control character.
+bool IsTypedAddress(std::string_view text);
+
+// Where --join or the window asks to connect.
+struct JoinTarget {
+    std::string address;
+    uint16_t port = kDefaultPort;
+    bool operator==(const JoinTarget&) const = default;
+};
+
+enum class TargetFault { NoAddress, BadAddress, BadPort };
+
+struct TargetReading {
+    std::optional<JoinTarget> target;
+    TargetFault fault = TargetFault::NoAddress;  // when there is no target
+};
+
+// Reads "ADDRESS[:PORT]": a host name or IPv4 address with an optional port, an IPv6
+// address in brackets with an optional port ("[::1]:24747"), or a bare IPv6 address
+// (without a port).  The port defaults to kDefaultPort.
+TargetReading ParseJoinTarget(std::string_view text);
+
+}  // namespace duel::net

@@ -1,0 +1,76 @@
+// The window "Дуэль по сети": host a game or join one (typed or found on the local network), with the player's name.
+#pragma once
+
+#include "network/game_discovery.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace duel {
+
+// What the player chose: host on `port`, or join `address` on `port`, as `name`.
+struct NetworkDuelChoice {
+    enum class Mode { Host, Join };
+    Mode mode = Mode::Host;
+    std::string name;
+    std::string address;  // Join: a host name or an IP address (IPv6 without brackets)
+    uint16_t port = 24747;
+    bool operator==(const NetworkDuelChoice&) const = default;
+};
+
+// A modal window (objectName frmNetworkDuel).  It checks what is typed and hands the choice
+// back (choice() after "Начать"); it connects nowhere itself.  Discovery starts only when
+// the player chooses to join, through `startBrowsing` (GameBrowser in the program), and ends
+// with the window.
+class NetworkDuelWindow : public QDialog {
+public:
+    using FinderFactory = std::function<std::unique_ptr<net::GameFinder>()>;
+
+    NetworkDuelWindow(const std::string& lastName, FinderFactory startBrowsing, QWidget* parent = nullptr);
+    ~NetworkDuelWindow() override;
+
+    // The choice once the window was closed with "Начать"; nothing after "Отмена" or Escape.
+    const std::optional<NetworkDuelChoice>& choice() const { return choice_; }
+
+    // ---- handlers ----
+    void optMode_Click();
+    void lstGames_Click();
+    void cmdStart_Click();
+
+private:
+    void BuildControls();
+    void ShowGames();
+    void Problem(const char* text, QWidget* field);
+
+    FinderFactory startBrowsing_;
+    std::unique_ptr<net::GameFinder> finder_;
+    std::vector<net::FoundGame> shownGames_;
+    std::optional<NetworkDuelChoice> choice_;
+
+    // ---- controls ----
+    QRadioButton* hostOption_ = nullptr;   // optHost
+    QRadioButton* joinOption_ = nullptr;   // optJoin
+    QLineEdit* nameField_ = nullptr;       // txtName
+    QLabel* addressLabel_ = nullptr;       // lblAddress
+    QLineEdit* addressField_ = nullptr;    // txtAddress
+    QLineEdit* portField_ = nullptr;       // txtPort
+    QLabel* gamesLabel_ = nullptr;         // lblGames
+    QListWidget* gamesList_ = nullptr;     // lstGames
+    QLabel* discoveryNote_ = nullptr;      // lblDiscovery
+    QLabel* problemLabel_ = nullptr;       // lblProblem
+    QPushButton* startButton_ = nullptr;   // cmdStart
+    QPushButton* cancelButton_ = nullptr;  // cmdCancel
+};
+
+}  // namespace duel
