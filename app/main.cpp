@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/display_failure.h"
 #include "main_window/main_window.h"
+#include "network/input_checks.h"
 #include "platform/qt_platform.h"
 #include "platform/quit_signals.h"
 #include "session/session.h"
@@ -11,6 +12,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include <optional>
@@ -31,12 +33,27 @@ void UseClassicFonts() {
     QApplication::setFont(font);
 }
 
+// The duel over the network the command line asks for: hosted on its port or
+// joined at its address, under the name it gives for this run (else the name
+// kept from the last time, else "Игрок").
+void StartNetworkDuel(duel::Session& session, duel::MainWindow& window, const duel::NetworkRequest& request) {
+    const std::string& kept = session.state().playerName;
+    const bool keptFits = !kept.empty() && !duel::net::CheckPlayerName(kept);
+    const std::string name = request.name ? *request.name : keptFits ? kept : std::string("Игрок");
+    if (request.mode == duel::NetworkRequest::Mode::Host)
+        session.HostNetworkDuel(request.port, name);
+    else
+        session.JoinNetworkDuel(request.address, request.port, name);
+    window.Refresh();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // --help, --version and bad options are answered before any window or
     // display connection exists.
-    if (const std::optional<int> exitCode = duel::HandleCommandLine(argc, argv)) return *exitCode;
+    duel::NetworkRequest network;
+    if (const std::optional<int> exitCode = duel::HandleCommandLine(argc, argv, &network)) return *exitCode;
 
     // Under Wayland a program cannot place its own windows; the keypad and
     // the dialogs are placed against the main window, so run through X11.
@@ -73,5 +90,9 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&] { window.Form_Unload(); });
 
     window.Form_Load();
+    if (network.mode != duel::NetworkRequest::Mode::None) {
+        // After the start-up's first pass: the window, its keypad and the journal come first.
+        QTimer::singleShot(0, &window, [&] { StartNetworkDuel(session, window, network); });
+    }
     return app.exec();
 }

@@ -1,4 +1,4 @@
-// The player's own choices: the hint and the stronger opponent.
+// The player's own choices: the hint, the stronger opponent, the name in duels over the network.
 #include "duel/duel.h"
 
 namespace duel {
@@ -11,6 +11,12 @@ void ChooseHint(GameState& state, GameEvents& events, bool on) {
 // The game that runs keeps the opponent it began with (state.strongOpponent).
 void ChooseStrongOpponent(GameState& state, GameEvents& events, bool on) {
     state.strongChosen = on;
+    events.ChoicesChanged(state);
+}
+
+void ChoosePlayerName(GameState& state, GameEvents& events, const std::string& name) {
+    if (state.playerName == name) return;
+    state.playerName = name;
     events.ChoicesChanged(state);
 }
 

@@ -41,6 +41,10 @@ struct Duel {
 // quits or a close waits (state.closeDeferred) after the build.
 void NewGame(Duel& duel);
 
+// The game that runs is given up (as New game gives it up) and the window
+// shows that no game runs; for a duel over the network that takes its place.
+void GiveUpGame(Duel& duel);
+
 // ---- The user's move (player_move.cpp) ----
 
 // The user's move with `guess`, the text composed so far: the guess is
@@ -59,6 +63,18 @@ void GuessArrived(Duel& duel, const std::string& guess);
 // back to "нету"/"нету"; with a hidden number the scorer's switch is left on
 // (it never starts the scorer, and nothing is answered before the next guess).
 void HandTurnToPlayer(Duel& duel);
+
+// An opponent that decides the end of its games (a person over the network)
+// has ended the game that runs with `outcome`: the message (its end, and the
+// opponent's number when it was revealed) is shown and the game is over.  The
+// records and the gallery are for games against the computer and stay as
+// they are.  Nothing happens when no game runs.
+void OpponentEndsGame(Duel& duel, Outcome outcome, const std::string& message);
+
+// The opponent has the turn: its guess goes on show now (typed numbers
+// answered by the scorer at once, hidden ones waiting for the user), or the
+// game waits for it, or, when the last round is over, for its end.
+void HandTurnToOpponent(Duel& duel);
 
 // ---- The answer to the opponent's guess (answers.cpp) ----
 
@@ -100,6 +116,8 @@ void ResetResults(GameState& state, GameEvents& events);
 void ChooseHint(GameState& state, GameEvents& events, bool on);
 // The stronger opponent on or off, from the next game on.
 void ChooseStrongOpponent(GameState& state, GameEvents& events, bool on);
+// The player's name in duels over the network, kept for the next run.
+void ChoosePlayerName(GameState& state, GameEvents& events, const std::string& name);
 
 // ---- The keypad's guess (guess_entry.cpp) ----
 //

@@ -69,6 +69,15 @@ bool AskForUsersNumber(Duel& duel) {
 
 }  // namespace
 
+void GiveUpGame(Duel& duel) {
+    GameState& state = duel.state;
+    if (state.busy || !state.gameRunning()) return;
+    GiveUpRunningGame(duel);
+    steps::EnterGameOver(state);
+    state.autoScoring = false;
+    state.compGuess.clear();
+}
+
 void NewGame(Duel& duel) {
     GameState& state = duel.state;
     // The list is being built or filtered, or a New game waits for its number.
@@ -97,6 +106,8 @@ void NewGame(Duel& duel) {
     state.clockStartSeconds = duel.platform.monotonicSeconds();
     state.clockSeconds = 0;
     duel.events.GameStarted(state);
+    duel.opponent.GameBegins(duel);
+    if (duel.opponent.movesFirst()) HandTurnToOpponent(duel);
 }
 
 }  // namespace duel

@@ -15,7 +15,8 @@ struct Duel;
 // for its side's moves.  An opponent answers and guesses at once (the
 // computer) or later (a person at another computer): it then returns nothing
 // now, and its answer or guess is handed to AnswerArrived or GuessArrived
-// when it comes.  It may never come: the game then ends with OpponentLost.
+// when it comes.  It may never come: the game then ends through
+// OpponentEndsGame, as does any game whose end the opponent decides.
 class Opponent {
 public:
     virtual ~Opponent() = default;
@@ -25,12 +26,18 @@ public:
     virtual bool isComputer() const = 0;
     // The player may keep the number hidden and answer the guesses by hand.
     virtual bool allowsHiddenNumber() const = 0;
+    // The opponent has the first move of a game (the player's comes first otherwise).
+    virtual bool movesFirst() const { return false; }
 
     // New game: the opponent's side of a new game made ready (the computer
     // builds its candidate list, showing the thinking window, and draws its
     // number into state.compNumber).  False when the game was given up
     // meanwhile: the program quits or the window closes.
     virtual bool PrepareGame(Duel& duel) = 0;
+
+    // The game begins: the player's number is settled (state.userNumber, or
+    // hidden) and the game clock runs.
+    virtual void GameBegins(Duel&) {}
 
     // The player's guess, checked and not a repeat: the opponent's answer now,
     // or nothing when it comes later.
@@ -45,6 +52,7 @@ public:
         Won,            // the answer says it has found the player's number
         Contradiction,  // no number agrees with the answers given: the game is to stop
         Interrupted,    // the window closes meanwhile: nothing more happens
+        AwaitingEnd,    // the last round is over: the end of the game comes later
     };
     // The player's answer to the opponent's guess on show, which has already
     // been listed and reported as the opponent's move.
@@ -53,6 +61,10 @@ public:
     // True when the answers given so far already leave no number: the game is
     // to stop before the next answer is taken.
     virtual bool AnswersContradicted(const Duel&) const { return false; }
+
+    // True when the last round is over and the game waits for its end (a
+    // person's number being revealed and checked): nobody moves any more.
+    virtual bool awaitingEnd() const { return false; }
 
     // A game the journal kept goes on: the opponent's side as its answered
     // guesses (state.compMoves) leave it.

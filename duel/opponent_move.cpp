@@ -69,6 +69,9 @@ void OpponentMove(Duel& duel) {
             return ComputerWins(duel);
         case Opponent::AfterAnswer::Contradiction:
             return StopAfterContradiction(duel);
+        case Opponent::AfterAnswer::AwaitingEnd:
+            state.phase = Phase::Revealing;
+            return;
         case Opponent::AfterAnswer::TurnBack:
         case Opponent::AfterAnswer::Interrupted:
             return;

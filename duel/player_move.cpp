@@ -45,17 +45,26 @@ void ShowOpponentsGuess(Duel& duel, const std::string& guess) {
     }
 }
 
-// The opponent has the turn: its guess goes on show now, or the game waits for it.
+}  // namespace
+
 void HandTurnToOpponent(Duel& duel) {
+    if (duel.opponent.awaitingEnd()) {
+        duel.state.phase = Phase::Revealing;
+        return;
+    }
     if (const std::optional<std::string> guess = duel.opponent.MakeGuess(duel)) return ShowOpponentsGuess(duel, *guess);
     duel.state.phase = Phase::OpponentToMove;
 }
 
+namespace {
+
 // The opponent's answer to the user's guess: a win, or a line of the history
-// and the turn handed over.
+// and the turn handed over.  Only the computer's number found ends the game
+// at once; a person's game ends when its round is over and both numbers are
+// revealed, so the finding guess is listed as any other.
 void TakeOpponentsAnswer(Duel& duel, const std::string& guess, Score answer) {
     GameState& state = duel.state;
-    if (answer.exact == 4) return UserWins(duel, guess);
+    if (answer.exact == 4 && duel.opponent.isComputer()) return UserWins(duel, guess);
     state.userMoves.push_back(Move{guess, answer});
     duel.events.MoveMade(state, Side::User, state.userMoves.back(), steps::ShownClockSeconds(state));
     ClearComposedGuess(state);
@@ -98,6 +107,17 @@ void AnswerArrived(Duel& duel, const std::string& guess, Score answer) {
 void GuessArrived(Duel& duel, const std::string& guess) {
     if (duel.state.phase != Phase::OpponentToMove) return;
     ShowOpponentsGuess(duel, guess);
+}
+
+void OpponentEndsGame(Duel& duel, Outcome outcome, const std::string& message) {
+    GameState& state = duel.state;
+    if (!state.gameRunning()) return;
+    steps::EnterGameOver(state);
+    state.autoScoring = false;
+    state.compGuess.clear();
+    duel.events.GameEnded(state, outcome);
+    duel.opponent.GameEnded(duel, outcome);
+    if (!message.empty()) steps::ShowNotice(duel, message);
 }
 
 void HandTurnToPlayer(Duel& duel) {

@@ -56,6 +56,9 @@ struct GameEnd {
     int32_t playerTries = 0;    // the player's guesses
     int32_t computerTries = 0;  // the computer's guesses
     int32_t seconds = 0;        // the game clock at the end
+    // A duel over the network: the opponent's number as it revealed it at the
+    // end (kept where the computer's number is); empty when it never did.
+    std::string opponentNumber{};
 };
 
 // One row of the journal's games.

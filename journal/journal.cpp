@@ -261,7 +261,11 @@ int Journal::WriteEnd(int64_t game, const GameEnd& end, bool& changed) {
             .Run();
         changed = sqlite3_changes(db_) > 0;
         if (update.code() != SQLITE_DONE || !changed) return update.code();
-        return UnmaskNumbers(db_, game);
+        const int unmasked = UnmaskNumbers(db_, game);
+        if (unmasked != SQLITE_OK || end.opponentNumber.empty()) return unmasked;
+        SqliteStatement reveal(db_, "UPDATE games SET computer_number = ?2 WHERE id = ?1");
+        reveal.Bind(1, game).Bind(2, end.opponentNumber).Run();
+        return reveal.code() == SQLITE_DONE ? SQLITE_OK : reveal.code();
     });
 }
 

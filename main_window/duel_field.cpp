@@ -234,6 +234,15 @@ void DuelField::Draw(bool turnMarks) {
 // opponent's guess is hidden.
 void DuelField::DrawTurnMarks(bool turnMarks) {
     const GameState& state = session_.state();
+    // The opponent's guess is labelled with the opponent: the computer, or a
+    // person over the network by name (shortened to fit).
+    QString opponent = QStringLiteral("Вариант компьютера:");
+    if (!state.opponentName.empty()) {
+        const QString name = computerGuessLabel_->fontMetrics().elidedText(
+            QString::fromStdString(state.opponentName), Qt::ElideRight, computerGuessLabel_->width() / 2);
+        opponent = QStringLiteral("Вариант «%1»:").arg(name);
+    }
+    if (computerGuessLabel_->text() != opponent) computerGuessLabel_->setText(opponent);
     const bool computer = turnMarks && state.phase == Phase::ComputerToMove;
     StyleTurnLabel(computerGuessLabel_, computer);
     StyleTurnLabel(guessLabel_, turnMarks && state.userToMove());

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
@@ -36,7 +37,15 @@ MainWindow::MainWindow(Session& session)
     connect(field_->userMoveButton(), &QPushButton::clicked, this, [this] { кнпСчитать_Click(); });
     connect(field_->computerMoveButton(), &QPushButton::clicked, this, [this] { кнпДумать_Click(); });
     BuildMenus();
-    status_ = std::make_unique<StatusPanels>(statusBar());
+    // "Отмена" and Escape stop waiting for an opponent over the network.
+    const auto stopWaiting = [this] {
+        if (!session_.networkActive() || session_.state().gameRunning()) return;
+        session_.StopNetworkDuel();
+        Refresh();
+    };
+    status_ = std::make_unique<StatusPanels>(statusBar(), stopWaiting);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, stopWaiting);
     BuildTimers();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
         if (focused && focused == windowHandle()) Form_Activate();

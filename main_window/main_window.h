@@ -38,7 +38,8 @@ public:
 
     // ---- the menu "&Игра" and the duel (main_window_handlers.cpp) ----
     void mnuGameNew_Click();
-    void mnuGameResume_Click();  // the unfinished game of the journal
+    void mnuGameResume_Click();   // the unfinished game of the journal
+    void mnuGameNetwork_Click();  // a duel over the network: hosted or joined
     void mnuGameWins_Click();
     void mnuGameStatistics_Click();
     void mnuGameExit_Click();

@@ -5,6 +5,7 @@
 #include "main_window/status_panels.h"
 #include "session/session.h"
 #include "windows/keypad_window.h"
+#include "windows/network_duel_window.h"
 #include "windows/statistics_window.h"
 
 #include <QPushButton>
@@ -21,6 +22,24 @@ void MainWindow::mnuGameResume_Click() {
     session_.ResumeGame();
     Refresh();
     if (session_.state().phase == Phase::ComputerToMove) field_->computerMoveButton()->setFocus();
+}
+
+// The window "Дуэль по сети": hosting on a port, or joining a host typed or
+// found on the local network; the name typed is kept for the next time.
+void MainWindow::mnuGameNetwork_Click() {
+    GameState& state = session_.state();
+    if (state.busy || state.newGameRunning) return;
+    NetworkDuelWindow window(
+        state.playerName, [] { return std::make_unique<net::GameBrowser>(); }, this);
+    session_.platform().showModal(window);
+    const std::optional<NetworkDuelChoice>& choice = window.choice();
+    if (!choice) return;
+    ChoosePlayerName(state, session_.events(), choice->name);
+    if (choice->mode == NetworkDuelChoice::Mode::Host)
+        session_.HostNetworkDuel(choice->port, choice->name);
+    else
+        session_.JoinNetworkDuel(choice->address, choice->port, choice->name);
+    Refresh();
 }
 
 // While the window opened from the menu is shown the turn marks are off and

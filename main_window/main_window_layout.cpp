@@ -28,6 +28,7 @@ void MainWindow::BuildMenus() {
     newGame->setShortcutContext(Qt::ApplicationShortcut);
     resumeItem_ = item(game, "&Продолжить прошлую игру", "mnuGameResume", &MainWindow::mnuGameResume_Click);
     resumeItem_->setEnabled(false);  // until the journal shows an unfinished game
+    item(game, "&Дуэль по сети ...", "mnuGameNetwork", &MainWindow::mnuGameNetwork_Click);
     item(game, "По&бедители ...", "mnuGameWins", &MainWindow::mnuGameWins_Click);
     item(game, "&Статистика ...", "mnuGameStatistics", &MainWindow::mnuGameStatistics_Click);
     game->addSeparator()->setObjectName(QStringLiteral("mnuGamePtobel"));

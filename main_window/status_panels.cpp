@@ -1,12 +1,14 @@
 // The status bar's two panels, built to the game's sizes and drawn from the state.
 #include "main_window/status_panels.h"
 
+#include "network/network_texts.h"
 #include "rules/game_clock.h"
 #include "rules/game_state.h"
 #include "rules/hint.h"
 #include "rules/twips.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 
 namespace duel {
@@ -19,9 +21,25 @@ void SetText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
 }
 
+// A duel over the network being joined, and its last round's numbers being checked.
+constexpr const char* kJoiningText = "Соединяемся с %1 ...";
+constexpr const char* kRevealingText = "Соперник открывает число ...";
+
+// Status panel 1 during a duel over the network: whose turn it is.
+QString DuelTurnText(const GameState& state) {
+    switch (state.phase) {
+        case Phase::UserToMove:
+            return QString::fromUtf8(net::kTextYourTurn);
+        case Phase::Revealing:
+            return QString::fromUtf8(kRevealingText);
+        default:
+            return QString::fromStdString(net::OpponentTurnText(state.opponentName));
+    }
+}
+
 }  // namespace
 
-StatusPanels::StatusPanels(QStatusBar* bar) {
+StatusPanels::StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting) {
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(TwipsToPixels(kStatusHeight));
@@ -35,19 +53,35 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
     }
     clockPanel_->setMinimumWidth(TwipsToPixels(840));
     clockPanel_->setAlignment(Qt::AlignCenter);
+    stopButton_ = new QPushButton(QStringLiteral("Отмена"));
+    stopButton_->setObjectName(QStringLiteral("cmdStopWaiting"));
+    stopButton_->setToolTip(QStringLiteral("Больше не ждать соперника (Esc)"));
+    stopButton_->hide();
+    QObject::connect(stopButton_, &QPushButton::clicked, stopButton_, std::move(stopWaiting));
     bar->addWidget(hintPanel_, 1);
+    bar->addWidget(stopButton_, 0);
     bar->addWidget(clockPanel_, 0);
 }
 
 void StatusPanels::Draw(const GameState& state) {
     QString prompt;  // empty while New game sets a game up
-    if (state.newGameRunning)
+    if (state.waitingPort != 0)
+        prompt = QString::fromStdString(net::WaitingText(state.waitingPort));
+    else if (!state.joiningAddress.empty())
+        prompt = QString::fromUtf8(kJoiningText).arg(QString::fromStdString(state.joiningAddress));
+    else if (state.newGameRunning)
         ;
+    else if (!state.opponentName.empty() && state.gameRunning())
+        prompt = DuelTurnText(state);
     else if (state.newGameHintShown())
         prompt = QString::fromUtf8(kNewGameHint);
     else if (state.hintChosen && state.gameRunning())
         prompt = PlayerHint(state.userMoves);
     SetText(hintPanel_, prompt);
+    // While a duel over the network is waited for, "Отмена" stands where the clock (stopped) stands.
+    const bool waiting = state.waitingPort != 0 || !state.joiningAddress.empty();
+    if (stopButton_->isHidden() == waiting) stopButton_->setVisible(waiting);
+    if (clockPanel_->isHidden() != waiting) clockPanel_->setVisible(!waiting);
     SetText(clockPanel_, QString::fromStdString(ClockPanelText(state.clockSeconds)));
 }
 

@@ -5,10 +5,12 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QLabel;
+class QPushButton;
 class QStatusBar;
 
 namespace duel {
@@ -18,12 +20,14 @@ struct GameState;
 inline constexpr const char* kNewGameHint = "Жми 'Игра' --> 'Новая игра' или 'F2'";
 
 // Panel 1 (StatusBarPanel1): the prompt to start a game, or during a game the
-// player's hint when it is chosen, else nothing.  Panel 2 (StatusBarPanel2):
-// the game clock.
+// player's hint when it is chosen, else nothing; while a duel over the network
+// is hosted or joined, its waiting (with "Отмена", cmdStopWaiting, beside it)
+// and during such a duel whose turn it is.  Panel 2 (StatusBarPanel2): the
+// game clock.
 class StatusPanels {
 public:
-    // Builds the panels into `bar`.
-    explicit StatusPanels(QStatusBar* bar);
+    // Builds the panels into `bar`; `stopWaiting` runs on "Отмена".
+    StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting);
 
     void Draw(const GameState& state);
 
@@ -32,8 +36,9 @@ private:
     // have changed: the status bar is drawn on every clock tick.
     const QString& PlayerHint(const std::vector<Move>& moves);
 
-    QLabel* hintPanel_ = nullptr;   // StatusBarPanel1
-    QLabel* clockPanel_ = nullptr;  // StatusBarPanel2
+    QLabel* hintPanel_ = nullptr;        // StatusBarPanel1
+    QLabel* clockPanel_ = nullptr;       // StatusBarPanel2
+    QPushButton* stopButton_ = nullptr;  // cmdStopWaiting
     std::optional<std::vector<Move>> hintMoves_;
     QString hintText_;
 };

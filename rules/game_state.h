@@ -33,6 +33,7 @@ enum class Phase {
     ComputerWon,     // the computer has found the user's number; the user decides whether to play on
     PlayingOnAlone,  // the computer has won and the user goes on guessing alone
     StoppedRecords,  // the answers contradicted each other: the records window is shown, the frames still stand
+    Revealing,       // a duel's last round is over; its end waits for the numbers to be revealed and checked
     GameOver,        // won, lost or stopped; New game starts the next
 };
 
@@ -152,6 +153,17 @@ struct GameState {
                (phase == Phase::NoGame || phase == Phase::UserWon || phase == Phase::UserWonRecords ||
                 phase == Phase::StoppedRecords || phase == Phase::GameOver);
     }
+
+    // --- the duel over the network ---------------------------------------
+    // The opponent of a duel over the network, empty against the computer.
+    std::string opponentName;
+    std::string opponentAddress;
+    // A hosted duel waits for an opponent on this port (0: nobody waits).
+    int32_t waitingPort = 0;
+    // A duel is being joined at this address ("host:port"; empty: none).
+    std::string joiningAddress;
+    // The player's name in duels over the network (kept in the options file).
+    std::string playerName;
 
     // --- the keypad's placement, kept in the settings file ----------------
     int32_t keypadDock = kDockCentre;  // kDockLeft, kDockCentre or kDockRight

@@ -1,6 +1,7 @@
 // The player's own choices: their file's text read and written.
 #include "rules/player_options.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace duel {
@@ -31,6 +32,14 @@ PlayerOptions ParsePlayerOptions(std::string_view text) {
         const auto equals = line.find('=');
         if (equals == std::string_view::npos) continue;
         const std::string_view key = Trimmed(line.substr(0, equals));
+        if (key == "name") {
+            std::string_view name = line.substr(equals + 1);
+            if (!name.empty() && name.back() == '\r') name.remove_suffix(1);
+            const bool plain = std::none_of(name.begin(), name.end(),
+                                            [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+            if (plain && name.size() <= kMaxPlayerNameBytes) options.name = std::string(name);
+            continue;
+        }
         const std::optional<bool> value = ParseSwitch(Trimmed(line.substr(equals + 1)));
         if (!value) continue;
         if (key == "hint") options.hint = *value;
@@ -41,7 +50,10 @@ PlayerOptions ParsePlayerOptions(std::string_view text) {
 
 std::string PlayerOptionsText(const PlayerOptions& options) {
     const auto word = [](bool on) { return on ? "true" : "false"; };
-    return std::string("[options]\nhint=") + word(options.hint) + "\nstrong=" + word(options.strong) + "\n";
+    std::string text = std::string("[options]\nhint=") + word(options.hint) + "\nstrong=" + word(options.strong) + "\n";
+    const PlayerOptions named = ParsePlayerOptions("name=" + options.name);
+    if (!options.name.empty() && named.name == options.name) text += "name=" + options.name + "\n";  // read back whole
+    return text;
 }
 
 }  // namespace duel

@@ -1,4 +1,4 @@
-// The player's own choices (the hint, the stronger opponent) and the text of the small file of ours that keeps them.
+// The player's own choices (the hint, the stronger opponent, the name in duels over the network) and their file's text.
 //
 // The settings file stays as it is: these choices have no place in it.  Their
 // file (storage/player_options_file.h) is a few lines of key=value text:
@@ -6,6 +6,7 @@
 //     [options]
 //     hint=true
 //     strong=false
+//     name=Ира
 //
 // Anything else in it is passed over, so a damaged or foreign file reads as
 // both choices off, and the next change of a choice writes it whole again.
@@ -22,16 +23,22 @@ inline constexpr std::string_view kPlayerOptionsFileName = "options.ini";
 // Reading stops after this many bytes: a larger file is not ours.
 inline constexpr std::size_t kMaxPlayerOptionsBytes = 4096;
 
+// Longest name kept, in bytes: the name a duel over the network takes is
+// shorter still (its checks are the network's); a longer line is passed over.
+inline constexpr std::size_t kMaxPlayerNameBytes = 80;
+
 struct PlayerOptions {
     bool hint = false;    // the hint in the status bar during a game
     bool strong = false;  // the computer picks its guesses the stronger way
+    std::string name;     // the player's name in duels over the network, as last typed
     bool operator==(const PlayerOptions&) const = default;
 };
 
 // The choices a file's text gives: a line "hint=" or "strong=" followed by
 // "true" or "1" turns the choice on, "false" or "0" off; the last such line
 // counts.  Spaces around the key and the value and a CR at a line's end are
-// allowed; any other line or value is passed over.
+// allowed; any other line or value is passed over.  "name=" keeps the rest of
+// its line as it stands (up to kMaxPlayerNameBytes, no control character).
 PlayerOptions ParsePlayerOptions(std::string_view text);
 
 // The file's text for `options`; ParsePlayerOptions gives them back.

@@ -131,13 +131,16 @@ void JournalKeeper::GameStarted(const GameState& state) {
         Release();
         game_.reset();
         lost_ = false;
-        const GameMode mode = state.hideAnswer ? GameMode::Hidden : GameMode::Typed;
+        const bool network = !state.opponentName.empty();
+        const GameMode mode = network ? GameMode::Network : state.hideAnswer ? GameMode::Hidden : GameMode::Typed;
         GameBegin begin{Now(),
                         mode,
-                        state.strongOpponent ? 1 : 0,
+                        !network && state.strongOpponent ? 1 : 0,
                         state.compNumber,
                         state.hideAnswer ? std::string() : state.userNumber,
-                        platform_.randomKey()};
+                        platform_.randomKey(),
+                        state.opponentName,
+                        state.opponentAddress};
         // Gives up, in the same step, the unfinished games that no running game plays.
         const std::vector<int64_t> giveUp = UnheldUnfinishedGames();
         game_ = journal_.BeginGame(begin, giveUp);
@@ -167,8 +170,13 @@ void JournalKeeper::MoveMade(const GameState& state, Side side, const Move& move
 
 void JournalKeeper::GameEnded(const GameState& state, Outcome outcome) {
     if (game_) {
-        const GameEnd end{Now(), outcome, userTries_, computerTries_,
-                          static_cast<int32_t>(state.clockSeconds.value_or(0))};
+        const bool network = !state.opponentName.empty();
+        const GameEnd end{Now(),
+                          outcome,
+                          userTries_,
+                          computerTries_,
+                          static_cast<int32_t>(state.clockSeconds.value_or(0)),
+                          network ? state.compNumber : std::string()};
         if (!lost_) {
             journal_.EndGame(*game_, end);
             CheckWrite();

@@ -12,12 +12,14 @@ void OptionsKeeper::Load(GameState& state) {
     const PlayerOptions options = LoadPlayerOptions(platform_.userConfigFolderPath());
     state.hintChosen = options.hint;
     state.strongChosen = options.strong;
+    state.playerName = options.name;
 }
 
 void OptionsKeeper::RemoveLeftovers() { RemoveLeftoverPlayerOptions(platform_.userConfigFolderPath()); }
 
 void OptionsKeeper::ChoicesChanged(const GameState& state) {
-    if (SavePlayerOptions(platform_.userConfigFolderPath(), {state.hintChosen, state.strongChosen})) return;
+    if (SavePlayerOptions(platform_.userConfigFolderPath(), {state.hintChosen, state.strongChosen, state.playerName}))
+        return;
     if (failureShown_) return;
     failureShown_ = true;
     std::fprintf(stderr,

@@ -4,6 +4,7 @@
 #include "duel/resume_game.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "session/network_duel.h"
 #include "session/session_screen.h"
 
 #include <QTimer>
@@ -30,6 +31,7 @@ void Session::SetScreen(SessionScreen& screen) {
 
 void Session::UseOpponent(Opponent& opponent) {
     if (state_.gameRunning() || state_.busy) return;
+    chosenOpponent_ = &opponent;
     opponent_ = &opponent;
 }
 
@@ -66,6 +68,8 @@ void Session::SaveSettings() { settings_.Save(); }
 void Session::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    waitingWork_.clear();
+    if (network_) network_->Stop();  // goodbye to the peer: a duel left is the player's forfeit
     if (loaded_) settings_.Save(/*closing=*/true);
     TellJournalNotice();  // on standard error now
 }
@@ -82,37 +86,122 @@ void Session::TellJournalNotice() {
 
 // ---- the duel ---------------------------------------------------------------
 
-void Session::NewGame() {
+template <typename Step>
+void Session::RunStep(Step&& step) {
+    ++stepsRunning_;
     Duel duel = Steps();
-    duel::NewGame(duel);
+    step(duel);
+    --stepsRunning_;
+    if (stepsRunning_ == 0) RunWaitingWork();
+}
+
+void Session::WhenIdle(std::function<void()> work) {
+    if (stepsRunning_ > 0 || state_.newGameRunning || unloaded_) {
+        if (!unloaded_) waitingWork_.push_back(std::move(work));
+        return;
+    }
+    work();
+}
+
+void Session::RunWaitingWork() {
+    while (!waitingWork_.empty() && stepsRunning_ == 0 && !state_.newGameRunning) {
+        std::function<void()> work = std::move(waitingWork_.front());
+        waitingWork_.pop_front();
+        work();
+    }
+}
+
+void Session::Redraw() {
+    if (screen_) screen_->Refresh();
+}
+
+void Session::NewGame() {
+    // A new game against the chosen opponent (the computer): a duel over the
+    // network is left, its waiting stopped.
+    if (network_ && network_->active()) StopNetworkDuel();
+    UseChosenOpponent();
+    RunStep([](Duel& duel) { duel::NewGame(duel); });
+}
+
+void Session::StartGameAgainst(Opponent& opponent) {
+    if (state_.busy || state_.newGameRunning) return;
+    if (state_.gameRunning()) RunStep([](Duel& duel) { GiveUpGame(duel); });
+    opponent_ = &opponent;
+    RunStep([](Duel& duel) { duel::NewGame(duel); });
+    Redraw();
+}
+
+void Session::OpponentEnded(Outcome outcome, const std::string& message) {
+    RunStep([&](Duel& duel) { OpponentEndsGame(duel, outcome, message); });
+    UseChosenOpponent();
+    Redraw();
+}
+
+void Session::UseChosenOpponent() {
+    opponent_ = chosenOpponent_;
+    state_.opponentName.clear();
+    state_.opponentAddress.clear();
 }
 
 void Session::PlayerMove() {
-    Duel duel = Steps();
     const std::string guess = state_.composedGuess;
-    duel::PlayerMove(duel, guess);
+    RunStep([&](Duel& duel) { duel::PlayerMove(duel, guess); });
 }
 
 void Session::OpponentMove() {
-    Duel duel = Steps();
-    duel::OpponentMove(duel);
+    RunStep([](Duel& duel) { duel::OpponentMove(duel); });
 }
 
 void Session::GiveAnswer(AnswerGroup group, int32_t count) {
-    Duel duel = Steps();
-    duel::GiveAnswer(duel, group, count);
+    RunStep([&](Duel& duel) { duel::GiveAnswer(duel, group, count); });
 }
 
 void Session::AnswerArrived(const std::string& guess, Score answer) {
-    Duel duel = Steps();
-    duel::AnswerArrived(duel, guess, answer);
-    screen_->Refresh();
+    RunStep([&](Duel& duel) { duel::AnswerArrived(duel, guess, answer); });
+    Redraw();
 }
 
 void Session::GuessArrived(const std::string& guess) {
-    Duel duel = Steps();
-    duel::GuessArrived(duel, guess);
-    screen_->Refresh();
+    RunStep([&](Duel& duel) { duel::GuessArrived(duel, guess); });
+    Redraw();
+}
+
+// ---- the duel over the network ---------------------------------------------
+
+NetworkDuel& Session::network() {
+    if (!network_) network_ = std::make_unique<NetworkDuel>(*this, networkTimeouts_);
+    return *network_;
+}
+
+bool Session::networkActive() const { return network_ && network_->active(); }
+
+bool Session::HostNetworkDuel(uint16_t port, const std::string& name) {
+    if (!PrepareForNetworkDuel()) return false;
+    return network().Host(port, name);
+}
+
+void Session::JoinNetworkDuel(const std::string& address, uint16_t port, const std::string& name) {
+    if (!PrepareForNetworkDuel()) return;
+    network().Join(address, port, name);
+}
+
+void Session::StopNetworkDuel() {
+    if (!network_) return;
+    if (opponent_ == network_.get() && state_.gameRunning()) {
+        // The duel that runs is given up: goodbye to the peer (the player's forfeit).
+        RunStep([](Duel& duel) { GiveUpGame(duel); });
+        UseChosenOpponent();
+    }
+    network_->Stop();
+    Redraw();
+}
+
+// A duel over the network replaces the game that runs, which is given up.
+bool Session::PrepareForNetworkDuel() {
+    if (state_.busy || state_.newGameRunning) return false;
+    if (state_.gameRunning()) RunStep([](Duel& duel) { GiveUpGame(duel); });
+    UseChosenOpponent();
+    return true;
 }
 
 bool Session::FastTick() { return duel::FastTick(state_, platform_); }
@@ -137,8 +226,8 @@ void Session::ResumeGame() {
                               "другая запущенная игра."));
         return;
     }
-    Duel duel = Steps();
-    duel::ResumeGame(duel, *saved);
+    UseChosenOpponent();
+    RunStep([&](Duel& duel) { duel::ResumeGame(duel, *saved); });
 }
 
 }  // namespace duel

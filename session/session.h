@@ -11,6 +11,7 @@
 
 #include "duel/computer_opponent.h"
 #include "duel/duel.h"
+#include "network/duel_link.h"
 #include "rules/game_state.h"
 #include "session/event_listeners.h"
 #include "session/gallery_prize.h"
@@ -21,11 +22,16 @@
 
 #include <QObject>
 
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace duel {
 
 class Journal;
+class NetworkDuel;
 class Platform;
 class SessionScreen;
 
@@ -46,8 +52,8 @@ public:
     // The opponent of this session's games: the computer unless another is given.
     Opponent& opponent() { return *opponent_; }
     ComputerOpponent& computer() { return computer_; }
-    // The next games are played against `opponent` (it must outlive them);
-    // the computer again when it is the computer.  Not while a game runs.
+    // New game plays against `opponent` from now on (it must outlive its
+    // games); the computer again when it is the computer.  Not while a game runs.
     void UseOpponent(Opponent& opponent);
 
     // The window that shows the game; set before the first step.
@@ -82,6 +88,30 @@ public:
     // the window is drawn anew.
     void AnswerArrived(const std::string& guess, Score answer);
     void GuessArrived(const std::string& guess);
+    // A new game against `opponent` (the session's opponent from now on); the
+    // game that runs is given up.
+    void StartGameAgainst(Opponent& opponent);
+    // The opponent has ended the game that runs with `outcome` (`message` for
+    // the player); the next games are the computer's again.
+    void OpponentEnded(Outcome outcome, const std::string& message);
+    // Runs `work` now when no step runs (and no New game waits for its
+    // number), else as soon as the steps are over: what comes from outside
+    // (a peer over the network) never cuts into a step.
+    void WhenIdle(std::function<void()> work);
+    // Has the window draw the game anew.
+    void Redraw();
+
+    // ---- the duel over the network ----
+    // Hosts a duel on `port` as `name`, or joins one; the game that runs is
+    // given up.  False when the port cannot be taken (the player is told).
+    bool HostNetworkDuel(uint16_t port, const std::string& name);
+    void JoinNetworkDuel(const std::string& address, uint16_t port, const std::string& name);
+    // "Отмена" while waiting or joining; a duel that runs is left.
+    void StopNetworkDuel();
+    // Waiting, joining or playing over the network.
+    bool networkActive() const;
+    // The timeouts of the links made from now on (tests make them short).
+    void SetNetworkTimeouts(const net::LinkTimeouts& timeouts) { networkTimeouts_ = timeouts; }
 
     // ---- the player's own choices ----
     void ToggleHint();
@@ -100,13 +130,22 @@ public:
 
 private:
     Duel Steps();
+    // Runs one step over the game; what waited for the steps to end runs after it.
+    template <typename Step>
+    void RunStep(Step&& step);
+    void RunWaitingWork();
+    // The games from now on are the chosen opponent's (after a duel over the network).
+    void UseChosenOpponent();
+    bool PrepareForNetworkDuel();
+    NetworkDuel& network();
     // Tells the journal's notice, once a step is over; on standard error while quitting.
     void TellJournalNotice();
 
     Platform& platform_;
     GameState state_;
     ComputerOpponent computer_;
-    Opponent* opponent_ = &computer_;
+    Opponent* chosenOpponent_ = &computer_;  // the opponent of New game
+    Opponent* opponent_ = &computer_;        // the opponent of the game that runs
     SessionScreen* screen_ = nullptr;
 
     JournalKeeper journal_;
@@ -114,6 +153,11 @@ private:
     OptionsKeeper options_;
     EventListeners events_;
     GalleryPrize prize_;
+
+    std::unique_ptr<NetworkDuel> network_;  // made when a duel over the network is first hosted or joined
+    net::LinkTimeouts networkTimeouts_;
+    int stepsRunning_ = 0;
+    std::deque<std::function<void()>> waitingWork_;
 
     QObject laterContext_;  // what runs at a later pass of the event loop goes with the session
     bool loaded_ = false;

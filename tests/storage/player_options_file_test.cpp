@@ -24,7 +24,7 @@ TEST(PlayerOptionsFile, ASaveLeavesOneWholeFileAndAFileTooLargeOrNoFolderGivesBo
     const fs::path folder = fs::temp_directory_path() / ("player-options-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     EXPECT_EQ(LoadPlayerOptions(folder), PlayerOptions{});  // no folder, no file yet
-    for (const PlayerOptions options : {PlayerOptions{true, false}, PlayerOptions{false, true}}) {
+    for (const PlayerOptions& options : {PlayerOptions{true, false, ""}, PlayerOptions{false, true, ""}}) {
         ASSERT_TRUE(SavePlayerOptions(folder, options));
         EXPECT_EQ(LoadPlayerOptions(folder), options);
     }
@@ -37,7 +37,7 @@ TEST(PlayerOptionsFile, ASaveLeavesOneWholeFileAndAFileTooLargeOrNoFolderGivesBo
     EXPECT_EQ(RemoveLeftoverPlayerOptions(folder), 1);
     EXPECT_FALSE(fs::exists(folder / "options.ini.k1LLed"));
     EXPECT_TRUE(fs::exists(held.path()));
-    EXPECT_EQ(LoadPlayerOptions(folder), (PlayerOptions{false, true}));
+    EXPECT_EQ(LoadPlayerOptions(folder), (PlayerOptions{false, true, ""}));
 
     // Good lines in a file too large to be ours.
     std::ofstream(folder / "options.ini") << "hint=true\nstrong=true\n" << std::string(kMaxPlayerOptionsBytes, '#');
@@ -45,7 +45,7 @@ TEST(PlayerOptionsFile, ASaveLeavesOneWholeFileAndAFileTooLargeOrNoFolderGivesBo
     fs::remove_all(folder);
 
     // No config folder known: nothing is read, and nothing lands in the working folder.
-    EXPECT_FALSE(SavePlayerOptions({}, {true, true}));
+    EXPECT_FALSE(SavePlayerOptions({}, {true, true, ""}));
     EXPECT_EQ(LoadPlayerOptions({}), PlayerOptions{});
     EXPECT_FALSE(fs::exists("options.ini"));
 }
@@ -69,8 +69,8 @@ TEST(PlayerOptionsFile, ANamedPipeAtThePathIsNotOpened) {
     }
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(ReadRegularFile(folder, 100).status, FileReadStatus::NotRegular);  // a folder too
-    EXPECT_TRUE(SavePlayerOptions(folder, {true, false}));
-    EXPECT_EQ(LoadPlayerOptions(folder), (PlayerOptions{true, false}));
+    EXPECT_TRUE(SavePlayerOptions(folder, {true, false, ""}));
+    EXPECT_EQ(LoadPlayerOptions(folder), (PlayerOptions{true, false, ""}));
     fs::remove_all(folder);
 }
 

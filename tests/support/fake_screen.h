@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -85,8 +86,10 @@ public:
     }
     void GameEnded(const GameState&, Outcome outcome) override {
         static const char* const kNames[] = {
-            "unfinished", "user won", "computer won", "user won after computer", "answers contradicted", "abandoned"};
-        lines.push_back(std::string("ended: ") + kNames[static_cast<int>(outcome)]);
+            "unfinished", "user won", "computer won",       "user won after computer", "answers contradicted",
+            "abandoned",  "draw",     "opponent forfeited", "connection lost"};
+        const auto index = static_cast<size_t>(outcome);
+        lines.push_back(std::string("ended: ") + (index < std::size(kNames) ? kNames[index] : "?"));
     }
 };
 

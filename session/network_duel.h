@@ -1,0 +1,78 @@
+// A duel with a person over the network: hosting or joining, the host's question, the person as the opponent.
+#pragma once
+
+#include "duel/opponent.h"
+#include "network/duel_link.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace duel {
+
+namespace net {
+class DuelHost;
+}
+class Session;
+
+// The person at the other end of a link, as the session's opponent for one
+// game, and the waiting or joining before it.  The link answers the person's
+// guesses itself, from the number this side committed to; the end of a game
+// (the round in which a number was found, the reveal, a lie, a loss of the
+// connection) is the link's to decide.  Everything the link reports is
+// handed to the session at a later pass of the event loop, never inside the
+// link's own handlers: a number prompt or a question may then keep a modal
+// loop open while the link goes on reading.
+class NetworkDuel final : public Opponent {
+public:
+    NetworkDuel(Session& session, net::LinkTimeouts timeouts);
+    ~NetworkDuel() override;
+    NetworkDuel(const NetworkDuel&) = delete;
+    NetworkDuel& operator=(const NetworkDuel&) = delete;
+
+    // Waits for an opponent on `port` (0: any free port) as `name`, announced on
+    // the local network; false, with a notice, when the port cannot be taken.
+    bool Host(uint16_t port, const std::string& name);
+    // Joins the host at `address` and `port` as `name`.
+    void Join(const std::string& address, uint16_t port, const std::string& name);
+    // Stops waiting or joining ("Отмена", Escape, another game asked for);
+    // a duel that runs is left: the player's forfeit.
+    void Stop();
+    // Waiting, joining or playing.
+    bool active() const;
+
+    bool isComputer() const override { return false; }
+    bool allowsHiddenNumber() const override { return false; }
+    bool movesFirst() const override;
+    bool PrepareGame(Duel& duel) override;
+    void GameBegins(Duel& duel) override;
+    std::optional<Score> AnswerGuess(Duel& duel, const std::string& guess) override;
+    std::optional<std::string> MakeGuess(Duel& duel) override;
+    AfterAnswer TakeAnswer(Duel& duel, const Move& answered) override;
+    bool awaitingEnd() const override;
+    void GameEnded(Duel& duel, Outcome outcome) override;
+
+private:
+    // Hands `work` to the session at a later pass of the event loop.
+    template <typename Work>
+    void Later(Work&& work);
+    void AskToPlay(QPointer<net::DuelLink> link, const QString& name, const QString& address);
+    void Play(net::DuelLink* link);
+    void LinkEnded(const net::DuelEnd& end);
+    void Forget();
+
+    Session& session_;
+    net::LinkTimeouts timeouts_;
+    std::unique_ptr<net::DuelHost> host_;
+    QPointer<net::DuelLink> link_;             // the duel's link, once its game has begun to be set up
+    QPointer<net::DuelLink> joining_;          // the link to a host that has not said yes yet
+    std::optional<std::string> pendingGuess_;  // the player's guess made before the opponent's commitment came
+    bool playing_ = false;                     // the link's game is the session's game
+    QObject context_;                          // the connections go with this object
+};
+
+}  // namespace duel
