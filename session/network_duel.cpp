@@ -167,6 +167,7 @@ void NetworkDuel::Play(net::DuelLink* link) {
         Later([this, guess] {
             session_.GuessArrived(guess.toStdString());
             session_.OpponentMove();
+            session_.Redraw();
         });
     });
     QObject::connect(link, &net::DuelLink::revealReceived, &context_, [this](const QString& number) {
