@@ -12,6 +12,13 @@ constexpr const char* kContradictionMessage =
     "Вы совершили ошибку при вводе количества шелв и злыков. Я вынужден остановить игру. Чтобы не "
     "возникало таких ситуаций, вводите число при запросе в начале игры.";
 
+// A game that ends without the player finding the computer's number shows it
+// once the game is over.
+void TellComputersNumber(Duel& duel) {
+    if (!duel.opponent.isComputer() || duel.state.compNumber.empty()) return;
+    steps::ShowNotice(duel, "Компьютер загадал число " + duel.state.compNumber + ".");
+}
+
 // The user goes on guessing alone; the computer makes no further move.
 void PlayOnAlone(Duel& duel) {
     steps::EnterUsersTurn(duel);
@@ -34,6 +41,7 @@ void ComputerWins(Duel& duel) {
     steps::EnterGameOver(state);
     duel.events.GameEnded(state, Outcome::ComputerWon);
     duel.opponent.GameEnded(duel, Outcome::ComputerWon);
+    TellComputersNumber(duel);
 }
 
 // No number agrees with the answers given by hand: the game is stopped.  The
@@ -52,6 +60,7 @@ void StopAfterContradiction(Duel& duel) {
     duel.screen.Refresh();
     duel.screen.ShowRecords();
     steps::EnterGameOver(state);
+    TellComputersNumber(duel);
 }
 
 }  // namespace

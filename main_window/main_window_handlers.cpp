@@ -90,7 +90,7 @@ void MainWindow::Часы_Timer() {
 
 void MainWindow::TimerTimer_Timer() {
     session_.GameClockTick();
-    status_->Draw(session_.state());
+    status_->Draw(session_.state(), session_.CanResume());
     MatchTimers();
 }
 

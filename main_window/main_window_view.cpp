@@ -22,7 +22,7 @@ void SetRunning(QTimer* timer, bool running) {
 void MainWindow::Refresh() {
     const GameState& state = session_.state();
     field_->Draw(!recordsFromMenu_);
-    status_->Draw(state);
+    status_->Draw(state, session_.CanResume());
     extrasMenu_->Draw();
     if (state.busy)
         setCursor(Qt::BusyCursor);

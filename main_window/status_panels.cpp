@@ -25,6 +25,9 @@ void SetText(QLabel* label, const QString& text) {
 constexpr const char* kJoiningText = "Соединяемся с %1 ...";
 constexpr const char* kRevealingText = "Соперник открывает число ...";
 
+// An unfinished game of an earlier run can be taken up.
+constexpr const char* kGameWaitsHint = "Есть прерванная игра: 'Игра' --> 'Продолжить прошлую игру'";
+
 // Status panel 1 during a duel over the network: whose turn it is.
 QString DuelTurnText(const GameState& state) {
     switch (state.phase) {
@@ -63,7 +66,7 @@ StatusPanels::StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting) {
     bar->addWidget(clockPanel_, 0);
 }
 
-void StatusPanels::Draw(const GameState& state) {
+void StatusPanels::Draw(const GameState& state, bool gameWaits) {
     QString prompt;  // empty while New game sets a game up
     if (state.waitingPort != 0)
         prompt = QString::fromStdString(net::WaitingText(state.waitingPort));
@@ -74,7 +77,7 @@ void StatusPanels::Draw(const GameState& state) {
     else if (!state.opponentName.empty() && state.gameRunning())
         prompt = DuelTurnText(state);
     else if (state.newGameHintShown())
-        prompt = QString::fromUtf8(kNewGameHint);
+        prompt = QString::fromUtf8(gameWaits ? kGameWaitsHint : kNewGameHint);
     else if (state.hintChosen && state.gameRunning())
         prompt = PlayerHint(state.userMoves);
     SetText(hintPanel_, prompt);

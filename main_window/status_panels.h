@@ -19,8 +19,9 @@ struct GameState;
 
 inline constexpr const char* kNewGameHint = "Жми 'Игра' --> 'Новая игра' или 'F2'";
 
-// Panel 1 (StatusBarPanel1): the prompt to start a game, or during a game the
-// player's hint when it is chosen, else nothing; while a duel over the network
+// Panel 1 (StatusBarPanel1): the prompt to start a game (or to take up the
+// game an earlier run left unfinished), or during a game the player's hint
+// when it is chosen, else nothing; while a duel over the network
 // is hosted or joined, its waiting (with "Отмена", cmdStopWaiting, beside it)
 // and during such a duel whose turn it is.  Panel 2 (StatusBarPanel2): the
 // game clock.
@@ -29,7 +30,8 @@ public:
     // Builds the panels into `bar`; `stopWaiting` runs on "Отмена".
     StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting);
 
-    void Draw(const GameState& state);
+    // `gameWaits`: an unfinished game of an earlier run can be taken up.
+    void Draw(const GameState& state, bool gameWaits);
 
 private:
     // The hint over the player's moves so far, worked out again only when they

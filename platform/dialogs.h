@@ -28,4 +28,9 @@ inline bool Question(Platform& platform, QWidget* owner, const QString& text) {
            MsgAnswer::Yes;
 }
 
+// A question with a way back: Yes, No and Cancel, no icon.
+inline MsgAnswer QuestionOrCancel(Platform& platform, QWidget* owner, const QString& text) {
+    return platform.messageBox(owner, text, QString::fromUtf8(kProductName), MsgIcon::None, MsgButtons::YesNoCancel);
+}
+
 }  // namespace duel

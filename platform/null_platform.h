@@ -19,7 +19,7 @@ public:
     void requestQuit() override {}
     bool modalOpen() const override { return false; }
     MsgAnswer messageBox(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons buttons) override {
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+        return CancelAnswer(buttons);
     }
     QString inputBox(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     void showModal(QDialog& window) override;

@@ -21,8 +21,14 @@ class QWidget;
 namespace duel {
 
 enum class MsgIcon { None, Information, Exclamation };
-enum class MsgButtons { Ok, YesNo };
-enum class MsgAnswer { Ok, Yes, No };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
+
+// The answer a box gives when it closes without a choice (a quit, Escape):
+// OK for an OK box, No for a question, Cancel where Cancel is offered.
+inline MsgAnswer CancelAnswer(MsgButtons buttons) {
+    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+}
 
 class Platform {
 public:

@@ -65,7 +65,7 @@ void QtPlatform::requestQuit() {
 
 MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                                  MsgButtons buttons) {
-    const MsgAnswer cancel = buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+    const MsgAnswer cancel = CancelAnswer(buttons);
     if (quitting_) return cancel;
     QMessageBox box(owner);
     box.setWindowModality(Qt::ApplicationModal);
@@ -81,6 +81,14 @@ MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QStr
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         return execModal(box) == QMessageBox::Yes ? MsgAnswer::Yes : cancel;
+    }
+    if (buttons == MsgButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const std::optional<int> pressed = execModal(box);
+        if (pressed == QMessageBox::Yes) return MsgAnswer::Yes;
+        return pressed == QMessageBox::No ? MsgAnswer::No : cancel;
     }
     box.setStandardButtons(QMessageBox::Ok);
     execModal(box);

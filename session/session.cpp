@@ -116,6 +116,22 @@ void Session::Redraw() {
 }
 
 void Session::NewGame() {
+    if (state_.busy || state_.newGameRunning) return;
+    // An unfinished game of an earlier run waits: the player chooses, once,
+    // between taking it up, a new game (the old one given up) and nothing.
+    if (CanResume()) {
+        const QString date = QString::fromStdString(journal_.WaitingGameDate());
+        switch (QuestionOrCancel(platform_, screen_ ? screen_->ownerWidget() : nullptr,
+                                 QStringLiteral("Продолжить прерванную игру от %1?").arg(date))) {
+            case MsgAnswer::Yes:
+                return ResumeGame();
+            case MsgAnswer::No:
+                journal_.GiveUpWaitingGame();
+                break;
+            default:
+                return;
+        }
+    }
     // A new game against the chosen opponent (the computer): a duel over the
     // network is left, its waiting stopped.
     if (network_ && network_->active()) StopNetworkDuel();

@@ -82,9 +82,11 @@ TEST_F(HiddenNumberDuel, ARefusedPairThenTrueAnswersThenOneThatContradictsThemSt
 
     EXPECT_EQ(computer.candidateCount(), 0);
     EXPECT_EQ(state.compGuess, kErrorGuess);
-    ASSERT_EQ(platform.boxes.size(), 1u);
+    ASSERT_EQ(platform.boxes.size(), 2u);
     EXPECT_EQ(platform.boxes[0].text, kContradiction);
     EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Information);
+    // Once the game is over, the number the player never found.
+    EXPECT_EQ(platform.boxes[1].text, QString::fromStdString("Компьютер загадал число " + compNumber + "."));
     EXPECT_EQ(screen.endings(), (std::vector<std::string>{"save", "records"}));
     EXPECT_EQ(state.lastUser.tries, "-");
     EXPECT_EQ(state.lastUser.number, compNumber);

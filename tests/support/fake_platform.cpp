@@ -22,8 +22,8 @@ bool FakePlatform::answeredByQuit() {
 
 MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title, MsgIcon icon,
                                    MsgButtons buttons) {
-    // While quitting no box is shown: OK for an OK box, No for a question.
-    const MsgAnswer cancel = buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    // While quitting no box is shown: OK for an OK box, No for a question, Cancel where offered.
+    const MsgAnswer cancel = CancelAnswer(buttons);
     if (answeredByQuit()) return cancel;
     boxes.push_back({text, title, icon, buttons});
     if (onMessageBox) {

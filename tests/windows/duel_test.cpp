@@ -236,7 +236,8 @@ TEST_F(Duel, ContradictingAnswersStopTheGame) {
 
     EXPECT_EQ(computer().candidateCount(), 0);
     EXPECT_EQ(state().compGuess, "Ошибка !");
-    ASSERT_EQ(platform.boxes.size(), 1u);
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes[1].text, "Компьютер загадал число 1234.");  // once the game is over
     EXPECT_EQ(platform.boxes[0].text,
               "Вы совершили ошибку при вводе количества шелв и злыков. Я вынужден остановить игру. Чтобы не "
               "возникало таких ситуаций, вводите число при запросе в начале игры.");

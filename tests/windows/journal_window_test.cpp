@@ -77,6 +77,50 @@ protected:
     QTemporaryDir dataFolder;
 };
 
+// New game with a game of an earlier run waiting asks once: Отмена does nothing, Да takes it up, Нет gives it up for
+// a new game; with nothing waiting New game asks nothing.  The status bar says that a game waits.
+TEST_F(JournalWindowTest, NewGameAsksAboutTheGameThatWaits) {
+    StartGame(QStringLiteral("5678"));  // the secret is 1234
+    EXPECT_EQ(platform.boxes.size(), 0u) << "nothing waited, nothing was asked";
+    Guess("5679");
+    window->кнпДумать_Click();
+    Restart();
+    platform.inputPrompts.clear();
+    EXPECT_EQ(hintPanel(), "Есть прерванная игра: 'Игра' --> 'Продолжить прошлую игру'");
+
+    const auto askedAbout = [this] {
+        const std::vector<QString> texts = platform.boxTexts();
+        return !texts.empty() && texts.back() == "Продолжить прерванную игру от 01.03.2025 10:00?" &&
+               platform.boxes.back().buttons == MsgButtons::YesNoCancel;
+    };
+    platform.answers = {MsgAnswer::Cancel};
+    window->mnuGameNew_Click();
+    EXPECT_TRUE(askedAbout());
+    EXPECT_EQ(state().phase, Phase::NoGame);
+    EXPECT_TRUE(platform.inputPrompts.empty());
+    EXPECT_TRUE(action("mnuGameResume")->isEnabled());
+
+    platform.answers = {MsgAnswer::Yes};
+    window->mnuGameNew_Click();
+    EXPECT_TRUE(askedAbout());
+    EXPECT_EQ(state().userMoves.size(), 1u);  // the game of the earlier run goes on
+    EXPECT_EQ(state().phase, Phase::UserToMove);
+    EXPECT_EQ(hintPanel(), "");
+
+    Restart();  // it waits again
+    platform.boxes.clear();
+    platform.answers = {MsgAnswer::No};
+    StartGame(QStringLiteral("5678"));
+    EXPECT_TRUE(askedAbout());
+    EXPECT_TRUE(state().userMoves.empty());  // a new game
+    EXPECT_EQ(state().phase, Phase::UserToMove);
+    EXPECT_FALSE(action("mnuGameResume")->isEnabled());
+    Journal journal = Journal::Open(platform.userDataFolder / "journal.sqlite", "20250301-100000");
+    const auto played = journal.PlayedGames();
+    ASSERT_TRUE(played && !played->empty());
+    EXPECT_EQ(played->back().outcome, Outcome::Abandoned);  // the oldest game, given up
+}
+
 TEST_F(JournalWindowTest, AGameLeftRunningComesBackThroughTheMenuWithItsHistory) {
     QAction* resume = action("mnuGameResume");
     ASSERT_NE(resume, nullptr);
