@@ -62,7 +62,7 @@ std::unique_ptr<QLockFile> TryLock(const std::filesystem::path& path) {
 
 }  // namespace
 
-JournalKeeper::JournalKeeper(Platform& platform, GameEvents& alsoTell) : platform_(platform), alsoTell_(alsoTell) {}
+JournalKeeper::JournalKeeper(Platform& platform) : platform_(platform) {}
 
 JournalKeeper::~JournalKeeper() = default;
 
@@ -154,10 +154,9 @@ void JournalKeeper::GameStarted(const GameState& state) {
         if (game_) Claim(*game_);
         CheckWrite();
     }
-    alsoTell_.GameStarted(state);
 }
 
-void JournalKeeper::MoveMade(const GameState& state, Side side, const Move& move, int64_t clockSeconds) {
+void JournalKeeper::MoveMade(const GameState&, Side side, const Move& move, int64_t clockSeconds) {
     if (game_) {
         ++(side == Side::User ? userTries_ : computerTries_);
         if (!lost_) {
@@ -165,7 +164,6 @@ void JournalKeeper::MoveMade(const GameState& state, Side side, const Move& move
             CheckWrite();
         }
     }
-    alsoTell_.MoveMade(state, side, move, clockSeconds);
 }
 
 void JournalKeeper::GameEnded(const GameState& state, Outcome outcome) {
@@ -190,7 +188,6 @@ void JournalKeeper::GameEnded(const GameState& state, Outcome outcome) {
         lost_ = false;
         Release();
     }
-    alsoTell_.GameEnded(state, outcome);
 }
 
 std::string JournalKeeper::Now() const {

@@ -22,9 +22,8 @@ namespace duel {
 inline constexpr const char* kJournalFileName = "journal.sqlite";
 
 // Writes a game's start, its moves and its end into the journal as they
-// happen, and passes every event on to `alsoTell`.  Before Open, and when the
-// journal cannot be written, it only passes them on: the game never waits for
-// the journal.
+// happen.  Before Open, and when the journal cannot be written, it lets them
+// go by: the game never waits for the journal.
 //
 // While a game runs its row is claimed with a lock file beside the journal
 // ("journal.sqlite.game-<id>.lock", removed at its end), so that a second copy
@@ -41,7 +40,7 @@ inline constexpr const char* kJournalFileName = "journal.sqlite";
 // not follow it to where it stands: the next run gives it up.
 class JournalKeeper final : public GameEvents {
 public:
-    explicit JournalKeeper(Platform& platform, GameEvents& alsoTell = GameEvents::Nobody());
+    explicit JournalKeeper(Platform& platform);
     ~JournalKeeper() override;
     JournalKeeper(const JournalKeeper&) = delete;
     JournalKeeper& operator=(const JournalKeeper&) = delete;
@@ -110,7 +109,6 @@ private:
     std::vector<int64_t> UnheldUnfinishedGames();
 
     Platform& platform_;
-    GameEvents& alsoTell_;
     Journal journal_;
     bool opened_ = false;
     std::filesystem::path file_;

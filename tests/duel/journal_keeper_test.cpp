@@ -1,5 +1,6 @@
 // The journal keeper against a hostile environment: two copies of the program on one journal, stale locks of every
 // kind, a write that fails in the middle of a game, and what it tells about the game that waits to be played on.
+#include "session/event_listeners.h"
 #include "session/journal_keeper.h"
 
 #include "duel/computer_opponent.h"
@@ -50,8 +51,9 @@ struct CopyRun {
     FakeScreen screen;
     ComputerOpponent computer;
     RecordingEvents events;
-    std::unique_ptr<JournalKeeper> keeper = std::make_unique<JournalKeeper>(platform, events);
-    Duel duel{state, platform, screen, computer, *keeper};
+    std::unique_ptr<JournalKeeper> keeper = std::make_unique<JournalKeeper>(platform);
+    EventListeners listeners{keeper.get(), &events};  // the journal first, as in the session
+    Duel duel{state, platform, screen, computer, listeners};
 };
 
 // A process that runs `body` and then stays alive (as a running copy of the

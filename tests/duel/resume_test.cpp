@@ -3,6 +3,7 @@
 #include "duel/resume_game.h"
 #include "rules/number_rules.h"
 #include "rules/strong_guess.h"
+#include "session/event_listeners.h"
 #include "session/journal_keeper.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_screen.h"
@@ -34,8 +35,9 @@ struct ProgramRun {
     FakeScreen screen;
     ComputerOpponent computer;
     RecordingEvents events;
-    std::unique_ptr<JournalKeeper> keeper = std::make_unique<JournalKeeper>(platform, events);
-    Duel duel{state, platform, screen, computer, *keeper};
+    std::unique_ptr<JournalKeeper> keeper = std::make_unique<JournalKeeper>(platform);
+    EventListeners listeners{keeper.get(), &events};  // the journal first, as in the session
+    Duel duel{state, platform, screen, computer, listeners};
 };
 
 class ResumeTest : public ::testing::Test {
