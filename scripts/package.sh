@@ -8,7 +8,7 @@ dir=${1:-$root/build-release}
 # A Debian package installs under /usr, and its programs, a game and its tool, in /usr/games.
 # It is built with the flags a Debian build uses, with every hardening feature.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DDUEL_BENCHMARKS=OFF \
     -DCMAKE_INSTALL_PREFIX=/usr -DDUEL_PROGRAM_DIR=games \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >&2

@@ -16,5 +16,5 @@ run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 deb=$("$root/scripts/package.sh" "$root/build-release")
 bash "$root/tests/package/debian_package.sh" "$deb"
 ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDUEL_SANITIZE=ON
+    run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDUEL_SANITIZE=ON -DDUEL_BENCHMARKS=OFF
 "$root/scripts/fuzz.sh" 5
