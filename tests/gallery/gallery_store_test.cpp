@@ -208,6 +208,33 @@ TEST(GalleryExtract, RefusesAPictureThatStatesMorePixelsThanTheGameDecodes) {
     EXPECT_EQ(PackPictures({"\xFF\xD8\xFF" + std::string(kMaxPictureBytes, 'x')}).error, GalleryError::SizeTooLarge);
 }
 
+// The same file with an arithmetic-coding table (DAC) and a Huffman table (DHT)
+// between the APP0 segment and the frame header.  Read as a frame header, the
+// DAC would state 1281 x 272 and the DHT 1 x 1: both fit the limit.
+std::string JpegStatingAfterTables(int width, int height) {
+    std::string tables("\xFF\xCC\x00\x08\x00\x01\x10\x05\x01\x01", 10);
+    tables += std::string("\xFF\xC4\x00\x15\x00", 5);                      // length 21, class 0, table 0
+    tables += std::string("\x00\x01\x00\x01", 4) + std::string(12, '\0');  // two codes of 2 and 4 bits
+    tables += std::string("\x03\x04", 2);
+    std::string bytes = JpegStating(width, height);
+    return bytes.insert(20, tables);
+}
+
+TEST(GalleryExtract, TheSizeIsReadFromTheFrameHeaderNotFromATableBeforeIt) {
+    for (auto [width, height] : {std::pair{15000, 15000}, std::pair{640, 480}}) {
+        const std::string picture = JpegStatingAfterTables(width, height);
+        const auto stated = JpegStatedSize(picture);
+        ASSERT_TRUE(stated.has_value()) << width;
+        EXPECT_EQ(stated->width, width);
+        EXPECT_EQ(stated->height, height);
+
+        const GalleryError expected = width == 15000 ? GalleryError::PictureTooLarge : GalleryError::None;
+        const std::string store = "\x07" + picture.substr(1);
+        EXPECT_EQ(ExtractFromSet("1\n" + std::to_string(picture.size()), store, 1).error, expected) << width;
+        EXPECT_EQ(PackPictures({picture}).error, expected) << width;
+    }
+}
+
 TEST(GalleryExtract, TemporaryFileGoesToTheFirstWritableFolder) {
     TempFolder folder;
     const std::vector<fs::path> folders{folder.path() / "missing", folder.path()};

@@ -26,6 +26,7 @@ MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString&
     const MsgAnswer cancel = CancelAnswer(buttons);
     if (answeredByQuit()) return cancel;
     boxes.push_back({text, title, icon, buttons});
+    sequence.push_back("box: " + text.toStdString());
     if (onMessageBox) {
         ++modalDepth_;
         onMessageBox(boxes.back());
@@ -41,9 +42,11 @@ MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString&
     return answer;
 }
 
-QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&, const QString& defaultText) {
+QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString& title, const QString& defaultText) {
     if (answeredByQuit()) return {};
     inputPrompts.push_back(prompt);
+    inputTitles.push_back(title);
+    sequence.push_back("input: " + prompt.toStdString());
     inputDefaults.push_back(defaultText);
     if (onInputBox) {
         ++modalDepth_;
@@ -63,6 +66,7 @@ QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString&, 
 void FakePlatform::showModal(QDialog& window) {
     if (answeredByQuit()) return;
     modalWindows.push_back(window.objectName());
+    sequence.push_back("window: " + window.objectName().toStdString());
     window.setWindowModality(Qt::ApplicationModal);
     window.show();
     if (!modalScripts.empty()) {
@@ -96,12 +100,22 @@ double FakePlatform::randomFraction() {
     return f;
 }
 
-QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&, const QString& suggested) {
+QString FakePlatform::saveFileName(QWidget*, const QString& title, const QString& filter, const QString& suggested) {
     suggestedSaveName = suggested;
-    if (answeredByQuit() || saveNames.empty()) return {};
+    if (answeredByQuit()) return {};
+    saveDialogs.push_back({title, filter, suggested});
+    sequence.push_back("save: " + title.toStdString());
+    if (saveNames.empty()) return {};
     QString name = saveNames.front();
     saveNames.pop_front();
     return name;
+}
+
+std::vector<std::string> FakePlatform::shown(const std::string& kind) const {
+    std::vector<std::string> kept;
+    for (const std::string& entry : sequence)
+        if (entry.rfind(kind + ": ", 0) == 0) kept.push_back(entry);
+    return kept;
 }
 
 std::vector<QString> FakePlatform::boxTexts() const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/null_platform.h"
+#include "tests/support/qt_printers.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -10,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace duel::testing {
@@ -52,8 +54,18 @@ public:
     // --- records ---
     std::vector<RecordedBox> boxes;
     std::vector<QString> inputPrompts;
+    std::vector<QString> inputTitles;
     std::vector<QString> inputDefaults;
     std::vector<QString> modalWindows;  // objectName of each modal window shown
+    struct RecordedSaveDialog {
+        QString title;
+        QString filter;
+        QString suggested;
+    };
+    std::vector<RecordedSaveDialog> saveDialogs;
+    // Every box, input box, save dialog and modal window in the order shown:
+    // "box: <text>", "input: <prompt>", "save: <title>", "window: <objectName>".
+    std::vector<std::string> sequence;
     std::vector<int> helpContexts;
     std::vector<QString> addresses;
     int processEventsCalls = 0;
@@ -98,6 +110,8 @@ public:
 
     // Texts of the boxes shown so far, in order.
     std::vector<QString> boxTexts() const;
+    // The entries of `sequence` that begin with `kind` ("box", "window" ...), in order.
+    std::vector<std::string> shown(const std::string& kind) const;
 
     // Modal calls answered "cancel" because the program was quitting.  A
     // handler that keeps asking after a quit would loop for ever: the

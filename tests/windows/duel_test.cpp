@@ -1,6 +1,6 @@
 // The duel through the main window: moves, answers, the computer's filter, the scorer, the endings.
 #include "rules/number_rules.h"
-#include "tests/support/window_fixture.h"
+#include "tests/support/duel_window_fixture.h"
 #include "windows/records_window.h"
 
 #include <QApplication>
@@ -14,44 +14,7 @@
 namespace duel::testing {
 namespace {
 
-class Duel : public WindowTest {
-protected:
-    // New game, forgetting the boxes it showed (the hide question).
-    void Start(const QString& number, double secret) {
-        StartGame(number, secret);
-        platform.boxes.clear();
-    }
-    // The user's move with `digits` composed; `pick` draws the computer's guess.
-    void Guess(const QString& digits, double pick = 0.0) {
-        platform.fractions = {pick};
-        state().composedGuess = digits.toStdString();
-        window->кнпСчитать_Click();
-        platform.fractions.clear();
-    }
-    // The user's answer by hand: the two option buttons.
-    void Answer(int exact, int partial) {
-        exactButton(exact)->setChecked(true);
-        partialButton(partial)->setChecked(true);
-    }
-    bool scorerTicking() const { return timer(QStringLiteral("Часы"))->isActive(); }
-    bool clockTicking() const { return timer(QStringLiteral("TimerTimer"))->isActive(); }
-    // Records window scripts: close it, or type a name and press Enter first.
-    void ExpectRecordsWindow(const QString& name = QString()) {
-        platform.modalScripts.push_back([this, name](QDialog& dialog) {
-            for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
-                if (field->isHidden()) continue;
-                field->setText(name);
-                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-                QApplication::sendEvent(field, &enter);
-            }
-        });
-    }
-    int Expected(const char* guess, Score answer) const {
-        CandidateList list{};
-        const int32_t count = BuildCandidateList(list, [](int32_t) {});
-        return FilterCandidates(list, count, guess, answer, [](int32_t) {});
-    }
-};
+using Duel = DuelWindowTest;
 
 TEST_F(Duel, TheUsersMoveChecksInItsOrder) {
     Start("5678", 0.0);  // the computer's secret is 1234

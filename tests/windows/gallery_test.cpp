@@ -151,6 +151,30 @@ TEST_F(Gallery, AWinShowsThePictureAfterTheClockStopsAndBeforeTheRecords) {
     EXPECT_EQ(state().beautyPicture, 2);
 }
 
+// The won game's move button stands while its picture is shown and goes when
+// the records window opens; nothing comes between the two windows.
+TEST_F(Gallery, AWonGamesMoveButtonStandsUnderThePictureAndGoesWithTheRecords) {
+    InstallSet(kTessa, 2);
+    Choose(kTessa);
+    StartGame();
+    platform.sequence.clear();
+    state().composedGuess = state().compNumber;
+    bool shownUnderPicture = false, shownUnderRecords = true, guessPicturesUnderRecords = false;
+    platform.modalScripts.push_back([&](QDialog&) { shownUnderPicture = !hidden("кнпСчитать"); });
+    platform.modalScripts.push_back([&](QDialog&) {
+        shownUnderRecords = !hidden("кнпСчитать") || !hidden("кнпДумать");
+        guessPicturesUnderRecords = !picturesHidden("imgNumberMV");
+    });
+    window->кнпСчитать_Click();
+
+    EXPECT_EQ(platform.sequence, (std::vector<std::string>{"window: frmSee", "window: фрмРекорды"}));
+    EXPECT_TRUE(shownUnderPicture);
+    EXPECT_FALSE(shownUnderRecords);
+    EXPECT_TRUE(guessPicturesUnderRecords);  // the records window redraws them as 0000
+    EXPECT_TRUE(hidden("кнпСчитать"));
+    EXPECT_TRUE(picturesHidden("imgNumberMV"));
+}
+
 TEST_F(Gallery, ThePrizeWindowIntroducesTheSetBesideTheMainWindow) {
     InstallSet(kLuna, 4);
     window->move(200, 150);

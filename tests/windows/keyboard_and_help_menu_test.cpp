@@ -137,5 +137,22 @@ TEST_F(HelpMenuTest, F1OpensTheGameHelpAndTheGameIsLeftAlone) {
     EXPECT_TRUE(timer(QStringLiteral("TimerTimer"))->isActive());
 }
 
+// The keypad has the keyboard most of a game: F2 and F1 act from it as from the main window.
+TEST_F(HelpMenuTest, F2AndF1WorkFromTheKeypad) {
+    QWidget* keypad = find(QStringLiteral("фрмЧифры"));
+    ASSERT_NE(keypad, nullptr);
+    keypad->activateWindow();
+    QApplication::processEvents();
+    if (!keypad->isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+    platform.inputs = {QStringLiteral("5678")};
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QApplication::sendEvent(keypad, &f2);
+    EXPECT_EQ(platform.inputPrompts.size(), 1u);
+    EXPECT_EQ(state().phase, Phase::UserToMove);
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(keypad, &f1);
+    EXPECT_EQ(platform.helpContexts, std::vector<int>{100});
+}
+
 }  // namespace
 }  // namespace duel::testing

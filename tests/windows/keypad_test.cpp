@@ -58,6 +58,25 @@ TEST_F(KeypadTest, DigitsFillTheDisplayFromTheRightAndAFifthIsIgnored) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
+// A full guess refuses a fifth digit without a word, yet its Cancel stays
+// shown and takes the last digit back, after which digits go in again.
+TEST_F(KeypadTest, AFullGuessRefusesAFifthDigitWhileCancelStaysUsable) {
+    StartGame(QStringLiteral("5678"));
+    clickDigits(QStringLiteral("12345"));
+    keypad().UpdateCancelButton();
+    EXPECT_EQ(guess(), QStringLiteral("1234"));
+    EXPECT_TRUE(cancel().isVisible());
+    EXPECT_TRUE(cancel().isEnabled());
+
+    cancel().click();
+    EXPECT_EQ(guess(), QStringLiteral("123"));
+    EXPECT_EQ(shown(), QStringLiteral("0123"));
+    digit(5).click();
+    EXPECT_EQ(guess(), QStringLiteral("1235"));
+    EXPECT_EQ(shown(), QStringLiteral("1235"));
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
 TEST_F(KeypadTest, RepeatedDigitIsRefusedWithOneMessage) {
     StartGame(QStringLiteral("5678"));
     clickDigits(QStringLiteral("121"));

@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <map>
 
 namespace duel::testing {
 namespace {
@@ -121,33 +124,57 @@ TEST_F(MainWindowStart, ControlsCarryTheirCaptionsTooltipsAndPlaces) {
     }
 }
 
-TEST_F(MainWindowStart, MenusHaveTheirItemsLettersAndShortcut) {
-    const char* items[][2] = {
-        {"mnuGame", "&Игра"},
-        {"mnuGameNew", "&Новая игра"},
-        {"mnuGameWins", "По&бедители ..."},
-        {"mnuGameExit", "В&ыход"},
-        {"mnuAdd", "&Дополнительно"},
-        {"mnuAddBeauty", "К&расотка"},
-        {"mnuAddBeautyNot", "&Нету"},
-        {"mnuAddBeautyTessaQuorin", "&Тесса Куорин"},
-        {"mnuAddBeautyMarlaVentobrix", "&Марла Вентобрикс"},
-        {"mnuAddBeautyDoriaFelstrand", "&Дориа Фелстранд"},
-        {"mnuAddBeautyLunaPressvick", "&Луна Прессвик"},
-        {"mnuAddBeautyNinaCorveld", "&Нина Корвельд"},
-        {"mnuInformation", "&Справка"},
-        {"mnuInformationRun", "&Вызов справки"},
-        {"mnuInformationForR", "Предложение рекламодателям"},
-        {"mnuInformationAbout", "&О программе"},
-    };
-    for (auto& item : items) {
-        QString text;
-        if (auto* menu = window->findChild<QMenu*>(item[0]))
-            text = menu->title();
-        else if (auto* action = window->findChild<QAction*>(item[0]))
-            text = action->text();
-        EXPECT_EQ(text, item[1]) << item[0];
+// The items of a menu in order, each as "objectName caption" ("name -" for a separator).
+QStringList MenuItems(const QMenu& menu) {
+    QStringList items;
+    for (const QAction* action : menu.actions()) {
+        const QString name = action->menu() ? action->menu()->objectName() : action->objectName();
+        items << name + " " + (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
+    return items;
+}
+
+// The four menus hold their items in the described order, the game's own
+// where they stand, and within a menu no two items share an "&" letter (but
+// "&Нету" and "&Нина Корвельд", which have always shared theirs).
+TEST_F(MainWindowStart, MenusHaveTheirItemsInOrderLettersAndShortcut) {
+    const std::vector<std::pair<const char*, QStringList>> menus = {
+        {"mnuGame",
+         {"mnuGameNew &Новая игра", "mnuGameResume &Продолжить прошлую игру", "mnuGameWins По&бедители ...",
+          "mnuGameStatistics &Статистика ...", "mnuGamePtobel -", "mnuGameExit В&ыход"}},
+        {"mnuAdd",
+         {"mnuAddBeauty К&расотка", "mnuAddProbel -", "mnuAddHint &Подсказка", "mnuAddStrong &Сильный соперник"}},
+        {"mnuAddBeauty",
+         {"mnuAddBeautyNot &Нету", "mnuAddBeautyTessaQuorin &Тесса Куорин",
+          "mnuAddBeautyMarlaVentobrix &Марла Вентобрикс", "mnuAddBeautyDoriaFelstrand &Дориа Фелстранд",
+          "mnuAddBeautyLunaPressvick &Луна Прессвик", "mnuAddBeautyNinaCorveld &Нина Корвельд"}},
+        {"mnuInformation",
+         {"mnuInformationRun &Вызов справки", "mnuInformationProbel1 -",
+          "mnuInformationForR Предложение рекламодателям", "mnuInformationProbel2 -",
+          "mnuInformationAbout &О программе"}},
+    };
+    QStringList bar;
+    for (const QAction* action : window->menuBar()->actions()) bar << action->text();
+    EXPECT_EQ(bar, (QStringList{"&Игра", "&Дополнительно", "&Справка"}));
+
+    for (const auto& [name, expected] : menus) {
+        const auto* menu = window->findChild<QMenu*>(name);
+        ASSERT_NE(menu, nullptr) << name;
+        const QStringList items = MenuItems(*menu);
+        EXPECT_EQ(items, expected) << name;
+        std::map<QChar, QString> letters;
+        for (const QString& item : items) {
+            const QString caption = item.section(' ', 1);
+            if (caption == "-" || caption == "Предложение рекламодателям") continue;
+            ASSERT_EQ(caption.count('&'), 1) << item.toStdString();
+            const QChar letter = caption[caption.indexOf('&') + 1].toLower();
+            const auto [earlier, fresh] = letters.emplace(letter, caption);
+            if (!fresh && !(earlier->second == "&Нету" && caption == "&Нина Корвельд"))
+                ADD_FAILURE() << name << ": " << earlier->second.toStdString() << " and " << caption.toStdString()
+                              << " share a letter";
+        }
+    }
+
     EXPECT_EQ(find<QAction>("mnuGameNew")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_TRUE(window->findChild<QAction*>("mnuGamePtobel")->isSeparator());
     EXPECT_TRUE(window->findChild<QAction*>("mnuInformationProbel1")->isSeparator());

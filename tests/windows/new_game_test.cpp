@@ -56,6 +56,47 @@ TEST_F(NewGame, PutsTheWindowIntoTheUsersTurn) {
     EXPECT_EQ(platform.unscripted, 0);
 }
 
+// Until New game hands the first move to the user, the window shows the game
+// being given up as it stood, with status panel 1 empty (not the hint).
+TEST_F(NewGame, KeepsTheLastGamesLookUntilTheFirstMoveWithTheHintPanelEmpty) {
+    StartGame("1234", 0.0);
+    state().hintChosen = true;
+    state().composedGuess = "5678";
+    window->кнпСчитать_Click();  // the computer has the turn now
+    ASSERT_FALSE(hidden("кнпДумать"));
+    ASSERT_FALSE(hintPanel().isEmpty());
+
+    struct Look {
+        bool computerMoveShown, userMoveShown, computerMarked, computerGuessShown, historyEnabled;
+        QStringList history;
+        QString hint;
+    };
+    std::vector<Look> looks;
+    const auto lookNow = [&] {
+        looks.push_back({!hidden("кнпДумать"), !hidden("кнпСчитать"), isRed("lblVK"), !picturesHidden("imgNumberVK"),
+                         enabled("СписокЧШЗ"), historyLines(), hintPanel()});
+    };
+    platform.onProcessEvents = [&] {
+        if (state().busy && looks.empty()) lookNow();  // the list being built
+    };
+    platform.onInputBox = [&](const QString&) { lookNow(); };  // the number prompt
+    StartGame("4321");
+
+    ASSERT_EQ(looks.size(), 2u);
+    for (const Look& look : looks) {
+        EXPECT_TRUE(look.computerMoveShown);
+        EXPECT_FALSE(look.userMoveShown);
+        EXPECT_TRUE(look.computerMarked);
+        EXPECT_TRUE(look.computerGuessShown);
+        EXPECT_TRUE(look.historyEnabled);
+        EXPECT_EQ(look.history, QStringList{"|    5678   |  0  |  0  |"});
+        EXPECT_EQ(look.hint, "");
+    }
+    EXPECT_FALSE(hidden("кнпСчитать"));
+    EXPECT_TRUE(hidden("кнпДумать"));
+    EXPECT_TRUE(historyLines().isEmpty());
+}
+
 TEST_F(NewGame, AsksUntilTheNumberIsValidWithEveryMessage) {
     platform.inputs = {"", "0123", "12a4", "1224", "123", "12345", "9876"};
     platform.answers = {MsgAnswer::No};
