@@ -1,10 +1,10 @@
 // The journal keeper against a hostile environment: two copies of the program on one journal, stale locks of every
 // kind, a write that fails in the middle of a game, and what it tells about the game that waits to be played on.
-#include "session/event_listeners.h"
 #include "session/journal_keeper.h"
 
 #include "duel/computer_opponent.h"
 #include "duel/duel.h"
+#include "session/event_listeners.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_screen.h"
 #include "tests/support/journal_test_support.h"

@@ -54,8 +54,8 @@ TEST_F(GameOrders, ContradictingAnswersShowTheMessageThenTheRecordsThenGreyTheFi
     });
     window->кнпДумать_Click();
 
-    EXPECT_EQ(platform.sequence,
-              (std::vector<std::string>{std::string("box: ") + kContradiction, "window: фрмРекорды"}));
+    EXPECT_EQ(platform.sequence, (std::vector<std::string>{std::string("box: ") + kContradiction, "window: фрмРекорды",
+                                                           "box: Компьютер загадал число 1234."}));
     EXPECT_TRUE(look.historyEnabled);
     EXPECT_TRUE(look.exactEnabled);
     EXPECT_TRUE(look.partialEnabled);

@@ -140,8 +140,8 @@ QStringList MenuItems(const QMenu& menu) {
 TEST_F(MainWindowStart, MenusHaveTheirItemsInOrderLettersAndShortcut) {
     const std::vector<std::pair<const char*, QStringList>> menus = {
         {"mnuGame",
-         {"mnuGameNew &Новая игра", "mnuGameResume &Продолжить прошлую игру", "mnuGameWins По&бедители ...",
-          "mnuGameStatistics &Статистика ...", "mnuGamePtobel -", "mnuGameExit В&ыход"}},
+         {"mnuGameNew &Новая игра", "mnuGameResume &Продолжить прошлую игру", "mnuGameNetwork &Дуэль по сети ...",
+          "mnuGameWins По&бедители ...", "mnuGameStatistics &Статистика ...", "mnuGamePtobel -", "mnuGameExit В&ыход"}},
         {"mnuAdd",
          {"mnuAddBeauty К&расотка", "mnuAddProbel -", "mnuAddHint &Подсказка", "mnuAddStrong &Сильный соперник"}},
         {"mnuAddBeauty",
