@@ -1,6 +1,7 @@
 // Program entry: command line, Qt set-up, Russian standard dialogs, the main window, orderly shut-down.
 #include "app/command_line.h"
 #include "app/display_failure.h"
+#include "app/network_module.h"
 #include "main_window/main_window.h"
 #include "network/input_checks.h"
 #include "platform/qt_platform.h"
@@ -80,7 +81,9 @@ int main(int argc, char** argv) {
     QApplication::setStyle(new duel::GameStyle);
 
     duel::QtPlatform platform;
+    duel::NetworkModule networkModule;  // loaded only when a duel over the network is first asked for
     duel::Session session(platform);
+    session.SetNetworkParts(networkModule.duelMaker(), networkModule.finderMaker());
     duel::MainWindow window(session);
 
     // Signals and the session's end close the main window (which saves) from any state.

@@ -49,6 +49,7 @@ public:
     // What the opponent made of the answer to its guess.
     enum class AfterAnswer {
         TurnBack,       // it took the answer in and handed the turn back (HandTurnToPlayer)
+        PlayerToMove,   // it took the answer in: the player moves next (the step hands the turn over)
         Won,            // the answer says it has found the player's number
         Contradiction,  // no number agrees with the answers given: the game is to stop
         Interrupted,    // the window closes meanwhile: nothing more happens

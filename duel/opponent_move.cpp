@@ -78,6 +78,8 @@ void OpponentMove(Duel& duel) {
             return ComputerWins(duel);
         case Opponent::AfterAnswer::Contradiction:
             return StopAfterContradiction(duel);
+        case Opponent::AfterAnswer::PlayerToMove:
+            return HandTurnToPlayer(duel);
         case Opponent::AfterAnswer::AwaitingEnd:
             state.phase = Phase::Revealing;
             return;

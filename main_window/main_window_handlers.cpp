@@ -30,7 +30,7 @@ void MainWindow::mnuGameNetwork_Click() {
     GameState& state = session_.state();
     if (state.busy || state.newGameRunning) return;
     NetworkDuelWindow window(
-        state.playerName, [] { return std::make_unique<net::GameBrowser>(); }, this);
+        state.playerName, [this] { return session_.MakeGameFinder(); }, this);
     session_.platform().showModal(window);
     const std::optional<NetworkDuelChoice>& choice = window.choice();
     if (!choice) return;

@@ -4,6 +4,7 @@
 
 #include "network/duel_protocol.h"
 #include "network/frame_reader.h"
+#include "network/link_timeouts.h"
 #include "network/sha256.h"
 
 #include <QObject>
@@ -15,16 +16,6 @@
 class QTcpSocket;
 
 namespace duel::net {
-
-// Every wait of a link, in milliseconds; tests make them short.
-struct LinkTimeouts {
-    int greetingMs = 10000;   // the peer's HELLO must come within this
-    int silenceMs = 30000;    // a peer silent this long is lost
-    int keepAliveMs = 10000;  // this side's PING, so that it is never silent that long
-    int connectMs = 10000;    // joining: the connection must be made within this
-    int lingerMs = 2000;      // after a last line, how long the peer may take to read it and close
-    int quitFlushMs = 200;    // Leave: how long the goodbye may take to go out
-};
 
 // The duel with one peer over one connection.  The host makes one for every connection it
 // takes (see DuelHost); the joining side makes one with Join.  Every signal but `ended` may

@@ -63,7 +63,7 @@ struct BrowserCallbacks {
     }
 };
 
-GameBrowser::GameBrowser(QObject* parent) : GameFinder(parent) {
+GameBrowser::GameBrowser() {
     int error = 0;
     client_ = avahi_client_new(QtAvahiPoll(), AvahiClientFlags(0), BrowserCallbacks::ClientChanged, this, &error);
     if (!client_) return;
@@ -98,7 +98,7 @@ void GameBrowser::Unavailable() {
     if (!browser_) return;
     browser_ = nullptr;  // freed with the client
     entries_.clear();
-    emit changed();
+    Changed();
 }
 
 void GameBrowser::Add(Entry entry) {
@@ -107,7 +107,7 @@ void GameBrowser::Add(Entry entry) {
     Remove(entry.interface, entry.protocol, entry.service);
     if (entries_.size() >= kMostGames) return;
     entries_.push_back(std::move(entry));
-    emit changed();
+    Changed();
 }
 
 void GameBrowser::Remove(int interface, int protocol, const std::string& service) {
@@ -116,7 +116,7 @@ void GameBrowser::Remove(int interface, int protocol, const std::string& service
     });
     if (gone == entries_.end()) return;
     entries_.erase(gone, entries_.end());
-    emit changed();
+    Changed();
 }
 
 struct AnnouncerCallbacks {

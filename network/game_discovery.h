@@ -2,6 +2,7 @@
 #pragma once
 
 #include "network/found_game.h"
+#include "network/game_finder.h"
 
 #include <QObject>
 
@@ -14,31 +15,11 @@ struct AvahiServiceBrowser;
 
 namespace duel::net {
 
-// The games on offer, as the window "Дуэль по сети" lists them.  GameBrowser finds them with
-// Avahi; tests hand the window a scripted one.
-class GameFinder : public QObject {
-    Q_OBJECT
-
-public:
-    using QObject::QObject;
-    // False where no Avahi daemon answers: the list cannot be filled, typing an address works.
-    virtual bool available() const = 0;
-    // The games found so far, each checked by CheckFoundGame, in the order they came, one for
-    // each announced name.
-    virtual std::vector<FoundGame> games() const = 0;
-
-signals:
-    // The games or the availability changed.
-    void changed();
-};
-
 // Browses for _shelvy-duel._tcp and resolves what it finds, from its construction on.  Made
 // only when it is needed: creating it connects to the system bus and the Avahi daemon.
-class GameBrowser : public GameFinder {
-    Q_OBJECT
-
+class GameBrowser final : public GameFinder {
 public:
-    explicit GameBrowser(QObject* parent = nullptr);
+    GameBrowser();
     ~GameBrowser() override;
 
     bool available() const override { return browser_ != nullptr; }

@@ -5,8 +5,7 @@
 #include "network/duel_host.h"
 #include "network/network_texts.h"
 #include "platform/dialogs.h"
-#include "session/session.h"
-#include "session/session_screen.h"
+#include "rules/game_state.h"
 
 #include <QTimer>
 
@@ -61,7 +60,8 @@ std::string EndMessage(const net::DuelEnd& end, const std::string& opponent) {
 
 }  // namespace
 
-NetworkDuel::NetworkDuel(Session& session, net::LinkTimeouts timeouts) : session_(session), timeouts_(timeouts) {}
+NetworkDuel::NetworkDuel(NetworkDuelSession& session, net::LinkTimeouts timeouts)
+    : session_(session), timeouts_(timeouts) {}
 
 NetworkDuel::~NetworkDuel() { Stop(); }
 
@@ -94,7 +94,7 @@ bool NetworkDuel::Host(uint16_t port, const std::string& name) {
     if (!host_->Listen(port)) {
         const QString reason = host_->errorText();
         host_.reset();
-        Notice(session_.platform(), session_.screen().ownerWidget(), reason, MsgIcon::Exclamation);
+        Notice(session_.platform(), session_.boxOwner(), reason, MsgIcon::Exclamation);
         return false;
     }
     session_.state().waitingPort = host_->port();
@@ -104,7 +104,7 @@ bool NetworkDuel::Host(uint16_t port, const std::string& name) {
 
 void NetworkDuel::AskToPlay(QPointer<net::DuelLink> link, const QString& peer, const QString& address) {
     if (!link || playing_ || !host_) return;
-    const bool yes = Question(session_.platform(), session_.screen().ownerWidget(),
+    const bool yes = Question(session_.platform(), session_.boxOwner(),
                               QString::fromStdString(net::AskToPlayText(peer.toStdString(), address.toStdString())));
     if (!link) return;  // the peer left meanwhile: the host waits again
     if (!yes || session_.platform().quitting()) {
@@ -185,7 +185,7 @@ void NetworkDuel::LinkEnded(const net::DuelEnd& end) {
         // version, or could not be reached.
         state.joiningAddress.clear();
         if (end.kind != net::EndKind::WeLeft && !end.text.empty())
-            Notice(session_.platform(), session_.screen().ownerWidget(), QString::fromStdString(end.text));
+            Notice(session_.platform(), session_.boxOwner(), QString::fromStdString(end.text));
         session_.Redraw();
         return;
     }
@@ -232,10 +232,8 @@ std::optional<Score> NetworkDuel::AnswerGuess(Duel&, const std::string& guess) {
 
 std::optional<std::string> NetworkDuel::MakeGuess(Duel&) { return std::nullopt; }
 
-Opponent::AfterAnswer NetworkDuel::TakeAnswer(Duel& duel, const Move&) {
-    if (awaitingEnd()) return AfterAnswer::AwaitingEnd;
-    HandTurnToPlayer(duel);
-    return AfterAnswer::TurnBack;
+Opponent::AfterAnswer NetworkDuel::TakeAnswer(Duel&, const Move&) {
+    return awaitingEnd() ? AfterAnswer::AwaitingEnd : AfterAnswer::PlayerToMove;
 }
 
 bool NetworkDuel::awaitingEnd() const {

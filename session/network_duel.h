@@ -1,8 +1,8 @@
 // A duel with a person over the network: hosting or joining, the host's question, the person as the opponent.
 #pragma once
 
-#include "duel/opponent.h"
 #include "network/duel_link.h"
+#include "session/network_duel_port.h"
 
 #include <QObject>
 #include <QPointer>
@@ -17,7 +17,6 @@ namespace duel {
 namespace net {
 class DuelHost;
 }
-class Session;
 
 // The person at the other end of a link, as the session's opponent for one
 // game, and the waiting or joining before it.  The link answers the person's
@@ -27,23 +26,17 @@ class Session;
 // handed to the session at a later pass of the event loop, never inside the
 // link's own handlers: a number prompt or a question may then keep a modal
 // loop open while the link goes on reading.
-class NetworkDuel final : public Opponent {
+class NetworkDuel final : public NetworkDuelPart {
 public:
-    NetworkDuel(Session& session, net::LinkTimeouts timeouts);
+    NetworkDuel(NetworkDuelSession& session, net::LinkTimeouts timeouts);
     ~NetworkDuel() override;
     NetworkDuel(const NetworkDuel&) = delete;
     NetworkDuel& operator=(const NetworkDuel&) = delete;
 
-    // Waits for an opponent on `port` (0: any free port) as `name`, announced on
-    // the local network; false, with a notice, when the port cannot be taken.
-    bool Host(uint16_t port, const std::string& name);
-    // Joins the host at `address` and `port` as `name`.
-    void Join(const std::string& address, uint16_t port, const std::string& name);
-    // Stops waiting or joining ("Отмена", Escape, another game asked for);
-    // a duel that runs is left: the player's forfeit.
-    void Stop();
-    // Waiting, joining or playing.
-    bool active() const;
+    bool Host(uint16_t port, const std::string& name) override;
+    void Join(const std::string& address, uint16_t port, const std::string& name) override;
+    void Stop() override;
+    bool active() const override;
 
     bool isComputer() const override { return false; }
     bool allowsHiddenNumber() const override { return false; }
@@ -65,7 +58,7 @@ private:
     void LinkEnded(const net::DuelEnd& end);
     void Forget();
 
-    Session& session_;
+    NetworkDuelSession& session_;
     net::LinkTimeouts timeouts_;
     std::unique_ptr<net::DuelHost> host_;
     QPointer<net::DuelLink> link_;             // the duel's link, once its game has begun to be set up

@@ -4,7 +4,6 @@
 #include "duel/resume_game.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
-#include "session/network_duel.h"
 #include "session/session_screen.h"
 
 #include <QTimer>
@@ -184,21 +183,38 @@ void Session::GuessArrived(const std::string& guess) {
 
 // ---- the duel over the network ---------------------------------------------
 
-NetworkDuel& Session::network() {
-    if (!network_) network_ = std::make_unique<NetworkDuel>(*this, networkTimeouts_);
-    return *network_;
+void Session::SetNetworkParts(NetworkDuelMaker duelMaker, GameFinderMaker finderMaker) {
+    networkDuelMaker_ = std::move(duelMaker);
+    gameFinderMaker_ = std::move(finderMaker);
 }
+
+std::unique_ptr<net::GameFinder> Session::MakeGameFinder() { return gameFinderMaker_ ? gameFinderMaker_() : nullptr; }
+
+NetworkDuelPart* Session::network() {
+    if (!network_ && networkDuelMaker_) network_ = networkDuelMaker_(*this, networkTimeouts_);
+    if (!network_)
+        Notice(platform_, boxOwner(),
+               QStringLiteral("Дуэль по сети недоступна: не найдена её часть, модуль «libshelvy-network.so». "
+                              "Переустановите игру."),
+               MsgIcon::Exclamation);
+    return network_.get();
+}
+
+QWidget* Session::boxOwner() { return screen_ ? screen_->ownerWidget() : nullptr; }
 
 bool Session::networkActive() const { return network_ && network_->active(); }
 
+// The module is asked for first: without it the game that runs goes on.
 bool Session::HostNetworkDuel(uint16_t port, const std::string& name) {
-    if (!PrepareForNetworkDuel()) return false;
-    return network().Host(port, name);
+    if (state_.busy || state_.newGameRunning) return false;
+    NetworkDuelPart* duel = network();
+    return duel && PrepareForNetworkDuel() && duel->Host(port, name);
 }
 
 void Session::JoinNetworkDuel(const std::string& address, uint16_t port, const std::string& name) {
-    if (!PrepareForNetworkDuel()) return;
-    network().Join(address, port, name);
+    if (state_.busy || state_.newGameRunning) return;
+    NetworkDuelPart* duel = network();
+    if (duel && PrepareForNetworkDuel()) duel->Join(address, port, name);
 }
 
 void Session::StopNetworkDuel() {

@@ -11,11 +11,11 @@
 
 #include "duel/computer_opponent.h"
 #include "duel/duel.h"
-#include "network/duel_link.h"
 #include "rules/game_state.h"
 #include "session/event_listeners.h"
 #include "session/gallery_prize.h"
 #include "session/journal_keeper.h"
+#include "session/network_duel_port.h"
 #include "session/options_keeper.h"
 #include "session/settings_keeper.h"
 #include "storage/settings_file.h"
@@ -31,22 +31,22 @@
 namespace duel {
 
 class Journal;
-class NetworkDuel;
 class Platform;
 class SessionScreen;
 
-class Session {
+class Session final : public NetworkDuelSession {
 public:
     // `alsoTell`, when given, hears of every event after the session's own
     // listeners; it must outlive the session.
     explicit Session(Platform& platform, GameEvents& alsoTell = GameEvents::Nobody());
-    ~Session();
+    ~Session() override;
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    GameState& state() { return state_; }
+    GameState& state() override { return state_; }
     const GameState& state() const { return state_; }
-    Platform& platform() { return platform_; }
+    Platform& platform() override { return platform_; }
+    QWidget* boxOwner() override;
     // Where the windows report what they change (a record holder's name, a reset).
     GameEvents& events() { return events_; }
     // The opponent of this session's games: the computer unless another is given.
@@ -79,27 +79,27 @@ public:
     // ---- the duel: each runs its step over this session's game ----
     void NewGame();
     void PlayerMove();  // with the guess composed so far
-    void OpponentMove();
+    void OpponentMove() override;
     void GiveAnswer(AnswerGroup group, int32_t count);
     bool FastTick();  // true: a new game asked for by another window starts now
     void AutoScoreTick();
     void GameClockTick();
     // What an opponent that answers or guesses later hands over when it comes;
     // the window is drawn anew.
-    void AnswerArrived(const std::string& guess, Score answer);
-    void GuessArrived(const std::string& guess);
+    void AnswerArrived(const std::string& guess, Score answer) override;
+    void GuessArrived(const std::string& guess) override;
     // A new game against `opponent` (the session's opponent from now on); the
     // game that runs is given up.
-    void StartGameAgainst(Opponent& opponent);
+    void StartGameAgainst(Opponent& opponent) override;
     // The opponent has ended the game that runs with `outcome` (`message` for
     // the player); the next games are the computer's again.
-    void OpponentEnded(Outcome outcome, const std::string& message);
+    void OpponentEnded(Outcome outcome, const std::string& message) override;
     // Runs `work` now when no step runs (and no New game waits for its
     // number), else as soon as the steps are over: what comes from outside
     // (a peer over the network) never cuts into a step.
-    void WhenIdle(std::function<void()> work);
+    void WhenIdle(std::function<void()> work) override;
     // Has the window draw the game anew.
-    void Redraw();
+    void Redraw() override;
 
     // ---- the duel over the network ----
     // Hosts a duel on `port` as `name`, or joins one; the game that runs is
@@ -110,6 +110,11 @@ public:
     void StopNetworkDuel();
     // Waiting, joining or playing over the network.
     bool networkActive() const;
+    // Where the duel over the network comes from (its module, in the program);
+    // without it a duel cannot be hosted or joined, and the player is told so.
+    void SetNetworkParts(NetworkDuelMaker duelMaker, GameFinderMaker finderMaker);
+    // The finder of the games on the local network, or nothing.
+    std::unique_ptr<net::GameFinder> MakeGameFinder();
     // The timeouts of the links made from now on (tests make them short).
     void SetNetworkTimeouts(const net::LinkTimeouts& timeouts) { networkTimeouts_ = timeouts; }
 
@@ -137,7 +142,8 @@ private:
     // The games from now on are the chosen opponent's (after a duel over the network).
     void UseChosenOpponent();
     bool PrepareForNetworkDuel();
-    NetworkDuel& network();
+    // The duel over the network, made when it is first needed; nullptr when it cannot be had.
+    NetworkDuelPart* network();
     // Tells the journal's notice, once a step is over; on standard error while quitting.
     void TellJournalNotice();
 
@@ -154,7 +160,9 @@ private:
     EventListeners events_;
     GalleryPrize prize_;
 
-    std::unique_ptr<NetworkDuel> network_;  // made when a duel over the network is first hosted or joined
+    std::unique_ptr<NetworkDuelPart> network_;  // made when a duel over the network is first hosted or joined
+    NetworkDuelMaker networkDuelMaker_;
+    GameFinderMaker gameFinderMaker_;
     net::LinkTimeouts networkTimeouts_;
     int stepsRunning_ = 0;
     std::deque<std::function<void()>> waitingWork_;

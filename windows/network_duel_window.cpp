@@ -122,7 +122,7 @@ void NetworkDuelWindow::optMode_Click() {
     problemLabel_->hide();
     if (joining && !finder_ && startBrowsing_) {
         finder_ = startBrowsing_();
-        if (finder_) connect(finder_.get(), &net::GameFinder::changed, this, [this] { ShowGames(); });
+        if (finder_) finder_->onChanged = [this] { ShowGames(); };
     }
     ShowGames();
 }

@@ -1,7 +1,7 @@
 // The window "Дуэль по сети": host a game or join one (typed or found on the local network), with the player's name.
 #pragma once
 
-#include "network/game_discovery.h"
+#include "network/game_finder.h"
 
 #include <QDialog>
 

@@ -91,6 +91,10 @@ e2e_init() {
     mkdir -p "$E2E_TMP/game" "$E2E_TMP/home/.config" "$E2E_TMP/run"
     chmod 700 "$E2E_TMP/run"
     cp -- "$1" "$E2E_TMP/game/shelvy"
+    # The network module beside it, where the game looks for it first.
+    local module
+    module="$(dirname -- "$1")/libshelvy-network.so"
+    [ ! -e "$module" ] || cp -- "$module" "$E2E_TMP/game/"
     E2E_GAME_DIR="$E2E_TMP/game"
     E2E_SETTINGS="$E2E_GAME_DIR/$E2E_SETTINGS_NAME"
 
@@ -294,11 +298,13 @@ e2e_expect_saved_place() {
     e2e_expect_twips 8 "$2" 2
 }
 
-# The game's folder holds only the game and its settings file afterwards (no
-# temporary file left over), and nothing went to the per-user config folder.
+# The game's folder holds only the game, its network module and its settings
+# file afterwards (no temporary file left over), and nothing went to the
+# per-user config folder.
 e2e_expect_no_stray_files() {
     local stray
-    stray=$(find "$E2E_GAME_DIR" -mindepth 1 ! -name shelvy ! -name "$E2E_SETTINGS_NAME" -print)
+    stray=$(find "$E2E_GAME_DIR" -mindepth 1 ! -name shelvy ! -name libshelvy-network.so \
+        ! -name "$E2E_SETTINGS_NAME" -print)
     [ -z "$stray" ] || e2e_fail "unexpected files beside the game: $stray"
     stray=$(find "$XDG_CONFIG_HOME" -name '*.ini' -print)
     [ -z "$stray" ] || e2e_fail "settings written to the config folder too: $stray"
@@ -321,17 +327,24 @@ e2e_type() {
     xdotool type --delay 50 "$1" || e2e_fail "xdotool could not type $1"
 }
 
-# e2e_wait_box TITLE: waits until a window of the game other than the main
-# window is titled TITLE (a box or prompt), and prints its id.
+# e2e_find_box TITLE: prints the id of a window of the game other than the main
+# window titled TITLE (a box or prompt); fails when there is none yet.
+e2e_find_box() {
+    local id desk pid host title
+    while read -r id desk pid host title; do
+        if [ "$pid" = "$E2E_GAME_PID" ] && [ "$title" = "$1" ] && [ "$((id))" -ne "$((E2E_MAIN_ID))" ]; then
+            echo "$id"
+            return 0
+        fi
+    done < <(wmctrl -lp 2>/dev/null)
+    return 1
+}
+
+# e2e_wait_box TITLE: waits until such a window is open, and prints its id.
 e2e_wait_box() {
-    local deadline=$((SECONDS + E2E_START_TIMEOUT)) id desk pid host title
+    local deadline=$((SECONDS + E2E_START_TIMEOUT))
     while ((SECONDS < deadline)); do
-        while read -r id desk pid host title; do
-            if [ "$pid" = "$E2E_GAME_PID" ] && [ "$title" = "$1" ] && [ "$((id))" -ne "$((E2E_MAIN_ID))" ]; then
-                echo "$id"
-                return 0
-            fi
-        done < <(wmctrl -lp 2>/dev/null)
+        e2e_find_box "$1" && return 0
         e2e_running "$E2E_GAME_PID" || e2e_fail "the game ended while waiting for '$1'"
         sleep 0.1
     done

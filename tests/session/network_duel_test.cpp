@@ -32,6 +32,11 @@ struct Player {
         if (keepsJournal) platform.userDataFolder = std::filesystem::path(folder.path().toStdString()) / "data";
         session.SetScreen(screen);
         session.SetNetworkTimeouts(net::testing::FastTimeouts());
+        session.SetNetworkParts(
+            [](NetworkDuelSession& owner, const net::LinkTimeouts& timeouts) {
+                return std::make_unique<NetworkDuel>(owner, timeouts);
+            },
+            nullptr);
         session.Load();
         session.FinishStartUp();
     }
@@ -86,6 +91,24 @@ protected:
     std::unique_ptr<Player> host = std::make_unique<Player>(true);
     std::unique_ptr<Player> guest = std::make_unique<Player>();
 };
+
+// Without its module the duel over the network is refused with a notice
+// before anything happens to the game that runs.
+TEST(NetworkDuelMissing, AMissingModuleLeavesTheRunningGameAsItWas) {
+    Player player;
+    player.session.SetNetworkParts([](NetworkDuelSession&, const net::LinkTimeouts&) { return nullptr; },
+                                   [] { return nullptr; });
+    player.platform.inputs = {QStringLiteral("2468")};
+    player.session.NewGame();
+    ASSERT_TRUE(player.state().gameRunning());
+
+    EXPECT_FALSE(player.session.HostNetworkDuel(0, "Аня"));
+    player.session.JoinNetworkDuel("127.0.0.1", 1, "Аня");
+    EXPECT_TRUE(player.state().gameRunning());
+    EXPECT_TRUE(player.session.opponent().isComputer());
+    EXPECT_TRUE(player.lastBox().startsWith(QStringLiteral("Дуэль по сети недоступна")));
+    EXPECT_EQ(player.session.MakeGameFinder(), nullptr);
+}
 
 TEST_F(NetworkDuelRun, TheFirstToFindTheNumberWinsAndTheJournalKeepsTheDuel) {
     Start("1234", "5678");

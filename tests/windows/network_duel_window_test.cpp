@@ -2,7 +2,7 @@
 // checks.
 #include "windows/network_duel_window.h"
 
-#include "network/game_discovery.h"
+#include "network/game_finder.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -27,7 +27,7 @@ public:
     void Report(bool available, std::vector<net::FoundGame> games) {
         available_ = available;
         games_ = std::move(games);
-        emit changed();
+        Changed();
     }
 
 private:

@@ -1,0 +1,17 @@
+// The network module's two doors, looked up by name when the program loads it: a duel over the network, a finder.
+#include "network/game_discovery.h"
+#include "session/network_duel.h"
+
+#include <QtGlobal>
+
+extern "C" {
+
+// The duel over the network for `session`, its links waiting as `timeouts` say.
+Q_DECL_EXPORT duel::NetworkDuelPart* shelvy_network_duel(duel::NetworkDuelSession* session,
+                                                         const duel::net::LinkTimeouts* timeouts) {
+    return new duel::NetworkDuel(*session, *timeouts);
+}
+
+// The finder of the games hosts announce on the local network (Avahi).
+Q_DECL_EXPORT duel::net::GameFinder* shelvy_game_finder() { return new duel::net::GameBrowser(); }
+}
