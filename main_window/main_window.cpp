@@ -5,6 +5,8 @@
 #include "main_window/main_screen.h"
 #include "main_window/status_panels.h"
 #include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "rules/dock_geometry.h"
 #include "rules/twips.h"
 #include "rules/window_placement.h"
 #include "session/session.h"
@@ -14,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -22,6 +25,16 @@
 #include <algorithm>
 
 namespace duel {
+
+namespace {
+
+// The classic border and title bar around a window's client area.
+constexpr int kClassicFrameWidthTwips = 90;
+constexpr int kClassicFrameHeightTwips = 375;
+
+PixelRect ToPixels(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+}  // namespace
 
 MainWindow::MainWindow(Session& session)
     : QMainWindow(nullptr), session_(session), screen_(std::make_unique<MainScreen>(session, *this)) {
@@ -57,18 +70,60 @@ void MainWindow::Form_Load() {
     show();
     tickTimer_->start();
     loaded_ = true;
+    KeepPairOnScreenOnceFramed();
     QTimer::singleShot(0, this, [this] { FinishStartUp(); });
 }
 
 void MainWindow::PlaceOnScreen(const SettingsLoad& load) {
-    const QSize screen = session_.platform().screenSize();
-    const PixelSize total{std::max(width(), TwipsToPixels(KeypadWindow::kWidthTwips)),
-                          height() + TwipsToPixels(KeypadWindow::kHeightTwips)};
-    PixelPoint place{(screen.width() - total.width) / 2, (screen.height() - total.height) / 2};
-    if (load.values.mainLeftTwips && load.values.mainTopTwips)
-        place = {TwipsToPixels(*load.values.mainLeftTwips), TwipsToPixels(*load.values.mainTopTwips)};
-    place = ClampWindowPosition(place, total, PixelRect{0, 0, screen.width(), screen.height()});
-    move(place.x, place.y);
+    const DockedPair pair = DockedPairNow();
+    const QSize frame(pair.main.width, pair.main.height);
+    Platform& platform = session_.platform();
+    if (load.values.mainLeftTwips && load.values.mainTopTwips) {
+        const QPoint saved(TwipsToPixels(*load.values.mainLeftTwips), TwipsToPixels(*load.values.mainTopTwips));
+        const PixelPoint place =
+            KeepPairInside({saved.x(), saved.y()}, pair, ToPixels(platform.screenArea({saved, frame})));
+        move(place.x, place.y);
+    } else {
+        const PixelPoint place = CentrePairIn(pair, ToPixels(platform.screenArea({})));
+        move(place.x, place.y);
+    }
+}
+
+void MainWindow::KeepPairOnScreen() {
+    const QRect frame = frameGeometry();
+    const PixelPoint place =
+        KeepPairInside({frame.x(), frame.y()}, DockedPairNow(), ToPixels(session_.platform().screenArea(frame)));
+    if (frame.topLeft() != QPoint(place.x, place.y)) move(place.x, place.y);
+}
+
+DockedPair MainWindow::DockedPairNow() const {
+    // Until the window manager has framed the window, its frame is taken to
+    // be the classic border and title bar.
+    QSize frame = frameGeometry().size();
+    if (frame == size())
+        frame += QSize(TwipsToPixels(kClassicFrameWidthTwips), TwipsToPixels(kClassicFrameHeightTwips));
+    const QSize keypad =
+        keypad_ ? keypad_->frameGeometry().size()
+                : QSize(TwipsToPixels(KeypadWindow::kWidthTwips), TwipsToPixels(KeypadWindow::kHeightTwips));
+    const int32_t offset =
+        keypad_ ? keypad_->docking().offset
+                : KeypadOffset(session_.state().keypadDock, OuterTwips(frame.width()), OuterTwips(keypad.width()), 0);
+    return {{frame.width(), frame.height()}, {TwipsToPixels(offset), frame.height(), keypad.width(), keypad.height()}};
+}
+
+// The window manager frames the window once it is shown: with the frame
+// known, the pair is kept on the screen by it once, since the frame guessed
+// at the start may be smaller than the real one.  Later moves are the
+// player's and are left alone.
+void MainWindow::KeepPairOnScreenOnceFramed() {
+    if (!loaded_ || framePlaced_ || frameGeometry().size() == size()) return;
+    framePlaced_ = true;
+    KeepPairOnScreen();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    KeepPairOnScreenOnceFramed();
 }
 
 void MainWindow::FinishStartUp() {
