@@ -364,3 +364,23 @@ e2e_wait_user_turn() {
 
 # Milliseconds since the epoch.
 e2e_now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# e2e_frame ID: prints "x y width height" of the window's frame: its client area with the borders and title bar
+# the window manager put around it (_NET_FRAME_EXTENTS; none for a window it does not frame).
+e2e_frame() {
+    local x y w h extents left right top bottom
+    read -r x y w h < <(e2e_geometry "$1")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
+    read -r left right top bottom <<<"${extents:-0 0 0 0}"
+    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+
+# e2e_expect_on_screen ID WHAT: the window's frame lies whole on the screen's available area (_NET_WORKAREA).
+e2e_expect_on_screen() {
+    local x y w h ax ay aw ah
+    read -r x y w h < <(e2e_frame "$1")
+    read -r ax ay aw ah _ < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g')
+    e2e_log "$2: frame $x,$y ${w}x$h, available area $ax,$ay ${aw}x$ah"
+    ((x >= ax && y >= ay && x + w <= ax + aw && y + h <= ay + ah)) ||
+        e2e_fail "$2 leaves the screen: frame $x,$y ${w}x$h, available area $ax,$ay ${aw}x$ah"
+}
