@@ -5,6 +5,7 @@
 #include "main_window/main_screen.h"
 #include "main_window/status_panels.h"
 #include "platform/dialogs.h"
+#include "platform/on_screen.h"
 #include "platform/platform.h"
 #include "rules/dock_geometry.h"
 #include "rules/twips.h"
@@ -16,7 +17,6 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMoveEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -70,7 +70,8 @@ void MainWindow::Form_Load() {
     show();
     tickTimer_->start();
     loaded_ = true;
-    KeepPairOnScreenOnceFramed();
+    // The frame guessed above may be smaller than the window manager's.
+    OnceFramed(*this, [this] { KeepPairOnScreen(); });
     QTimer::singleShot(0, this, [this] { FinishStartUp(); });
 }
 
@@ -109,21 +110,6 @@ DockedPair MainWindow::DockedPairNow() const {
         keypad_ ? keypad_->docking().offset
                 : KeypadOffset(session_.state().keypadDock, OuterTwips(frame.width()), OuterTwips(keypad.width()), 0);
     return {{frame.width(), frame.height()}, {TwipsToPixels(offset), frame.height(), keypad.width(), keypad.height()}};
-}
-
-// The window manager frames the window once it is shown: with the frame
-// known, the pair is kept on the screen by it once, since the frame guessed
-// at the start may be smaller than the real one.  Later moves are the
-// player's and are left alone.
-void MainWindow::KeepPairOnScreenOnceFramed() {
-    if (!loaded_ || framePlaced_ || frameGeometry().size() == size()) return;
-    framePlaced_ = true;
-    KeepPairOnScreen();
-}
-
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    KeepPairOnScreenOnceFramed();
 }
 
 void MainWindow::FinishStartUp() {

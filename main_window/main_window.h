@@ -58,7 +58,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     // The saved place, kept on the screen's available area together with the
@@ -67,9 +66,6 @@ private:
     // Moves the window, with the keypad docked below it, as little as keeps
     // the two whole on the screen's available area.
     void KeepPairOnScreen();
-    // KeepPairOnScreen once, when the window manager's frame is first known
-    // (at the show or at the move that framing makes).
-    void KeepPairOnScreenOnceFramed();
     // The main window's frame and the keypad's docked under it, as they stand
     // now (the keypad's as it will stand before it is built).
     DockedPair DockedPairNow() const;
@@ -101,7 +97,6 @@ private:
     bool recordsFromMenu_ = false;
     bool loaded_ = false;
     bool unloaded_ = false;
-    bool framePlaced_ = false;  // the pair was kept on the screen by the window manager's real frame
 };
 
 }  // namespace duel

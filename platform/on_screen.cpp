@@ -4,18 +4,52 @@
 #include "platform/platform.h"
 #include "rules/window_placement.h"
 
+#include <QEvent>
+#include <QObject>
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
+
+#include <utility>
 
 namespace duel {
 
 namespace {
 
-// Time the window manager is given to frame a window that has just been shown.
-constexpr int kFramedAfterMs = 150;
+// How long a window waits for the window manager's frame.
+constexpr int kFrameAwaitedMs = 3000;
 
 PixelRect ToPixels(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+bool IsFramed(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
+
+// Watches a window's events until it is shown with a frame, runs its work
+// once then and goes; it gives up after kFrameAwaitedMs, or with the window.
+class FramedWatch : public QObject {
+public:
+    FramedWatch(QWidget& window, std::function<void()> then)
+        : QObject(&window), window_(window), then_(std::move(then)) {
+        window.installEventFilter(this);
+        QTimer::singleShot(kFrameAwaitedMs, this, [this] { deleteLater(); });
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        const bool placed = type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize;
+        if (placed && !done_ && window_.isVisible() && IsFramed(window_)) {
+            done_ = true;
+            window_.removeEventFilter(this);
+            deleteLater();
+            then_();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    std::function<void()> then_;
+    bool done_ = false;
+};
 
 }  // namespace
 
@@ -41,11 +75,17 @@ void MoveOntoScreen(QWidget& window, Platform& platform, QPoint corner, QMargins
     if (window.frameGeometry().topLeft() != QPoint(kept.x, kept.y)) window.move(kept.x, kept.y);
 }
 
+void OnceFramed(QWidget& window, std::function<void()> then) {
+    if (window.isVisible() && IsFramed(window)) {
+        then();
+        return;
+    }
+    new FramedWatch(window, std::move(then));
+}
+
 void PlaceNowAndWhenFramed(QWidget& window, const std::function<void()>& place) {
     place();
-    QTimer::singleShot(kFramedAfterMs, &window, [&window, place] {
-        if (window.isVisible()) place();
-    });
+    OnceFramed(window, place);
 }
 
 }  // namespace duel

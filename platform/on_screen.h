@@ -26,9 +26,15 @@ QMargins FrameMarginsOf(const QWidget& window, QMargins guess);
 // around it.
 void MoveOntoScreen(QWidget& window, Platform& platform, QPoint corner, QMargins frameGuess = {});
 
-// Runs `place` now and once more shortly after, if `window` is shown by then:
-// some window managers place a new window by its client area and report its
-// frame only once it is mapped.
+// Runs `then` once, as soon as the window manager has framed `window`: at
+// once when it is shown and framed already, else at its first showing, move or
+// resize with a frame within a few seconds.  A window is framed only after it
+// is shown, and the frame's arrival moves its client area; later moves are the
+// player's and run nothing.
+void OnceFramed(QWidget& window, std::function<void()> then);
+
+// Runs `place` now, with the frame guessed, and once more with the real frame
+// when the window manager has framed `window` (OnceFramed).
 void PlaceNowAndWhenFramed(QWidget& window, const std::function<void()>& place);
 
 }  // namespace duel

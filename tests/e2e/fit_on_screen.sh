@@ -37,8 +37,9 @@ e2e_expect_on_screen "$E2E_MAIN_ID" "main window"
 e2e_expect_on_screen "$keypad" "keypad"
 ((kx >= mx && kx + kw <= mx + mw)) || e2e_fail "the keypad at $kx is not under the main window at $mx (${mw} wide)"
 
-# The player drags the main window low: it stays there, and the keypad keeps to the screen.
-wmctrl -i -r "$E2E_MAIN_ID" -e "0,300,800,-1,-1" || e2e_fail "wmctrl could not move the main window"
+# The player drags the main window low (the frame's corner to 300,800: north-west gravity): it stays there, and the
+# keypad keeps to the screen.
+wmctrl -i -r "$E2E_MAIN_ID" -e "1,300,800,-1,-1" || e2e_fail "wmctrl could not move the main window"
 sleep 1
 read -r mx my _ _ < <(e2e_frame "$E2E_MAIN_ID")
 ((mx == 300 && my == 800)) || e2e_fail "the main window was moved from where it was dragged: $mx,$my"
