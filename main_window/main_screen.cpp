@@ -24,7 +24,7 @@ void MainScreen::OpenThinking(int maximum) {
     if (!thinkingWindow_) {
         thinkingWindow_ = std::make_unique<ThinkingWindow>();
         thinkingWindow_->setWindowIcon(host_.icon());
-        if (QWidget* main = host_.ownerWidget()) thinkingWindow_->Form_Load(*main);
+        if (QWidget* main = host_.ownerWidget()) thinkingWindow_->Form_Load(*main, session_.platform());
     }
     thinkingWindow_->SetMaximum(maximum);
     thinkingWindow_->show();

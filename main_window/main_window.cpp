@@ -5,6 +5,9 @@
 #include "main_window/main_screen.h"
 #include "main_window/status_panels.h"
 #include "platform/dialogs.h"
+#include "platform/on_screen.h"
+#include "platform/platform.h"
+#include "rules/dock_geometry.h"
 #include "rules/twips.h"
 #include "rules/window_placement.h"
 #include "session/session.h"
@@ -23,6 +26,16 @@
 #include <algorithm>
 
 namespace duel {
+
+namespace {
+
+// The classic border and title bar around a window's client area.
+constexpr int kClassicFrameWidthTwips = 90;
+constexpr int kClassicFrameHeightTwips = 375;
+
+PixelRect ToPixels(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+}  // namespace
 
 MainWindow::MainWindow(Session& session)
     : QMainWindow(nullptr), session_(session), screen_(std::make_unique<MainScreen>(session, *this)) {
@@ -66,18 +79,46 @@ void MainWindow::Form_Load() {
     show();
     tickTimer_->start();
     loaded_ = true;
+    // The frame guessed above may be smaller than the window manager's.
+    OnceFramed(*this, [this] { KeepPairOnScreen(); });
     QTimer::singleShot(0, this, [this] { FinishStartUp(); });
 }
 
 void MainWindow::PlaceOnScreen(const SettingsLoad& load) {
-    const QSize screen = session_.platform().screenSize();
-    const PixelSize total{std::max(width(), TwipsToPixels(KeypadWindow::kWidthTwips)),
-                          height() + TwipsToPixels(KeypadWindow::kHeightTwips)};
-    PixelPoint place{(screen.width() - total.width) / 2, (screen.height() - total.height) / 2};
-    if (load.values.mainLeftTwips && load.values.mainTopTwips)
-        place = {TwipsToPixels(*load.values.mainLeftTwips), TwipsToPixels(*load.values.mainTopTwips)};
-    place = ClampWindowPosition(place, total, PixelRect{0, 0, screen.width(), screen.height()});
-    move(place.x, place.y);
+    const DockedPair pair = DockedPairNow();
+    const QSize frame(pair.main.width, pair.main.height);
+    Platform& platform = session_.platform();
+    if (load.values.mainLeftTwips && load.values.mainTopTwips) {
+        const QPoint saved(TwipsToPixels(*load.values.mainLeftTwips), TwipsToPixels(*load.values.mainTopTwips));
+        const PixelPoint place =
+            KeepPairInside({saved.x(), saved.y()}, pair, ToPixels(platform.screenArea({saved, frame})));
+        move(place.x, place.y);
+    } else {
+        const PixelPoint place = CentrePairIn(pair, ToPixels(platform.screenArea({})));
+        move(place.x, place.y);
+    }
+}
+
+void MainWindow::KeepPairOnScreen() {
+    const QRect frame = frameGeometry();
+    const PixelPoint place =
+        KeepPairInside({frame.x(), frame.y()}, DockedPairNow(), ToPixels(session_.platform().screenArea(frame)));
+    if (frame.topLeft() != QPoint(place.x, place.y)) move(place.x, place.y);
+}
+
+DockedPair MainWindow::DockedPairNow() const {
+    // Until the window manager has framed the window, its frame is taken to
+    // be the classic border and title bar.
+    QSize frame = frameGeometry().size();
+    if (frame == size())
+        frame += QSize(TwipsToPixels(kClassicFrameWidthTwips), TwipsToPixels(kClassicFrameHeightTwips));
+    const QSize keypad =
+        keypad_ ? keypad_->frameGeometry().size()
+                : QSize(TwipsToPixels(KeypadWindow::kWidthTwips), TwipsToPixels(KeypadWindow::kHeightTwips));
+    const int32_t offset =
+        keypad_ ? keypad_->docking().offset
+                : KeypadOffset(session_.state().keypadDock, OuterTwips(frame.width()), OuterTwips(keypad.width()), 0);
+    return {{frame.width(), frame.height()}, {TwipsToPixels(offset), frame.height(), keypad.width(), keypad.height()}};
 }
 
 void MainWindow::FinishStartUp() {

@@ -6,6 +6,7 @@
 // class, only its HostWindow side; the session sees only its MainScreen.
 #pragma once
 
+#include "rules/window_placement.h"
 #include "windows/host_window.h"
 
 #include <QMainWindow>
@@ -60,9 +61,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The saved place, kept on the screen together with the keypad below it;
-    // without one the window is centred.
+    // The saved place, kept on the screen's available area together with the
+    // keypad docked below it; without one the pair is centred on the screen.
     void PlaceOnScreen(const SettingsLoad& load);
+    // Moves the window, with the keypad docked below it, as little as keeps
+    // the two whole on the screen's available area.
+    void KeepPairOnScreen();
+    // The main window's frame and the keypad's docked under it, as they stand
+    // now (the keypad's as it will stand before it is built).
+    DockedPair DockedPairNow() const;
     // The start-up steps that wait until the window is on the screen: the
     // keypad and keyboard play, the icon's large pictures, the tray icon, the
     // session's housekeeping and journal.  Run once, at the event loop's first

@@ -2,6 +2,7 @@
 #include "platform/help_viewer.h"
 
 #include "platform/dialogs.h"
+#include "platform/on_screen.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -136,7 +137,14 @@ void ShowHelpTopic(Platform& platform, QWidget* owner, int context, std::unique_
     if (fresh) viewer = std::make_unique<HelpViewer>(platform);
     if (owner) viewer->setWindowIcon(owner->windowIcon());
     viewer->ShowTopic(topic);
-    if (fresh && owner) viewer->move(owner->frameGeometry().topLeft() + QPoint(40, 40));
+    if (fresh && owner) {
+        // Down and right of its owner, framed as the owner is, and whole on the screen.
+        HelpViewer& shown = *viewer;
+        const QPoint corner = owner->frameGeometry().topLeft() + QPoint(40, 40);
+        const QMargins guess = FrameMarginsOf(*owner, {});
+        PlaceNowAndWhenFramed(shown,
+                              [&shown, &platform, corner, guess] { MoveOntoScreen(shown, platform, corner, guess); });
+    }
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,8 @@ public:
     bool installed() override { return false; }
     QStringList dataFolders() override { return {programFolder()}; }
     QSize screenSize() override { return {1280, 1024}; }
+    // The whole screen, with no panels.
+    QRect screenArea(const QRect&) override { return {QPoint(0, 0), screenSize()}; }
 };
 
 }  // namespace duel

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -134,6 +135,12 @@ public:
 
     // Size of the screen in logical pixels.
     virtual QSize screenSize() = 0;
+
+    // The part of a screen that windows may cover (the screen less its panels
+    // and docks), in logical pixels: of the screen that shows the most of
+    // `window`, or of the primary screen when none shows any of it (or
+    // `window` is empty).
+    virtual QRect screenArea(const QRect& window) = 0;
 };
 
 // A folder's display text in the system's file name encoding.

@@ -194,4 +194,18 @@ QSize QtPlatform::screenSize() {
     return screen ? screen->geometry().size() : QSize(1024, 768);
 }
 
+QRect QtPlatform::screenArea(const QRect& window) {
+    const QScreen* best = QGuiApplication::primaryScreen();
+    long long bestShown = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->geometry().intersected(window);
+        const long long area = shown.isEmpty() ? 0 : 1LL * shown.width() * shown.height();
+        if (area > bestShown) {
+            best = screen;
+            bestShown = area;
+        }
+    }
+    return best ? best->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
 }  // namespace duel

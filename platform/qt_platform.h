@@ -49,6 +49,7 @@ public:
     bool installed() override;
     QStringList dataFolders() override;
     QSize screenSize() override;
+    QRect screenArea(const QRect& window) override;
 
     // Begins the quit: every open modal window and box closes with its cancel
     // answer, later modal calls answer at once, and once the handlers have

@@ -34,11 +34,11 @@ TwipPoint KeypadTopLeft(int32_t mainLeft, int32_t mainTop, int32_t mainHeight, i
     return {ClampToInt32(int64_t{mainLeft} + offset), ClampToInt32(int64_t{mainTop} + mainHeight)};
 }
 
-TwipPoint ArrowTopLeft(ArrowSide side, int32_t mainLeft, int32_t mainTop, int32_t mainHeight, int32_t offset,
-                       int32_t keypadWidth, int32_t keypadHeight, int32_t arrowWidth, int32_t arrowHeight) {
-    const int64_t keypadLeft = int64_t{mainLeft} + offset;
-    const int64_t left = side == ArrowSide::Left ? keypadLeft - arrowWidth : keypadLeft + keypadWidth;
-    const int64_t top = int64_t{mainTop} + mainHeight + (int64_t{keypadHeight} - arrowHeight) / 2;
+TwipPoint ArrowBesideKeypad(ArrowSide side, TwipPoint keypad, int32_t keypadWidth, int32_t keypadHeight,
+                            int32_t arrowWidth, int32_t arrowHeight) {
+    const int64_t left =
+        side == ArrowSide::Left ? int64_t{keypad.left} - arrowWidth : int64_t{keypad.left} + keypadWidth;
+    const int64_t top = keypad.top + (int64_t{keypadHeight} - arrowHeight) / 2;
     return {ClampToInt32(left), ClampToInt32(top)};
 }
 

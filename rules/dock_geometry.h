@@ -30,12 +30,13 @@ TwipPoint KeypadTopLeft(int32_t mainLeft, int32_t mainTop, int32_t mainHeight, i
 // The two arrow windows beside the keypad.
 enum class ArrowSide { Left, Right };
 
-// Outer top-left corner of an arrow window: the left one's right edge
-// touches the keypad's left edge, the right one's left edge the keypad's
-// right edge; both are centred vertically on the keypad (the half twip of an
-// odd difference is dropped).  All sizes are outer sizes.
-TwipPoint ArrowTopLeft(ArrowSide side, int32_t mainLeft, int32_t mainTop, int32_t mainHeight, int32_t offset,
-                       int32_t keypadWidth, int32_t keypadHeight, int32_t arrowWidth, int32_t arrowHeight);
+// Outer top-left corner of an arrow window beside the keypad whose outer
+// top-left corner is `keypad`: the left one's right edge touches the keypad's
+// left edge, the right one's left edge the keypad's right edge; both are
+// centred vertically on the keypad (the half twip of an odd difference is
+// dropped).  All sizes are outer sizes.  Clamped to the range of int32_t.
+TwipPoint ArrowBesideKeypad(ArrowSide side, TwipPoint keypad, int32_t keypadWidth, int32_t keypadHeight,
+                            int32_t arrowWidth, int32_t arrowHeight);
 
 // The hover strips painted at the keypad's left and right edges, in twips of
 // its client area; the right zone reaches 100 twips below its strip.

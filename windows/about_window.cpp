@@ -135,7 +135,7 @@ void AboutWindow::BuildControls() {
 }
 
 void AboutWindow::Form_Load() {
-    KeepBesideHost(*this, host_);
+    KeepBesideHost(*this, host_, platform_);
     setWindowIcon(host_.icon());
     const QPixmap picture = host_.icon().pixmap(TwipsToPixels(kPictureTwips));
     leftPicture_->setPixmap(picture);

@@ -2,7 +2,6 @@
 #include "windows/arrow_window.h"
 
 #include "rules/game_state.h"
-#include "windows/host_window.h"
 #include "windows/twips_rect.h"
 
 #include <QIcon>
@@ -34,8 +33,8 @@ QIcon ArrowIcon(ArrowSide side) {
 
 }  // namespace
 
-ArrowWindow::ArrowWindow(ArrowSide side, GameState& state, HostWindow& host, const QWidget& keypad)
-    : QWidget(nullptr), side_(side), state_(state), host_(host), keypad_(keypad) {
+ArrowWindow::ArrowWindow(ArrowSide side, GameState& state, const QWidget& keypad)
+    : QWidget(nullptr), side_(side), state_(state), keypad_(keypad) {
     const bool left = side == ArrowSide::Left;
     setObjectName(left ? QStringLiteral("frmLButton") : QStringLiteral("frmRButton"));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
@@ -55,13 +54,12 @@ ArrowWindow::ArrowWindow(ArrowSide side, GameState& state, HostWindow& host, con
     connect(button_, &QPushButton::clicked, this, [this, left] { left ? cmdLeft_Click() : cmdRight_Click(); });
 }
 
-void ArrowWindow::Place(int32_t keypadOffset) {
-    const QRect main = host_.frameRect();
+void ArrowWindow::Place(QPoint keypadCorner) {
     const QRect pad = keypad_.frameGeometry();
     const QRect own = frameGeometry();
-    const TwipPoint corner = ArrowTopLeft(side_, OuterTwips(main.x()), OuterTwips(main.y()), OuterTwips(main.height()),
-                                          keypadOffset, OuterTwips(pad.width()), OuterTwips(pad.height()),
-                                          OuterTwips(own.width()), OuterTwips(own.height()));
+    const TwipPoint corner =
+        ArrowBesideKeypad(side_, {OuterTwips(keypadCorner.x()), OuterTwips(keypadCorner.y())}, OuterTwips(pad.width()),
+                          OuterTwips(pad.height()), OuterTwips(own.width()), OuterTwips(own.height()));
     move(TwipsToPixels(corner.left), TwipsToPixels(corner.top));
 }
 

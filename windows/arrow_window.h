@@ -9,7 +9,6 @@ class QPushButton;
 
 namespace duel {
 
-class HostWindow;
 struct GameState;
 
 // A small frameless tool window beside the keypad holding one button with
@@ -19,16 +18,16 @@ struct GameState;
 class ArrowWindow : public QWidget {
 public:
     // `keypad` is the keypad window the arrow stands beside.
-    ArrowWindow(ArrowSide side, GameState& state, HostWindow& host, const QWidget& keypad);
+    ArrowWindow(ArrowSide side, GameState& state, const QWidget& keypad);
 
     static constexpr int kClientTwips = 600;
     static constexpr int kButtonTwips = 615;
 
     ArrowSide side() const { return side_; }
 
-    // Places the window by the geometry for the keypad's offset from the main
-    // window (keypad left minus main window left, twips).
-    void Place(int32_t keypadOffset);
+    // Places the window beside the keypad whose outer top-left corner is
+    // `keypadCorner` (pixels), centred on it vertically.
+    void Place(QPoint keypadCorner);
 
     void cmdLeft_Click();
     void cmdRight_Click();
@@ -38,7 +37,6 @@ private:
 
     ArrowSide side_;
     GameState& state_;
-    HostWindow& host_;
     const QWidget& keypad_;
     QPushButton* button_ = nullptr;  // cmdLeft or cmdRight
 };

@@ -1,42 +1,39 @@
-// Placing a window right-aligned with the main window, 500 twips below its top.
+// Placing a window right-aligned with the main window, 500 twips below its top, whole on the screen.
 #include "windows/beside_host.h"
 
+#include "platform/on_screen.h"
 #include "rules/twips.h"
 #include "windows/host_window.h"
 
-#include <QTimer>
 #include <QWidget>
-
-#include <algorithm>
 
 namespace duel {
 
 namespace {
 
 constexpr int kBelowHostTopTwips = 500;
-constexpr int kFramedAfterMs = 150;
 
 }  // namespace
 
-void PlaceBesideHost(QWidget& window, const HostWindow& host, QSize screen) {
-    const QRect hostFrame = host.frameRect();
-    int frameWidth = window.frameGeometry().width();
-    if (frameWidth <= window.width())
-        frameWidth = window.width() + std::max(0, hostFrame.width() - host.clientRect().width());
-    QPoint corner(hostFrame.x() + hostFrame.width() - frameWidth, hostFrame.y() + TwipsToPixels(kBelowHostTopTwips));
-    if (screen.isValid()) {
-        const int frameHeight = std::max(window.frameGeometry().height(), window.height());
-        corner.setX(std::max(0, std::min(corner.x(), screen.width() - frameWidth)));
-        corner.setY(std::max(0, std::min(corner.y(), screen.height() - frameHeight)));
-    }
-    if (window.frameGeometry().topLeft() != corner) window.move(corner);
+QMargins HostFrameMargins(const HostWindow& host) {
+    const QRect frame = host.frameRect();
+    const QRect client = host.clientRect();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
 }
 
-void KeepBesideHost(QWidget& window, const HostWindow& host, QSize screen) {
-    PlaceBesideHost(window, host, screen);
-    QTimer::singleShot(kFramedAfterMs, &window, [&window, &host, screen] {
-        if (window.isVisible()) PlaceBesideHost(window, host, screen);
-    });
+void PlaceBesideHost(QWidget& window, const HostWindow& host, Platform& platform) {
+    const QRect hostFrame = host.frameRect();
+    const QMargins hostMargins = HostFrameMargins(host);
+    const QMargins margins = FrameMarginsOf(window, hostMargins);
+    const int frameWidth = window.width() + margins.left() + margins.right();
+    const QPoint corner(hostFrame.x() + hostFrame.width() - frameWidth,
+                        hostFrame.y() + TwipsToPixels(kBelowHostTopTwips));
+    MoveOntoScreen(window, platform, corner, hostMargins);
+}
+
+void KeepBesideHost(QWidget& window, const HostWindow& host, Platform& platform) {
+    PlaceNowAndWhenFramed(window, [&window, &host, &platform] { PlaceBesideHost(window, host, platform); });
 }
 
 }  // namespace duel

@@ -2,8 +2,10 @@
 #include "windows/keypad_window.h"
 
 #include "duel/duel.h"
+#include "platform/platform.h"
 #include "rules/dock_geometry.h"
 #include "rules/game_state.h"
+#include "rules/window_placement.h"
 #include "windows/arrow_window.h"
 #include "windows/host_window.h"
 #include "windows/keyboard_play.h"
@@ -74,8 +76,8 @@ KeypadWindow::KeypadWindow(GameState& state, Platform& platform, HostWindow& hos
     // Moves without a button held reach the hover zones and the digit buttons.
     setMouseTracking(true);
     BuildButtons();
-    leftArrow_ = std::make_unique<ArrowWindow>(ArrowSide::Left, state_, host_, *this);
-    rightArrow_ = std::make_unique<ArrowWindow>(ArrowSide::Right, state_, host_, *this);
+    leftArrow_ = std::make_unique<ArrowWindow>(ArrowSide::Left, state_, *this);
+    rightArrow_ = std::make_unique<ArrowWindow>(ArrowSide::Right, state_, *this);
 }
 
 KeypadWindow::~KeypadWindow() = default;
@@ -134,13 +136,28 @@ int32_t KeypadWindow::OffsetForPlacement() const {
                         docking_.offset);
 }
 
-void KeypadWindow::PlaceUnderMain() {
+// The player may drag the main window so near the screen's bottom or side
+// edge that the keypad's docked place leaves the screen: the keypad then stays
+// whole on the screen, over the main window's edge, and docks as before once
+// the main window is dragged back.  Moving the main window itself back would
+// undo the player's own drag.
+QPoint KeypadWindow::PlaceFor(int32_t offset) const {
     const QRect mainFrame = host_.frameRect();
-    const TwipPoint corner = KeypadTopLeft(OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y()),
-                                           OuterTwips(mainFrame.height()), docking_.offset);
-    move(TwipsToPixels(corner.left), TwipsToPixels(corner.top));
-    leftArrow_->Place(docking_.offset);
-    rightArrow_->Place(docking_.offset);
+    const TwipPoint docked =
+        KeypadTopLeft(OuterTwips(mainFrame.x()), OuterTwips(mainFrame.y()), OuterTwips(mainFrame.height()), offset);
+    const QRect own = frameGeometry();
+    const QRect area = platform_.screenArea(mainFrame);
+    const PixelPoint kept =
+        ClampWindowPosition({TwipsToPixels(docked.left), TwipsToPixels(docked.top)}, {own.width(), own.height()},
+                            {area.x(), area.y(), area.width(), area.height()});
+    return {kept.x, kept.y};
+}
+
+void KeypadWindow::PlaceUnderMain() {
+    const QPoint corner = PlaceFor(docking_.offset);
+    move(corner);
+    leftArrow_->Place(corner);
+    rightArrow_->Place(corner);
 }
 
 // The height matters because the window manager adds the main window's frame
@@ -243,7 +260,7 @@ void KeypadWindow::ShowArrowWindow(ArrowSide side) {
         // The arrow window's load: the offset by the offset rule, then its place.
         shownBefore = true;
         docking_.offset = OffsetForPlacement();
-        arrow.Place(docking_.offset);
+        arrow.Place(PlaceFor(docking_.offset));
     }
     if (arrow.isHidden()) arrow.show();
 }

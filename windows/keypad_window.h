@@ -53,8 +53,12 @@ public:
     // The offset by the offset rule for the current placement and the
     // current outer widths of both windows.
     int32_t OffsetForPlacement() const;
+    // The keypad's outer top-left corner in pixels for the offset: docked
+    // under the main window, or as near as keeps the keypad whole on the
+    // screen's available area.
+    QPoint PlaceFor(int32_t offset) const;
     // Moves the keypad and both arrow windows, shown or not, to their docked
-    // places for the current offset.
+    // places for the current offset (the arrows beside the keypad).
     void PlaceUnderMain();
     // The re-docking step of the main window's 20 ms tick: works the offset
     // out again only when the placement has changed, and moves the keypad

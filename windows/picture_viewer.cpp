@@ -5,8 +5,10 @@
 #include "gallery/save_name.h"
 #include "gallery/viewer_geometry.h"
 #include "platform/dialogs.h"
+#include "platform/on_screen.h"
 #include "platform/utf8_text.h"
 #include "rules/game_state.h"
+#include "windows/beside_host.h"
 #include "windows/host_window.h"
 #include "windows/twips_rect.h"
 
@@ -113,9 +115,10 @@ bool PictureViewer::Form_Load() {
     }
     setWindowIcon(host_.icon());
 
-    const QSize screen = platform_.screenSize();
+    // Sized for and centred on the screen's available area where the main window stands.
+    const QRect area = platform_.screenArea(host_.frameRect());
     const ViewerGeometry g = ComputeViewerGeometry(OuterTwips(picture_->width()), OuterTwips(picture_->height()),
-                                                   OuterTwips(screen.width()), OuterTwips(screen.height()));
+                                                   OuterTwips(area.width()), OuterTwips(area.height()));
     pictureFrame_->setGeometry(0, 0, TwipsToPixels(g.frameWidth), TwipsToPixels(g.frameHeight));
     picture_->move(TwipsToPixels(PictureLeftForScroll(0)), TwipsToPixels(PictureTopForScroll(0)));
 
@@ -137,7 +140,8 @@ bool PictureViewer::Form_Load() {
     }
 
     setFixedSize(ClientSizeOfOuterTwips(g.windowWidth, g.windowHeight));
-    move(TwipsToPixels(g.windowLeft), TwipsToPixels(g.windowTop));
+    MoveOntoScreen(*this, platform_, area.topLeft() + QPoint(TwipsToPixels(g.windowLeft), TwipsToPixels(g.windowTop)),
+                   HostFrameMargins(host_));
     return true;
 }
 

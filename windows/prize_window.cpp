@@ -103,7 +103,7 @@ void PrizeWindow::Form_Load() {
     const int outerHeight = pictureHeight + kExtraHeightTwips;
     setFixedSize(ClientSizeOfOuterTwips(outerWidth, outerHeight));
 
-    KeepBesideHost(*this, host_);
+    KeepBesideHost(*this, host_, platform_);
 }
 
 void PrizeWindow::cmd_Click() { close(); }

@@ -174,7 +174,7 @@ void RecordsWindow::BuildButtons() {
 // ---- handlers ----------------------------------------------------------------
 
 void RecordsWindow::Form_Load() {
-    KeepBesideHost(*this, host_);
+    KeepBesideHost(*this, host_, platform_);
     setWindowIcon(host_.icon());
     FillResults();
     if (state_.recordNameAwaited()) {

@@ -7,6 +7,7 @@
 #include "journal/journal_texts.h"
 #include "journal/statistics.h"
 #include "platform/dialogs.h"
+#include "platform/on_screen.h"
 #include "platform/platform.h"
 #include "rules/game_clock.h"
 #include "rules/game_lesson.h"
@@ -30,7 +31,6 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -335,11 +335,8 @@ void StatisticsWindow::Form_Load() {
     if (games_->rowCount() > 0) gamesTable_->selectRow(0);
     gamesTable_->setFocus();
 
-    PlaceOverHost();
-    // Some window managers report a new window's frame only once it is mapped.
-    QTimer::singleShot(150, this, [this] {
-        if (isVisible()) PlaceOverHost();
-    });
+    // Again with the real frame once the window manager has framed the window.
+    PlaceNowAndWhenFramed(*this, [this] { PlaceOverHost(); });
 }
 
 void StatisticsWindow::FitGamesList() {

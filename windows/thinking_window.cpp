@@ -1,6 +1,7 @@
 // The thinking window: a caption-less tool window with a label and a progress bar.
 #include "windows/thinking_window.h"
 
+#include "platform/on_screen.h"
 #include "rules/twips.h"
 
 #include <QCloseEvent>
@@ -50,9 +51,9 @@ void ThinkingWindow::SetMaximum(int maximum) {
 
 void ThinkingWindow::SetProgress(int value) { progressBar_->setValue(value); }
 
-void ThinkingWindow::Form_Load(const QWidget& main) {
+void ThinkingWindow::Form_Load(const QWidget& main, Platform& platform) {
     const QPoint corner = main.frameGeometry().topLeft();
-    move(corner.x() + TwipsToPixels(1500), corner.y() + TwipsToPixels(1100));
+    MoveOntoScreen(*this, platform, {corner.x() + TwipsToPixels(1500), corner.y() + TwipsToPixels(1100)});
 }
 
 void ThinkingWindow::closeEvent(QCloseEvent* event) { event->ignore(); }

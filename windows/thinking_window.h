@@ -8,6 +8,8 @@ class QProgressBar;
 
 namespace duel {
 
+class Platform;
+
 class ThinkingWindow : public QWidget {
 public:
     ThinkingWindow();
@@ -17,8 +19,8 @@ public:
     void SetProgress(int value);
 
     // Places the window 1500 twips right of and 1100 twips below the outer
-    // top-left corner of `main`.
-    void Form_Load(const QWidget& main);
+    // top-left corner of `main`, or as near as keeps it whole on the screen.
+    void Form_Load(const QWidget& main, Platform& platform);
 
 protected:
     // The window manager's close is ignored: the window goes when its work

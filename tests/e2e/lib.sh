@@ -351,6 +351,25 @@ e2e_wait_box() {
     e2e_fail "no window titled '$1' within ${E2E_START_TIMEOUT}s"
 }
 
+# e2e_open_from_menu MENU_KEY ITEM_KEY TITLE: opens a menu of the main window
+# by its accelerator letter, chooses the item by its letter and waits for the
+# window TITLE it opens; prints its id.  On a busy machine the menu may open
+# after the letter was pressed; then it is closed and opened again.
+e2e_open_from_menu() {
+    local attempt id
+    for attempt in 1 2 3 4 5; do
+        e2e_press "$1"
+        sleep "$((attempt - 1)).5"
+        e2e_key "$2"
+        for _ in $(seq 30); do
+            id=$(e2e_find_box "$3") && { echo "$id"; return 0; }
+            sleep 0.1
+        done
+        e2e_key Escape
+    done
+    e2e_fail "the window '$3' did not open from the menu"
+}
+
 # e2e_shoot_field W H X Y OUT: the W x H pixels of the main window's playing field at X, Y from the field's corner,
 # into the picture OUT.  The field and the status bar under it are 185 pixels high; the menu bar is above them.
 e2e_shoot_field() {
@@ -377,3 +396,23 @@ e2e_wait_user_turn() {
 
 # Milliseconds since the epoch.
 e2e_now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# e2e_frame ID: prints "x y width height" of the window's frame: its client area with the borders and title bar
+# the window manager put around it (_NET_FRAME_EXTENTS; none for a window it does not frame).
+e2e_frame() {
+    local x y w h extents left right top bottom
+    read -r x y w h < <(e2e_geometry "$1")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
+    read -r left right top bottom <<<"${extents:-0 0 0 0}"
+    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+
+# e2e_expect_on_screen ID WHAT: the window's frame lies whole on the screen's available area (_NET_WORKAREA).
+e2e_expect_on_screen() {
+    local x y w h ax ay aw ah
+    read -r x y w h < <(e2e_frame "$1")
+    read -r ax ay aw ah _ < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g')
+    e2e_log "$2: frame $x,$y ${w}x$h, available area $ax,$ay ${aw}x$ah"
+    ((x >= ax && y >= ay && x + w <= ax + aw && y + h <= ay + ah)) ||
+        e2e_fail "$2 leaves the screen: frame $x,$y ${w}x$h, available area $ax,$ay ${aw}x$ah"
+}

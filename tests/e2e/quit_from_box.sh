@@ -23,22 +23,8 @@ e2e_start_desktop
 e2e_start_game
 e2e_wait_main_window
 if [ "$where" = about ]; then
-    # Справка -> О программе, by the menus' accelerator letters.  On a busy
-    # machine the menu may open after the letter was pressed; then it is
-    # closed and opened again.
-    box=""
-    for attempt in 1 2 3 4 5; do
-        e2e_press alt+Cyrillic_es
-        sleep "$((attempt - 1)).5"
-        e2e_key Cyrillic_o
-        for _ in $(seq 30); do
-            box=$(e2e_find_box "О программе \"$E2E_TITLE\"") && break
-            sleep 0.1
-        done
-        [ -n "$box" ] && break
-        e2e_key Escape
-    done
-    [ -n "$box" ] || e2e_fail "the about window did not open from the menu"
+    # Справка -> О программе, by the menus' accelerator letters.
+    box=$(e2e_open_from_menu alt+Cyrillic_es Cyrillic_o "О программе \"$E2E_TITLE\"")
 else
     e2e_press F2
     box=$(e2e_wait_box "$E2E_TITLE")

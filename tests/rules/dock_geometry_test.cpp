@@ -53,16 +53,21 @@ TEST(KeypadTopLeftTest, StandsOnTheMainWindowsBottomEdge) {
     EXPECT_EQ(KeypadTopLeft(kMax, kMax, kMax, kMax), (TwipPoint{kMax, kMax}));
 }
 
-TEST(ArrowTopLeftTest, ArrowsTouchTheKeypadsSidesAndAreCentredOnIt) {
+TEST(ArrowBesideKeypadTest, ArrowsTouchTheKeypadsSidesAndAreCentredOnIt) {
     // Main window at (1500, 3000), 3600 high; keypad 2655 x 1215 at offset 908; arrows 600 x 600.
-    EXPECT_EQ(ArrowTopLeft(ArrowSide::Left, 1500, 3000, 3600, 908, 2655, 1215, 600, 600),
+    const TwipPoint docked = KeypadTopLeft(1500, 3000, 3600, 908);
+    EXPECT_EQ(ArrowBesideKeypad(ArrowSide::Left, docked, 2655, 1215, 600, 600),
               (TwipPoint{1500 + 908 - 600, 6600 + 307}));
-    EXPECT_EQ(ArrowTopLeft(ArrowSide::Right, 1500, 3000, 3600, 908, 2655, 1215, 600, 600),
+    EXPECT_EQ(ArrowBesideKeypad(ArrowSide::Right, docked, 2655, 1215, 600, 600),
               (TwipPoint{1500 + 908 + 2655, 6600 + 307}));
     // Left of the screen and an arrow taller than the keypad.
-    EXPECT_EQ(ArrowTopLeft(ArrowSide::Left, -300, 0, 100, 0, 2655, 400, 600, 600), (TwipPoint{-900, 0}));
+    EXPECT_EQ(ArrowBesideKeypad(ArrowSide::Left, KeypadTopLeft(-300, 0, 100, 0), 2655, 400, 600, 600),
+              (TwipPoint{-900, 0}));
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-    EXPECT_EQ(ArrowTopLeft(ArrowSide::Right, kMax, kMax, kMax, kMax, kMax, kMax, 0, 0), (TwipPoint{kMax, kMax}));
+    EXPECT_EQ(ArrowBesideKeypad(ArrowSide::Right, KeypadTopLeft(kMax, kMax, kMax, kMax), kMax, kMax, 0, 0),
+              (TwipPoint{kMax, kMax}));
+    EXPECT_EQ(ArrowBesideKeypad(ArrowSide::Left, {std::numeric_limits<int32_t>::min(), 0}, 10, 10, kMax, 10),
+              (TwipPoint{std::numeric_limits<int32_t>::min(), 0}));
 }
 
 TEST(HoverZoneTest, StripsBringUpTheArrowThatHasRoomToMove) {

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace duel::testing {
 namespace {
 
@@ -75,6 +77,29 @@ TEST_F(AboutWindowTest, OpensAgainstTheMainWindowsCurrentPlaceEachTime) {
         EXPECT_EQ(placed.y(), mainCorner.y() + 33);  // 500 twips
     }
     EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(AboutWindowTest, MovesBackOntoTheScreenOnlyWhereTheMainWindowsPlaceWouldTakeItOff) {
+    const QRect screen(0, 0, 640, 512);  // 1280 x 1024 at QT_SCALE_FACTOR=2
+    platform.screen = screen.size();
+    AboutWindow about(platform, host);
+    struct Case {
+        const char* what;
+        QPoint mainCorner;
+    };
+    for (const Case& c : {Case{"the described place fits", {300, 100}}, Case{"over the bottom-right edge", {500, 400}},
+                          Case{"over the left edge, the window wider than the main one", {-100, 50}}}) {
+        host.frame.moveTopLeft(c.mainCorner);
+        host.client.moveTopLeft(c.mainCorner + QPoint(4, 26));
+        QRect placed;
+        platform.modalScripts.push_back([&](QDialog& window) { placed = window.frameGeometry(); });
+        platform.showModal(about);
+        EXPECT_TRUE(screen.contains(placed)) << c.what;
+        // As near the described place as the screen lets it be.
+        const int right = std::min(host.frame.right(), screen.right());
+        EXPECT_EQ(placed.right(), std::max(right, screen.left() + placed.width() - 1)) << c.what;
+        EXPECT_EQ(placed.top(), std::min(c.mainCorner.y() + 33, screen.bottom() + 1 - placed.height())) << c.what;
+    }
 }
 
 TEST_F(AboutWindowTest, ShowsTheProgramsIconTwiceAndTheDeploymentsTexts) {

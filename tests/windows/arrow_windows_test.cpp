@@ -182,6 +182,18 @@ TEST_F(ArrowWindowsTest, MovingTheMainWindowDragsBothArrowsAlong) {
     expectBesideKeypad(rightArrow());
 }
 
+TEST_F(ArrowWindowsTest, StandBesideTheKeypadWhereTheScreensEdgeHoldsIt) {
+    platform.screen = QSize(640, 512);
+    hoverLeftStrip();
+    hoverRightStrip();
+    window->move(200, 420);  // the keypad's docked place is below the screen
+    settle();
+    tick();
+    EXPECT_EQ(pad().bottom(), 511);
+    expectBesideKeypad(leftArrow());
+    expectBesideKeypad(rightArrow());
+}
+
 TEST_F(ArrowWindowsTest, APlacementOutOfRangeNeverShowsAnArrow) {
     // A settings file with a placement no arrow leads to: a new keypad starts at offset 0.
     state().keypadDock = 7;

@@ -1,9 +1,11 @@
-// The help window: topics looked up in the data folders, links, back and forward, a missing topic.
+// The help window: topics looked up in the data folders, links, back and forward, a missing topic, its place.
 #include "platform/help_viewer.h"
 
 #include "tests/support/fake_platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -110,6 +112,33 @@ TEST_F(HelpViewerTest, TheBuiltHelpFolderHoldsBothTopics) {
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Предложение рекламодателям"));
     EXPECT_TRUE(browser()->toPlainText().contains(QStringLiteral("бесплатная")));
     EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(HelpViewerTest, OpensDownAndRightOfItsOwnerWholeOnTheScreen) {
+    QTemporaryDir data;
+    WriteTopic(data.path(), 100, QStringLiteral("Игра"), QStringLiteral("<p>о шелвах</p>"));
+    platform.dataFolderList = {data.path()};
+    QWidget owner;
+    owner.setGeometry(300, 250, 290, 185);
+
+    // Room enough: 40 pixels down and right of the owner's corner.
+    ShowHelpTopic(platform, &owner, 100, viewer);
+    ASSERT_TRUE(viewer);
+    EXPECT_EQ(viewer->frameGeometry().topLeft(), QPoint(340, 290));
+
+    // A small screen: moved up and left and made smaller, whole on it, even once framed.
+    viewer.reset();
+    const QRect screen(0, 0, 500, 400);
+    platform.screen = screen.size();
+    ShowHelpTopic(platform, &owner, 100, viewer);
+    ASSERT_TRUE(viewer);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 400) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QRect frame = viewer->frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                        << frame.height();
+    EXPECT_GE(viewer->width(), viewer->minimumSizeHint().width());
 }
 
 }  // namespace

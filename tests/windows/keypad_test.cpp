@@ -1,4 +1,4 @@
-// The keypad window: digit entry, Cancel, marks, the busy guard, layout and docking.
+// The keypad window: digit entry, Cancel, marks, the busy guard, layout, docking and keeping to the screen.
 #include "duel/duel.h"
 #include "rules/dock_geometry.h"
 #include "rules/twips.h"
@@ -376,6 +376,58 @@ TEST_F(KeypadDockingTest, PlacementOutOfRangeFromTheSettingsLeftAligns) {
     EXPECT_EQ(keypad().docking().offset, 0);
     EXPECT_EQ(pad().left(), main().left());
     expectUnderMain();
+}
+
+// ---- whole on the screen ----
+
+// The screen is the platform's; at QT_SCALE_FACTOR=2 a 1280 x 1024 screen is 640 x 512 logical pixels.
+class KeypadOnScreenTest : public KeypadDockingTest {
+protected:
+    const QRect screen{0, 0, 640, 512};
+    void expectOnScreen(const QRect& frame, const char* what) {
+        EXPECT_TRUE(screen.contains(frame))
+            << what << " " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    }
+};
+
+TEST_F(KeypadOnScreenTest, ASavedPlaceTooLowAndRightStartsWithThePairWhole) {
+    platform.screen = screen.size();
+    window->move(495, 370);  // where a run at scale 1 left it
+    StartProgram();          // the close saves the place, the start reads it back
+    timer(QStringLiteral("ЧасыRND"))->stop();
+    tick();
+    expectOnScreen(main(), "main window");
+    expectOnScreen(pad(), "keypad");
+    expectUnderMain();
+    // Moved no further than needed: the pair's bottom or right edge lies within a guessed frame of the screen's.
+    EXPECT_GE(pad().bottom() + 25, screen.bottom());
+    EXPECT_GE(main().right() + 6, screen.right());
+
+    // A place that fits is kept exactly.
+    window->move(40, 30);
+    StartProgram();
+    EXPECT_EQ(main().topLeft(), QPoint(40, 30));
+}
+
+TEST_F(KeypadOnScreenTest, DraggedLowTheMainWindowStaysAndTheKeypadKeepsToTheScreen) {
+    platform.screen = screen.size();
+    moveMain({300, 400});
+    tick();
+    EXPECT_EQ(main().topLeft(), QPoint(300, 400));  // the player's drag is not undone
+    expectOnScreen(pad(), "keypad");
+    EXPECT_EQ(pad().bottom(), screen.bottom());
+    EXPECT_LE(std::abs(pad().center().x() - main().center().x()), 1);  // still centred on the main window
+
+    moveMain({560, 100});  // over the right edge
+    tick();
+    expectOnScreen(pad(), "keypad");
+    EXPECT_EQ(pad().right(), screen.right());
+    expectUnderMain();
+
+    moveMain({100, 100});  // back: docked again
+    tick();
+    expectUnderMain();
+    EXPECT_LE(std::abs(pad().center().x() - main().center().x()), 1);
 }
 
 }  // namespace
