@@ -55,6 +55,9 @@ done
 e2e_press F1
 e2e_wait_box "Шелвы и злыки — справка" >/dev/null
 e2e_log "help found in the prefix"
+# Nothing of the duel over the network is loaded at the start.
+maps=$(cat "/proc/$E2E_GAME_PID/maps") || e2e_fail "cannot read the game's memory map"
+[[ $maps != *libshelvy-network* && $maps != *libQt6Network* ]] || e2e_fail "the network code was loaded at the start"
 
 e2e_close_game
 e2e_expect_clean_exit
@@ -65,6 +68,20 @@ find "$prefix" | sort >"$E2E_TMP/after"
 diff "$E2E_TMP/before" "$E2E_TMP/after" >&2 || e2e_fail "the game changed its installed files"
 leftovers=$(find "$XDG_CONFIG_HOME/shelvy-zlyki" -mindepth 1 ! -name "$E2E_SETTINGS_NAME")
 [ -z "$leftovers" ] || e2e_fail "files left in the config folder: $leftovers"
+
+# The duel over the network comes from the installed module, loaded only when asked for.
+[ -f "$prefix/lib/shelvy-zlyki/libshelvy-network.so" ] || e2e_fail "the network module is not installed"
+"${as_player[@]}" "$E2E_GAME_DIR/shelvy" --host $((20000 + RANDOM % 20000)) </dev/null >"$E2E_TMP/game.log" 2>&1 &
+E2E_GAME_PID=$!
+e2e_wait_main_window
+deadline=$((SECONDS + E2E_START_TIMEOUT))
+until grep -q "$prefix/lib/shelvy-zlyki/libshelvy-network.so" "/proc/$E2E_GAME_PID/maps" 2>/dev/null; do
+    ((SECONDS < deadline)) || e2e_fail "the hosting game did not load the installed network module"
+    sleep 0.2
+done
+e2e_log "the network module loaded from the prefix"
+e2e_close_game
+e2e_expect_clean_exit
 
 # Root could write into the prefix; an installed game leaves it alone all the same.
 if [ "$(id -u)" = 0 ]; then
