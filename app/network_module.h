@@ -9,9 +9,9 @@ namespace duel {
 
 // Qt Network and Avahi are in the module alone (session/CMakeLists.txt), so
 // that the program's start never loads them.  The module is looked for beside
-// the program (a build folder), then where an installation puts it
-// (<prefix>/lib/shelvy-zlyki/).  It must outlive every session that uses it,
-// and stays loaded to the end of the run.
+// the program (a build folder), then where an installation puts it (the
+// library folder of its prefix, cmake/deployment.cmake).  It must outlive
+// every session that uses it, and stays loaded to the end of the run.
 class NetworkModule {
 public:
     NetworkModule() = default;

@@ -24,6 +24,12 @@ if(DUEL_PROGRAM_DIR STREQUAL "" OR IS_ABSOLUTE "${DUEL_PROGRAM_DIR}" OR DUEL_PRO
     message(FATAL_ERROR "DUEL_PROGRAM_DIR='${DUEL_PROGRAM_DIR}' must be a folder inside the prefix, such as bin or games")
 endif()
 
+# The network module, the game's private library: in the prefix's library folder (on Debian with
+# the prefix /usr, lib/<multiarch>/shelvy-zlyki, outside the folders ldconfig keeps), found by the
+# game as a path relative to its own folder.
+set(DUEL_MODULE_DIR "${CMAKE_INSTALL_LIBDIR}/shelvy-zlyki")
+file(RELATIVE_PATH DUEL_MODULE_DIR_FROM_PROGRAM "/prefix/${DUEL_PROGRAM_DIR}" "/prefix/${DUEL_MODULE_DIR}")
+
 # Each value becomes a C string literal: backslashes and quotes are escaped.
 foreach(name DUEL_AUTHOR_NAME DUEL_AUTHOR_DATE DUEL_COUNTRY DUEL_REGION DUEL_TOWN DUEL_EMAIL DUEL_HOME_HOST)
     string(REPLACE "\\" "\\\\" escaped "${${name}}")

@@ -11,7 +11,8 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DDUEL_BENCHMARKS=OFF \
     -DCMAKE_INSTALL_PREFIX=/usr -DDUEL_PROGRAM_DIR=games \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >&2
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    -DCMAKE_MODULE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >&2
 cmake --build "$dir" -j "$(nproc)" >&2
 # CPack names the file <name>_<version>_<architecture>.deb; list only this run's.
 rm -f "$dir"/shelvy-zlyki_*.deb

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The game installed into a read-only prefix starts, shows its icon, finds its help, closes cleanly and keeps its settings in the user's config folder; run by root it still writes nothing into the prefix.
-# Usage: installed_start.sh GAME_EXE SETTINGS_TOOL CMAKE BUILD_DIR PROGRAM_DIR (bin or games, under the prefix)
+# Usage: installed_start.sh GAME_EXE SETTINGS_TOOL CMAKE BUILD_DIR PROGRAM_DIR MODULE_DIR (folders under the prefix:
+# the programs', bin or games, and the network module's)
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_init "$1" "$2"
-cmake=$3 build=$4 program_dir=${5:-bin}
+cmake=$3 build=$4 program_dir=${5:-bin} module_dir=${6:-lib/shelvy-zlyki}
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 command -v xprop >/dev/null || e2e_fail "missing xprop (scripts/setup.sh installs x11-utils)"
 
@@ -70,12 +71,13 @@ leftovers=$(find "$XDG_CONFIG_HOME/shelvy-zlyki" -mindepth 1 ! -name "$E2E_SETTI
 [ -z "$leftovers" ] || e2e_fail "files left in the config folder: $leftovers"
 
 # The duel over the network comes from the installed module, loaded only when asked for.
-[ -f "$prefix/lib/shelvy-zlyki/libshelvy-network.so" ] || e2e_fail "the network module is not installed"
+module=$prefix/$module_dir/libshelvy-network.so
+[ -f "$module" ] || e2e_fail "the network module is not installed as $module"
 "${as_player[@]}" "$E2E_GAME_DIR/shelvy" --host $((20000 + RANDOM % 20000)) </dev/null >"$E2E_TMP/game.log" 2>&1 &
 E2E_GAME_PID=$!
 e2e_wait_main_window
 deadline=$((SECONDS + E2E_START_TIMEOUT))
-until grep -q "$prefix/lib/shelvy-zlyki/libshelvy-network.so" "/proc/$E2E_GAME_PID/maps" 2>/dev/null; do
+until grep -qF "$module" "/proc/$E2E_GAME_PID/maps" 2>/dev/null; do
     ((SECONDS < deadline)) || e2e_fail "the hosting game did not load the installed network module"
     sleep 0.2
 done

@@ -23,5 +23,8 @@ for file in /usr/games/shelvy /usr/games/shelvy-pack \
     /usr/share/metainfo/org.example.shelvy_zlyki.metainfo.xml /usr/share/applications/org.example.shelvy_zlyki.desktop; do
     grep -qxF "$file" <<<"$files" || fail "the package has no $file"
 done
+# The network module, private to the game, outside the folders ldconfig keeps.
+grep -qE '^/usr/lib/[^/]+/shelvy-zlyki/libshelvy-network\.so$' <<<"$files" ||
+    fail "the package has no network module in /usr/lib/<multiarch>/shelvy-zlyki"
 ! grep -q '^/usr/bin/' <<<"$files" || fail "the package puts programs in /usr/bin: $(grep '^/usr/bin/' <<<"$files")"
 echo "-- PASS"
