@@ -28,6 +28,16 @@ constexpr double kTurnFontSize = 9.75;
 constexpr int kFieldWidth = 4350;
 constexpr int kFieldHeight = 2400;
 
+// Over the network the person's guess is answered at once and the turn comes
+// straight back to the player: the person's last guess, with the answer it
+// got, stays in the opponent's row until the player types a digit there.
+const Move* PersonsMoveOnShow(const GameState& state) {
+    const bool network = !state.opponentName.empty();
+    if (!network || state.phase != Phase::UserToMove || !state.composedGuess.empty() || state.compMoves.empty())
+        return nullptr;
+    return &state.compMoves.back();
+}
+
 template <typename T>
 T* Named(T* object, const QString& name) {
     object->setObjectName(name);
@@ -223,7 +233,8 @@ void DuelField::Draw(bool turnMarks) {
         composedGuessDrawn_ = state.composedGuess;
         DrawGuessPictures(guessPictures_, ComposedGuessPictures(composedGuessDrawn_));
     }
-    for (QLabel* picture : guessPictures_) SetVisible(picture, state.guessOpen());
+    const bool personsMoveShown = turnMarks && PersonsMoveOnShow(state);
+    for (QLabel* picture : guessPictures_) SetVisible(picture, state.guessOpen() && !personsMoveShown);
     SetVisible(userMoveButton_, state.userMoveShown());
     SetVisible(computerMoveButton_, state.phase == Phase::ComputerToMove);
     DrawHistory();
@@ -246,11 +257,14 @@ void DuelField::DrawTurnMarks(bool turnMarks) {
     const bool computer = turnMarks && state.phase == Phase::ComputerToMove;
     StyleTurnLabel(computerGuessLabel_, computer);
     StyleTurnLabel(guessLabel_, turnMarks && state.userToMove());
-    for (QLabel* picture : computerGuessPictures_) SetVisible(picture, computer);
+    const bool personsMove = PersonsMoveOnShow(state) != nullptr;
+    for (QLabel* picture : computerGuessPictures_) SetVisible(picture, computer || (turnMarks && personsMove));
 }
 
 void DuelField::DrawOpponentsGuess() {
-    const std::string& guess = session_.state().compGuess;
+    const GameState& state = session_.state();
+    const Move* personsMove = PersonsMoveOnShow(state);
+    const std::string& guess = personsMove ? personsMove->guess : state.compGuess;
     if (opponentsGuessDrawn_ == guess) return;
     opponentsGuessDrawn_ = guess;
     DrawGuessPictures(computerGuessPictures_, ComputerGuessPictures(guess));
@@ -286,8 +300,10 @@ void DuelField::DrawAnswers() {
     const bool byHand = state.answerByHand();
     exactFrame_->setEnabled(byHand);
     partialFrame_->setEnabled(byHand);
+    const Move* personsMove = PersonsMoveOnShow(state);
+    const Score answer = personsMove ? personsMove->answer : Score{state.exactCount, state.partialCount};
     for (auto [buttons, count] :
-         {std::pair{&exactButtons_, state.exactCount}, std::pair{&partialButtons_, state.partialCount}}) {
+         {std::pair{&exactButtons_, answer.exact}, std::pair{&partialButtons_, answer.partial}}) {
         QRadioButton* selected = (*buttons)[static_cast<size_t>(std::clamp(count, 0, 4))];
         if (selected->isChecked()) continue;
         const QSignalBlocker quiet(selected);

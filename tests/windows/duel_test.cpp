@@ -290,6 +290,36 @@ TEST_F(Duel, TheScorerSelectsTheAnswerForTheGuessOnScreen) {
     EXPECT_EQ(computer().candidateCount(), Expected("1243", {2, 2}));
 }
 
+// A person's guess over the network is answered as it comes and the turn
+// comes straight back: its guess and answer stay in the opponent's row until
+// the player types a digit, and give no answer of the player's own.
+TEST_F(Duel, APersonsLastGuessStaysOnShowUntilThePlayerTypes) {
+    Start("1234", 0.5);
+    state().opponentName = "Боря";
+    state().compMoves = {Move{"5178", {1, 1}}};
+    state().phase = Phase::UserToMove;
+    window->Refresh();
+    EXPECT_FALSE(picturesHidden("imgNumberVK"));
+    EXPECT_TRUE(picturesHidden("imgNumberMV"));
+    EXPECT_EQ(computerGuessPictures(), "5178");
+    EXPECT_EQ(selectedExact(), 1);
+    EXPECT_EQ(selectedPartial(), 1);
+    EXPECT_EQ(state().exactCount, 0);
+    EXPECT_EQ(state().compMoves.size(), 1u);
+
+    AddDigit(state(), platform, nullptr, 9);
+    window->Refresh();
+    EXPECT_TRUE(picturesHidden("imgNumberVK"));
+    EXPECT_FALSE(picturesHidden("imgNumberMV"));
+    EXPECT_EQ(selectedExact(), 0);
+
+    // Against the computer the row stays empty on the player's turn.
+    state().opponentName.clear();
+    ClearComposedGuess(state());
+    window->Refresh();
+    EXPECT_TRUE(picturesHidden("imgNumberVK"));
+}
+
 TEST_F(Duel, TheSwitchNeverStartsTheScorerForAHiddenNumber) {
     Start(QString(), 0.0);  // the secret is 1234
     Guess("5678", 0.0);     // the computer guesses 1234
