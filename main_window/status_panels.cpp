@@ -7,15 +7,54 @@
 #include "rules/hint.h"
 #include "rules/twips.h"
 
+#include <QHelpEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QToolTip>
 
 namespace duel {
 
 namespace {
 
 constexpr int kStatusHeight = 375;
+
+// A panel whose text may be longer than the window is wide (a long name, the
+// prompt to take up a waiting game): what does not fit ends in "…", and the
+// whole text shows as its tooltip.  Its text stays whole for everyone who
+// reads it (a screen reader among them).
+class EllipsisPanel final : public QLabel {
+public:
+    explicit EllipsisPanel(const QString& text) : QLabel(text) {
+        // The text's width never widens the status bar of a window of fixed size.
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);  // the sunken frame
+        QPainter painter(this);
+        const QRect room = contentsRect();
+        style()->drawItemText(&painter, room, static_cast<int>(alignment()), palette(), isEnabled(), ShownText(room),
+                              foregroundRole());
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QLabel::event(event);
+        if (ShownText(contentsRect()) != text())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+
+private:
+    QString ShownText(const QRect& room) const {
+        return fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+    }
+};
 
 void SetText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
@@ -46,7 +85,7 @@ StatusPanels::StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting) {
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(TwipsToPixels(kStatusHeight));
-    hintPanel_ = new QLabel(QString::fromUtf8(kNewGameHint));
+    hintPanel_ = new EllipsisPanel(QString::fromUtf8(kNewGameHint));
     hintPanel_->setObjectName(QStringLiteral("StatusBarPanel1"));
     clockPanel_ = new QLabel(QString::fromUtf8(kClockStoppedText));
     clockPanel_->setObjectName(QStringLiteral("StatusBarPanel2"));

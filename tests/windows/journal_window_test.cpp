@@ -7,9 +7,11 @@
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +23,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -87,6 +90,13 @@ TEST_F(JournalWindowTest, NewGameAsksAboutTheGameThatWaits) {
     Restart();
     platform.inputPrompts.clear();
     EXPECT_EQ(hintPanel(), "Есть прерванная игра: 'Игра' --> 'Продолжить прошлую игру'");
+    // Wider than the panel: it ends in "…" there and shows whole as the tooltip.
+    auto* panel = find<QLabel>(QStringLiteral("StatusBarPanel1"));
+    ASSERT_LT(panel->contentsRect().width(), panel->fontMetrics().horizontalAdvance(panel->text()));
+    QHelpEvent tip(QEvent::ToolTip, panel->rect().center(), panel->mapToGlobal(panel->rect().center()));
+    QApplication::sendEvent(panel, &tip);
+    EXPECT_EQ(QToolTip::text(), panel->text());
+    QToolTip::hideText();
 
     const auto askedAbout = [this] {
         const std::vector<QString> texts = platform.boxTexts();
