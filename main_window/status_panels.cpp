@@ -36,14 +36,14 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QFrame::paintEvent(event);  // the sunken frame
         QPainter painter(this);
-        const QRect room = contentsRect();
+        const QRect room = TextRoom();
         style()->drawItemText(&painter, room, static_cast<int>(alignment()), palette(), isEnabled(), ShownText(room),
                               foregroundRole());
     }
 
     bool event(QEvent* event) override {
         if (event->type() != QEvent::ToolTip) return QLabel::event(event);
-        if (ShownText(contentsRect()) != text())
+        if (ShownText(TextRoom()) != text())
             QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
         else
             QToolTip::hideText();
@@ -51,6 +51,11 @@ protected:
     }
 
 private:
+    // Where a plain label with a frame puts its text: half an "x" in from the frame.
+    QRect TextRoom() const {
+        const int indentation = indent() >= 0 ? indent() : fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+        return contentsRect().adjusted(indentation, 0, 0, 0);
+    }
     QString ShownText(const QRect& room) const {
         return fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
     }
