@@ -8,6 +8,7 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_screen.h"
 #include "tests/support/journal_test_support.h"
+#include "tests/support/journaled_run.h"
 
 #include <QLockFile>
 
@@ -26,7 +27,7 @@ namespace {
 constexpr const char* kMine = "2468";
 
 // One run of the program, as in the resume tests: its own state, platform, screen and keeper.
-struct CopyRun {
+struct CopyRun : JournaledRun {
     explicit CopyRun(const std::filesystem::path& folder) {
         platform.now = QDateTime(QDate(2025, 3, 1), QTime(10, 0));
         keeper->Open(folder);
@@ -45,15 +46,6 @@ struct CopyRun {
             OpponentMove(duel);
         }
     }
-
-    GameState state;
-    FakePlatform platform;
-    FakeScreen screen;
-    ComputerOpponent computer;
-    RecordingEvents events;
-    std::unique_ptr<JournalKeeper> keeper = std::make_unique<JournalKeeper>(platform);
-    EventListeners listeners{keeper.get(), &events};  // the journal first, as in the session
-    Duel duel{state, platform, screen, computer, listeners};
 };
 
 // A process that runs `body` and then stays alive (as a running copy of the

@@ -8,6 +8,7 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_screen.h"
 #include "tests/support/journal_test_support.h"
+#include "tests/support/journaled_run.h"
 
 #include <gtest/gtest.h>
 
@@ -23,21 +24,12 @@ constexpr std::array<const char*, 4> kMisses = {"5678", "5679", "5689", "5789"};
 
 // One run of the program: its own state, platform and screen, the keeper over
 // the journal in `folder`, and a listener behind the keeper.
-struct ProgramRun {
+struct ProgramRun : JournaledRun {
     explicit ProgramRun(const std::filesystem::path& folder) { keeper->Open(folder); }
     void Tick(int seconds) {
         platform.monotonic += seconds;
         GameClockTick(state, platform);
     }
-
-    GameState state;
-    FakePlatform platform;
-    FakeScreen screen;
-    ComputerOpponent computer;
-    RecordingEvents events;
-    std::unique_ptr<JournalKeeper> keeper = std::make_unique<JournalKeeper>(platform);
-    EventListeners listeners{keeper.get(), &events};  // the journal first, as in the session
-    Duel duel{state, platform, screen, computer, listeners};
 };
 
 class ResumeTest : public ::testing::Test {

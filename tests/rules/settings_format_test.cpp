@@ -17,15 +17,8 @@
 namespace duel {
 namespace {
 
+using testing::ResetState;
 using testing::StoredValues;
-
-GameState ResetState() {
-    GameState state;
-    ResetRecords(state);
-    state.galleryChoice = "01";
-    state.keypadDock = 2;
-    return state;
-}
 
 // The text of the reset state with line `lineNumber` (1-based) replaced.
 std::string TextWithLine(int lineNumber, const std::string& value) {

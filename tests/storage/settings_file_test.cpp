@@ -21,15 +21,8 @@ namespace duel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ResetState;
 using testing::StoredValues;
-
-GameState ResetState() {
-    GameState state;
-    ResetRecords(state);
-    state.galleryChoice = "01";
-    state.keypadDock = 2;
-    return state;
-}
 
 class SettingsFiles : public ::testing::Test {
 protected:

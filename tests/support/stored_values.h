@@ -3,11 +3,22 @@
 #pragma once
 
 #include "rules/game_state.h"
+#include "rules/records_table.h"
 
 #include <string>
 #include <vector>
 
 namespace duel::testing {
+
+// The state the settings file holds after a reset: the records emptied, the
+// first picture set, the keypad centred.
+inline GameState ResetState() {
+    GameState state;
+    ResetRecords(state);
+    state.galleryChoice = "01";
+    state.keypadDock = 2;
+    return state;
+}
 
 inline std::vector<std::string> StoredValues(const GameState& s) {
     return {s.records[0].time,
