@@ -204,17 +204,13 @@ QWidget* Session::boxOwner() { return screen_ ? screen_->ownerWidget() : nullptr
 
 bool Session::networkActive() const { return network_ && network_->active(); }
 
-// The module is asked for first: without it the game that runs goes on.
 bool Session::HostNetworkDuel(uint16_t port, const std::string& name) {
-    if (state_.busy || state_.newGameRunning) return false;
-    NetworkDuelPart* duel = network();
-    return duel && PrepareForNetworkDuel() && duel->Host(port, name);
+    NetworkDuelPart* duel = ReadyForNetworkDuel();
+    return duel && duel->Host(port, name);
 }
 
 void Session::JoinNetworkDuel(const std::string& address, uint16_t port, const std::string& name) {
-    if (state_.busy || state_.newGameRunning) return;
-    NetworkDuelPart* duel = network();
-    if (duel && PrepareForNetworkDuel()) duel->Join(address, port, name);
+    if (NetworkDuelPart* duel = ReadyForNetworkDuel()) duel->Join(address, port, name);
 }
 
 void Session::StopNetworkDuel() {
@@ -228,12 +224,15 @@ void Session::StopNetworkDuel() {
     Redraw();
 }
 
-// A duel over the network replaces the game that runs, which is given up.
-bool Session::PrepareForNetworkDuel() {
-    if (state_.busy || state_.newGameRunning) return false;
+// A duel over the network replaces the game that runs, which is given up;
+// the module is asked for first, so that without it that game goes on.
+NetworkDuelPart* Session::ReadyForNetworkDuel() {
+    if (state_.busy || state_.newGameRunning) return nullptr;
+    NetworkDuelPart* part = network();
+    if (!part) return nullptr;
     if (state_.gameRunning()) RunStep([](Duel& duel) { GiveUpGame(duel); });
     UseChosenOpponent();
-    return true;
+    return part;
 }
 
 bool Session::FastTick() { return duel::FastTick(state_, platform_); }

@@ -141,7 +141,9 @@ private:
     void RunWaitingWork();
     // The games from now on are the chosen opponent's (after a duel over the network).
     void UseChosenOpponent();
-    bool PrepareForNetworkDuel();
+    // The duel over the network, with the game that runs given up; nullptr
+    // (and that game untouched) when a step runs or the module is missing.
+    NetworkDuelPart* ReadyForNetworkDuel();
     // The duel over the network, made when it is first needed; nullptr when it cannot be had.
     NetworkDuelPart* network();
     // Tells the journal's notice, once a step is over; on standard error while quitting.
