@@ -16,36 +16,48 @@ namespace duel {
 
 namespace {
 
-// How long a window waits for the window manager's frame.
+// How long a window waits for the window manager's frame, and how often it
+// looks meanwhile.
 constexpr int kFrameAwaitedMs = 3000;
+constexpr int kFrameLookMs = 10;
 
 PixelRect ToPixels(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-bool IsFramed(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
+// Shown with a frame around it.  The frame is the window manager's: it comes
+// after the window is mapped.
+bool IsFramed(const QWidget& window) { return window.isVisible() && window.frameGeometry() != window.geometry(); }
 
-// Watches a window's events until it is shown with a frame, runs its work
-// once then and goes; it gives up after kFrameAwaitedMs, or with the window.
+// Waits for a window to be shown with a frame, runs its work once then and
+// goes; it gives up after kFrameAwaitedMs, or with the window.  The frame's
+// arrival need not move the client area (a window placed by its client area
+// stays where it was put), so no event of the window's tells it: besides its
+// showing, moves and resizes the watch looks every kFrameLookMs.
 class FramedWatch : public QObject {
 public:
     FramedWatch(QWidget& window, std::function<void()> then)
         : QObject(&window), window_(window), then_(std::move(then)) {
         window.installEventFilter(this);
+        auto* look = new QTimer(this);
+        connect(look, &QTimer::timeout, this, [this] { RunIfFramed(); });
+        look->start(kFrameLookMs);
         QTimer::singleShot(kFrameAwaitedMs, this, [this] { deleteLater(); });
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
         const QEvent::Type type = event->type();
-        const bool placed = type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize;
-        if (placed && !done_ && window_.isVisible() && IsFramed(window_)) {
-            done_ = true;
-            window_.removeEventFilter(this);
-            deleteLater();
-            then_();
-        }
+        if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) RunIfFramed();
         return false;
     }
 
 private:
+    void RunIfFramed() {
+        if (done_ || !IsFramed(window_)) return;
+        done_ = true;
+        window_.removeEventFilter(this);
+        deleteLater();
+        then_();
+    }
+
     QWidget& window_;
     std::function<void()> then_;
     bool done_ = false;
@@ -72,11 +84,26 @@ void MoveOntoScreen(QWidget& window, Platform& platform, QPoint corner, QMargins
                                       {minimum.width(), minimum.height()}, ToPixels(area));
     if (kept.width != frame.width() || kept.height != frame.height())
         window.resize(kept.width - borders.width(), kept.height - borders.height());
-    if (window.frameGeometry().topLeft() != QPoint(kept.x, kept.y)) window.move(kept.x, kept.y);
+    PutFrameAt(window, {kept.x, kept.y}, margins);
+}
+
+void PutFrameAt(QWidget& window, QPoint corner, QMargins margins) {
+    // QWidget::move takes the frame's corner on a window not made yet (the
+    // window manager then puts the frame there itself, to the device pixel) and
+    // on a framed one, but the client area's on a window made and not framed
+    // yet: its frame would land its own extents above and left of the corner.
+    // There the client area is placed, inside the frame guessed.
+    if (!window.testAttribute(Qt::WA_WState_Created)) {
+        window.move(corner);
+        return;
+    }
+    if (IsFramed(window) && window.frameGeometry().topLeft() == corner) return;
+    const QPoint client = corner + QPoint(margins.left(), margins.top());
+    if (window.geometry().topLeft() != client) window.setGeometry(QRect(client, window.size()));
 }
 
 void OnceFramed(QWidget& window, std::function<void()> then) {
-    if (window.isVisible() && IsFramed(window)) {
+    if (IsFramed(window)) {
         then();
         return;
     }
