@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <utility>
 
@@ -23,9 +24,21 @@ constexpr int kFrameLookMs = 10;
 
 PixelRect ToPixels(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-// Shown with a frame around it.  The frame is the window manager's: it comes
-// after the window is mapped.
-bool IsFramed(const QWidget& window) { return window.isVisible() && window.frameGeometry() != window.geometry(); }
+// The frame the window manager has put around a shown window, as it reports
+// it now; none before the window is framed.  It is asked of the window itself:
+// QWidget::frameGeometry keeps what it learnt at the window's last move, and a
+// window placed by its client area is not moved when it is framed.  A frame
+// still being put together, one that does not hold the window yet (margins
+// below zero), is none either.
+QMargins ReportedFrame(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    if (!window.isVisible() || handle == nullptr) return {};
+    const QMargins margins = handle->frameMargins();
+    const bool holds = margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0;
+    return holds ? margins : QMargins();
+}
+
+bool IsFramed(const QWidget& window) { return !ReportedFrame(window).isNull(); }
 
 // Waits for a window to be shown with a frame, runs its work once then and
 // goes; it gives up after kFrameAwaitedMs, or with the window.  The frame's
@@ -66,11 +79,8 @@ private:
 }  // namespace
 
 QMargins FrameMarginsOf(const QWidget& window, QMargins guess) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    if (frame == client) return guess;
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    const QMargins reported = ReportedFrame(window);
+    return reported.isNull() ? guess : reported;
 }
 
 void MoveOntoScreen(QWidget& window, Platform& platform, QPoint corner, QMargins frameGuess) {
@@ -97,7 +107,8 @@ void PutFrameAt(QWidget& window, QPoint corner, QMargins margins) {
         window.move(corner);
         return;
     }
-    if (IsFramed(window) && window.frameGeometry().topLeft() == corner) return;
+    const QMargins reported = ReportedFrame(window);
+    if (!reported.isNull() && window.geometry().topLeft() - QPoint(reported.left(), reported.top()) == corner) return;
     const QPoint client = corner + QPoint(margins.left(), margins.top());
     if (window.geometry().topLeft() != client) window.setGeometry(QRect(client, window.size()));
 }

@@ -13,8 +13,8 @@ namespace duel {
 class Platform;
 
 // The margins the window manager's frame adds around `window`'s client area:
-// its own once the window has been framed, else `guess` (a window is framed
-// only after it is shown).
+// its own while the window is shown with a frame, else `guess` (a window is
+// framed only after it is shown).
 QMargins FrameMarginsOf(const QWidget& window, QMargins guess);
 
 // Moves `window` so that the top-left corner of its frame lies at `corner`,
