@@ -317,7 +317,9 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     exportButton_ = new QPushButton(QStringLiteral("&Экспорт ..."), this);
     exportButton_->setObjectName(QStringLiteral("cmdExport"));
     exportButton_->setToolTip(QStringLiteral("Записать список игр в файл CSV"));
-    exportButton_->setAutoDefault(false);
+    // Enter on the focused button exports (it is the default while it has the
+    // focus); elsewhere in the window Enter closes it.
+    exportButton_->setAutoDefault(true);
     closeButton_ = new QPushButton(QStringLiteral("&Закрыть"), this);
     closeButton_->setObjectName(QStringLiteral("cmdClose"));
     closeButton_->setDefault(true);

@@ -346,6 +346,12 @@ TEST_F(JournalWindowTest, TheStatisticsWindowWorksFromTheKeyboard) {
         EXPECT_EQ(games->currentIndex().row(), 2);
         Press(games, Qt::Key_Home);
         EXPECT_EQ(games->currentIndex().row(), 0);
+        // Enter on the focused "&Экспорт ..." exports (here: the dialog, cancelled); it does not close the window.
+        auto* exportButton = find<QPushButton>(QStringLiteral("cmdExport"));
+        exportButton->setFocus();
+        Press(exportButton, Qt::Key_Return);
+        EXPECT_EQ(platform.saveDialogs.size(), 1u);
+        EXPECT_TRUE(dialog.isVisible());
         Press(games, Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());
     });
