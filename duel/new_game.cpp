@@ -30,12 +30,15 @@ void GiveUpRunningGame(Duel& duel) {
 
 // Asks for the user's number until it is valid or the user keeps it hidden
 // (where the opponent allows it); false when the program quits meanwhile.
-// Leaves the number typed in state.userNumber, or hideAnswer set.
+// Leaves the number typed in state.userNumber, or hideAnswer set.  Until the
+// number is settled hideAnswer stays the last game's, so that the window keeps
+// that game's look (its answer frames too) while the prompt is open.
 bool AskForUsersNumber(Duel& duel) {
     GameState& state = duel.state;
     Platform& platform = duel.platform;
     duel.screen.Refresh();
     std::string typed;
+    bool hidden = false;
     for (;;) {
         // Every box answers "cancel" at once while the program quits; the
         // game is then given up instead of asking again.
@@ -49,10 +52,9 @@ bool AskForUsersNumber(Duel& duel) {
             const bool hide = steps::Ask(duel, kHideQuestion);
             if (platform.quitting()) return false;
             if (hide) {
-                state.hideAnswer = true;
+                hidden = true;
                 break;
             }
-            state.hideAnswer = false;
             state.userNumberDefault = kDefaultNumber;
             continue;
         }
@@ -63,7 +65,8 @@ bool AskForUsersNumber(Duel& duel) {
         }
         break;
     }
-    state.userNumber = state.hideAnswer ? std::string() : typed;
+    state.hideAnswer = hidden;
+    state.userNumber = hidden ? std::string() : typed;
     return true;
 }
 
@@ -94,7 +97,6 @@ void NewGame(Duel& duel) {
     // The computer builds its list and draws its number; a close or a quit
     // meanwhile gives the game up, and nothing more is asked.
     if (!duel.opponent.PrepareGame(duel)) return;
-    state.hideAnswer = false;
     if (!AskForUsersNumber(duel)) return;
 
     state.userMoves.clear();

@@ -13,7 +13,7 @@ using CsvRow = std::vector<std::string>;
 
 // The header line of the exported list of games: one column for each figure, so that a spreadsheet reads them apart.
 inline constexpr const char* kGamesCsvHeader =
-    "Дата,Режим,Итог,Ваших ходов,Ходов компьютера,Время,Ваше число,Число компьютера,Соперник";
+    "Дата,Режим,Итог,Ваших ходов,Ходов компьютера / соперника,Время,Ваше число,Число компьютера / соперника,Соперник";
 
 // One cell as RFC 4180 writes it: quoted when it holds a comma, a quote or a
 // line break (or starts or ends with a space), quotes doubled.

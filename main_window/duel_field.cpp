@@ -227,9 +227,12 @@ void DuelField::Draw(bool turnMarks) {
     const GameState& state = session_.state();
     DrawTurnMarks(turnMarks);
     DrawOpponentsGuess();
-    // The pictures follow the composed guess while it is open; the keypad's
-    // Cancel on a closed guess leaves them as they were.
-    if (state.guessOpen() && composedGuessDrawn_ != state.composedGuess) {
+    // The pictures follow the composed guess while it is open, and show the
+    // guess a move emptied (0000) as the turn passes on; the keypad's Cancel
+    // on a closed guess leaves them as they were.
+    const bool moved = state.userMoves.size() != userMovesDrawn_;
+    userMovesDrawn_ = state.userMoves.size();
+    if ((state.guessOpen() || moved) && composedGuessDrawn_ != state.composedGuess) {
         composedGuessDrawn_ = state.composedGuess;
         DrawGuessPictures(guessPictures_, ComposedGuessPictures(composedGuessDrawn_));
     }

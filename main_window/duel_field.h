@@ -79,6 +79,7 @@ private:
     std::array<QRadioButton*, 5> partialButtons_{};   // index = count: шн, ш1, ш2, ш3, ш4
     std::optional<std::string> opponentsGuessDrawn_;  // the opponent's guess its pictures show
     std::string composedGuessDrawn_;                  // the composed guess its pictures show
+    size_t userMovesDrawn_ = 0;                       // the player's moves when they were last drawn
 };
 
 }  // namespace duel

@@ -28,6 +28,13 @@ inline bool Question(Platform& platform, QWidget* owner, const QString& text) {
            MsgAnswer::Yes;
 }
 
+// A question whose Yes destroys something: Yes and No, no icon, No the
+// default button; true for Yes.
+inline bool QuestionDefaultNo(Platform& platform, QWidget* owner, const QString& text) {
+    return platform.messageBox(owner, text, QString::fromUtf8(kProductName), MsgIcon::None,
+                               MsgButtons::YesNoDefaultNo) == MsgAnswer::Yes;
+}
+
 // A question with a way back: Yes, No and Cancel, no icon.
 inline MsgAnswer QuestionOrCancel(Platform& platform, QWidget* owner, const QString& text) {
     return platform.messageBox(owner, text, QString::fromUtf8(kProductName), MsgIcon::None, MsgButtons::YesNoCancel);

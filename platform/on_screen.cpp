@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <utility>
 
@@ -16,36 +17,60 @@ namespace duel {
 
 namespace {
 
-// How long a window waits for the window manager's frame.
+// How long a window waits for the window manager's frame, and how often it
+// looks meanwhile.
 constexpr int kFrameAwaitedMs = 3000;
+constexpr int kFrameLookMs = 10;
 
 PixelRect ToPixels(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-bool IsFramed(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
+// The frame the window manager has put around a shown window, as it reports
+// it now; none before the window is framed.  It is asked of the window itself:
+// QWidget::frameGeometry keeps what it learnt at the window's last move, and a
+// window placed by its client area is not moved when it is framed.  A frame
+// still being put together, one that does not hold the window yet (margins
+// below zero), is none either.
+QMargins ReportedFrame(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    if (!window.isVisible() || handle == nullptr) return {};
+    const QMargins margins = handle->frameMargins();
+    const bool holds = margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0;
+    return holds ? margins : QMargins();
+}
 
-// Watches a window's events until it is shown with a frame, runs its work
-// once then and goes; it gives up after kFrameAwaitedMs, or with the window.
+bool IsFramed(const QWidget& window) { return !ReportedFrame(window).isNull(); }
+
+// Waits for a window to be shown with a frame, runs its work once then and
+// goes; it gives up after kFrameAwaitedMs, or with the window.  The frame's
+// arrival need not move the client area (a window placed by its client area
+// stays where it was put), so no event of the window's tells it: besides its
+// showing, moves and resizes the watch looks every kFrameLookMs.
 class FramedWatch : public QObject {
 public:
     FramedWatch(QWidget& window, std::function<void()> then)
         : QObject(&window), window_(window), then_(std::move(then)) {
         window.installEventFilter(this);
+        auto* look = new QTimer(this);
+        connect(look, &QTimer::timeout, this, [this] { RunIfFramed(); });
+        look->start(kFrameLookMs);
         QTimer::singleShot(kFrameAwaitedMs, this, [this] { deleteLater(); });
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
         const QEvent::Type type = event->type();
-        const bool placed = type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize;
-        if (placed && !done_ && window_.isVisible() && IsFramed(window_)) {
-            done_ = true;
-            window_.removeEventFilter(this);
-            deleteLater();
-            then_();
-        }
+        if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) RunIfFramed();
         return false;
     }
 
 private:
+    void RunIfFramed() {
+        if (done_ || !IsFramed(window_)) return;
+        done_ = true;
+        window_.removeEventFilter(this);
+        deleteLater();
+        then_();
+    }
+
     QWidget& window_;
     std::function<void()> then_;
     bool done_ = false;
@@ -54,11 +79,8 @@ private:
 }  // namespace
 
 QMargins FrameMarginsOf(const QWidget& window, QMargins guess) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    if (frame == client) return guess;
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    const QMargins reported = ReportedFrame(window);
+    return reported.isNull() ? guess : reported;
 }
 
 void MoveOntoScreen(QWidget& window, Platform& platform, QPoint corner, QMargins frameGuess) {
@@ -72,11 +94,27 @@ void MoveOntoScreen(QWidget& window, Platform& platform, QPoint corner, QMargins
                                       {minimum.width(), minimum.height()}, ToPixels(area));
     if (kept.width != frame.width() || kept.height != frame.height())
         window.resize(kept.width - borders.width(), kept.height - borders.height());
-    if (window.frameGeometry().topLeft() != QPoint(kept.x, kept.y)) window.move(kept.x, kept.y);
+    PutFrameAt(window, {kept.x, kept.y}, margins);
+}
+
+void PutFrameAt(QWidget& window, QPoint corner, QMargins margins) {
+    // QWidget::move takes the frame's corner on a window not made yet (the
+    // window manager then puts the frame there itself, to the device pixel) and
+    // on a framed one, but the client area's on a window made and not framed
+    // yet: its frame would land its own extents above and left of the corner.
+    // There the client area is placed, inside the frame guessed.
+    if (!window.testAttribute(Qt::WA_WState_Created)) {
+        window.move(corner);
+        return;
+    }
+    const QMargins reported = ReportedFrame(window);
+    if (!reported.isNull() && window.geometry().topLeft() - QPoint(reported.left(), reported.top()) == corner) return;
+    const QPoint client = corner + QPoint(margins.left(), margins.top());
+    if (window.geometry().topLeft() != client) window.setGeometry(QRect(client, window.size()));
 }
 
 void OnceFramed(QWidget& window, std::function<void()> then) {
-    if (window.isVisible() && IsFramed(window)) {
+    if (IsFramed(window)) {
         then();
         return;
     }

@@ -13,8 +13,8 @@ namespace duel {
 class Platform;
 
 // The margins the window manager's frame adds around `window`'s client area:
-// its own once the window has been framed, else `guess` (a window is framed
-// only after it is shown).
+// its own while the window is shown with a frame, else `guess` (a window is
+// framed only after it is shown).
 QMargins FrameMarginsOf(const QWidget& window, QMargins guess);
 
 // Moves `window` so that the top-left corner of its frame lies at `corner`,
@@ -26,11 +26,15 @@ QMargins FrameMarginsOf(const QWidget& window, QMargins guess);
 // around it.
 void MoveOntoScreen(QWidget& window, Platform& platform, QPoint corner, QMargins frameGuess = {});
 
+// Puts `window`'s frame's top-left corner at `corner`, the frame taken to add
+// `margins` around the client area: the same whether the window is made,
+// shown or framed yet or not.
+void PutFrameAt(QWidget& window, QPoint corner, QMargins margins);
+
 // Runs `then` once, as soon as the window manager has framed `window`: at
-// once when it is shown and framed already, else at its first showing, move or
-// resize with a frame within a few seconds.  A window is framed only after it
-// is shown, and the frame's arrival moves its client area; later moves are the
-// player's and run nothing.
+// once when it is shown and framed already, else as soon as it is seen shown
+// on the screen with a frame, within a few seconds.  A window is framed only
+// after it is shown; later moves are the player's and run nothing.
 void OnceFramed(QWidget& window, std::function<void()> then);
 
 // Runs `place` now, with the frame guessed, and once more with the real frame

@@ -22,13 +22,16 @@ class QWidget;
 namespace duel {
 
 enum class MsgIcon { None, Information, Exclamation };
-enum class MsgButtons { Ok, YesNo, YesNoCancel };
+// YesNoDefaultNo: Yes and No with No as the default button, for a question
+// whose Yes destroys something (replacing a file), so that Enter keeps it.
+enum class MsgButtons { Ok, YesNo, YesNoDefaultNo, YesNoCancel };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 // The answer a box gives when it closes without a choice (a quit, Escape):
 // OK for an OK box, No for a question, Cancel where Cancel is offered.
 inline MsgAnswer CancelAnswer(MsgButtons buttons) {
-    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    return buttons == MsgButtons::YesNoCancel ? MsgAnswer::Cancel : MsgAnswer::No;
 }
 
 class Platform {

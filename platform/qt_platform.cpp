@@ -76,9 +76,9 @@ MsgAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QStr
     box.setIcon(icon == MsgIcon::Information   ? QMessageBox::Information
                 : icon == MsgIcon::Exclamation ? QMessageBox::Warning
                                                : QMessageBox::NoIcon);
-    if (buttons == MsgButtons::YesNo) {
+    if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoDefaultNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == MsgButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         return execModal(box) == QMessageBox::Yes ? MsgAnswer::Yes : cancel;
     }

@@ -38,11 +38,11 @@ std::string MovesWhere(std::span<const MoveLesson> lessons, Pick&& pick) {
 }  // namespace
 
 double MoveLesson::MeanLeft() const {
-    return fittingBefore > 0 ? static_cast<double>(splitMeasure) / fittingBefore : 0;
+    return fittingBefore > 0 ? static_cast<double>(LeftMeasure()) / fittingBefore : 0;
 }
 
 double MoveLesson::BestMeanLeft() const {
-    return fittingBefore > 0 ? static_cast<double>(bestSplitMeasure) / fittingBefore : 0;
+    return fittingBefore > 0 ? static_cast<double>(BestLeftMeasure()) / fittingBefore : 0;
 }
 
 std::vector<MoveLesson> LessonOf(std::span<const Move> playerMoves) {
@@ -59,9 +59,10 @@ std::vector<MoveLesson> LessonOf(std::span<const Move> playerMoves) {
         if (const auto contradiction = FindContradiction(playerMoves.first(k + 1)))
             lesson.contradicts = contradiction->earlier;
         const std::vector<PackedNumber> numbers = PackCandidates(fitting, count);
-        if (!CheckNumber(move.guess))
+        if (!CheckNumber(move.guess)) {
             lesson.splitMeasure = SumOfSquares(SplitByAnswer(numbers, PackNumber(std::stoi(move.guess))));
-        else
+            lesson.couldWin = !lesson.contradicts && count > 0;
+        } else
             lesson.splitMeasure = int64_t{count} * count;  // no answer: nothing is told apart
         // The filter only ever drops numbers: the same count is the same list, and the same best.
         const bool sameList = k > 0 && lessons.back().fittingBefore == count;

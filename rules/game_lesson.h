@@ -26,16 +26,27 @@ struct MoveLesson {
     std::optional<int32_t> contradicts;
     // Sums of squared answer buckets over the fittingBefore numbers (see
     // rules/strong_guess.h): of this guess, and of the best guess among those
-    // numbers.  Divided by fittingBefore they give the numbers left on average.
+    // numbers.
     int64_t splitMeasure = 0;
     int64_t bestSplitMeasure = 0;
+    // The guess was one of the fittingBefore numbers, so its answer could
+    // have been the win.
+    bool couldWin = false;
 
+    // The numbers left to look for on average after the answer: a guess that
+    // is the number leaves none, so its own bucket of one counts for nothing.
+    // The best guess among the fitting numbers could always win; a guess that
+    // could not must split them strictly better to leave as few.
     double MeanLeft() const;
     double BestMeanLeft() const;
-    // As good as the best choice among the numbers that fitted (or better:
-    // a guess that could not be the number may split them better still).
-    bool AsGoodAsBest() const { return splitMeasure <= bestSplitMeasure; }
+    // Leaves no more on average than the best choice among the numbers that
+    // fitted (a guess that could not be the number may split them better still).
+    bool AsGoodAsBest() const { return LeftMeasure() <= BestLeftMeasure(); }
     bool operator==(const MoveLesson&) const = default;
+
+private:
+    int64_t LeftMeasure() const { return splitMeasure - (couldWin ? 1 : 0); }
+    int64_t BestLeftMeasure() const { return bestSplitMeasure - (fittingBefore > 0 ? 1 : 0); }
 };
 
 // The lesson of the player's answered moves, oldest first (the winning one

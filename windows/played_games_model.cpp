@@ -10,8 +10,15 @@ namespace duel {
 
 namespace {
 
-constexpr std::array<const char*, PlayedGamesModel::kColumns> kHeaders = {
-    "Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера", "Время", "Ваше число", "Число компьютера", "Соперник"};
+constexpr std::array<const char*, PlayedGamesModel::kColumns> kHeaders = {"Дата",
+                                                                          "Режим",
+                                                                          "Итог",
+                                                                          "Ваших ходов",
+                                                                          "Ходов компьютера / соперника",
+                                                                          "Время",
+                                                                          "Ваше число",
+                                                                          "Число компьютера / соперника",
+                                                                          "Соперник"};
 constexpr std::array<const char*, PlayedGamesModel::kColumns> kTips = {
     "Когда игра началась",
     "Как было задано ваше число, и соперник",

@@ -12,12 +12,14 @@
 #include "rules/game_clock.h"
 #include "rules/game_lesson.h"
 #include "rules/window_placement.h"
+#include "windows/beside_host.h"
 #include "windows/file_export.h"
 #include "windows/host_window.h"
 #include "windows/played_games_model.h"
 #include "windows/wins_chart.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,15 +27,20 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace duel {
 
@@ -68,6 +75,9 @@ constexpr std::array<const char*, 9> kMoveTips = {
 // Rows a list shows at least, and the most rows the games list grows to before it scrolls.
 constexpr int kFewestRows = 3;
 constexpr int kMostGamesRows = 12;
+// Where the window is smaller than its lists want (a small screen), each list
+// keeps room for this many rows, and the page around them scrolls.
+constexpr int kLeastRows = 5;
 // Rows the moves list asks for: a game of seven moves of each side shows whole.
 constexpr int kMovesRows = 14;
 
@@ -93,8 +103,6 @@ void UseFixedRows(QTableView* table) {
     table->setWordWrap(false);
     table->setTabKeyNavigation(false);
     table->setFocusPolicy(Qt::StrongFocus);
-    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
-                            table->verticalHeader()->defaultSectionSize() * kFewestRows + 2 * table->frameWidth());
 }
 
 // Column widths from the widest text each column can show, never from the rows.
@@ -108,30 +116,118 @@ void SizeColumns(QTableView* table, std::initializer_list<const char*> widest) {
 
 PixelRect ToPixels(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
+// A figure's heading ("Игр, вы"), kept on its label.
+constexpr const char* kFigureHeading = "figureHeading";
+
+// Shows `value` in a figure's label; a screen reader reads the heading and the
+// value together ("Игр, вы: 4"), as the eye takes them from the row and column.
+void ShowFigure(QLabel* label, const QString& value) {
+    label->setText(value);
+    label->setAccessibleName(label->property(kFigureHeading).toString() + QStringLiteral(": ") + value);
+}
+
 // A list whose preferred size is all its columns and `rows` rows, so that the
-// window opens as large as its lists want (the screen allowing); its minimum
-// stays small, and the list scrolls when it gets less.
+// window opens as large as its lists want (the screen allowing), and whose
+// least height still shows `leastRows` rows; it scrolls when it gets less than
+// it wants.  Both heights count the sideways scroll bar when the columns need it.
 template <typename Table>
 class SizedTable final : public Table {
 public:
-    using Table::Table;
-    void WantRows(int rows) {
+    template <typename... Arguments>
+    explicit SizedTable(Arguments&&... arguments) : Table(std::forward<Arguments>(arguments)...) {
+        QObject::connect(this->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+                         [this] { this->updateGeometry(); });
+    }
+    void WantRows(int rows, int leastRows) {
         rows_ = rows;
+        leastRows_ = leastRows;
         this->updateGeometry();
+    }
+    // The height that shows `rows` rows whole.
+    int HeightFor(int rows) const {
+        const QScrollBar* sideways = this->horizontalScrollBar();
+        return this->horizontalHeader()->sizeHint().height() + this->verticalHeader()->defaultSectionSize() * rows +
+               2 * this->frameWidth() + (sideways->maximum() > 0 ? sideways->sizeHint().height() : 0);
     }
     QSize sizeHint() const override {
         const int width =
             this->horizontalHeader()->length() + 2 * this->frameWidth() + this->verticalScrollBar()->sizeHint().width();
-        const int height = this->horizontalHeader()->sizeHint().height() +
-                           this->verticalHeader()->defaultSectionSize() * rows_ + 2 * this->frameWidth();
-        return {width, height};
+        return {width, HeightFor(rows_)};
+    }
+    QSize minimumSizeHint() const override { return {Table::minimumSizeHint().width(), HeightFor(leastRows_)}; }
+
+protected:
+    // Home and End go to the first and the last row, in the column the cursor is in.
+    QModelIndex moveCursor(QAbstractItemView::CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        if (action != QAbstractItemView::MoveHome && action != QAbstractItemView::MoveEnd)
+            return Table::moveCursor(action, modifiers);
+        const int rows = this->model()->rowCount(this->rootIndex());
+        if (rows == 0) return {};
+        const int column = this->currentIndex().isValid() ? this->currentIndex().column() : 0;
+        return this->model()->index(action == QAbstractItemView::MoveHome ? 0 : rows - 1, column, this->rootIndex());
     }
 
 private:
     int rows_ = kFewestRows;
+    int leastRows_ = kFewestRows;
+};
+
+// What scrolls in the window.  A scroll area makes a page with wrapped texts
+// as tall as the page would like to be at its width, every list at its
+// preferred rows, however small the window; this page asks for the least it
+// needs instead (each list its least rows, a wrapped text its lines at that
+// width), so that where the window is smaller than the page, the lists keep
+// their least and the page scrolls, and where it is larger, the moves list
+// takes what is left.
+class Page final : public QWidget {
+public:
+    using QWidget::QWidget;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        const QLayout* box = layout();
+        const QMargins margins = box->contentsMargins();
+        const int inner = width - margins.left() - margins.right();
+        int height = margins.top() + margins.bottom();
+        int shown = 0;
+        for (int i = 0; i < box->count(); ++i) {
+            QLayoutItem* item = box->itemAt(i);
+            if (item->isEmpty()) continue;
+            height += item->hasHeightForWidth() ? item->heightForWidth(inner) : item->minimumSize().height();
+            ++shown;
+        }
+        return height + std::max(0, shown - 1) * box->spacing();
+    }
 };
 
 }  // namespace
+
+// One line of text that never widens its window: a text wider than the line
+// loses its middle to "…" (the file's name at its end stays in sight), and the
+// whole text is its tooltip and what a screen reader reads.
+class StatusLine final : public QLabel {
+public:
+    explicit StatusLine(QWidget* parent) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    void SetText(const QString& text) {
+        full_ = text;
+        setToolTip(text);
+        setAccessibleName(text);
+        Elide();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        Elide();
+    }
+
+private:
+    void Elide() { setText(fontMetrics().elidedText(full_, Qt::ElideMiddle, contentsRect().width())); }
+
+    QString full_;
+};
 
 StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Platform& platform, HostWindow& host)
     : QDialog(host.ownerWidget(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -152,7 +248,7 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setFocusPolicy(Qt::NoFocus);
-    auto* content = new QWidget(scroll_);
+    auto* content = new Page(scroll_);
     auto* inside = new QVBoxLayout(content);
     inside->setContentsMargins(0, 0, 0, 0);
 
@@ -163,15 +259,17 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     statusLabel_->hide();
     inside->addWidget(statusLabel_);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(BuildFigures());
-    auto* chartFrame = new QGroupBox(QStringLiteral("Победы по числу ходов (против компьютера)"), content);
-    chartFrame->setObjectName(QStringLiteral("frmChart"));
-    auto* chartLayout = new QVBoxLayout(chartFrame);
-    chart_ = new WinsChart(chartFrame);
+    page_ = inside;
+    top_ = new QHBoxLayout;
+    figuresFrame_ = BuildFigures();
+    top_->addWidget(figuresFrame_);
+    chartFrame_ = new QGroupBox(QStringLiteral("Победы по числу ходов (против компьютера)"), content);
+    chartFrame_->setObjectName(QStringLiteral("frmChart"));
+    auto* chartLayout = new QVBoxLayout(chartFrame_);
+    chart_ = new WinsChart(chartFrame_);
     chartLayout->addWidget(chart_);
-    top->addWidget(chartFrame, 1);
-    inside->addLayout(top);
+    top_->addWidget(chartFrame_, 1);
+    inside->addLayout(top_);
 
     auto* gamesLabel = new QLabel(QStringLiteral("&Сыгранные игры, последняя сверху:"), content);
     inside->addWidget(gamesLabel);
@@ -181,9 +279,9 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     games_ = new PlayedGamesModel(gamesTable_);
     gamesTable_->setModel(games_);
     UseFixedRows(gamesTable_);
-    SizeColumns(gamesTable_,
-                {"00.00.0000 00:00", "число открыто, сильный", "победа компьютера, вы нашли число позже", "Ваших ходов",
-                 "Ходов компьютера", "000:00", "Ваше число", "Число компьютера", "Соперник с длинным именем"});
+    SizeColumns(gamesTable_, {"00.00.0000 00:00", "число открыто, сильный", "победа компьютера, вы нашли число позже",
+                              "Ваших ходов", "Ходов компьютера / соперника", "000:00", "Ваше число",
+                              "Число компьютера / соперника", "Соперник с длинным именем"});
     gamesTable_->setAccessibleName(QStringLiteral("Сыгранные игры"));
     inside->addWidget(gamesTable_);  // as tall as its rows need (FitGamesList); the moves take the rest
 
@@ -194,7 +292,7 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     numbersLabel_->setTextFormat(Qt::PlainText);
     inside->addWidget(numbersLabel_);
     movesTable_ = new SizedTable<QTableWidget>(0, static_cast<int>(kMoveHeaders.size()), content);
-    static_cast<SizedTable<QTableWidget>*>(movesTable_)->WantRows(kMovesRows);
+    static_cast<SizedTable<QTableWidget>*>(movesTable_)->WantRows(kMovesRows, kLeastRows);
     movesTable_->setObjectName(QStringLiteral("tblMoves"));
     movesLabel->setBuddy(movesTable_);
     for (int column = 0; column < movesTable_->columnCount(); ++column) {
@@ -219,7 +317,9 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     exportButton_ = new QPushButton(QStringLiteral("&Экспорт ..."), this);
     exportButton_->setObjectName(QStringLiteral("cmdExport"));
     exportButton_->setToolTip(QStringLiteral("Записать список игр в файл CSV"));
-    exportButton_->setAutoDefault(false);
+    // Enter on the focused button exports (it is the default while it has the
+    // focus); elsewhere in the window Enter closes it.
+    exportButton_->setAutoDefault(true);
     closeButton_ = new QPushButton(QStringLiteral("&Закрыть"), this);
     closeButton_->setObjectName(QStringLiteral("cmdClose"));
     closeButton_->setDefault(true);
@@ -228,12 +328,30 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     buttons->addWidget(closeButton_);
     layout->addLayout(buttons);
 
+    // The status bar says where the list was written; it shows only then.
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("sbStatistics"));
+    statusBar_->setSizeGripEnabled(false);  // the window's own grip is in the corner
+    exportStatus_ = new StatusLine(statusBar_);
+    exportStatus_->setObjectName(QStringLiteral("lblExportStatus"));
+    statusBar_->addWidget(exportStatus_, 1);
+    statusBar_->hide();
+    layout->addWidget(statusBar_);
+
     // Tab: the games, their moves, the two buttons, the chart (read by its description).
     setTabOrder(gamesTable_, movesTable_);
     setTabOrder(movesTable_, exportButton_);
     setTabOrder(exportButton_, closeButton_);
     setTabOrder(closeButton_, chart_);
     gamesTable_->setFocus();
+
+    // The page follows the row the keyboard moves to in either list, and the chart when Tab comes to it.
+    chart_->installEventFilter(this);
+    for (QTableView* table : {gamesTable_, static_cast<QTableView*>(movesTable_)}) {
+        table->installEventFilter(this);
+        connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this, table] { FollowCurrentRowLater(table); });
+    }
 
     connect(exportButton_, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -253,12 +371,13 @@ QWidget* StatisticsWindow::BuildFigures() {
         grid->addWidget(cell, row, column, 1, span, span > 1 ? Qt::AlignHCenter : Qt::AlignRight);
         if (column >= 1 + kNetworkPlayer) networkCells_[networkCell++] = cell;
     };
-    auto valueLabel = [&](const QString& name, const QString& accessible) {
+    auto valueLabel = [&](const QString& name, const QString& heading) {
         auto* value = new QLabel(frame);
         value->setObjectName(name);
         value->setTextFormat(Qt::PlainText);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        value->setAccessibleName(accessible);
+        value->setProperty(kFigureHeading, heading);
+        value->setAccessibleName(heading);
         return value;
     };
     for (int column = 0; column < kFigureColumns; ++column) {
@@ -303,13 +422,13 @@ void StatisticsWindow::ShowFigures(const JournalStatistics& statistics, FigureCo
     const std::array<std::string, 7> mine = SideFigures(statistics.player);
     const std::array<std::string, 7> theirs = SideFigures(statistics.computer);
     for (size_t i = 0; i < mine.size(); ++i) {
-        figures_[player][i]->setText(QString::fromStdString(mine[i]));
-        figures_[other][i]->setText(QString::fromStdString(theirs[i]));
+        ShowFigure(figures_[player][i], QString::fromStdString(mine[i]));
+        ShowFigure(figures_[other][i], QString::fromStdString(theirs[i]));
     }
-    findsAfterLoss_[player]->setText(QString::number(statistics.findsAfterLoss));
-    findsAfterLoss_[other]->setText(QStringLiteral("—"));
-    (player == kPlayer ? timePlayed_ : networkTimePlayed_)
-        ->setText(QString::fromStdString(PlayedTimeText(statistics.secondsPlayed)));
+    ShowFigure(findsAfterLoss_[player], QString::number(statistics.findsAfterLoss));
+    ShowFigure(findsAfterLoss_[other], QStringLiteral("—"));
+    ShowFigure(player == kPlayer ? timePlayed_ : networkTimePlayed_,
+               QString::fromStdString(PlayedTimeText(statistics.secondsPlayed)));
 }
 
 void StatisticsWindow::Form_Load() {
@@ -340,35 +459,41 @@ void StatisticsWindow::Form_Load() {
 }
 
 void StatisticsWindow::FitGamesList() {
+    auto* games = static_cast<SizedTable<QTableView>*>(gamesTable_);
     const int rows = std::clamp(games_->rowCount(), kFewestRows, kMostGamesRows);
-    static_cast<SizedTable<QTableView>*>(gamesTable_)->WantRows(rows);
-    const int height = gamesTable_->horizontalHeader()->sizeHint().height() +
-                       gamesTable_->verticalHeader()->defaultSectionSize() * rows + 2 * gamesTable_->frameWidth() +
-                       gamesTable_->horizontalScrollBar()->sizeHint().height();
+    games->WantRows(rows, std::min(rows, kLeastRows));
+    // Never taller than its rows need, sideways scroll bar included: the moves take the rest.
+    const int height =
+        games->HeightFor(rows) +
+        (games->horizontalScrollBar()->maximum() > 0 ? 0 : games->horizontalScrollBar()->sizeHint().height());
     gamesTable_->setMaximumHeight(games_->rowCount() >= kMostGamesRows ? QWIDGETSIZE_MAX : height);
 }
 
 void StatisticsWindow::PlaceOverHost() {
-    // The frame's borders: the window's own once it is framed, else the main window's.
+    // The frame: the window's own once it is framed, else taken to be the main window's.
     const QRect hostFrame = host_.frameRect();
-    QSize borders = frameGeometry().size() - size();
-    if (!isVisible() || borders.isEmpty()) borders = hostFrame.size() - host_.clientRect().size();
-    borders = borders.expandedTo(QSize(0, 0));
-
-    // What the window would like: its whole content without scrolling.
-    QWidget* content = scroll_->widget();
-    const QSize around = layout()->sizeHint() - scroll_->sizeHint();
-    const QSize wanted = content->sizeHint() + around + QSize(scroll_->verticalScrollBar()->sizeHint().width(), 0);
-    const QSize minimum = minimumSizeHint().expandedTo(QSize(320, 240));
+    const QMargins margins = FrameMarginsOf(*this, HostFrameMargins(host_));
+    const QSize borders(margins.left() + margins.right(), margins.top() + margins.bottom());
 
     QRect area(QPoint(0, 0), platform_.screenSize());
     if (const QScreen* shown = screen()) area = area.intersected(shown->availableGeometry());
+
+    // What the window would like: its whole content without scrolling, the
+    // chart at the end where the screen is too narrow for it beside the figures.
+    QWidget* content = scroll_->widget();
+    const QSize around = layout()->sizeHint() - scroll_->sizeHint();
+    const int scrollBar = scroll_->verticalScrollBar()->sizeHint().width();
+    ArrangeChart(area.width() - borders.width() - around.width() - scrollBar);
+    content->layout()->activate();
+    const QSize wanted = content->sizeHint() + around + QSize(scrollBar, 0);
+    const QSize minimum = minimumSizeHint().expandedTo(QSize(320, 240));
+
     const PixelRect frame = PlaceOverOwner({wanted.width() + borders.width(), wanted.height() + borders.height()},
                                            {minimum.width() + borders.width(), minimum.height() + borders.height()},
                                            ToPixels(hostFrame), ToPixels(area));
     setMinimumSize(minimum);
     resize(frame.width - borders.width(), frame.height - borders.height());
-    move(frame.x, frame.y);
+    PutFrameAt(*this, {frame.x, frame.y}, margins);
 }
 
 void StatisticsWindow::ShowMovesOf(int row) {
@@ -379,7 +504,11 @@ void StatisticsWindow::ShowMovesOf(int row) {
     const GameRecord& game = games_->games()[static_cast<size_t>(row)];
     const bool network = game.mode == GameMode::Network;
     const QString other = network ? QStringLiteral("Соперник") : QStringLiteral("Компьютер");
-    QString numbers = QStringLiteral("%1 загадал число %2.").arg(other, QString::fromStdString(game.computerNumber));
+    // An opponent over the network that left before its reveal never showed its number.
+    QString numbers =
+        game.computerNumber.empty()
+            ? QStringLiteral("%1 не открыл своего числа.").arg(other)
+            : QStringLiteral("%1 загадал число %2.").arg(other, QString::fromStdString(game.computerNumber));
     numbers += game.playerNumber.empty()
                    ? QStringLiteral(" Вашего числа игра не знала.")
                    : QStringLiteral(" Ваше число: %1.").arg(QString::fromStdString(game.playerNumber));
@@ -415,26 +544,88 @@ void StatisticsWindow::ShowMovesOf(int row) {
 }
 
 void StatisticsWindow::cmdExport_Click() {
-    const QString suggested = SuggestedPath(
+    QString suggested = SuggestedPath(
         QStringLiteral("shelvy-games-%1.csv").arg(platform_.localDateTime().date().toString(Qt::ISODate)));
-    const QString chosen =
-        platform_.saveFileName(this, QString::fromUtf8(kExportTitle), QString::fromUtf8(kExportFilter), suggested);
-    if (chosen.isEmpty()) return;  // cancelled: nothing is written
-    QString target = chosen;
-    if (QFileInfo(target).suffix().isEmpty()) target += QStringLiteral(".csv");
-    if (QFileInfo::exists(target) && !QFileInfo(target).isDir() &&
-        !Question(platform_, this,
-                  QStringLiteral("Файл «%1» уже существует. Заменить его ?").arg(QFileInfo(target).fileName())))
-        return;
+    QString target;
+    for (;;) {
+        const QString chosen =
+            platform_.saveFileName(this, QString::fromUtf8(kExportTitle), QString::fromUtf8(kExportFilter), suggested);
+        if (chosen.isEmpty()) return;  // cancelled: nothing is written
+        target = chosen;
+        if (QFileInfo(target).suffix().isEmpty()) target += QStringLiteral(".csv");
+        if (!QFileInfo::exists(target) || QFileInfo(target).isDir()) break;
+        // Enter keeps the file; "Нет" goes back to the dialog for another name.
+        if (QuestionDefaultNo(
+                platform_, this,
+                QStringLiteral("Файл «%1» уже существует. Заменить его ?").arg(QFileInfo(target).fileName())))
+            break;
+        if (platform_.quitting()) return;
+        suggested = target;
+    }
 
     const std::string text = kUtf8Mark + GamesCsv(GameRows(games_->games()));
     const QString failure = WriteWholeFile(target, text);
     if (!failure.isEmpty()) {
+        exportStatus_->SetText({});
+        statusBar_->hide();
         Notice(platform_, this,
                QStringLiteral("Не удалось записать список игр в файл «%1»: %2.")
                    .arg(QDir::toNativeSeparators(target), failure),
                MsgIcon::Exclamation);
+        return;
     }
+    statusBar_->show();
+    exportStatus_->SetText(QStringLiteral("Список игр записан в файл «%1».")
+                               .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())));
+}
+
+bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == chart_) scroll_->ensureWidgetVisible(chartFrame_, 0, 0);
+        for (QTableView* table : {gamesTable_, static_cast<QTableView*>(movesTable_)})
+            if (watched == table) FollowCurrentRowLater(table);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void StatisticsWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // The page's width inside the window: the window's less what stands around the scroll area.
+    const int around = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    ArrangeChart(event->size().width() - around - scroll_->verticalScrollBar()->sizeHint().width());
+}
+
+void StatisticsWindow::ArrangeChart(int width) {
+    const int sideBySide = figuresFrame_->sizeHint().width() + top_->spacing() + chartFrame_->minimumSizeHint().width();
+    const bool beside = width >= sideBySide;
+    if (beside == (top_->indexOf(chartFrame_) >= 0)) return;
+    if (beside) {
+        page_->removeWidget(chartFrame_);
+        top_->addWidget(chartFrame_, 1);
+    } else {
+        top_->removeWidget(chartFrame_);
+        page_->addWidget(chartFrame_);
+    }
+}
+
+void StatisticsWindow::FollowCurrentRowLater(QTableView* table) {
+    // The list scrolls to its new current row after telling of it.
+    QTimer::singleShot(0, this, [this, table] { FollowCurrentRow(table); });
+}
+
+void StatisticsWindow::FollowCurrentRow(QTableView* table) {
+    if (!table->hasFocus()) return;
+    QWidget* page = scroll_->widget();
+    const int across = scroll_->horizontalScrollBar()->value() + scroll_->viewport()->width() / 2;
+    if (table == movesTable_ && !lessonLabel_->text().isEmpty()) scroll_->ensureWidgetVisible(lessonLabel_, 0, 0);
+    const QModelIndex current = table->currentIndex();
+    if (!current.isValid()) {
+        scroll_->ensureWidgetVisible(table, 0, 0);
+        return;
+    }
+    const QRect row = table->visualRect(current);
+    const QPoint centre = table->viewport()->mapTo(page, row.center());
+    scroll_->ensureVisible(across, centre.y(), 0, row.height() / 2 + 1);
 }
 
 }  // namespace duel

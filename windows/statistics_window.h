@@ -9,8 +9,11 @@
 
 #include <array>
 
+class QBoxLayout;
+class QGroupBox;
 class QGridLayout;
 class QLabel;
+class QStatusBar;
 class QPushButton;
 class QScrollArea;
 class QTableView;
@@ -20,6 +23,7 @@ namespace duel {
 
 class HostWindow;
 class Journal;
+class StatusLine;
 class Platform;
 class PlayedGamesModel;
 class WinsChart;
@@ -43,6 +47,10 @@ public:
     // cut to the screen's available area and kept on it.
     void PlaceOverHost();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     // Whose figures a column of the summary holds.
     enum FigureColumn { kPlayer, kComputer, kNetworkPlayer, kOpponent, kFigureColumns };
@@ -53,6 +61,16 @@ private:
     void ShowMovesOf(int row);
     // The games list as tall as its rows need, up to a dozen; the moves list takes the rest.
     void FitGamesList();
+    // The chart beside the figures where the page is `width` wide enough to
+    // show both whole, else at the end of the page, after the lists: the
+    // figures and the games list then open in sight together, and Tab reaches
+    // the chart last anyway.
+    void ArrangeChart(int width);
+    // Scrolls the page so that the current row of `table`, when it has the
+    // focus, is in sight (and the lesson under the moves, where there is room):
+    // now, or once the list itself has scrolled to the row.
+    void FollowCurrentRow(QTableView* table);
+    void FollowCurrentRowLater(QTableView* table);
 
     Journal* journal_;
     QString status_;
@@ -60,8 +78,12 @@ private:
     HostWindow& host_;
 
     // ---- controls ----
-    QScrollArea* scroll_ = nullptr;  // everything but the buttons, scrolled when the window is small
-    QLabel* statusLabel_ = nullptr;  // lblJournalStatus
+    QScrollArea* scroll_ = nullptr;    // everything but the buttons, scrolled when the window is small
+    QBoxLayout* page_ = nullptr;       // everything that scrolls, top to bottom
+    QBoxLayout* top_ = nullptr;        // the figures and, where there is room, the chart
+    QWidget* figuresFrame_ = nullptr;  // frmFigures
+    QGroupBox* chartFrame_ = nullptr;  // frmChart
+    QLabel* statusLabel_ = nullptr;    // lblJournalStatus
     // lblPlayerGames ... lblPlayerLongestRun, lblComputer..., lblNetworkPlayer..., lblNetworkOpponent...
     std::array<std::array<QLabel*, 7>, kFigureColumns> figures_{};
     std::array<QLabel*, kFigureColumns> findsAfterLoss_{};  // lblPlayerFindsAfterLoss ...
@@ -76,6 +98,8 @@ private:
     QLabel* lessonLabel_ = nullptr;        // lblLesson: the lesson in one line
     QPushButton* exportButton_ = nullptr;  // cmdExport
     QPushButton* closeButton_ = nullptr;   // cmdClose
+    QStatusBar* statusBar_ = nullptr;      // sbStatistics
+    StatusLine* exportStatus_ = nullptr;   // lblExportStatus: where the list went
 };
 
 }  // namespace duel

@@ -351,8 +351,9 @@ e2e_wait_box() {
     e2e_fail "no window titled '$1' within ${E2E_START_TIMEOUT}s"
 }
 
-# e2e_open_from_menu MENU_KEY ITEM_KEY TITLE: opens a menu of the main window
-# by its accelerator letter, chooses the item by its letter and waits for the
+# e2e_open_from_menu MENU_KEY ITEM_KEYS TITLE: opens a menu of the main window
+# by its accelerator letter, chooses the item by its letter (ITEM_KEYS: the
+# letters of a submenu and its item, apart by spaces) and waits for the
 # window TITLE it opens; prints its id.  On a busy machine the menu may open
 # after the letter was pressed; then it is closed and opened again.
 e2e_open_from_menu() {
@@ -360,12 +361,13 @@ e2e_open_from_menu() {
     for attempt in 1 2 3 4 5; do
         e2e_press "$1"
         sleep "$((attempt - 1)).5"
-        e2e_key "$2"
+        # shellcheck disable=SC2086  # one key per word
+        e2e_key $2
         for _ in $(seq 30); do
             id=$(e2e_find_box "$3") && { echo "$id"; return 0; }
             sleep 0.1
         done
-        e2e_key Escape
+        for _ in $2; do e2e_key Escape; done  # the menu and each submenu
     done
     e2e_fail "the window '$3' did not open from the menu"
 }

@@ -23,8 +23,8 @@ TEST(Csv, AListWithCommasQuotesAndLineBreaksReadsBackEqual) {
 
     const auto read = ReadCsv(text);
     ASSERT_TRUE(read);
-    std::vector<CsvRow> expected = {{"Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера", "Время", "Ваше число",
-                                     "Число компьютера", "Соперник"}};
+    std::vector<CsvRow> expected = {{"Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера / соперника", "Время",
+                                     "Ваше число", "Число компьютера / соперника", "Соперник"}};
     expected.insert(expected.end(), rows.begin(), rows.end());
     EXPECT_EQ(*read, expected);
 }

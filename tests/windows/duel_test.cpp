@@ -17,13 +17,24 @@ namespace {
 using Duel = DuelWindowTest;
 
 TEST_F(Duel, TheUsersMoveChecksInItsOrder) {
+    // The digits clicked on the keypad, then the move, as the player makes it.
+    const auto typeAndMove = [this](const QString& digits) {
+        for (QChar digit : digits) find<QPushButton>(QStringLiteral("кнп%1").arg(digit))->click();
+        ASSERT_EQ(guessPictures(), digits.rightJustified(4, QLatin1Char('0')));
+        window->кнпСчитать_Click();
+    };
     Start("5678", 0.0);  // the computer's secret is 1234
-    Guess("12");
-    Guess("9876");  // accepted, handed over
+    typeAndMove(QStringLiteral("12"));
+    EXPECT_EQ(state().composedGuess, "12");  // the length message keeps the guess, on show
+    EXPECT_EQ(guessPictures(), QStringLiteral("0012"));
+    for (QChar digit : QStringLiteral("76")) find<QPushButton>(QStringLiteral("кнп%1").arg(digit))->click();
+    window->кнпСчитать_Click();                          // 1276, accepted, handed over
+    EXPECT_EQ(guessPictures(), QStringLiteral("0000"));  // a move that does not win clears the display
     ASSERT_FALSE(hidden("кнпДумать"));
     window->кнпДумать_Click();  // scored automatically, back to the user
-    Guess("9876");
+    typeAndMove(QStringLiteral("1276"));
     EXPECT_EQ(state().composedGuess, "");  // the repeat check empties the guess
+    EXPECT_EQ(guessPictures(), QStringLiteral("0000"));
     Guess("12a4");
     EXPECT_EQ(state().composedGuess, "12a4");  // other refusals keep it
     Guess("0123");
@@ -43,7 +54,7 @@ TEST_F(Duel, TheUsersMoveChecksInItsOrder) {
         EXPECT_EQ(platform.boxes[i].title, "Ошибка !!!");
         EXPECT_EQ(platform.boxes[i].icon, MsgIcon::Exclamation);
     }
-    EXPECT_EQ(historyLines(), QStringList{"|    9876   |  0  |  0  |"});
+    EXPECT_EQ(historyLines(), QStringList{"|    1276   |  0  |  2  |"});
     EXPECT_FALSE(hidden("кнпСчитать"));  // every refusal leaves the turn with the user
 }
 

@@ -3,6 +3,7 @@
 #include "journal/csv.h"
 #include "journal/journal.h"
 #include "platform/qt_platform.h"
+#include "rules/number_rules.h"
 #include "tests/support/csv_reader.h"
 #include "tests/support/window_fixture.h"
 
@@ -11,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,12 +22,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -185,12 +191,25 @@ TEST_F(JournalWindowTest, TheStatisticsWindowListsTheGamesShowsTheirMovesAndExpo
         EXPECT_EQ(text("lblPlayerFewestTries"), "2");
         EXPECT_EQ(text("lblComputerWins"), "0");
         EXPECT_EQ(text("lblComputerMeanTries"), "—");
+        // A screen reader reads each figure with its heading.
+        EXPECT_EQ(find<QLabel>(QStringLiteral("lblPlayerGames"))->accessibleName(), QStringLiteral("Игр, вы: 2"));
+        EXPECT_EQ(find<QLabel>(QStringLiteral("lblComputerMeanTries"))->accessibleName(),
+                  QStringLiteral("Ходов до победы, в среднем, компьютер: —"));
+        EXPECT_EQ(find<QLabel>(QStringLiteral("lblTimePlayed"))->accessibleName(),
+                  QStringLiteral("Время в игре, против компьютера: ") + text("lblTimePlayed"));
         EXPECT_EQ(find<QWidget>(QStringLiteral("chartWins"))->accessibleDescription(),
                   QStringLiteral("Вы: 2 хода — 1 победа. Компьютер: побед нет."));
 
         ASSERT_EQ(rows("tblGames"), 2);
-        const QStringList headers = {
-            "Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера", "Время", "Ваше число", "Число компьютера"};
+        // The opponent's columns name both kinds of game.
+        const QStringList headers = {"Дата",
+                                     "Режим",
+                                     "Итог",
+                                     "Ваших ходов",
+                                     "Ходов компьютера / соперника",
+                                     "Время",
+                                     "Ваше число",
+                                     "Число компьютера / соперника"};
         for (int column = 0; column < headers.size(); ++column)
             EXPECT_EQ(find<QTableView>(QStringLiteral("tblGames"))->model()->headerData(column, Qt::Horizontal),
                       headers[column]);
@@ -232,8 +251,8 @@ TEST_F(JournalWindowTest, TheStatisticsWindowListsTheGamesShowsTheirMovesAndExpo
     const auto read = ReadCsv(written.readAll().toStdString());
     ASSERT_TRUE(read.has_value());
     ASSERT_EQ(read->size(), 3u);
-    EXPECT_EQ((*read)[0], (CsvRow{"Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера", "Время", "Ваше число",
-                                  "Число компьютера", "Соперник"}));
+    EXPECT_EQ((*read)[0], (CsvRow{"Дата", "Режим", "Итог", "Ваших ходов", "Ходов компьютера / соперника", "Время",
+                                  "Ваше число", "Число компьютера / соперника", "Соперник"}));
     EXPECT_EQ((*read)[2],
               (CsvRow{"01.03.2025 10:00", "число открыто", "ваша победа", "2", "1", "00:00", "5678", "1234", ""}));
 }
@@ -275,7 +294,7 @@ TEST_F(JournalWindowTest, TheMovesOfAGameShowBothNumbersAndTheirLesson) {
     StartGame(QStringLiteral("5678"));  // the secret is 1234
     Guess("5679");
     window->кнпДумать_Click();
-    Guess("1243");
+    Guess("1325");  // one digit in its place, two elsewhere
     window->кнпДумать_Click();
     Guess("1234");
     ASSERT_EQ(state().phase, Phase::GameOver);
@@ -285,11 +304,14 @@ TEST_F(JournalWindowTest, TheMovesOfAGameShowBothNumbersAndTheirLesson) {
         EXPECT_EQ(cell("tblMoves", 0, 0), QStringLiteral("1"));
         EXPECT_EQ(cell("tblMoves", 1, 0), QStringLiteral("1"));  // the computer's first move
         EXPECT_EQ(cell("tblMoves", 2, 0), QStringLiteral("2"));
+        EXPECT_EQ(cell("tblMoves", 2, 2), QStringLiteral("1325"));
+        EXPECT_EQ(cell("tblMoves", 2, 3), QStringLiteral("2"));  // "Шелвы"
+        EXPECT_EQ(cell("tblMoves", 2, 4), QStringLiteral("1"));  // "Злыки"
         EXPECT_EQ(cell("tblMoves", 0, 6), QStringLiteral("3024 → 120"));
         EXPECT_EQ(cell("tblMoves", 0, 7), QStringLiteral("да"));
         EXPECT_TRUE(cell("tblMoves", 0, 8).startsWith(QStringLiteral("в среднем ")));
         EXPECT_EQ(cell("tblMoves", 1, 6), QString());  // the computer's move has no lesson
-        EXPECT_EQ(cell("tblMoves", 4, 6), QStringLiteral("6 → 1"));
+        EXPECT_EQ(cell("tblMoves", 4, 6), QStringLiteral("18 → 1"));
         EXPECT_EQ(text("lblLesson").left(22), QStringLiteral("Не могли быть числом: "));
     });
 }
@@ -320,6 +342,16 @@ TEST_F(JournalWindowTest, TheStatisticsWindowWorksFromTheKeyboard) {
         EXPECT_EQ(games->currentIndex().row(), 0);  // Tab chose no other game
         Press(games, Qt::Key_Down);                 // the arrows do
         EXPECT_EQ(games->currentIndex().row(), 1);
+        Press(games, Qt::Key_End);  // and Home and End, to the last game and the first
+        EXPECT_EQ(games->currentIndex().row(), 2);
+        Press(games, Qt::Key_Home);
+        EXPECT_EQ(games->currentIndex().row(), 0);
+        // Enter on the focused "&Экспорт ..." exports (here: the dialog, cancelled); it does not close the window.
+        auto* exportButton = find<QPushButton>(QStringLiteral("cmdExport"));
+        exportButton->setFocus();
+        Press(exportButton, Qt::Key_Return);
+        EXPECT_EQ(platform.saveDialogs.size(), 1u);
+        EXPECT_TRUE(dialog.isVisible());
         Press(games, Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());
     });
@@ -352,6 +384,79 @@ TEST_F(JournalWindowTest, TheStatisticsWindowFitsTheScreen) {
                         frame.bottom() == area.bottom());
         });
     }
+}
+
+// On a screen of 640 by 512 logical pixels (1280 by 1024 at scale 2), with
+// duels over the network in the journal (four columns of figures): the chart
+// is whole in the page, each list shows its rows up to five, and the row the
+// keyboard moves to in either list, and the chart when Tab comes to it, are
+// always in sight, the page scrolling after them.
+TEST_F(JournalWindowTest, TheStatisticsWindowOnASmallScreenKeepsTheFocusInSight) {
+    {
+        Journal journal = Journal::Open(NativePath(dataFolder.path() + QStringLiteral("/shelvy-zlyki/journal.sqlite")),
+                                        "20250301-100000");
+        const std::vector<std::string> guesses = {"5679", "1325", "2143", "9123", "1243", "2134", "4321", "1234"};
+        for (int game = 0; game < 4; ++game) {
+            const auto id = journal.BeginGame(
+                {"2025-03-0" + std::to_string(game + 1) + " 10:00:00", GameMode::Typed, 0, "1234", "5678"});
+            ASSERT_TRUE(id);
+            for (size_t move = 0; move < guesses.size(); ++move) {
+                ASSERT_TRUE(journal.AddMove(*id, {Side::User, {guesses[move], ScoreGuess(guesses[move], "1234")}, 0}));
+                if (move + 1 < guesses.size()) {
+                    ASSERT_TRUE(journal.AddMove(*id, {Side::Computer, {"9876", ScoreGuess("9876", "5678")}, 0}));
+                }
+            }
+            ASSERT_TRUE(journal.EndGame(*id, {"2025-03-01 10:10:00", Outcome::UserWon, 8, 7, 60}));
+        }
+        GameBegin duel{"2025-03-05 09:00:00", GameMode::Network, 0, "", "5678"};
+        duel.opponentName = "Пётр";
+        const auto id = journal.BeginGame(duel, {});
+        ASSERT_TRUE(id);
+        ASSERT_TRUE(journal.EndGame(*id, {"2025-03-05 09:10:00", Outcome::OpponentForfeited, 3, 3, 90}));
+    }
+    platform.screen = QSize(640, 512);
+    OpenStatistics([&](QDialog& dialog) {
+        dialog.activateWindow();
+        QApplication::processEvents();
+        if (!dialog.isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+        auto* page = find<QScrollArea>(QStringLiteral("scrStatistics"));
+        QWidget* seen = page->viewport();
+        // The part of `widget` (its `rect`, all of it by default) that the page shows.
+        const auto inSight = [&](QWidget* widget, QRect rect = {}) {
+            if (rect.isNull()) rect = widget->rect();
+            const QRect shown(widget->mapTo(seen, rect.topLeft()), rect.size());
+            return seen->rect().contains(shown);
+        };
+        EXPECT_EQ(page->horizontalScrollBar()->maximum(), 0) << "the page scrolls sideways";
+        auto* chart = find<QWidget>(QStringLiteral("frmChart"));
+        EXPECT_LE(chart->width(), seen->width());
+        EXPECT_GE(chart->width(), chart->minimumSizeHint().width());
+
+        for (const char* name : {"tblGames", "tblMoves"}) {
+            auto* list = find<QTableView>(QString::fromUtf8(name));
+            const int rows = std::min(list->model()->rowCount(), 5);
+            EXPECT_GE(list->viewport()->height(), rows * list->verticalHeader()->defaultSectionSize()) << name;
+        }
+
+        auto* games = find<QTableView>(QStringLiteral("tblGames"));
+        EXPECT_TRUE(games->hasFocus());
+        EXPECT_TRUE(inSight(games->viewport(), games->visualRect(games->currentIndex())));
+        Press(games, Qt::Key_End);
+        Press(games, Qt::Key_Tab);
+        auto* moves = find<QTableView>(QStringLiteral("tblMoves"));
+        ASSERT_TRUE(moves->hasFocus());
+        ASSERT_EQ(moves->model()->rowCount(), 15);
+        for (int row = 0; row < 15; ++row) {
+            if (row > 0) Press(moves, Qt::Key_Down);
+            QApplication::processEvents();
+            EXPECT_EQ(moves->currentIndex().row(), row);
+            EXPECT_TRUE(inSight(moves->viewport(), moves->visualRect(moves->currentIndex()))) << row;
+        }
+        for (int i = 0; i < 3; ++i) Press(QApplication::focusWidget(), Qt::Key_Tab);
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("chartWins"));
+        EXPECT_TRUE(inSight(QApplication::focusWidget()));
+    });
 }
 
 // The export to a disk that fills up: the file that was there stays as it
@@ -392,6 +497,42 @@ TEST_F(JournalWindowTest, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
     EXPECT_EQ(QDir(dataFolder.path()).entryList(QDir::Files).size(), 1) << "a temporary file was left";
 }
 
+// Exporting over a file that is there asks with "Нет" as the default; "Нет"
+// goes back to the dialog, offering the same name, and the list goes to the
+// name chosen then; the status bar says where it went.
+TEST_F(JournalWindowTest, AnExportOverAFileAsksAndNoGoesBackToTheDialog) {
+    StartGame(QStringLiteral("5678"));
+    Guess("1234");
+    const QString kept = dataFolder.path() + QStringLiteral("/list.csv");
+    const QString other = dataFolder.path() + QStringLiteral("/other.csv");
+    {
+        QFile old(kept);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old list");
+    }
+    platform.boxes.clear();
+    platform.saveNames = {kept, other};
+    platform.answers = {MsgAnswer::No};
+    OpenStatistics([&](QDialog&) {
+        auto* status = find<QLabel>(QStringLiteral("lblExportStatus"));
+        ASSERT_NE(status, nullptr);
+        EXPECT_FALSE(status->isVisibleTo(status->window()));  // nothing to tell yet
+        find<QPushButton>(QStringLiteral("cmdExport"))->click();
+        EXPECT_TRUE(status->isVisibleTo(status->window()));
+        EXPECT_EQ(status->accessibleName(), QStringLiteral("Список игр записан в файл «%1».").arg(other));
+        EXPECT_EQ(status->toolTip(), status->accessibleName());
+    });
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, QStringLiteral("Файл «list.csv» уже существует. Заменить его ?"));
+    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNoDefaultNo);
+    ASSERT_EQ(platform.saveDialogs.size(), 2u);
+    EXPECT_EQ(platform.saveDialogs[1].suggested, kept);
+    QFile old(kept);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old list"));
+    EXPECT_TRUE(QFileInfo::exists(other));
+}
+
 // Duels over the network, written into the journal as the network duel will
 // write them: their own figures, the opponent named in the list, and a name
 // that a spreadsheet would run written as text in the CSV.
@@ -399,7 +540,8 @@ TEST_F(JournalWindowTest, DuelsOverTheNetworkHaveTheirOwnFiguresAndNameTheOppone
     {
         Journal journal = Journal::Open(NativePath(dataFolder.path() + QStringLiteral("/shelvy-zlyki/journal.sqlite")),
                                         "20250301-100000");
-        GameBegin duel{"2025-03-01 09:00:00", GameMode::Network, 0, "1234", "5678"};
+        // The opponent left before its reveal: its number was never known.
+        GameBegin duel{"2025-03-01 09:00:00", GameMode::Network, 0, "", "5678"};
         duel.opponentName = "=cmd|' /C calc'!A0";
         duel.opponentAddress = "192.168.1.20";
         const auto id = journal.BeginGame(duel, {});
@@ -416,6 +558,7 @@ TEST_F(JournalWindowTest, DuelsOverTheNetworkHaveTheirOwnFiguresAndNameTheOppone
         EXPECT_EQ(text("lblNetworkPlayerWins"), "1");
         EXPECT_EQ(text("lblNetworkOpponentWins"), "0");
         EXPECT_EQ(text("lblPlayerGames"), "0");  // against the computer: none
+        EXPECT_EQ(text("lblNumbers"), QStringLiteral("Соперник не открыл своего числа. Ваше число: 5678."));
         EXPECT_FALSE(find<QLabel>(QStringLiteral("lblNetworkPlayerWins"))->isHidden());
         find<QPushButton>(QStringLiteral("cmdExport"))->click();
     });
@@ -462,6 +605,18 @@ TEST(QtDialogs, TakeAndShowFileNamesAsTyped) {
     desktop.messageBox(nullptr, QStringLiteral("Файл «<i>U.csv» уже существует."), QStringLiteral("t"),
                        MsgIcon::Exclamation, MsgButtons::Ok);
     EXPECT_EQ(format, Qt::PlainText);
+
+    // The question whose Yes replaces a file: Enter answers No.
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+    });
+    EXPECT_EQ(desktop.messageBox(nullptr, QStringLiteral("Заменить?"), QStringLiteral("t"), MsgIcon::None,
+                                 MsgButtons::YesNoDefaultNo),
+              MsgAnswer::No);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Playing from the keyboard, and the "&Справка" menu with F1 and the about window.
+#include "platform/help_viewer.h"
 #include "tests/support/window_fixture.h"
 #include "windows/keypad_window.h"
 
@@ -137,8 +138,10 @@ TEST_F(HelpMenuTest, F1OpensTheGameHelpAndTheGameIsLeftAlone) {
     EXPECT_TRUE(timer(QStringLiteral("TimerTimer"))->isActive());
 }
 
-// The keypad has the keyboard most of a game: F2 and F1 act from it as from the main window.
-TEST_F(HelpMenuTest, F2AndF1WorkFromTheKeypad) {
+// The keypad has the keyboard most of a game: F2 and F1 act from it as from
+// the main window, and F2 from every window that is not modal: from the help
+// window it starts a new game.
+TEST_F(HelpMenuTest, F2AndF1WorkFromTheKeypadAndF2FromTheHelpWindow) {
     QWidget* keypad = find(QStringLiteral("фрмЧифры"));
     ASSERT_NE(keypad, nullptr);
     keypad->activateWindow();
@@ -152,6 +155,17 @@ TEST_F(HelpMenuTest, F2AndF1WorkFromTheKeypad) {
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(keypad, &f1);
     EXPECT_EQ(platform.helpContexts, std::vector<int>{100});
+
+    HelpViewer help(platform);
+    help.show();
+    help.activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(help.isActiveWindow());
+    platform.inputs = {QStringLiteral("4321")};
+    QKeyEvent again(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QApplication::sendEvent(&help, &again);
+    EXPECT_EQ(platform.inputPrompts.size(), 2u);
+    EXPECT_EQ(state().userNumber, "4321");
 }
 
 }  // namespace

@@ -57,24 +57,32 @@ TEST_F(NewGame, PutsTheWindowIntoTheUsersTurn) {
 }
 
 // Until New game hands the first move to the user, the window shows the game
-// being given up as it stood, with status panel 1 empty (not the hint).
-TEST_F(NewGame, KeepsTheLastGamesLookUntilTheFirstMoveWithTheHintPanelEmpty) {
-    StartGame("1234", 0.0);
+// being given up as it stood, with status panel 1 empty (not the hint): in a
+// game with the number typed and in one with it hidden, whose answer frames
+// wait for the player's answer.
+class NewGameLook : public WindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(NewGameLook, KeepsTheLastGamesLookUntilTheFirstMoveWithTheHintPanelEmpty) {
+    const bool hiddenNumber = GetParam();
+    StartGame(hiddenNumber ? QString() : QStringLiteral("1234"), 0.0);
+    ASSERT_EQ(state().hideAnswer, hiddenNumber);
     state().hintChosen = true;
     state().composedGuess = "5678";
     window->кнпСчитать_Click();  // the computer has the turn now
     ASSERT_FALSE(hidden("кнпДумать"));
     ASSERT_FALSE(hintPanel().isEmpty());
+    ASSERT_EQ(enabled("рмкЗлыки"), hiddenNumber);
 
     struct Look {
-        bool computerMoveShown, userMoveShown, computerMarked, computerGuessShown, historyEnabled;
+        bool computerMoveShown, userMoveShown, computerMarked, computerGuessShown, historyEnabled, answerFramesEnabled;
         QStringList history;
         QString hint;
     };
     std::vector<Look> looks;
     const auto lookNow = [&] {
         looks.push_back({!hidden("кнпДумать"), !hidden("кнпСчитать"), isRed("lblVK"), !picturesHidden("imgNumberVK"),
-                         enabled("СписокЧШЗ"), historyLines(), hintPanel()});
+                         enabled("СписокЧШЗ"), enabled("рмкЗлыки") && enabled("рмкШелвы"), historyLines(),
+                         hintPanel()});
     };
     platform.onProcessEvents = [&] {
         if (state().busy && looks.empty()) lookNow();  // the list being built
@@ -89,13 +97,21 @@ TEST_F(NewGame, KeepsTheLastGamesLookUntilTheFirstMoveWithTheHintPanelEmpty) {
         EXPECT_TRUE(look.computerMarked);
         EXPECT_TRUE(look.computerGuessShown);
         EXPECT_TRUE(look.historyEnabled);
+        EXPECT_EQ(look.answerFramesEnabled, hiddenNumber);
         EXPECT_EQ(look.history, QStringList{"|    5678   |  0  |  0  |"});
         EXPECT_EQ(look.hint, "");
     }
     EXPECT_FALSE(hidden("кнпСчитать"));
     EXPECT_TRUE(hidden("кнпДумать"));
     EXPECT_TRUE(historyLines().isEmpty());
+    EXPECT_FALSE(state().hideAnswer);  // the new game's number was typed
+    EXPECT_FALSE(enabled("рмкЗлыки"));
 }
+
+INSTANTIATE_TEST_SUITE_P(TypedAndHidden, NewGameLook, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "HiddenNumber" : "TypedNumber";
+                         });
 
 TEST_F(NewGame, AsksUntilTheNumberIsValidWithEveryMessage) {
     platform.inputs = {"", "0123", "12a4", "1224", "123", "12345", "9876"};
