@@ -94,8 +94,9 @@ int main(int argc, char** argv) {
 
     window.Form_Load();
     if (network.mode != duel::NetworkRequest::Mode::None) {
-        // After the start-up's first pass: the window, its keypad and the journal come first.
-        QTimer::singleShot(0, &window, [&] { StartNetworkDuel(session, window, network); });
+        // After the start-up: the window, its keypad and the journal come first (the journal
+        // tells whether an unfinished game waits, which the player is asked about).
+        session.AfterStartUp([&] { StartNetworkDuel(session, window, network); });
     }
     return app.exec();
 }

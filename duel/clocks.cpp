@@ -1,6 +1,7 @@
 // The ticks of the duel's two clocks: the 20 ms tick's random draw and new-game request, and the game clock.
 #include "duel/duel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace duel {
@@ -15,6 +16,12 @@ bool FastTick(GameState& state, Platform& platform) {
 }
 
 void GameClockTick(GameState& state, Platform& platform) {
+    if (state.moveDeadline) {
+        const double left = std::ceil(*state.moveDeadline - platform.monotonicSeconds());
+        state.moveSecondsLeft = static_cast<int64_t>(std::max(0.0, left));
+    } else {
+        state.moveSecondsLeft.reset();
+    }
     if (state.gameStart == kClockStopped) {
         state.clockSeconds.reset();
         return;

@@ -147,7 +147,8 @@ void TakeBackDigit(GameState& state);
 bool FastTick(GameState& state, Platform& platform);
 
 // One tick of the game clock: the seconds since New game into
-// state.clockSeconds, or nothing once the game has ended.
+// state.clockSeconds, or nothing once the game has ended; and the seconds left
+// for the player's move where a duel over the network limits it.
 void GameClockTick(GameState& state, Platform& platform);
 
 }  // namespace duel

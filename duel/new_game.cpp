@@ -21,15 +21,16 @@ constexpr const char* kDefaultNumber = "1234";
 void GiveUpRunningGame(Duel& duel) {
     const GameState& state = duel.state;
     if (!state.gameRunning()) return;
-    const Outcome outcome = state.phase == Phase::PlayingOnAlone || state.phase == Phase::ComputerWon
-                                ? Outcome::ComputerWon
-                                : Outcome::Abandoned;
+    const Outcome outcome = duel.opponent.GivenUpOutcome(
+        state.phase == Phase::PlayingOnAlone || state.phase == Phase::ComputerWon ? Outcome::ComputerWon
+                                                                                  : Outcome::Abandoned);
     duel.events.GameEnded(state, outcome);
     duel.opponent.GameEnded(duel, outcome);
 }
 
 // Asks for the user's number until it is valid or the user keeps it hidden
-// (where the opponent allows it); false when the program quits meanwhile.
+// (where the opponent allows it); false when the program quits meanwhile, the
+// opponent is gone, or the player cancels where that gives the game up.
 // Leaves the number typed in state.userNumber, or hideAnswer set.  Until the
 // number is settled hideAnswer stays the last game's, so that the window keeps
 // that game's look (its answer frames too) while the prompt is open.
@@ -46,7 +47,8 @@ bool AskForUsersNumber(Duel& duel) {
                     .inputBox(duel.screen.ownerWidget(), QString::fromUtf8(kNumberPrompt),
                               QString::fromUtf8(kProductTitle), FromUtf8(state.userNumberDefault))
                     .toStdString();
-        if (platform.quitting()) return false;
+        if (platform.quitting() || duel.opponent.gone()) return false;
+        if (typed.empty() && duel.opponent.cancelGivesUp()) return false;
         state.userNumberDefault = typed;
         if (typed.empty() && duel.opponent.allowsHiddenNumber()) {
             const bool hide = steps::Ask(duel, kHideQuestion);
@@ -60,7 +62,7 @@ bool AskForUsersNumber(Duel& duel) {
         }
         if (auto failure = CheckNumber(typed)) {
             steps::ShowError(duel, *failure);
-            if (platform.quitting()) return false;
+            if (platform.quitting() || duel.opponent.gone()) return false;
             continue;
         }
         break;

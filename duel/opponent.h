@@ -39,6 +39,18 @@ public:
     // hidden) and the game clock runs.
     virtual void GameBegins(Duel&) {}
 
+    // The opponent is gone while New game sets the game up (a person who
+    // left while the player typed the number): New game stops without a game.
+    virtual bool gone() const { return false; }
+    // An empty answer to the number prompt (its Cancel) gives up the game
+    // being set up instead of asking again (a person waits for the number;
+    // the computer offers to keep it hidden).
+    virtual bool cancelGivesUp() const { return false; }
+    // How the game that runs ends when the player gives it up (New game, a
+    // quit), given how it would end against the computer: a person over the
+    // network counts it as the player's forfeit once the duel has begun.
+    virtual Outcome GivenUpOutcome(Outcome usual) const { return usual; }
+
     // The player's guess, checked and not a repeat: the opponent's answer now,
     // or nothing when it comes later.
     virtual std::optional<Score> AnswerGuess(Duel& duel, const std::string& guess) = 0;

@@ -1,7 +1,10 @@
 // Fuzz target: any byte stream from a peer is framed within the limit, parsed strictly, and taken by both sides' state
-// machines without fault.
+// machines without fault; every line also goes through the name rules, which take no name that hides or turns.
 #include "network/duel_protocol.h"
+#include "network/found_game.h"
 #include "network/frame_reader.h"
+#include "network/input_checks.h"
+#include "network/utf8_decode.h"
 #include "network/wire_format.h"
 
 #include <cstddef>
@@ -34,6 +37,30 @@ void Act(DuelProtocol& side) {
     if (side.stage() == Stage::Deciding && side.role() == Role::Host) side.Accept();
     if (side.stage() == Stage::Committing) side.Commit("1234", std::string(kSaltBytes, 's'));
     if (side.myTurn()) Check(!side.Guess("5678").refused);
+}
+
+// Characters no name may hold, listed apart from the rules that refuse them.
+bool Hides(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x00AD || c == 0x034F || c == 0x061C || c == 0x115F ||
+           c == 0x1160 || c == 0x180E || (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2060 && c <= 0x2064) || (c >= 0x2066 && c <= 0x2069) || c == 0x2800 || c == 0x3164 ||
+           (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFEFF || c == 0xFFA0 || (c >= 0xE0000 && c <= 0xE007F) ||
+           (c >= 0xE0100 && c <= 0xE01EF);
+}
+
+// A name the rules take is UTF-8 of 1 to 20 characters that all show, no space at either end,
+// and goes into a greeting and a game found on the network as it is.
+void TakeAsName(const std::string& bytes) {
+    const bool taken = !CheckPlayerName(bytes);
+    Check(taken == CheckFoundGame(bytes, "192.168.1.5", 24747).has_value());
+    if (!taken) return;
+    const std::optional<std::u32string> characters = DecodeUtf8(bytes);
+    Check(characters && !characters->empty() && characters->size() <= kMaxNameCharacters);
+    for (const char32_t c : *characters) Check(!Hides(c));
+    Check(characters->front() != U' ' && characters->back() != U' ' && characters->front() != 0x3000 &&
+          characters->back() != 0x00A0);
+    const ParseResult hello = ParseMessage(FormatMessage(HelloMessage(bytes)));
+    Check(hello.message && hello.message->name == bytes);
 }
 
 void Take(DuelProtocol& side, const std::string& frame) {
@@ -72,6 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
             Take(host, *frame);
             Take(guest, *frame);
+            TakeAsName(*frame);
         }
         if (!taken) {
             Check(reader.overflowed() && reader.held() == 0);

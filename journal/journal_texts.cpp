@@ -56,6 +56,8 @@ std::string OutcomeText(Outcome outcome, GameMode mode) {
             return "ваша победа: соперник выбыл";
         case Outcome::ConnectionLost:
             return "связь прервалась";
+        case Outcome::UserForfeited:
+            return "победа соперника: вы выбыли";
     }
     return "брошена";
 }

@@ -10,7 +10,8 @@ namespace duel {
 bool UserWon(Outcome outcome) { return outcome == Outcome::UserWon || outcome == Outcome::OpponentForfeited; }
 
 bool ComputerWon(Outcome outcome) {
-    return outcome == Outcome::ComputerWon || outcome == Outcome::UserWonAfterComputer;
+    return outcome == Outcome::ComputerWon || outcome == Outcome::UserWonAfterComputer ||
+           outcome == Outcome::UserForfeited;
 }
 
 bool FoundAfterLoss(Outcome outcome) { return outcome == Outcome::UserWonAfterComputer; }
@@ -66,7 +67,8 @@ JournalStatistics StatisticsOf(std::span<const GameRecord> gamesNewestFirst, Cou
         if (game->outcome == Outcome::Unfinished || !counts(*game)) continue;
         player.Add(UserWon(game->outcome), game->playerTries, game->seconds,
                    game->outcome != Outcome::OpponentForfeited);
-        computer.Add(ComputerWon(game->outcome), game->computerTries, game->seconds);
+        computer.Add(ComputerWon(game->outcome), game->computerTries, game->seconds,
+                     game->outcome != Outcome::UserForfeited);
         if (FoundAfterLoss(game->outcome)) ++statistics.findsAfterLoss;
         statistics.secondsPlayed += game->seconds;
     }

@@ -8,7 +8,8 @@
 //     UserWonAfterComputer.  A player who finds the number after the
 //     computer has won found it but did not win; those finds are counted
 //     apart (findsAfterLoss).  Over the network the opponent's forfeit is the
-//     player's win (with no tries to count), and a draw nobody's;
+//     player's win and the player's own forfeit the opponent's (with no tries
+//     to count), and a draw nobody's;
 //   - an abandoned game, one stopped because the player's answers
 //     contradicted each other and a lost connection are games that neither
 //     side won: they end a run of wins and lower the share of wins;

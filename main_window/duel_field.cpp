@@ -1,6 +1,7 @@
 // The playing field: its controls placed as the game lays them out, drawn from the state, and the option buttons.
 #include "main_window/duel_field.h"
 
+#include "platform/plain_text.h"
 #include "rules/guess_pictures.h"
 #include "rules/number_rules.h"
 #include "session/session.h"
@@ -151,9 +152,10 @@ void DuelField::BuildAnswerFrames() {
 }
 
 void DuelField::BuildGuessDisplays() {
-    computerGuessLabel_ = Named(new QLabel(QStringLiteral("Вариант компьютера:"), this), QStringLiteral("lblVK"));
+    // The opponent's label holds a person's name over the network: shown as written.
+    computerGuessLabel_ = Named(TextLabel(QStringLiteral("Вариант компьютера:"), this), QStringLiteral("lblVK"));
     computerGuessLabel_->setGeometry(TwipsRect(0, 1810, 2295, 255));
-    guessLabel_ = Named(new QLabel(QStringLiteral("Мой вариант:"), this), QStringLiteral("lblMV"));
+    guessLabel_ = Named(TextLabel(QStringLiteral("Мой вариант:"), this), QStringLiteral("lblMV"));
     guessLabel_->setGeometry(TwipsRect(0, 2040, 2295, 255));
     for (QLabel* label : {computerGuessLabel_, guessLabel_}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -164,9 +166,9 @@ void DuelField::BuildGuessDisplays() {
         const int left = 2280 + 240 * i;
         QLabel*& computer = computerGuessPictures_[static_cast<size_t>(i)];
         QLabel*& user = guessPictures_[static_cast<size_t>(i)];
-        computer = Named(new QLabel(this), QStringLiteral("imgNumberVK%1").arg(i + 1));
+        computer = Named(MakePlain(new QLabel(this)), QStringLiteral("imgNumberVK%1").arg(i + 1));
         computer->setGeometry(TwipsRect(left, 1800, 255, 405));
-        user = Named(new QLabel(this), QStringLiteral("imgNumberMV%1").arg(i + 1));
+        user = Named(MakePlain(new QLabel(this)), QStringLiteral("imgNumberMV%1").arg(i + 1));
         user->setGeometry(TwipsRect(left, 1920, 255, 405));
         for (QLabel* picture : {computer, user}) {
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);

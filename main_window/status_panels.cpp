@@ -2,6 +2,7 @@
 #include "main_window/status_panels.h"
 
 #include "network/network_texts.h"
+#include "platform/plain_text.h"
 #include "rules/game_clock.h"
 #include "rules/game_state.h"
 #include "rules/hint.h"
@@ -27,7 +28,10 @@ constexpr int kStatusHeight = 375;
 // reads it (a screen reader among them).
 class EllipsisPanel final : public QLabel {
 public:
-    explicit EllipsisPanel(const QString& text) : QLabel(text) {
+    explicit EllipsisPanel(const QString& text) {
+        // A peer's name or address may stand here: shown as written, never as markup.
+        MakePlain(this);
+        setText(text);
         // The text's width never widens the status bar of a window of fixed size.
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
@@ -44,7 +48,7 @@ protected:
     bool event(QEvent* event) override {
         if (event->type() != QEvent::ToolTip) return QLabel::event(event);
         if (ShownText(TextRoom()) != text())
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), PlainToolTip(text()), this);
         else
             QToolTip::hideText();
         return true;
@@ -72,10 +76,15 @@ constexpr const char* kRevealingText = "Соперник открывает чи
 // An unfinished game of an earlier run can be taken up.
 constexpr const char* kGameWaitsHint = "Есть прерванная игра: 'Игра' --> 'Продолжить прошлую игру'";
 
+// The player's move in a duel over the network is counted down in its last seconds.
+constexpr int64_t kCountdownSeconds = 30;
+
 // Status panel 1 during a duel over the network: whose turn it is.
 QString DuelTurnText(const GameState& state) {
     switch (state.phase) {
         case Phase::UserToMove:
+            if (state.moveSecondsLeft && *state.moveSecondsLeft <= kCountdownSeconds)
+                return QString::fromStdString(net::MoveTimeLeftText(*state.moveSecondsLeft));
             return QString::fromUtf8(net::kTextYourTurn);
         case Phase::Revealing:
             return QString::fromUtf8(kRevealingText);
@@ -92,7 +101,7 @@ StatusPanels::StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting) {
     bar->setFixedHeight(TwipsToPixels(kStatusHeight));
     hintPanel_ = new EllipsisPanel(QString::fromUtf8(kNewGameHint));
     hintPanel_->setObjectName(QStringLiteral("StatusBarPanel1"));
-    clockPanel_ = new QLabel(QString::fromUtf8(kClockStoppedText));
+    clockPanel_ = TextLabel(QString::fromUtf8(kClockStoppedText), nullptr);
     clockPanel_->setObjectName(QStringLiteral("StatusBarPanel2"));
     for (QLabel* panel : {hintPanel_, clockPanel_}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -112,8 +121,12 @@ StatusPanels::StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting) {
 
 void StatusPanels::Draw(const GameState& state, bool gameWaits) {
     QString prompt;  // empty while New game sets a game up
-    if (state.waitingPort != 0)
+    if (state.waitingPort != 0 && !state.networkNote.empty())
+        prompt = QString::fromStdString(state.networkNote);
+    else if (state.waitingPort != 0)
         prompt = QString::fromStdString(net::WaitingText(state.waitingPort));
+    else if (!state.joiningAddress.empty() && state.hostAnswerAwaited)
+        prompt = QString::fromUtf8(net::kTextAwaitingAnswer);
     else if (!state.joiningAddress.empty())
         prompt = QString::fromUtf8(kJoiningText).arg(QString::fromStdString(state.joiningAddress));
     else if (state.newGameRunning)

@@ -23,7 +23,8 @@ inline constexpr const char* kNewGameHint = "Жми 'Игра' --> 'Новая �
 // game an earlier run left unfinished), or during a game the player's hint
 // when it is chosen, else nothing; while a duel over the network
 // is hosted or joined, its waiting (with "Отмена", cmdStopWaiting, beside it)
-// and during such a duel whose turn it is.  Panel 2 (StatusBarPanel2): the
+// or what the waiting has to say, and during such a duel whose turn it is, the
+// last 30 seconds of the player's move counted down.  Panel 2 (StatusBarPanel2): the
 // game clock.
 class StatusPanels {
 public:

@@ -2,6 +2,7 @@
 #include "network/duel_host.h"
 
 #include "network/game_discovery.h"
+#include "network/network_texts.h"
 #include "network/socket_closer.h"
 
 #include <QHostAddress>
@@ -9,6 +10,15 @@
 #include <QTcpSocket>
 
 namespace duel::net {
+
+QString ListenFailureText(quint16 port, QAbstractSocket::SocketError error, const QString& systemText) {
+    QString why = systemText;
+    if (error == QAbstractSocket::AddressInUseError)
+        why = QStringLiteral("он занят другой программой.");
+    else if (error == QAbstractSocket::SocketAccessError && port < 1024)
+        why = QString::fromUtf8(kTextPrivilegedPort);
+    return QStringLiteral("Не удалось открыть порт %1 для дуэли: %2").arg(port).arg(why);
+}
 
 DuelHost::DuelHost(std::string myName, LinkTimeouts timeouts, SaltSource salt, QObject* parent)
     : QObject(parent),
@@ -28,11 +38,7 @@ DuelHost::~DuelHost() {
 bool DuelHost::Listen(quint16 port) {
     if (server_->isListening()) return true;
     if (!server_->listen(QHostAddress::Any, port)) {
-        errorText_ = QStringLiteral("Не удалось открыть порт %1 для дуэли: %2")
-                         .arg(port)
-                         .arg(server_->serverError() == QAbstractSocket::AddressInUseError
-                                  ? QStringLiteral("он занят другой программой.")
-                                  : server_->errorString());
+        errorText_ = ListenFailureText(port, server_->serverError(), server_->errorString());
         return false;
     }
     port_ = server_->serverPort();
@@ -64,7 +70,7 @@ bool DuelHost::listening() const { return server_->isListening(); }
 
 void DuelHost::TakeConnections() {
     while (QTcpSocket* socket = server_->nextPendingConnection()) {
-        if (link_) {
+        if (link_ || asking_) {
             Message busy = SimpleMessage(MessageKind::Busy);
             socket->write(QByteArray::fromStdString(FormatMessage(busy) + '\n'));
             CloseAfterSending(socket, timeouts_.lingerMs);

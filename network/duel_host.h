@@ -3,6 +3,7 @@
 
 #include "network/duel_link.h"
 
+#include <QAbstractSocket>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -14,6 +15,10 @@ class QTcpServer;
 namespace duel::net {
 
 class GameAnnouncer;
+
+// Why `port` could not be taken, for the player: "Не удалось открыть порт N для дуэли: ...",
+// with a hint where the system keeps ports below 1024 for the administrator.
+QString ListenFailureText(quint16 port, QAbstractSocket::SocketError error, const QString& systemText);
 
 // Listens while it waits or plays, never otherwise.  Each connection taken becomes a DuelLink
 // that greets the peer; a peer that has not greeted within the greeting time, breaks the
@@ -34,6 +39,10 @@ public:
     // Stops listening and says goodbye to the peer, if there is one (its link ends with WeLeft).
     // For every quit path of the program, and for "Отмена" while waiting.
     void Stop();
+
+    // While the host's player is asked about a peer, every other connection is answered BUSY,
+    // also once that peer has left: one question at a time.
+    void SetAsking(bool asking) { asking_ = asking; }
 
     // Announce the game on the local network (DNS-SD through Avahi) while waiting; off until
     // asked, so that no Avahi client is made before the player hosts a game.
@@ -68,6 +77,7 @@ private:
     QTcpServer* server_;
     QPointer<DuelLink> link_;
     bool accepted_ = false;
+    bool asking_ = false;
     quint16 port_ = 0;
     QString errorText_;
     bool announced_ = false;

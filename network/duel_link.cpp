@@ -48,9 +48,10 @@ DuelLink::DuelLink(QTcpSocket* socket, Role role, std::string myName, LinkTimeou
                    QObject* parent)
     : QObject(parent),
       socket_(socket),
-      protocol_(role, std::move(myName), Sha256),
+      protocol_(role, std::move(myName), Sha256, timeouts.deadlines),
       timeouts_(timeouts),
-      salt_(std::move(salt)) {
+      salt_(std::move(salt)),
+      deadlines_(protocol_, [this](Reaction reaction) { Apply(std::move(reaction)); }) {
     socket_->setParent(this);
     socket_->setReadBufferSize(kReadBufferBytes);
     for (QTimer* timer : {&connectTimer_, &greetingTimer_, &silenceTimer_}) timer->setSingleShot(true);
@@ -174,6 +175,7 @@ void DuelLink::Apply(Reaction reaction) {
     if (protocol_.stage() == Stage::Over) {
         for (QTimer* timer : {&connectTimer_, &greetingTimer_, &silenceTimer_, &keepAliveTimer_}) timer->stop();
     }
+    deadlines_.Update();
     if (reaction.close) CloseSocket(!reaction.send.empty());
     QPointer<DuelLink> self(this);
     for (const Event& event : reaction.events) {

@@ -2,6 +2,7 @@
 // around the duel's state machine, reported through signals with plain values.
 #pragma once
 
+#include "network/deadline_timers.h"
 #include "network/duel_protocol.h"
 #include "network/frame_reader.h"
 #include "network/link_timeouts.h"
@@ -58,6 +59,9 @@ public:
     // came over an IPv6 socket.
     QString peerAddress() const { return peerAddress_; }
     const DuelProtocol& protocol() const { return protocol_; }
+    // This side's own move: milliseconds left until its time is up (0 once it is; then the
+    // link takes no guess), -1 while it owes none.
+    int ownMoveMsLeft() const { return deadlines_.ownMsLeft(); }
 
 signals:
     // The peer's HELLO came: for the host it asks to play (answer with Accept or Decline);
@@ -95,6 +99,7 @@ private:
     QString peerAddress_;
     QString target_;  // joining: "address:port", for the messages
     QTimer connectTimer_, greetingTimer_, silenceTimer_, keepAliveTimer_;
+    DeadlineTimers deadlines_;  // the duel's own deadlines, restarted on progress, never on a keep-alive
 };
 
 }  // namespace duel::net

@@ -42,10 +42,17 @@ Reaction Telling(Event event) {
 
 bool Found(const Move& move) { return move.answer.exact == 4; }
 
+// What the player hears when the peer's connection ends once the duel has begun: it has left,
+// which is its forfeit; a line that broke the protocol is named first.
+std::string LeftText(std::string_view why) {
+    if (why == kTextLost) return kTextOpponentLeft;
+    return std::string(why) + "\n" + kTextOpponentLeft;
+}
+
 }  // namespace
 
-DuelProtocol::DuelProtocol(Role role, std::string myName, Hasher hash)
-    : role_(role), myName_(std::move(myName)), hash_(std::move(hash)) {}
+DuelProtocol::DuelProtocol(Role role, std::string myName, Hasher hash, DuelDeadlines deadlines)
+    : role_(role), myName_(std::move(myName)), hash_(std::move(hash)), deadlines_(deadlines) {}
 
 Message DuelProtocol::Hello() const { return HelloMessage(myName_); }
 
@@ -65,7 +72,10 @@ Reaction DuelProtocol::End(DuelEnd end, std::vector<Message> send) {
 
 Reaction DuelProtocol::Fault(const char* text) {
     if (stage_ == Stage::Over) return {};
-    return End(Ending(duelBegan() ? EndKind::OpponentLeft : EndKind::Broken, text));
+    // This side's time was up: whatever ends the duel now, the peer's verdict among them, is its forfeit.
+    if (ownLate_) return End(Ending(EndKind::WeStalled, kTextYouNoMove));
+    if (!duelBegan()) return End(Ending(EndKind::Broken, text));
+    return End(Ending(EndKind::OpponentLeft, LeftText(text)));
 }
 
 Reaction DuelProtocol::PeerGone(const char* text) { return Fault(text); }
@@ -81,6 +91,10 @@ Reaction DuelProtocol::Receive(std::string_view line) {
     if (!parsed.message) {
         if (parsed.fault == ParseFault::OtherVersion && stage_ == Stage::Greeting)
             return End(Ending(EndKind::OtherVersion, kTextOtherVersion));
+        // The host tells a joining player whose name it refuses that it will not play; the reason
+        // has no line of its own.
+        if (parsed.fault == ParseFault::BadName && stage_ == Stage::Greeting && role_ == Role::Host)
+            return End(Ending(EndKind::Broken, kTextBadName), {SimpleMessage(MessageKind::Decline)});
         return Fault(ParseFaultText(parsed.fault));
     }
     return Receive(*parsed.message);
@@ -88,6 +102,7 @@ Reaction DuelProtocol::Receive(std::string_view line) {
 
 Reaction DuelProtocol::Receive(const Message& message) {
     if (stage_ == Stage::Over) return {};
+    if (message.kind != MessageKind::Ping) ++progress_;
     if (message.version != kProtocolVersion) return End(Ending(EndKind::OtherVersion, kTextOtherVersion));
     if (message.kind == MessageKind::Bye) return Fault(kTextLost);
     if (message.kind == MessageKind::Ping) return stage_ == Stage::Greeting ? Fault(kTextOutOfTurn) : Reaction{};
@@ -96,7 +111,11 @@ Reaction DuelProtocol::Receive(const Message& message) {
         case Stage::Greeting:
             if (message.kind == MessageKind::Busy && role_ == Role::Guest) return End(Ending(EndKind::Busy, kTextBusy));
             if (message.kind != MessageKind::Hello) break;
-            if (CheckPlayerName(message.name)) return Fault(kTextBadName);
+            if (CheckPlayerName(message.name)) {
+                if (role_ == Role::Host)
+                    return End(Ending(EndKind::Broken, kTextBadName), {SimpleMessage(MessageKind::Decline)});
+                return Fault(kTextBadName);
+            }
             peerName_ = message.name;
             stage_ = Stage::Deciding;
             return Telling(MakeEvent(Event::PeerGreeted, peerName_));
@@ -125,6 +144,7 @@ Reaction DuelProtocol::Receive(const Message& message) {
 
 Reaction DuelProtocol::Accept() {
     if (role_ != Role::Host || stage_ != Stage::Deciding) return Refused();
+    ++progress_;
     stage_ = Stage::Committing;
     return Sending(SimpleMessage(MessageKind::Accept));
 }
@@ -136,6 +156,7 @@ Reaction DuelProtocol::Decline() {
 
 Reaction DuelProtocol::Commit(std::string number, std::string salt) {
     if (stage_ != Stage::Committing || committed_ || CheckNumber(number) || salt.size() < 16) return Refused();
+    ++progress_;
     myNumber_ = std::move(number);
     mySalt_ = std::move(salt);
     committed_ = true;
@@ -150,7 +171,8 @@ Reaction DuelProtocol::BeginPlayIfCommitted(Reaction reaction) {
 }
 
 Reaction DuelProtocol::Guess(std::string guess) {
-    if (!myTurn() || CheckNumber(guess)) return Refused();
+    if (!myTurn() || ownLate_ || CheckNumber(guess)) return Refused();
+    ++progress_;
     turn_ = role_ == Role::Host ? Turn::GuestAnswers : Turn::HostAnswers;
     pendingGuess_ = guess;
     return Sending(GuessMessage(std::move(guess)));
@@ -201,7 +223,7 @@ void DuelProtocol::EndRound(Reaction& reaction) {
 Reaction DuelProtocol::TakeReveal(const Message& message) {
     const RevealVerdict verdict = CheckReveal(hash_, *peerDigest_, message.salt, message.number, myMoves_);
     DuelEnd end;
-    end.peerNumber = message.number;
+    if (verdict.kind == RevealVerdict::Fits) end.peerNumber = message.number;  // a disproved number is none
     if (verdict.kind == RevealVerdict::WrongCommitment) {
         end.kind = EndKind::OpponentLied;
         end.text = kTextBadCommitment;
@@ -210,14 +232,71 @@ Reaction DuelProtocol::TakeReveal(const Message& message) {
         end.text = LieText(verdict.move);
         end.lieMove = verdict.move;
     } else {
-        const bool iFound = Found(myMoves_.back());
-        const bool peerFound = Found(peerMoves_.back());
-        end.kind = iFound && peerFound ? EndKind::Draw : iFound ? EndKind::Won : EndKind::Lost;
-        end.text = iFound && peerFound ? kTextDraw : iFound ? kTextYouWon : OpponentWonText(peerName_);
+        end.kind = *roundsResult();
+        end.text = end.kind == EndKind::Draw  ? kTextDraw
+                   : end.kind == EndKind::Won ? kTextYouWon
+                                              : OpponentWonText(peerName_);
     }
     Reaction reaction = End(std::move(end), {SimpleMessage(MessageKind::Bye)});
     reaction.events.insert(reaction.events.begin(), MakeEvent(Event::RevealReceived, message.number));
     return reaction;
+}
+
+std::optional<EndKind> DuelProtocol::roundsResult() const {
+    if (stage_ != Stage::Revealing) return std::nullopt;
+    const bool iFound = Found(myMoves_.back());
+    const bool peerFound = Found(peerMoves_.back());
+    return iFound && peerFound ? EndKind::Draw : iFound ? EndKind::Won : EndKind::Lost;
+}
+
+// ---- deadlines ------------------------------------------------------------------
+
+std::optional<int> DuelProtocol::peerDeadlineMs() const {
+    switch (stage_) {
+        case Stage::Deciding:  // the host's player decides
+            if (role_ == Role::Guest) return deadlines_.moveMs;
+            break;
+        case Stage::Committing:  // its player types the number
+            if (!peerDigest_) return deadlines_.moveMs;
+            break;
+        case Stage::Playing:  // its answer to this side's guess, or its own guess
+            if (!myTurn()) return deadlines_.moveMs;
+            break;
+        case Stage::Revealing:
+            return deadlines_.revealMs;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> DuelProtocol::ownDeadlineMs() const {
+    if (!myTurn()) return std::nullopt;
+    return ownLate_ ? deadlines_.ownGraceMs() : deadlines_.ownMoveMs();
+}
+
+Reaction DuelProtocol::PeerLate() {
+    if (!peerDeadlineMs()) return {};
+    const std::vector<Message> bye = {SimpleMessage(MessageKind::Bye)};
+    switch (stage_) {
+        case Stage::Deciding:
+            return End(Ending(EndKind::Broken, kTextNoAnswer), bye);
+        case Stage::Committing:
+            return End(Ending(EndKind::Broken, kTextNoCommit), bye);
+        case Stage::Playing:
+            return End(Ending(EndKind::OpponentLeft, kTextOpponentNoMove), bye);
+        default:
+            return End(Ending(EndKind::OpponentLeft, kTextOpponentNoReveal), bye);
+    }
+}
+
+Reaction DuelProtocol::OwnTimeUp() {
+    if (!myTurn()) return {};
+    if (!ownLate_) {
+        ownLate_ = true;
+        return {};
+    }
+    return End(Ending(EndKind::WeStalled, kTextYouNoMove), {SimpleMessage(MessageKind::Bye)});
 }
 
 }  // namespace duel::net

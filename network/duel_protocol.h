@@ -6,14 +6,19 @@
 // the number this side committed to.  The duel ends with the first round in which a number was
 // found: the host's alone is the host's win, the guest's alone the guest's, both a draw.  Each
 // side then reveals its salt and number and checks the other's commitment and every answer it
-// was given; a mismatch is the liar's forfeit.  A side that leaves, falls silent or breaks the
-// protocol after the commitments and before its reveal forfeits.
+// was given; a mismatch is the liar's forfeit.  A side that leaves, falls silent, breaks the
+// protocol or lets a deadline pass (DuelDeadlines) after the commitments and before its reveal
+// forfeits; before both commitments such an end has no winner.  These rules hold whatever
+// carries the lines: a carrier feeds in what arrives, sends what comes out, and keeps two timers
+// for the deadlines (peerDeadlineMs, ownDeadlineMs) that it restarts whenever progress() changes.
 #pragma once
 
 #include "network/commitment.h"
+#include "network/duel_deadlines.h"
 #include "network/wire_format.h"
 #include "rules/score.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,12 +49,13 @@ enum class EndKind {
     OtherVersion,  // the peer speaks another version of the protocol
     Broken,        // the connection ended before the duel began (a fault, a quit, a timeout)
     WeLeft,        // this side said goodbye; after the commitments that is its forfeit
+    WeStalled,     // this side's own move did not come in time: its forfeit
 };
 
 struct DuelEnd {
     EndKind kind = EndKind::Broken;
     std::string text;        // for the player, in Russian; empty for WeLeft and the host's own "no"
-    std::string peerNumber;  // the number the peer revealed, when it did
+    std::string peerNumber;  // the number the peer revealed, when its reveal checked out
     int lieMove = 0;         // OpponentLied: the first move whose answer was false (0: the commitment)
     bool duelBegan = false;  // both commitments had been exchanged: the game is to be recorded
 };
@@ -84,7 +90,7 @@ struct Reaction {
 
 class DuelProtocol {
 public:
-    DuelProtocol(Role role, std::string myName, Hasher hash);
+    DuelProtocol(Role role, std::string myName, Hasher hash, DuelDeadlines deadlines = {});
 
     // This side's first line: HELLO with its name.
     Message Hello() const;
@@ -103,8 +109,32 @@ public:
     // This side leaves: BYE and the end.
     Reaction Leave();
     // The connection ended or broke without a message that explains it (closed, silent, a
-    // greeting that never came, a line too long): `text` tells the player.
+    // greeting that never came, a line too long): `text` tells the player why, before both
+    // commitments; after them the peer has left the duel, which is its forfeit.
     Reaction PeerGone(const char* text);
+
+    // ---- deadlines ----
+    // Changes with every line that moves the duel on and every action of this side; a
+    // keep-alive changes nothing.  A carrier restarts its deadline timers when it changes.
+    uint64_t progress() const { return progress_; }
+    // How long the peer may take, from the last progress, over what it owes now (the host's
+    // answer, its commitment, its move, its reveal); nothing while it owes nothing.
+    std::optional<int> peerDeadlineMs() const;
+    // This side's own move: how long, from the last progress, until its time is up; once it is
+    // up (OwnTimeUp), how long this side still waits for the peer's verdict.  Nothing while
+    // this side owes no move.
+    std::optional<int> ownDeadlineMs() const;
+    // The peer's deadline has passed with no progress: the end (no winner before both
+    // commitments, its forfeit after them), with BYE.
+    Reaction PeerLate();
+    // This side's own deadline has passed: the first time, no move is taken any more and any
+    // end that follows is this side's forfeit; the second (the grace is over too), the duel
+    // ends so, with BYE.
+    Reaction OwnTimeUp();
+    bool ownTimeUp() const { return ownLate_; }
+    // While the reveals are exchanged: how the rounds ended for this side (Won, Lost, Draw),
+    // before any reveal is checked.
+    std::optional<EndKind> roundsResult() const;
 
     Role role() const { return role_; }
     Stage stage() const { return stage_; }
@@ -132,6 +162,9 @@ private:
     Role role_;
     std::string myName_;
     Hasher hash_;
+    DuelDeadlines deadlines_;
+    uint64_t progress_ = 0;
+    bool ownLate_ = false;
     Stage stage_ = Stage::Greeting;
     std::string peerName_;
     std::string myNumber_, mySalt_;

@@ -3,6 +3,7 @@
 
 #include "network/network_texts.h"
 #include "network/utf8_decode.h"
+#include "rules/invisible_characters.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -11,14 +12,6 @@
 namespace duel::net {
 
 namespace {
-
-bool IsRefusedCharacter(char32_t c) {
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return true;                          // control characters
-    if (c == 0x061C || c == 0x200E || c == 0x200F) return true;                     // direction marks
-    if ((c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069)) return true;  // embeddings, isolates
-    if (c == 0x2028 || c == 0x2029) return true;                                    // line and paragraph separators
-    return c == 0x200B || c == 0x2060 || c == 0xFEFF;                               // invisible spaces
-}
 
 bool IsZoneCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
@@ -31,9 +24,10 @@ std::optional<NameFault> CheckPlayerName(std::string_view utf8) {
     if (utf8.empty()) return NameFault::Empty;
     const std::optional<std::u32string> characters = DecodeUtf8(utf8);
     if (!characters) return NameFault::BadText;
-    if (std::any_of(characters->begin(), characters->end(), IsRefusedCharacter)) return NameFault::BadText;
+    if (std::any_of(characters->begin(), characters->end(), IsInvisibleCharacter)) return NameFault::BadText;
     if (characters->size() > kMaxNameCharacters) return NameFault::TooLong;
-    if (characters->front() == U' ' || characters->back() == U' ') return NameFault::Spaces;
+    // Spaces of any width only inside: a name of spaces alone starts with one too.
+    if (IsSpaceCharacter(characters->front()) || IsSpaceCharacter(characters->back())) return NameFault::Spaces;
     return std::nullopt;
 }
 

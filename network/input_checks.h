@@ -14,14 +14,15 @@ inline constexpr uint16_t kDefaultPort = 24747;
 enum class NameFault {
     Empty,    // no character at all
     TooLong,  // more than kMaxNameCharacters characters
-    BadText,  // not UTF-8, or a control, direction or invisible character
-    Spaces,   // a space at the start or the end, which no one would see
+    BadText,  // not UTF-8, or a control, direction, joining or invisible character
+    Spaces,   // a space (of any width) at the start or the end, which no one would see
 };
 
-// Checks a player's name (UTF-8): 1 to 20 characters, none of them a control character
-// (U+0000-U+001F, U+007F-U+009F), a line or paragraph separator, a direction mark,
-// embedding, override or isolate (U+061C, U+200E, U+200F, U+202A-U+202E, U+2066-U+2069)
-// or an invisible space (U+200B, U+2060, U+FEFF); no space at either end.
+// Checks a player's name (UTF-8): 1 to 20 characters, none of them a character that shows
+// nothing or turns the text around it (controls, joiners, direction marks, fillers, variation
+// selectors, tags ...: IsInvisibleCharacter of rules/invisible_characters.h), and no space of
+// any width at either end.  The same rules hold for the name typed here, a peer's and one that
+// discovery reports.
 std::optional<NameFault> CheckPlayerName(std::string_view utf8);
 
 // The Russian message for a name typed here.

@@ -1,6 +1,8 @@
 // How long a link of the duel over the network waits for each thing, in milliseconds.
 #pragma once
 
+#include "network/duel_deadlines.h"
+
 namespace duel::net {
 
 // Every wait of a link; tests make them short.
@@ -11,6 +13,7 @@ struct LinkTimeouts {
     int connectMs = 10000;    // joining: the connection must be made within this
     int lingerMs = 2000;      // after a last line, how long the peer may take to read it and close
     int quitFlushMs = 200;    // Leave: how long the goodbye may take to go out
+    DuelDeadlines deadlines;  // the duel's own: a move, the reveal (the protocol's, whatever the carrier)
 };
 
 }  // namespace duel::net

@@ -11,10 +11,19 @@ inline constexpr const char* kTextDeclined = "Соперник отказалс�
 inline constexpr const char* kTextBusy = "Соперник уже играет.";
 inline constexpr const char* kTextOtherVersion = "У соперника другая версия игры.";
 
-// The connection ended before the duel did.
+// The connection ended before the duel began: nobody won.
 inline constexpr const char* kTextLost = "Связь с соперником потеряна.";
 inline constexpr const char* kTextNoGreeting = "Соперник не представился вовремя.";
-inline constexpr const char* kTextConnectTimeout = "Соперник не отвечает.";
+inline constexpr const char* kTextNoAnswer = "Соперник не ответил на приглашение за 2 минуты.";
+inline constexpr const char* kTextNoCommit = "Соперник не загадал число за 2 минуты.";
+// Why joining failed, after "Не удалось подключиться к ADDRESS: ".
+inline constexpr const char* kTextConnectTimeout = "соперник не отвечает";
+
+// The duel had begun (both had committed to their numbers) when one side left or stalled: its forfeit.
+inline constexpr const char* kTextOpponentLeft = "Соперник покинул дуэль. Победа засчитана вам.";
+inline constexpr const char* kTextOpponentNoMove = "Соперник не сделал ход за 2 минуты. Победа засчитана вам.";
+inline constexpr const char* kTextOpponentNoReveal = "Соперник не открыл своё число. Победа засчитана вам.";
+inline constexpr const char* kTextYouNoMove = "Вы не сделали ход за 2 минуты. Победа засчитана сопернику.";
 
 // What a peer sent that the game does not take.
 inline constexpr const char* kTextGarbled = "Соперник прислал непонятное сообщение.";
@@ -34,6 +43,9 @@ inline constexpr const char* kTextNameSpaces = "Имя не должно нач�
 // The other values of the window and the command line.
 inline constexpr const char* kTextBadPort = "Порт должен быть числом от 1 до 65535.";
 inline constexpr const char* kTextNoAddress = "Введите адрес соперника.";
+// A port the system keeps for the administrator, after "Не удалось открыть порт N для дуэли: ".
+inline constexpr const char* kTextPrivilegedPort =
+    "порты ниже 1024 может открыть только администратор (root). Выберите порт от 1024 до 65535.";
 
 // Discovery where no Avahi daemon answers.
 inline constexpr const char* kTextNoDiscovery = "Поиск игр в сети недоступен: введите адрес.";
@@ -43,6 +55,8 @@ inline constexpr const char* kTextYourTurn = "Ваш ход";
 inline constexpr const char* kTextYouWon = "Вы победили!";
 inline constexpr const char* kTextDraw = "Ничья.";
 inline constexpr const char* kTextNumberPrompt = "Загадайте число:";
+// The joining side has reached the host, whose player decides.
+inline constexpr const char* kTextAwaitingAnswer = "Ждём ответа соперника ...";
 
 inline std::string OpponentTurnText(std::string_view name) { return "Ход соперника: " + std::string(name); }
 inline std::string OpponentWonText(std::string_view name) { return "Победил соперник «" + std::string(name) + "»."; }
@@ -51,6 +65,12 @@ inline std::string WaitingText(int port) { return "Ждём соперника: 
 inline std::string AskToPlayText(std::string_view name, std::string_view address) {
     return "Игрок «" + std::string(name) + "» (" + std::string(address) + ") хочет сыграть с вами. Начать дуэль?";
 }
+// The player who asked to play left while the host's player was being asked.
+inline std::string LeftUnansweredText(std::string_view name) {
+    return "Игрок «" + std::string(name) + "» ушёл, не дождавшись ответа.";
+}
+// The last seconds of this side's move.
+inline std::string MoveTimeLeftText(long long seconds) { return "На ход осталось " + std::to_string(seconds) + " с"; }
 // The opponent's answers do not fit the number it revealed, from its move `move` (1 for the first).
 inline std::string LieText(int move) {
     return "Ответы соперника не сходятся с его числом (ход " + std::to_string(move) + ").";

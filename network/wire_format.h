@@ -19,8 +19,10 @@
 //   ANSWER <exact> <partial>   the answer to the last guess received: digits 0-4, sum at most 4
 //   REVEAL <64 hex> <4 digits> the salt (32 bytes, lower-case hex) and the number, sent by each
 //                              side at the end of the round in which a number was found
-//   PING                       keep-alive, any time after HELLO; a side silent for 30 s is lost
-//   BYE                        the sender leaves; before its REVEAL that forfeits the duel
+//   PING                       keep-alive, any time after HELLO; a side silent for 30 s is lost.
+//                              It is no move: a move's deadline (duel_deadlines.h) runs on
+//   BYE                        the sender leaves; after both COMMITs and before its REVEAL that
+//                              forfeits the duel, before both COMMITs nobody wins
 //
 // The first two words of HELLO and BUSY never change between versions, so that a side of
 // another version is told "У соперника другая версия игры." instead of a parse fault.

@@ -19,6 +19,8 @@ public:
     bool quitting() const override { return false; }
     void requestQuit() override {}
     bool modalOpen() const override { return false; }
+    int modalDepth() const override { return 0; }
+    void cancelModalsAbove(int) override {}
     MsgAnswer messageBox(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons buttons) override {
         return CancelAnswer(buttons);
     }

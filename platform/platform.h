@@ -60,6 +60,14 @@ public:
     // taken as a quit.
     virtual bool modalOpen() const = 0;
 
+    // How many modal calls are open, one inside another.
+    virtual int modalDepth() const = 0;
+    // Closes the modal calls open above `depth` (those opened since
+    // modalDepth() gave it) with their cancel answer, innermost first, as a
+    // quit would close them, but without quitting: what they asked has lost
+    // its point (the player who asked to play has left).
+    virtual void cancelModalsAbove(int depth) = 0;
+
     // Modal message box; returns the button pressed (Ok for an OK box).
     virtual MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                                  MsgButtons buttons) = 0;

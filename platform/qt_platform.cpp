@@ -2,6 +2,7 @@
 #include "platform/qt_platform.h"
 
 #include "platform/help_viewer.h"
+#include "platform/plain_text.h"
 #include "storage/program_folder.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace duel {
 
 QtPlatform::QtPlatform() { monotonic_.start(); }
@@ -39,6 +42,17 @@ std::optional<int> QtPlatform::execModal(QDialog& window) {
 }
 
 bool QtPlatform::modalOpen() const { return !openModals_.empty() || QGuiApplication::modalWindow(); }
+
+int QtPlatform::modalDepth() const { return static_cast<int>(openModals_.size()); }
+
+void QtPlatform::cancelModalsAbove(int depth) {
+    const std::vector<QPointer<QDialog>> open(openModals_.begin() + std::clamp(depth, 0, modalDepth()),
+                                              openModals_.end());
+    for (auto window = open.rbegin(); window != open.rend(); ++window) {
+        if (*window) (*window)->reject();
+        if (*window && (*window)->isVisible()) (*window)->hide();
+    }
+}
 
 void QtPlatform::requestQuit() {
     if (quitting_) return;
@@ -100,6 +114,7 @@ QString QtPlatform::inputBox(QWidget* owner, const QString& prompt, const QStrin
     QInputDialog box(owner);
     box.setWindowTitle(title);
     box.setLabelText(prompt);
+    for (QLabel* label : box.findChildren<QLabel*>()) MakePlain(label);
     box.setTextValue(defaultText);
     if (execModal(box) != QDialog::Accepted) return {};
     return box.textValue();

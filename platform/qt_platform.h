@@ -25,6 +25,8 @@ public:
 
     bool quitting() const override { return quitting_; }
     bool modalOpen() const override;
+    int modalDepth() const override;
+    void cancelModalsAbove(int depth) override;
     MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
     QString inputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText) override;

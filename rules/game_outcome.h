@@ -21,12 +21,14 @@ enum class Outcome : int32_t {
     AnswersContradicted = 4,   // the answers given by hand left no number: the game was stopped
     Abandoned = 5,             // a new game was started while this one ran
     // Endings of a duel over the network (Computer is the opponent there).
-    Draw = 6,               // both sides found the other's number with the same move
-    OpponentForfeited = 7,  // the opponent lied about its answers or left before revealing its number: the user won
-    ConnectionLost = 8,     // the connection ended before either side had won
+    Draw = 6,  // both sides found the other's number with the same move
+    OpponentForfeited =
+        7,  // the opponent lied about its answers, left or stalled before revealing its number: the user won
+    ConnectionLost = 8,  // the connection ended before both sides had committed to their numbers: nobody won
+    UserForfeited = 9,   // the user left or let its move's time pass once both had committed: the opponent won
 };
 
 // The largest value of Outcome, for reading stored values back.
-inline constexpr int32_t kLastOutcome = static_cast<int32_t>(Outcome::ConnectionLost);
+inline constexpr int32_t kLastOutcome = static_cast<int32_t>(Outcome::UserForfeited);
 
 }  // namespace duel

@@ -160,8 +160,18 @@ struct GameState {
     std::string opponentAddress;
     // A hosted duel waits for an opponent on this port (0: nobody waits).
     int32_t waitingPort = 0;
-    // A duel is being joined at this address ("host:port"; empty: none).
+    // A duel is being joined at this address ("host:port", an IPv6 address in brackets; empty: none).
     std::string joiningAddress;
+    // The joining side has reached the host, whose player is asked.
+    bool hostAnswerAwaited = false;
+    // What the duel over the network has to say in status panel 1 while it waits, instead of
+    // the waiting itself (a player who asked to play and left before the answer); empty: nothing.
+    std::string networkNote;
+    // The player's move in a duel over the network must be made by this moment of the
+    // monotonic clock (nothing: no such limit now), and the whole seconds left to it, as the
+    // game clock's tick last counted them.
+    std::optional<double> moveDeadline;
+    std::optional<int64_t> moveSecondsLeft;
     // The player's name in duels over the network (kept in the options file).
     std::string playerName;
 

@@ -11,7 +11,8 @@ namespace duel {
 inline constexpr int kMaxRecordNameLength = 8;
 
 // `text` made storable in the settings file: every character that
-// Windows-1251 cannot hold (and control characters) dropped, then cut to
+// Windows-1251 cannot hold, every control character and every character that
+// shows nothing (the soft hyphen, see IsInvisibleCharacter) dropped, then cut to
 // kMaxRecordNameLength.  `cursor` (a place in `text`, 0 to its size), if
 // given, is moved along: it becomes the number of kept characters that stood
 // before it, so typing in the middle of a name leaves the cursor after what

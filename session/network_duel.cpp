@@ -17,8 +17,8 @@ namespace duel {
 namespace {
 
 // How a link's end goes into the journal of games.
-Outcome OutcomeOf(net::EndKind kind) {
-    switch (kind) {
+Outcome OutcomeOf(const net::DuelEnd& end) {
+    switch (end.kind) {
         case net::EndKind::Won:
             return Outcome::UserWon;
         case net::EndKind::Lost:
@@ -26,16 +26,19 @@ Outcome OutcomeOf(net::EndKind kind) {
         case net::EndKind::Draw:
             return Outcome::Draw;
         case net::EndKind::OpponentLied:
+        case net::EndKind::OpponentLeft:
             return Outcome::OpponentForfeited;
+        case net::EndKind::WeStalled:
+            return Outcome::UserForfeited;
         case net::EndKind::WeLeft:
-            return Outcome::Abandoned;
+            return end.duelBegan ? Outcome::UserForfeited : Outcome::Abandoned;
         default:
             return Outcome::ConnectionLost;
     }
 }
 
 // What the player is told at the end of a game: how it ended, and the
-// opponent's number when it was revealed.
+// opponent's number when its reveal checked out.
 std::string EndMessage(const net::DuelEnd& end, const std::string& opponent) {
     std::string text;
     switch (end.kind) {
@@ -58,6 +61,12 @@ std::string EndMessage(const net::DuelEnd& end, const std::string& opponent) {
     return text;
 }
 
+// "host:port", an IPv6 address in brackets.
+std::string TargetText(const std::string& address, uint16_t port) {
+    const bool ipv6 = address.find(':') != std::string::npos;
+    return (ipv6 ? "[" + address + "]" : address) + ":" + std::to_string(port);
+}
+
 }  // namespace
 
 NetworkDuel::NetworkDuel(NetworkDuelSession& session, net::LinkTimeouts timeouts)
@@ -67,8 +76,12 @@ NetworkDuel::~NetworkDuel() { Stop(); }
 
 template <typename Work>
 void NetworkDuel::Later(Work&& work) {
-    QTimer::singleShot(0, &context_,
-                       [this, work = std::forward<Work>(work)]() mutable { session_.WhenIdle(std::move(work)); });
+    QTimer::singleShot(0, &context_, [this, work = std::forward<Work>(work)]() mutable {
+        session_.WhenIdle([this, work = std::move(work)]() mutable {
+            work();
+            SyncMoveClock();
+        });
+    });
 }
 
 bool NetworkDuel::active() const { return host_ || joining_ || playing_; }
@@ -84,9 +97,15 @@ bool NetworkDuel::Host(uint16_t port, const std::string& name) {
     QObject::connect(
         host_.get(), &net::DuelHost::peerAsks, &context_,
         [this](net::DuelLink* link, const QString& peer, const QString& address) {
+            // A peer that leaves while its question is open takes the question with it.
+            QObject::connect(link, &net::DuelLink::ended, &context_, [this, link] {
+                if (link != asked_) return;
+                askedLeft_ = true;
+                session_.platform().cancelModalsAbove(askedDepth_);
+            });
             Later([this, guard = QPointer<net::DuelLink>(link), peer, address] { AskToPlay(guard, peer, address); });
         });
-    // A peer that breaks off before the host's player has said yes is no
+    // A peer that breaks off before the host's player has been asked is no
     // news to the player, who goes on waiting; a line for whoever looks.
     QObject::connect(host_.get(), &net::DuelHost::peerDropped, &context_, [](const QString& text) {
         if (!text.isEmpty()) std::fprintf(stderr, "shelvy: %s\n", text.toUtf8().constData());
@@ -103,10 +122,26 @@ bool NetworkDuel::Host(uint16_t port, const std::string& name) {
 }
 
 void NetworkDuel::AskToPlay(QPointer<net::DuelLink> link, const QString& peer, const QString& address) {
-    if (!link || playing_ || !host_) return;
+    if (!link || link->stage() != net::Stage::Deciding || playing_ || !host_) return;
+    GameState& state = session_.state();
+    state.networkNote.clear();
+    session_.Redraw();
+    // One question at a time: whoever else connects meanwhile hears that the host is busy.
+    host_->SetAsking(true);
+    asked_ = link;
+    askedLeft_ = false;
+    askedDepth_ = session_.platform().modalDepth();
     const bool yes = Question(session_.platform(), session_.boxOwner(),
                               QString::fromStdString(net::AskToPlayText(peer.toStdString(), address.toStdString())));
-    if (!link) return;  // the peer left meanwhile: the host waits again
+    asked_ = nullptr;
+    if (!host_) return;  // the waiting was stopped meanwhile (a quit)
+    host_->SetAsking(false);
+    if (askedLeft_ || !link || link->stage() != net::Stage::Deciding) {
+        // The peer left before the answer: the host waits again, and says who left.
+        state.networkNote = net::LeftUnansweredText(peer.toStdString());
+        session_.Redraw();
+        return;
+    }
     if (!yes || session_.platform().quitting()) {
         link->Decline();
         return;
@@ -119,17 +154,28 @@ void NetworkDuel::Join(const std::string& address, uint16_t port, const std::str
     Stop();
     net::DuelLink* link = net::DuelLink::Join(QString::fromStdString(address), port, name, timeouts_);
     joining_ = link;
-    QObject::connect(link, &net::DuelLink::accepted, &context_, [this, guard = QPointer<net::DuelLink>(link)] {
+    const QPointer<net::DuelLink> guard(link);
+    // Reached: the host's player is asked.
+    QObject::connect(link, &net::DuelLink::peerGreeted, &context_, [this, guard] {
+        Later([this, guard] {
+            if (!guard || guard != joining_) return;
+            session_.state().hostAnswerAwaited = true;
+            session_.Redraw();
+        });
+    });
+    QObject::connect(link, &net::DuelLink::accepted, &context_, [this, guard] {
         Later([this, guard] {
             if (guard && guard == joining_) Play(guard);
         });
     });
     QObject::connect(link, &net::DuelLink::ended, &context_, [this, link](const net::DuelEnd& end) {
         link->deleteLater();
+        if (link == link_) LinkGone(end);
         Later([this, end] { LinkEnded(end); });
     });
     GameState& state = session_.state();
-    state.joiningAddress = address + ":" + std::to_string(port);
+    state.joiningAddress = TargetText(address, port);
+    state.hostAnswerAwaited = false;
     session_.Redraw();
 }
 
@@ -138,15 +184,21 @@ void NetworkDuel::Play(net::DuelLink* link) {
     link_ = link;
     playing_ = true;
     pendingGuess_.reset();
+    end_.reset();
+    roundsOver_ = false;
     GameState& state = session_.state();
     state.waitingPort = 0;
     state.joiningAddress.clear();
+    state.hostAnswerAwaited = false;
+    state.networkNote.clear();
     state.opponentName = link->peerName().toStdString();
     state.opponentAddress = link->peerAddress().toStdString();
     if (link->role() == net::Role::Host) {
         // The host's own links end here too (the host deletes them).
-        QObject::connect(link, &net::DuelLink::ended, &context_,
-                         [this](const net::DuelEnd& end) { Later([this, end] { LinkEnded(end); }); });
+        QObject::connect(link, &net::DuelLink::ended, &context_, [this, link](const net::DuelEnd& end) {
+            if (link == link_) LinkGone(end);
+            Later([this, end] { LinkEnded(end); });
+        });
     }
     QObject::connect(link, &net::DuelLink::peerCommitted, &context_, [this] {
         Later([this] {
@@ -155,25 +207,36 @@ void NetworkDuel::Play(net::DuelLink* link) {
             pendingGuess_.reset();
         });
     });
+    // What the link took is handed over in its order, each with whether the
+    // last round was over once it was taken: a fast peer's answer and its
+    // winning guess may both have been read before the session hears of the
+    // first.
     QObject::connect(link, &net::DuelLink::answerReceived, &context_,
-                     [this](const QString& guess, int exact, int partial) {
-                         Later([this, guess, exact, partial] {
+                     [this, link](const QString& guess, int exact, int partial) {
+                         const bool over = link->stage() != net::Stage::Playing;
+                         Later([this, guess, exact, partial, over] {
+                             roundsOver_ = over;
                              session_.AnswerArrived(guess.toStdString(), Score{exact, partial});
                          });
                      });
     // The link has answered the guess already, from this side's number; the
     // game scores it the same way and goes on without waiting for a click.
-    QObject::connect(link, &net::DuelLink::guessReceived, &context_, [this](const QString& guess, int, int) {
-        Later([this, guess] {
+    QObject::connect(link, &net::DuelLink::guessReceived, &context_, [this, link](const QString& guess, int, int) {
+        const bool over = link->stage() != net::Stage::Playing;
+        Later([this, guess, over] {
+            roundsOver_ = over;
             session_.GuessArrived(guess.toStdString());
             session_.OpponentMove();
             session_.Redraw();
         });
     });
-    QObject::connect(link, &net::DuelLink::revealReceived, &context_, [this](const QString& number) {
-        Later([this, number] { session_.state().compNumber = number.toStdString(); });
-    });
     session_.StartGameAgainst(*this);
+}
+
+void NetworkDuel::LinkGone(const net::DuelEnd& end) {
+    end_ = end;
+    // The number prompt of this game is pointless now: it closes, and New game stops.
+    if (settingUp_) session_.platform().cancelModalsAbove(setUpDepth_);
 }
 
 void NetworkDuel::LinkEnded(const net::DuelEnd& end) {
@@ -184,13 +247,21 @@ void NetworkDuel::LinkEnded(const net::DuelEnd& end) {
         // Joining: the host said no, plays someone else, speaks another
         // version, or could not be reached.
         state.joiningAddress.clear();
+        state.hostAnswerAwaited = false;
         if (end.kind != net::EndKind::WeLeft && !end.text.empty())
             Notice(session_.platform(), session_.boxOwner(), QString::fromStdString(end.text));
         session_.Redraw();
         return;
     }
+    if (!state.gameRunning()) {
+        // The game was never set up: the opponent left while the number was typed.
+        if (end.kind != net::EndKind::WeLeft)
+            Notice(session_.platform(), session_.boxOwner(), QString::fromStdString(EndMessage(end, {})));
+        session_.OpponentEnded(OutcomeOf(end), {});
+        return;
+    }
     if (!end.peerNumber.empty()) state.compNumber = end.peerNumber;
-    session_.OpponentEnded(OutcomeOf(end.kind), EndMessage(end, state.opponentName));
+    session_.OpponentEnded(OutcomeOf(end), EndMessage(end, state.opponentName));
 }
 
 void NetworkDuel::Stop() {
@@ -201,6 +272,8 @@ void NetworkDuel::Stop() {
     GameState& state = session_.state();
     state.waitingPort = 0;
     state.joiningAddress.clear();
+    state.hostAnswerAwaited = false;
+    state.networkNote.clear();
 }
 
 void NetworkDuel::Forget() {
@@ -208,25 +281,69 @@ void NetworkDuel::Forget() {
     link_ = nullptr;
     playing_ = false;
     pendingGuess_.reset();
+    end_.reset();
+    roundsOver_ = false;
+    settingUp_ = false;
+    asked_ = nullptr;
     host_.reset();
+    SyncMoveClock();
+}
+
+void NetworkDuel::SyncMoveClock() {
+    GameState& state = session_.state();
+    const int left = link_ ? link_->ownMoveMsLeft() : -1;
+    if (left < 0) {
+        state.moveDeadline.reset();
+        state.moveSecondsLeft.reset();
+        return;
+    }
+    state.moveDeadline = session_.platform().monotonicSeconds() + left / 1000.0;
 }
 
 // ---- the person as the opponent ----------------------------------------------
 
 bool NetworkDuel::movesFirst() const { return link_ && link_->role() == net::Role::Guest; }
 
-bool NetworkDuel::PrepareGame(Duel&) { return link_ != nullptr; }
+bool NetworkDuel::PrepareGame(Duel& duel) {
+    if (!link_) return false;
+    // The opponent's number is known only from its reveal.
+    duel.state.compNumber.clear();
+    settingUp_ = true;
+    setUpDepth_ = duel.platform.modalDepth();
+    return !end_;
+}
 
 void NetworkDuel::GameBegins(Duel& duel) {
+    settingUp_ = false;
     if (link_) link_->Commit(duel.state.userNumber);
+    SyncMoveClock();
+}
+
+Outcome NetworkDuel::GivenUpOutcome(Outcome) const {
+    // The link may already know how the duel ended while the session has not heard it yet.
+    if (end_) return OutcomeOf(*end_);
+    if (!link_) return Outcome::Abandoned;
+    switch (link_->stage()) {
+        case net::Stage::Playing:
+            return Outcome::UserForfeited;
+        case net::Stage::Revealing: {
+            // This side's reveal has gone out: the peer decides by it, and so does this side.
+            net::DuelEnd rounds;
+            rounds.kind = *link_->protocol().roundsResult();
+            return OutcomeOf(rounds);
+        }
+        default:
+            return Outcome::Abandoned;  // before both commitments nobody wins
+    }
 }
 
 std::optional<Score> NetworkDuel::AnswerGuess(Duel&, const std::string& guess) {
     if (!link_) return std::nullopt;
     if (link_->stage() == net::Stage::Playing && link_->myTurn())
-        link_->Guess(guess);
+        link_->Guess(guess);  // refused once the move's time is up: the end follows
     else
         pendingGuess_ = guess;  // the opponent has not committed yet: the guess goes when it has
+    SyncMoveClock();
     return std::nullopt;
 }
 
@@ -234,10 +351,6 @@ std::optional<std::string> NetworkDuel::MakeGuess(Duel&) { return std::nullopt; 
 
 Opponent::AfterAnswer NetworkDuel::TakeAnswer(Duel&, const Move&) {
     return awaitingEnd() ? AfterAnswer::AwaitingEnd : AfterAnswer::PlayerToMove;
-}
-
-bool NetworkDuel::awaitingEnd() const {
-    return link_ && (link_->stage() == net::Stage::Revealing || link_->stage() == net::Stage::Over);
 }
 
 // A game that ends on this side (New game, a quit) is left: goodbye to the peer.

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace duel {
 
@@ -59,7 +60,16 @@ void Session::FinishStartUp() {
         journal_.Open(platform_.userDataFolderPath());
         if (screen_) screen_->Refresh();
         TellJournalNotice();  // not inside a step: at once
+        startedUp_ = true;
+        if (afterStartUp_) std::exchange(afterStartUp_, nullptr)();
     });
+}
+
+void Session::AfterStartUp(std::function<void()> work) {
+    if (startedUp_)
+        work();
+    else
+        afterStartUp_ = std::move(work);
 }
 
 void Session::SaveSettings() { settings_.Save(); }
@@ -68,7 +78,13 @@ void Session::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     waitingWork_.clear();
-    if (network_) network_->Stop();  // goodbye to the peer: a duel left is the player's forfeit
+    afterStartUp_ = nullptr;
+    if (network_) {
+        // A duel left is given up now, so that this side's journal records it
+        // (the player's forfeit once both had committed), and the peer hears goodbye.
+        if (opponent_ == network_.get() && state_.gameRunning()) RunStep([](Duel& duel) { GiveUpGame(duel); });
+        network_->Stop();
+    }
     if (loaded_) settings_.Save(/*closing=*/true);
     TellJournalNotice();  // on standard error now
 }
@@ -143,6 +159,12 @@ void Session::StartGameAgainst(Opponent& opponent) {
     if (state_.gameRunning()) RunStep([](Duel& duel) { GiveUpGame(duel); });
     opponent_ = &opponent;
     RunStep([](Duel& duel) { duel::NewGame(duel); });
+    if (!state_.gameRunning() && network_ && &opponent == network_.get()) {
+        // No game came of it (the number prompt cancelled, the opponent gone,
+        // a quit): the duel is off, and the next games are the computer's.
+        network_->Stop();
+        UseChosenOpponent();
+    }
     Redraw();
 }
 
@@ -230,6 +252,15 @@ NetworkDuelPart* Session::ReadyForNetworkDuel() {
     if (state_.busy || state_.newGameRunning) return nullptr;
     NetworkDuelPart* part = network();
     if (!part) return nullptr;
+    // An unfinished game of an earlier run would be given up by the duel's
+    // game as any new game gives it up: the player is asked first.
+    if (CanResume()) {
+        const QString date = QString::fromStdString(journal_.WaitingGameDate());
+        if (!Question(platform_, boxOwner(),
+                      QStringLiteral("Прерванная игра от %1 будет брошена. Начать дуэль по сети?").arg(date)))
+            return nullptr;
+        journal_.GiveUpWaitingGame();
+    }
     if (state_.gameRunning()) RunStep([](Duel& duel) { GiveUpGame(duel); });
     UseChosenOpponent();
     return part;

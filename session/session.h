@@ -70,10 +70,16 @@ public:
     // Once the window is on the screen: the leftovers of killed runs removed,
     // then, at the event loop's next pass, the journal of games opened.
     void FinishStartUp();
+    // Runs `work` once the start-up is over and the journal of games has been
+    // opened (at once when it is): a duel asked for on the command line must
+    // know whether an unfinished game waits.
+    void AfterStartUp(std::function<void()> work);
     // Writes the settings now, as the close does (the desktop session ends).
     void SaveSettings();
-    // The close: the settings saved (unless the start-up never ran), the
-    // journal's notice on standard error.  Runs once.
+    // The close: a duel over the network that runs is left, recorded at once
+    // as the player's forfeit once both numbers were committed to, with a
+    // goodbye to the peer; the settings saved (unless the start-up never
+    // ran), the journal's notice on standard error.  Runs once.
     void Unload();
 
     // ---- the duel: each runs its step over this session's game ----
@@ -103,7 +109,9 @@ public:
 
     // ---- the duel over the network ----
     // Hosts a duel on `port` as `name`, or joins one; the game that runs is
-    // given up.  False when the port cannot be taken (the player is told).
+    // given up.  An unfinished game of an earlier run that waits is given up
+    // too, once the player has said yes to that; "Нет" changes nothing.
+    // False when the port cannot be taken (the player is told).
     bool HostNetworkDuel(uint16_t port, const std::string& name);
     void JoinNetworkDuel(const std::string& address, uint16_t port, const std::string& name);
     // "Отмена" while waiting or joining; a duel that runs is left.
@@ -172,6 +180,8 @@ private:
     QObject laterContext_;  // what runs at a later pass of the event loop goes with the session
     bool loaded_ = false;
     bool unloaded_ = false;
+    bool startedUp_ = false;              // the journal of games has been opened (or could not be)
+    std::function<void()> afterStartUp_;  // waits for it
 };
 
 }  // namespace duel

@@ -3,6 +3,7 @@
 
 #include "deployment.h"
 #include "platform/dialogs.h"
+#include "platform/plain_text.h"
 #include "platform/platform.h"
 #include "windows/beside_host.h"
 #include "windows/host_window.h"
@@ -70,7 +71,7 @@ QString AboutWindow::HomePageTarget() { return QStringLiteral("http://") + QStri
 
 void AboutWindow::BuildControls() {
     auto label = [this](const char* name, const QString& text, QRect twipsGeometry) {
-        auto* created = new QLabel(text, this);
+        QLabel* created = TextLabel(text, this);
         created->setObjectName(QString::fromUtf8(name));
         created->setGeometry(twipsGeometry);
         created->setMouseTracking(true);

@@ -3,6 +3,7 @@
 
 #include "network/input_checks.h"
 #include "network/network_texts.h"
+#include "platform/plain_text.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -57,20 +58,20 @@ void NetworkDuelWindow::BuildControls() {
     gamesList_->setMinimumHeight(80);
     gamesList_->setMinimumWidth(340);  // a found game's line with an IPv6 address
 
-    auto* nameLabel = new QLabel(QStringLiteral("&Ваше имя:"), this);
-    addressLabel_ = new QLabel(QStringLiteral("&Адрес:"), this);
-    auto* portLabel = new QLabel(QStringLiteral("По&рт:"), this);
-    gamesLabel_ = new QLabel(QStringLiteral("&Игры в локальной сети:"), this);
+    QLabel* nameLabel = TextLabel(QStringLiteral("&Ваше имя:"), this);
+    addressLabel_ = TextLabel(QStringLiteral("&Адрес:"), this);
+    QLabel* portLabel = TextLabel(QStringLiteral("По&рт:"), this);
+    gamesLabel_ = TextLabel(QStringLiteral("&Игры в локальной сети:"), this);
     named(addressLabel_, "lblAddress");
     named(gamesLabel_, "lblGames");
     nameLabel->setBuddy(nameField_);
     addressLabel_->setBuddy(addressField_);
     portLabel->setBuddy(portField_);
     gamesLabel_->setBuddy(gamesList_);
-    discoveryNote_ = new QLabel(this);
+    discoveryNote_ = TextLabel(QString(), this);
     named(discoveryNote_, "lblDiscovery");
     discoveryNote_->setWordWrap(true);
-    problemLabel_ = new QLabel(this);
+    problemLabel_ = TextLabel(QString(), this);
     named(problemLabel_, "lblProblem");
     problemLabel_->setWordWrap(true);
     problemLabel_->hide();

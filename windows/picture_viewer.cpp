@@ -6,6 +6,7 @@
 #include "gallery/viewer_geometry.h"
 #include "platform/dialogs.h"
 #include "platform/on_screen.h"
+#include "platform/plain_text.h"
 #include "platform/utf8_text.h"
 #include "rules/game_state.h"
 #include "windows/beside_host.h"
@@ -72,7 +73,7 @@ PictureViewer::PictureViewer(GameState& state, Platform& platform, HostWindow& h
     pictureFrame_ = new QFrame(this);
     pictureFrame_->setObjectName(QStringLiteral("Frame"));
     pictureFrame_->setFrameStyle(QFrame::NoFrame);
-    picture_ = new QLabel(pictureFrame_);
+    picture_ = MakePlain(new QLabel(pictureFrame_));
     picture_->setObjectName(QStringLiteral("pctJpg"));
     verticalScroll_ = new QScrollBar(Qt::Vertical, this);
     verticalScroll_->setObjectName(QStringLiteral("VScroll"));

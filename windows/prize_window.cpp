@@ -4,6 +4,7 @@
 #include "gallery/gallery_sets.h"
 #include "gallery/line_of_wins.h"
 #include "platform/dialogs.h"
+#include "platform/plain_text.h"
 #include "platform/utf8_text.h"
 #include "rules/game_state.h"
 #include "windows/beside_host.h"
@@ -39,14 +40,13 @@ PrizeWindow::PrizeWindow(GameState& state, Platform& platform, HostWindow& host)
     // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    picture_ = new QLabel(this);
+    picture_ = MakePlain(new QLabel(this));
     picture_->setObjectName(QStringLiteral("pctFoto"));
     picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture_->setLineWidth(0);
 
-    countLabel_ = new QLabel(this);
+    countLabel_ = TextLabel(QString(), this);
     countLabel_->setObjectName(QStringLiteral("lblChF"));
-    countLabel_->setTextFormat(Qt::PlainText);
     QFont big = countLabel_->font();
     big.setBold(true);
     big.setPointSizeF(12);
@@ -65,7 +65,7 @@ PrizeWindow::PrizeWindow(GameState& state, Platform& platform, HostWindow& host)
 
     for (size_t i = 0; i < thumbnails_.size(); ++i) {
         const GalleryItem& set = GalleryItems()[i + 1];
-        auto* holder = new QLabel(this);
+        QLabel* holder = MakePlain(new QLabel(this));
         holder->setObjectName(FromUtf8(set.imageHolderName));
         holder->setPixmap(QPixmap(FromUtf8(set.thumbnail)));
         holder->hide();

@@ -8,6 +8,7 @@
 #include "journal/statistics.h"
 #include "platform/dialogs.h"
 #include "platform/on_screen.h"
+#include "platform/plain_text.h"
 #include "platform/platform.h"
 #include "rules/game_clock.h"
 #include "rules/game_lesson.h"
@@ -252,7 +253,7 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     auto* inside = new QVBoxLayout(content);
     inside->setContentsMargins(0, 0, 0, 0);
 
-    statusLabel_ = new QLabel(content);
+    statusLabel_ = TextLabel(QString(), content);
     statusLabel_->setObjectName(QStringLiteral("lblJournalStatus"));
     statusLabel_->setTextFormat(Qt::PlainText);
     statusLabel_->setWordWrap(true);
@@ -271,7 +272,7 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     top_->addWidget(chartFrame_, 1);
     inside->addLayout(top_);
 
-    auto* gamesLabel = new QLabel(QStringLiteral("&Сыгранные игры, последняя сверху:"), content);
+    QLabel* gamesLabel = TextLabel(QStringLiteral("&Сыгранные игры, последняя сверху:"), content);
     inside->addWidget(gamesLabel);
     gamesTable_ = new SizedTable<QTableView>(content);
     gamesTable_->setObjectName(QStringLiteral("tblGames"));
@@ -285,9 +286,9 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     gamesTable_->setAccessibleName(QStringLiteral("Сыгранные игры"));
     inside->addWidget(gamesTable_);  // as tall as its rows need (FitGamesList); the moves take the rest
 
-    auto* movesLabel = new QLabel(QStringLiteral("&Ходы выбранной игры и их разбор:"), content);
+    QLabel* movesLabel = TextLabel(QStringLiteral("&Ходы выбранной игры и их разбор:"), content);
     inside->addWidget(movesLabel);
-    numbersLabel_ = new QLabel(content);
+    numbersLabel_ = TextLabel(QString(), content);
     numbersLabel_->setObjectName(QStringLiteral("lblNumbers"));
     numbersLabel_->setTextFormat(Qt::PlainText);
     inside->addWidget(numbersLabel_);
@@ -305,7 +306,7 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
                               "нет: противоречит ходу 00", "в среднем 000,0 (лучший 000,0)"});
     movesTable_->setAccessibleName(QStringLiteral("Ходы выбранной игры и их разбор"));
     inside->addWidget(movesTable_, 1);
-    lessonLabel_ = new QLabel(content);
+    lessonLabel_ = TextLabel(QString(), content);
     lessonLabel_->setObjectName(QStringLiteral("lblLesson"));
     lessonLabel_->setTextFormat(Qt::PlainText);
     lessonLabel_->setWordWrap(true);
@@ -372,22 +373,24 @@ QWidget* StatisticsWindow::BuildFigures() {
         if (column >= 1 + kNetworkPlayer) networkCells_[networkCell++] = cell;
     };
     auto valueLabel = [&](const QString& name, const QString& heading) {
-        auto* value = new QLabel(frame);
+        QLabel* value = TextLabel(QString(), frame);
         value->setObjectName(name);
-        value->setTextFormat(Qt::PlainText);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setProperty(kFigureHeading, heading);
         value->setAccessibleName(heading);
         return value;
     };
     for (int column = 0; column < kFigureColumns; ++column) {
-        auto* head = new QLabel(QStringLiteral("<b>%1</b>").arg(QString::fromUtf8(kColumnNames[column])), frame);
+        QLabel* head = TextLabel(QString::fromUtf8(kColumnNames[column]), frame);
+        QFont bold = head->font();
+        bold.setBold(true);
+        head->setFont(bold);
         addCell(head, 0, column + 1);
     }
     const int last = static_cast<int>(kFigureNames.size());
     for (int i = 0; i < last; ++i) {
         const QString name = QString::fromUtf8(kFigureNames[static_cast<size_t>(i)]);
-        grid->addWidget(new QLabel(name, frame), i + 1, 0);
+        grid->addWidget(TextLabel(name, frame), i + 1, 0);
         for (int column = 0; column < kFigureColumns; ++column) {
             QLabel* value =
                 valueLabel(QStringLiteral("lbl%1%2").arg(QLatin1String(kColumnKeys[column]),
@@ -398,7 +401,7 @@ QWidget* StatisticsWindow::BuildFigures() {
         }
     }
     const QString finds = QString::fromUtf8(kFindsAfterLossName);
-    auto* findsName = new QLabel(finds, frame);
+    QLabel* findsName = TextLabel(finds, frame);
     findsName->setToolTip(QStringLiteral("Игры, в которых компьютер нашёл ваше число первым, а вы своё — потом"));
     grid->addWidget(findsName, last + 1, 0);
     for (int column = 0; column < kFigureColumns; ++column) {
@@ -408,7 +411,7 @@ QWidget* StatisticsWindow::BuildFigures() {
         addCell(findsAfterLoss_[column], last + 1, column + 1);
     }
     const QString time = QString::fromUtf8(kTimePlayedName);
-    grid->addWidget(new QLabel(time, frame), last + 2, 0);
+    grid->addWidget(TextLabel(time, frame), last + 2, 0);
     timePlayed_ = valueLabel(QStringLiteral("lblTimePlayed"), time + QStringLiteral(", против компьютера"));
     addCell(timePlayed_, last + 2, 1, 2);
     networkTimePlayed_ = valueLabel(QStringLiteral("lblNetworkTimePlayed"), time + QStringLiteral(", по сети"));

@@ -2,6 +2,7 @@
 #include "windows/thinking_window.h"
 
 #include "platform/on_screen.h"
+#include "platform/plain_text.h"
 #include "rules/twips.h"
 
 #include <QCloseEvent>
@@ -24,7 +25,7 @@ ThinkingWindow::ThinkingWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWind
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(border);
 
-    caption_ = new QLabel(QStringLiteral("Думаю ..."), border);
+    caption_ = TextLabel(QStringLiteral("Думаю ..."), border);
     caption_->setObjectName(QStringLiteral("Метка1"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSizeF(12);

@@ -150,6 +150,7 @@ TEST(Statistics, DuelsOverTheNetworkAreCountedApart) {
         network(Outcome::OpponentForfeited, 2, 2), network(Outcome::Draw, 5, 5),
         Game(Outcome::UserWon, 6, 5, 100),         network(Outcome::ComputerWon, 6, 4),
         network(Outcome::ConnectionLost, 1, 1),    network(Outcome::UserWon, 5, 5),
+        network(Outcome::UserForfeited, 3, 2),
     };
     const StatisticsByMode byMode = ComputeStatisticsByMode(newestFirst);
     EXPECT_EQ(byMode.againstComputer.player.games, 1);
@@ -157,13 +158,15 @@ TEST(Statistics, DuelsOverTheNetworkAreCountedApart) {
     EXPECT_EQ(byMode.againstComputer.secondsPlayed, 100);
 
     const JournalStatistics& net = byMode.network;
-    EXPECT_EQ(net.player.games, 5);
+    EXPECT_EQ(net.player.games, 6);
     EXPECT_EQ(net.player.wins, 2);                     // the win and the forfeit
     EXPECT_EQ(net.player.currentRun, 1);               // the forfeit after the draw
     EXPECT_DOUBLE_EQ(net.player.meanTriesToWin, 5.0);  // the forfeit has no tries to count
     EXPECT_EQ(net.player.fewestTriesToWin, 5);
-    EXPECT_EQ(net.computer.wins, 1);
-    EXPECT_EQ(net.secondsPlayed, 150);
+    // The player's own forfeit (the oldest game) is the opponent's win, with no tries to count either.
+    EXPECT_EQ(net.computer.wins, 2);
+    EXPECT_EQ(net.computer.winsByTries, (std::vector<int32_t>{0, 0, 0, 0, 1}));
+    EXPECT_EQ(net.secondsPlayed, 180);
     EXPECT_LE(net.player.winShare + net.computer.winShare, 1.0);
 }
 

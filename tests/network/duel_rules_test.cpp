@@ -152,7 +152,7 @@ TEST(DuelRules, ALiarIsFoundAtTheRevealAndForfeits) {
     EXPECT_EQ(end->kind, EndKind::OpponentLied);
     EXPECT_EQ(end->lieMove, 1);
     EXPECT_EQ(end->text, "Ответы соперника не сходятся с его числом (ход 1).");
-    EXPECT_EQ(end->peerNumber, "5678");
+    EXPECT_EQ(end->peerNumber, "") << "a number its answers disprove is not taken as its number";
 
     // A reveal of another number than the one committed to.
     Pair swapped;
@@ -163,6 +163,25 @@ TEST(DuelRules, ALiarIsFoundAtTheRevealAndForfeits) {
     swapped.Round("5678", "9876");
     EXPECT_EQ(EndOf(swapped.hostEvents)->kind, EndKind::OpponentLied);
     EXPECT_EQ(EndOf(swapped.hostEvents)->text, kTextBadCommitment);
+}
+
+// The lie may be in the last move of all: the answer to the guess made in the
+// round in which the liar found the number.
+TEST(DuelRules, ALieInTheLastMoveIsFoundToo) {
+    Pair pair;
+    int answers = 0;
+    pair.tamperGuestLines = [&](Message& message) {
+        if (message.kind == MessageKind::Answer && ++answers == 2) message.answer = {0, 0};  // 9876 scores 1 2
+    };
+    pair.Begin("1234", "5678");
+    pair.Round("1357", "2468");
+    pair.Round("9876", "1234");  // the guest finds the number in the round of its lie
+    ASSERT_EQ(pair.host.myMoves().size(), 2u);
+    const std::optional<DuelEnd> end = EndOf(pair.hostEvents);
+    ASSERT_TRUE(end);
+    EXPECT_EQ(end->kind, EndKind::OpponentLied);
+    EXPECT_EQ(end->lieMove, 2);
+    EXPECT_EQ(end->text, "Ответы соперника не сходятся с его числом (ход 2).");
 }
 
 TEST(DuelRules, TheRevealCheckNamesTheFirstFalseAnswer) {
@@ -221,6 +240,7 @@ TEST(DuelRules, LinesOutOfTurnEndTheConnection) {
         {"goodbye in the middle of the duel", [](Pair& p) { p.Begin("1234", "5678"); }, "BYE", EndKind::OpponentLeft},
         {"goodbye while the host decides", [](Pair& p) { p.host.Receive(FormatMessage(p.guest.Hello())); }, "BYE",
          EndKind::Broken},
+        {"a name that breaks the name rules", [](Pair&) {}, "HELLO 1 \xe3\x85\xa4", EndKind::Broken},
     };
     for (const Case& c : cases) {
         Pair pair;
@@ -234,6 +254,23 @@ TEST(DuelRules, LinesOutOfTurnEndTheConnection) {
         EXPECT_EQ(pair.host.stage(), Stage::Over) << c.name;
         EXPECT_TRUE(pair.host.Receive("PING").events.empty()) << c.name << ": a side that ended takes nothing more";
     }
+}
+
+// After both commitments a peer that breaks the protocol has left the duel: its forfeit, and
+// the player reads why and who won.  A joining player the host refuses for its name is told no.
+TEST(DuelRules, ABrokenProtocolIsTheBreakersForfeitAndARefusedNameIsToldNo) {
+    Pair playing;
+    playing.Begin("1234", "5678");
+    const std::optional<DuelEnd> end = EndOf(playing.host.Receive("GUESS 98 76").events);
+    ASSERT_TRUE(end);
+    EXPECT_EQ(end->kind, EndKind::OpponentLeft);
+    EXPECT_EQ(end->text, "Соперник прислал непонятное сообщение.\nСоперник покинул дуэль. Победа засчитана вам.");
+
+    DuelProtocol host(Role::Host, "Алиса", Sha256);
+    const Reaction refused = host.Receive("HELLO 1 \xe2\x80\x8b");  // a zero-width space, nothing else
+    ASSERT_EQ(refused.send.size(), 1u);
+    EXPECT_EQ(refused.send[0].kind, MessageKind::Decline);
+    EXPECT_EQ(EndOf(refused.events)->text, "Соперник назвался недопустимым именем.");
 }
 
 TEST(DuelRules, TheJoiningSideHearsNoBusyAndOtherVersions) {
@@ -266,8 +303,11 @@ TEST(DuelRules, LeavingOrLosingThePeerForfeitsOnlyOnceTheDuelBegan) {
     playing.Begin("1234", "5678");
     const std::optional<DuelEnd> lost = EndOf(playing.host.PeerGone(kTextLost).events);
     EXPECT_EQ(lost->kind, EndKind::OpponentLeft);
-    EXPECT_EQ(lost->text, "Связь с соперником потеряна.");
+    EXPECT_EQ(lost->text, "Соперник покинул дуэль. Победа засчитана вам.");
     EXPECT_TRUE(lost->duelBegan);
+    Pair goodbye;
+    goodbye.Begin("1234", "5678");
+    EXPECT_EQ(EndOf(goodbye.host.Receive("BYE").events)->text, "Соперник покинул дуэль. Победа засчитана вам.");
 
     // Gone after the number was found but before its reveal: still its forfeit, not a result.
     Pair revealing;
@@ -284,6 +324,112 @@ TEST(DuelRules, LeavingOrLosingThePeerForfeitsOnlyOnceTheDuelBegan) {
     EXPECT_EQ(bye.send[0].kind, MessageKind::Bye);
     EXPECT_EQ(EndOf(bye.events)->kind, EndKind::WeLeft);
     EXPECT_TRUE(EndOf(bye.events)->duelBegan);
+}
+
+// What each side owes and for how long: a keep-alive is no progress; a peer that lets its
+// deadline pass ends the connection with no winner before both commitments, forfeits after them.
+TEST(DuelRules, APeerThatLetsItsDeadlinePassEndsTheDuelAndAKeepAliveIsNoProgress) {
+    DuelDeadlines limits;
+    limits.moveMs = 5000;
+    limits.revealMs = 700;
+    struct Case {
+        const char* name;
+        std::function<DuelProtocol&(Pair&)> bring;  // brings one side to where the other owes something
+        int limit;
+        EndKind kind;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"the host's answer to a joining player",
+         [](Pair& p) -> DuelProtocol& {
+             p.Host(Reaction{{p.host.Hello()}, {}, false, false});
+             p.Guest(Reaction{{p.guest.Hello()}, {}, false, false});
+             return p.guest;
+         },
+         5000, EndKind::Broken, "Соперник не ответил на приглашение за 2 минуты."},
+        {"the joining player's number",
+         [](Pair& p) -> DuelProtocol& {
+             p.Host(Reaction{{p.host.Hello()}, {}, false, false});
+             p.Guest(Reaction{{p.guest.Hello()}, {}, false, false});
+             p.Host(p.host.Accept());
+             p.Host(p.host.Commit("1234", std::string(kSaltBytes, 'h')));
+             return p.host;
+         },
+         5000, EndKind::Broken, "Соперник не загадал число за 2 минуты."},
+        {"the host's first move",
+         [](Pair& p) -> DuelProtocol& {
+             p.Begin("1234", "5678");
+             return p.guest;
+         },
+         5000, EndKind::OpponentLeft, "Соперник не сделал ход за 2 минуты. Победа засчитана вам."},
+        {"the joining player's move",
+         [](Pair& p) -> DuelProtocol& {
+             p.Begin("1234", "5678");
+             p.Host(p.host.Guess("9876"));
+             return p.host;
+         },
+         5000, EndKind::OpponentLeft, "Соперник не сделал ход за 2 минуты. Победа засчитана вам."},
+        {"the reveal",
+         [](Pair& p) -> DuelProtocol& {
+             p.Begin("1234", "5678");
+             p.Host(p.host.Guess("5678"));
+             p.host.Receive("GUESS 9876");  // its reveal never follows
+             return p.host;
+         },
+         700, EndKind::OpponentLeft, "Соперник не открыл своё число. Победа засчитана вам."},
+    };
+    for (const Case& c : cases) {
+        Pair pair{DuelProtocol{Role::Host, "Алиса", Sha256, limits},
+                  DuelProtocol{Role::Guest, "Борис", Sha256, limits}};
+        DuelProtocol& waiting = c.bring(pair);
+        EXPECT_EQ(waiting.peerDeadlineMs(), c.limit) << c.name;
+        const uint64_t progress = waiting.progress();
+        EXPECT_TRUE(waiting.Receive("PING").events.empty()) << c.name;
+        EXPECT_EQ(waiting.progress(), progress) << c.name << ": a keep-alive is no progress";
+        const Reaction late = waiting.PeerLate();
+        const std::optional<DuelEnd> end = EndOf(late.events);
+        ASSERT_TRUE(end) << c.name;
+        EXPECT_EQ(end->kind, c.kind) << c.name;
+        EXPECT_EQ(end->text, c.text) << c.name;
+        EXPECT_EQ(end->duelBegan, c.kind == EndKind::OpponentLeft) << c.name;
+        ASSERT_EQ(late.send.size(), 1u) << c.name;
+        EXPECT_EQ(late.send[0].kind, MessageKind::Bye) << c.name;
+    }
+    // Nothing is owed by a side whose player has the move, or while the host's player decides.
+    Pair pair;
+    pair.Begin("1234", "5678");
+    EXPECT_FALSE(pair.host.peerDeadlineMs());
+    EXPECT_TRUE(pair.host.PeerLate().events.empty());
+}
+
+// This side's own move ends a margin before the peer's count of it; then it takes no move, and
+// the peer's verdict that follows (or, without one, this side's own after the grace) is this
+// side's forfeit: both sides agree who stalled.
+TEST(DuelRules, ThePlayerWhoseTimeIsUpForfeitsOnBothSides) {
+    DuelDeadlines limits;
+    Pair pair{DuelProtocol{Role::Host, "Алиса", Sha256, limits}, DuelProtocol{Role::Guest, "Борис", Sha256, limits}};
+    pair.Begin("1234", "5678");
+    EXPECT_EQ(pair.host.ownDeadlineMs(), 119000);
+    EXPECT_FALSE(pair.guest.ownDeadlineMs());
+    EXPECT_TRUE(pair.host.OwnTimeUp().events.empty());
+    EXPECT_TRUE(pair.host.ownTimeUp());
+    EXPECT_TRUE(pair.host.Guess("9876").refused) << "too late";
+    EXPECT_EQ(pair.host.ownDeadlineMs(), 12000) << "the grace: the peer's count and its verdict's way here";
+    pair.Guest(pair.guest.PeerLate());  // the guest's verdict, BYE, reaches the host
+    const std::optional<DuelEnd> host = EndOf(pair.hostEvents);
+    ASSERT_TRUE(host);
+    EXPECT_EQ(host->kind, EndKind::WeStalled);
+    EXPECT_EQ(host->text, "Вы не сделали ход за 2 минуты. Победа засчитана сопернику.");
+    EXPECT_EQ(EndOf(pair.guestEvents)->kind, EndKind::OpponentLeft);
+
+    // A peer that never gives its verdict: this side ends the duel itself once the grace is over.
+    Pair silent;
+    silent.Begin("1234", "5678");
+    silent.host.OwnTimeUp();
+    const Reaction own = silent.host.OwnTimeUp();
+    EXPECT_EQ(EndOf(own.events)->kind, EndKind::WeStalled);
+    ASSERT_EQ(own.send.size(), 1u);
+    EXPECT_EQ(own.send[0].kind, MessageKind::Bye);
 }
 
 }  // namespace

@@ -11,7 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace duel::net {
 namespace {
@@ -174,6 +178,111 @@ TEST(LoopbackDuel, ALyingPeerForfeitsAtTheReveal) {
     EXPECT_TRUE(liar.WaitForLine("BYE"));
 }
 
+// The lie in the last move of the duel, over real links: the liar denies the host's last
+// guess a hit in the round in which it finds the host's number itself.
+TEST(LoopbackDuel, ALieInTheLastMoveIsCaughtAtTheReveal) {
+    LoopbackDuel duel;
+    RawPeer liar(duel.host.port());
+    liar.SendLine("HELLO 1 Лжец");
+    ASSERT_TRUE(liar.WaitForLine("ACCEPT"));
+    const std::string salt(kSaltBytes, 'x');
+    liar.SendLine("COMMIT " + ToHex(Sha256(salt + "5678")));
+    ASSERT_TRUE(duel.hostLink->Commit("1234"));
+    ASSERT_TRUE(WaitFor([&] { return duel.hostLink->myTurn(); }));
+    duel.hostLink->Guess("1357");
+    ASSERT_TRUE(liar.WaitForLine("GUESS 1357"));
+    liar.SendLine("ANSWER 0 2");  // the truth
+    liar.SendLine("GUESS 9876");
+    ASSERT_TRUE(WaitFor([&] { return duel.hostLink->myTurn(); }));
+    duel.hostLink->Guess("9685");
+    ASSERT_TRUE(liar.WaitForLine("GUESS 9685"));
+    liar.SendLine("ANSWER 0 0");  // a lie: 9685 scores 0 3 against 5678
+    liar.SendLine("GUESS 1234");  // and the liar finds the number in this round
+    ASSERT_TRUE(liar.WaitForLine("REVEAL " + ToHex(std::string(kSaltBytes, 's')) + " 1234"));
+    liar.SendLine("REVEAL " + ToHex(salt) + " 5678");
+    ASSERT_TRUE(WaitFor([&] { return duel.hostRecord.ended(); }));
+    EXPECT_EQ(duel.hostRecord.end->kind, EndKind::OpponentLied);
+    EXPECT_EQ(duel.hostRecord.end->text, "Ответы соперника не сходятся с его числом (ход 2).");
+    EXPECT_EQ(duel.hostRecord.end->peerNumber, "");
+}
+
+// A peer that keeps sending keep-alives but never moves, or never reveals its number, loses once
+// its deadline has passed; the connection's keep-alive does not hold the duel up.
+TEST(LoopbackDuel, APeerThatOnlyPingsLosesWhenItsDeadlinePasses) {
+    LinkTimeouts timeouts = FastTimeouts();
+    timeouts.deadlines.moveMs = 900;
+    timeouts.deadlines.revealMs = 500;
+    timeouts.deadlines.marginMs = 100;
+    for (const bool reveals : {false, true}) {
+        DuelHost host("Алиса", timeouts, FixedSalt);
+        Recorder record;
+        QPointer<DuelLink> link;
+        QObject::connect(&host, &DuelHost::peerAsks, &host, [&](DuelLink* asking, const QString&, const QString&) {
+            link = asking;
+            record.Watch(asking);
+            asking->Accept();
+        });
+        ASSERT_TRUE(host.Listen(0));
+        RawPeer staller(host.port());
+        staller.SendLine("HELLO 1 Тянучка");
+        ASSERT_TRUE(staller.WaitForLine("ACCEPT"));
+        staller.SendLine("COMMIT " + ToHex(Sha256(std::string(kSaltBytes, 'p') + "5678")));
+        ASSERT_TRUE(link->Commit("1234"));
+        ASSERT_TRUE(WaitFor([&] { return link->myTurn(); }));
+        link->Guess(reveals ? "5678" : "9123");
+        ASSERT_TRUE(staller.WaitForLine(reveals ? "GUESS 5678" : "GUESS 9123"));
+        if (reveals) {
+            staller.SendLine("ANSWER 4 0");
+            staller.SendLine("GUESS 9876");  // the round is over; its reveal never comes
+        } else {
+            staller.SendLine("ANSWER 0 0");  // and its own move never comes
+        }
+        QElapsedTimer clock;
+        clock.start();
+        while (!record.ended() && clock.elapsed() < 4000) {
+            staller.SendLine("PING");  // faster than any deadline
+            Spin(100);
+        }
+        ASSERT_TRUE(record.ended()) << "the keep-alives held the duel up";
+        EXPECT_EQ(record.end->kind, EndKind::OpponentLeft);
+        EXPECT_EQ(record.end->text, reveals ? "Соперник не открыл своё число. Победа засчитана вам."
+                                            : "Соперник не сделал ход за 2 минуты. Победа засчитана вам.");
+        EXPECT_TRUE(staller.WaitForLine("BYE"));
+    }
+}
+
+// Two real links: the host's player never moves.  The guest's link gives its verdict, and the
+// host's agrees that the host stalled.
+TEST(LoopbackDuel, BothSidesAgreeThatThePlayerWhoDidNotMoveLost) {
+    LinkTimeouts timeouts = FastTimeouts();
+    timeouts.deadlines.moveMs = 800;
+    timeouts.deadlines.marginMs = 150;
+    DuelHost host("Алиса", timeouts, FixedSalt);
+    Recorder hostRecord, guestRecord;
+    QPointer<DuelLink> hostLink;
+    QObject::connect(&host, &DuelHost::peerAsks, &host, [&](DuelLink* asking, const QString&, const QString&) {
+        hostLink = asking;
+        hostRecord.Watch(asking);
+        asking->Accept();
+    });
+    ASSERT_TRUE(host.Listen(0));
+    std::unique_ptr<DuelLink> guest(
+        DuelLink::Join(QStringLiteral("127.0.0.1"), host.port(), "Борис", timeouts, FixedSalt));
+    guestRecord.Watch(guest.get());
+    ASSERT_TRUE(WaitFor([&] { return hostLink && guest->stage() == Stage::Committing; }));
+    ASSERT_TRUE(guest->Commit("5678"));
+    ASSERT_TRUE(hostLink->Commit("1234"));
+    ASSERT_TRUE(WaitFor([&] { return hostLink->myTurn(); }));
+    EXPECT_GT(hostLink->ownMoveMsLeft(), 0);
+    EXPECT_LE(hostLink->ownMoveMsLeft(), 650);
+    EXPECT_EQ(guest->ownMoveMsLeft(), -1);
+    ASSERT_TRUE(WaitFor([&] { return hostRecord.ended() && guestRecord.ended(); }, 4000));
+    EXPECT_EQ(hostRecord.end->kind, EndKind::WeStalled);
+    EXPECT_EQ(hostRecord.end->text, "Вы не сделали ход за 2 минуты. Победа засчитана сопернику.");
+    EXPECT_EQ(guestRecord.end->kind, EndKind::OpponentLeft);
+    EXPECT_EQ(guestRecord.end->text, "Соперник не сделал ход за 2 минуты. Победа засчитана вам.");
+}
+
 TEST(LoopbackDuel, AMoveIsAnsweredAtOnceNotAfterADelayedAcknowledgement) {
     LoopbackDuel duel;
     duel.Start("1234", "5678");
@@ -217,12 +326,15 @@ TEST(LoopbackDuel, AConnectionLostInAnyPhaseEndsBothSidesAndOnlyADuelBegunIsForf
         }
         duel.guest->Leave();  // as the program does on any quit
         EXPECT_EQ(duel.guestRecord.end->kind, EndKind::WeLeft);
+        EXPECT_EQ(duel.guestRecord.end->duelBegan, phase == Phase::Playing);
         ASSERT_TRUE(WaitFor([&] { return duel.hostRecord.ended() || !duel.dropped.empty(); }, 3000));
         if (phase != Phase::Deciding) {
             // Said yes to: the game ends, forfeited once both had committed; the port closes.
             EXPECT_EQ(duel.hostRecord.end->kind, phase == Phase::Playing ? EndKind::OpponentLeft : EndKind::Broken);
             EXPECT_EQ(duel.hostRecord.end->duelBegan, phase == Phase::Playing);
-            EXPECT_EQ(duel.hostRecord.end->text, "Связь с соперником потеряна.");
+            EXPECT_EQ(duel.hostRecord.end->text, phase == Phase::Playing
+                                                     ? "Соперник покинул дуэль. Победа засчитана вам."
+                                                     : "Связь с соперником потеряна.");
             EXPECT_FALSE(duel.host.listening());
         } else {
             // Not yet said yes to: the host waits for the next peer.
@@ -237,7 +349,7 @@ TEST(LoopbackDuel, AConnectionLostInAnyPhaseEndsBothSidesAndOnlyADuelBegunIsForf
     duel.host.Stop();
     ASSERT_TRUE(WaitFor([&] { return duel.guestRecord.ended(); }, 1000));
     EXPECT_EQ(duel.guestRecord.end->kind, EndKind::OpponentLeft);
-    EXPECT_EQ(duel.guestRecord.end->text, "Связь с соперником потеряна.");
+    EXPECT_EQ(duel.guestRecord.end->text, "Соперник покинул дуэль. Победа засчитана вам.");
     EXPECT_FALSE(duel.host.listening());
 }
 
@@ -275,6 +387,36 @@ TEST(LoopbackDuel, AJoiningSideGivesUpOnAHostThatNeverGreetsOrIsNotThere) {
     EXPECT_EQ(nobodyRecord.end->kind, EndKind::Broken);
     EXPECT_EQ(nobodyRecord.end->text,
               "Не удалось подключиться к 127.0.0.1:" + std::to_string(closedPort) + ": там никто не ждёт игры.");
+
+    // A port whose queue of connections is full: the system drops the joining side's request, and
+    // the joining side gives up after its connect time.
+    const int full = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(full, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(full, 0), 0);
+    socklen_t length = sizeof address;
+    getsockname(full, reinterpret_cast<sockaddr*>(&address), &length);
+    const quint16 fullPort = ntohs(address.sin_port);
+    std::vector<int> fillers;
+    for (int i = 0; i < 3; ++i) {  // what the queue holds, and more, none of them taken
+        const int filler = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        ::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        fillers.push_back(filler);
+    }
+    Spin(100);
+    LinkTimeouts quick = FastTimeouts();
+    quick.connectMs = 400;
+    std::unique_ptr<DuelLink> waiting(DuelLink::Join(QStringLiteral("127.0.0.1"), fullPort, "Борис", quick, FixedSalt));
+    Recorder waitingRecord;
+    waitingRecord.Watch(waiting.get());
+    const bool ended = WaitFor([&] { return waitingRecord.ended(); }, 3000);
+    for (const int filler : fillers) close(filler);
+    close(full);
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(waitingRecord.end->text,
+              "Не удалось подключиться к 127.0.0.1:" + std::to_string(fullPort) + ": соперник не отвечает.");
 }
 
 }  // namespace

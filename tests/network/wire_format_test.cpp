@@ -13,6 +13,29 @@
 namespace duel::net {
 namespace {
 
+// Code points as UTF-8.
+std::string Utf8(std::u32string_view text) {
+    std::string out;
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 TEST(FrameReader, CutsLinesAcrossPiecesAndKeepsTheUnfinishedRest) {
     FrameReader reader;
     ASSERT_TRUE(reader.Append("PI"));
@@ -171,6 +194,21 @@ TEST(PlayerName, TakesTwentyCharactersOfPlainTextAndNothingThatHidesOrTurns) {
         "\xd0",  // not UTF-8
     };
     for (const char* name : refused) EXPECT_EQ(CheckPlayerName(name), NameFault::BadText) << name;
+
+    // Characters that draw nothing or join their neighbours: a name made of them, or one that hides
+    // them between its letters, would read as no name or as another player's.
+    const char32_t invisible[] = {0x3164, 0x200B,  0x200C,  0x200D,  0x200E,  0x200F,  0x2060, 0x2061, 0x2062, 0x2063,
+                                  0x2064, 0x2800,  0xFEFF,  0x115F,  0x1160,  0xFFA0,  0x180E, 0x034F, 0x00AD, 0xFE00,
+                                  0xFE0F, 0xE0001, 0xE0041, 0xE007F, 0xE0100, 0x1D173, 0xFFFF, 0x1FFFE};
+    for (const char32_t c : invisible) {
+        for (const std::u32string& name : {std::u32string(1, c), U"Ан" + std::u32string(1, c) + U"на"})
+            EXPECT_EQ(CheckPlayerName(Utf8(name)), NameFault::BadText) << std::hex << static_cast<uint32_t>(c);
+    }
+    // Spaces of other widths are spaces: inside a name only.
+    EXPECT_EQ(CheckPlayerName(Utf8(U"Анна\u00A0Мария")), std::nullopt);
+    for (const std::u32string& name :
+         {std::u32string(U"\u3000"), std::u32string(U"Анна\u2003"), std::u32string(U"\u00A0Анна")})
+        EXPECT_EQ(CheckPlayerName(Utf8(name)), NameFault::Spaces);
 }
 
 TEST(PortsAndAddresses, TakeWhatReachesAGameAndNothingElse) {

@@ -20,6 +20,8 @@ TEST(RecordName, KeepsWhatWindows1251StoresAndCutsToEight) {
         // Dropped characters do not count towards the eight.
         {U"😀😀😀😀АннаМария", U"АннаМари"},
         {U"12345678😀9", U"12345678"},
+        // The soft hyphen is in Windows-1251 but shows nothing: a name of them would look empty.
+        {U"\u00AD\u00AD\u00ADАн\u00ADна", U"Анна"},
         {U"", U""},
     };
     for (const auto& c : cases) EXPECT_EQ(StorableRecordName(c.typed), c.kept);

@@ -3,15 +3,40 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 namespace duel::testing {
 
 void FakePlatform::requestQuit() {
     quitRequested_ = true;
-    for (auto it = openModals_.rbegin(); it != openModals_.rend(); ++it) {
-        QDialog* window = *it;
+    for (auto it = open_.rbegin(); it != open_.rend(); ++it) {
+        QDialog* window = it->window;
+        if (!window) continue;
         window->reject();
         if (window->isVisible()) window->hide();
     }
+}
+
+void FakePlatform::cancelModalsAbove(int depth) {
+    for (size_t i = open_.size(); i > static_cast<size_t>(std::max(depth, 0)); --i) {
+        Open& call = open_[i - 1];
+        if (call.cancelled) continue;
+        call.cancelled = true;
+        ++modalsCancelled;
+        if (call.window) {
+            call.window->reject();
+            if (call.window->isVisible()) call.window->hide();
+        }
+    }
+}
+
+template <typename Script>
+bool FakePlatform::RunOpen(QDialog* window, Script&& script) {
+    open_.push_back({window, false});
+    script();
+    const bool cancelled = open_.back().cancelled;
+    open_.pop_back();
+    return cancelled;
 }
 
 bool FakePlatform::answeredByQuit() {
@@ -27,12 +52,11 @@ MsgAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString&
     if (answeredByQuit()) return cancel;
     boxes.push_back({text, title, icon, buttons});
     sequence.push_back("box: " + text.toStdString());
-    if (onMessageBox) {
-        ++modalDepth_;
-        onMessageBox(boxes.back());
-        --modalDepth_;
-    }
-    if (quitRequested_ || buttons == MsgButtons::Ok) return cancel;
+    // A copy runs: the callback may replace itself.
+    const RecordedBox shownBox = boxes.back();
+    const std::function<void(const RecordedBox&)> callback = onMessageBox;
+    const bool cancelled = callback && RunOpen(nullptr, [&] { callback(shownBox); });
+    if (quitRequested_ || cancelled || buttons == MsgButtons::Ok) return cancel;
     if (answers.empty()) {
         ++unscripted;
         return MsgAnswer::Yes;
@@ -48,12 +72,9 @@ QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString& t
     inputTitles.push_back(title);
     sequence.push_back("input: " + prompt.toStdString());
     inputDefaults.push_back(defaultText);
-    if (onInputBox) {
-        ++modalDepth_;
-        onInputBox(prompt);
-        --modalDepth_;
-    }
-    if (quitRequested_) return {};
+    const std::function<void(const QString&)> callback = onInputBox;
+    const bool cancelled = callback && RunOpen(nullptr, [&] { callback(prompt); });
+    if (quitRequested_ || cancelled) return {};
     if (inputs.empty()) {
         ++unscripted;
         return defaultText;
@@ -72,11 +93,7 @@ void FakePlatform::showModal(QDialog& window) {
     if (!modalScripts.empty()) {
         auto script = std::move(modalScripts.front());
         modalScripts.pop_front();
-        openModals_.push_back(&window);
-        ++modalDepth_;
-        script(window);
-        --modalDepth_;
-        openModals_.pop_back();
+        RunOpen(&window, [&] { script(window); });
     }
     if (quitRequested_) return;  // the quit has closed it
     // A window that refuses to close (it awaits input) is closed by force

@@ -81,7 +81,13 @@ public:
     void requestQuit() override;
     bool quitting() const override { return quitRequested_; }
     // True inside a modal window's script and inside a box's or input box's callback.
-    bool modalOpen() const override { return modalDepth_ > 0; }
+    bool modalOpen() const override { return !open_.empty(); }
+    // The calls whose script or callback runs now, one inside another.
+    int modalDepth() const override { return static_cast<int>(open_.size()); }
+    // Those above `depth` give their cancel answer once their script or callback returns (no
+    // scripted answer is taken); their windows are closed as a Cancel closes them.
+    void cancelModalsAbove(int depth) override;
+    int modalsCancelled = 0;  // calls so closed
 
     MsgAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MsgIcon icon,
                          MsgButtons buttons) override;
@@ -125,9 +131,17 @@ private:
     // Counts a call answered "cancel" because of the quit; true when it was.
     bool answeredByQuit();
 
+    // A call whose script or callback runs: its window (if it is one), and whether it was cancelled meanwhile.
+    struct Open {
+        QDialog* window = nullptr;
+        bool cancelled = false;
+    };
+    // Runs `script` as the modal call `window` (nullptr for a box); true when it was cancelled meanwhile.
+    template <typename Script>
+    bool RunOpen(QDialog* window, Script&& script);
+
     bool quitRequested_ = false;
-    int modalDepth_ = 0;
-    std::vector<QDialog*> openModals_;
+    std::vector<Open> open_;
 };
 
 }  // namespace duel::testing

@@ -87,7 +87,7 @@ public:
     void GameEnded(const GameState&, Outcome outcome) override {
         static const char* const kNames[] = {
             "unfinished", "user won", "computer won",       "user won after computer", "answers contradicted",
-            "abandoned",  "draw",     "opponent forfeited", "connection lost"};
+            "abandoned",  "draw",     "opponent forfeited", "connection lost",         "user forfeited"};
         const auto index = static_cast<size_t>(outcome);
         lines.push_back(std::string("ended: ") + (index < std::size(kNames) ? kNames[index] : "?"));
     }

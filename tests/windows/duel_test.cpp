@@ -331,6 +331,42 @@ TEST_F(Duel, APersonsLastGuessStaysOnShowUntilThePlayerTypes) {
     EXPECT_TRUE(picturesHidden("imgNumberVK"));
 }
 
+// Over the network the status bar says where the waiting stands and counts the last 30 seconds
+// of the player's move down.
+TEST_F(Duel, TheStatusBarFollowsTheDuelOverTheNetwork) {
+    state().joiningAddress = "[::1]:49325";
+    window->Refresh();
+    EXPECT_EQ(hintPanel(), "Соединяемся с [::1]:49325 ...");
+    state().hostAnswerAwaited = true;
+    window->Refresh();
+    EXPECT_EQ(hintPanel(), "Ждём ответа соперника ...");
+    state().joiningAddress.clear();
+    state().hostAnswerAwaited = false;
+    state().waitingPort = 24747;
+    window->Refresh();
+    EXPECT_EQ(hintPanel(), "Ждём соперника: порт 24747");
+    state().networkNote = "Игрок «Гость» ушёл, не дождавшись ответа.";
+    window->Refresh();
+    EXPECT_EQ(hintPanel(), "Игрок «Гость» ушёл, не дождавшись ответа.");
+    state().waitingPort = 0;
+    state().networkNote.clear();
+
+    Start("1234", 0.5);
+    state().opponentName = "Боря";
+    state().moveDeadline = platform.monotonic + 31;
+    window->TimerTimer_Timer();
+    EXPECT_EQ(hintPanel(), "Ваш ход");
+    platform.monotonic += 6.5;  // 24.5 s left
+    window->TimerTimer_Timer();
+    EXPECT_EQ(hintPanel(), "На ход осталось 25 с");
+    platform.monotonic += 40;
+    window->TimerTimer_Timer();
+    EXPECT_EQ(hintPanel(), "На ход осталось 0 с");
+    state().moveDeadline.reset();  // the move is made
+    window->TimerTimer_Timer();
+    EXPECT_EQ(hintPanel(), "Ваш ход");
+}
+
 TEST_F(Duel, TheSwitchNeverStartsTheScorerForAHiddenNumber) {
     Start(QString(), 0.0);  // the secret is 1234
     Guess("5678", 0.0);     // the computer guesses 1234
