@@ -28,7 +28,8 @@ appstreamcli validate --no-net --explain "$metainfo" || fail "appstreamcli refus
 grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $app_id.desktop"
 key() { sed -n "s/^$1=//p" "$desktop"; }
-[ "$(key Name)" = "Шелвы и злыки" ] || fail "Name is '$(key Name)'"
+[ "$(key Name)" = "Shelvy and Zlyki" ] || fail "Name is '$(key Name)'"
+[ "$(key 'Name\[ru\]')" = "Шелвы и злыки" ] || fail "Name[ru] is '$(key 'Name\[ru\]')'"
 [ "$(key Categories)" = "Game;LogicGame;" ] || fail "Categories is '$(key Categories)'"
 exe=$(key Exec)
 [ -x "$prefix/$program_dir/${exe%% *}" ] || fail "Exec=$exe is not installed in $program_dir/"

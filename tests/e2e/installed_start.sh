@@ -33,9 +33,10 @@ for dat in "$build"/*.dat; do
     stem=$(basename "$dat" .dat)
     [ -f "$data/$stem.dat" ] && [ -f "$data/$stem.txt" ] || e2e_fail "picture set $stem is not installed in $data"
 done
-for topic in "$source_dir"/help/*.html; do
+for topic in "$source_dir"/help/*.html "$source_dir"/help/*/*.html "$source_dir"/help/help.css; do
     [ -e "$topic" ] || continue
-    [ -f "$data/Шелвы и злыки.HLP/$(basename "$topic")" ] || e2e_fail "help topic $(basename "$topic") is not installed"
+    relative=${topic#"$source_dir"/help/}
+    [ -f "$data/Шелвы и злыки.HLP/$relative" ] || e2e_fail "help topic $relative is not installed"
 done
 
 e2e_start_desktop
