@@ -23,6 +23,7 @@ class ExtrasMenu;
 class KeyboardPlay;
 class KeypadWindow;
 class MainScreen;
+struct NetworkDuelStart;
 class Session;
 class StatusPanels;
 struct SettingsLoad;
@@ -41,6 +42,8 @@ public:
     void mnuGameNew_Click();
     void mnuGameResume_Click();   // the unfinished game of the journal
     void mnuGameNetwork_Click();  // a duel over the network: hosted or joined
+    // The window "Дуэль по сети" from `start` (the command line's duel through Jabber without its password).
+    void OpenNetworkDuel(const NetworkDuelStart& start);
     void mnuGameWins_Click();
     void mnuGameStatistics_Click();
     void mnuGameExit_Click();
