@@ -13,7 +13,7 @@ e2e_init "$@"
 
 source "$(dirname "${BASH_SOURCE[0]}")/network_lib.sh"
 xmpp="$E2E_TMP/xmpp"
-bash "$(dirname "${BASH_SOURCE[0]}")/../support/start_prosody.sh" "$xmpp" "$port" alice:секрет bob:bobs >"$E2E_TMP/prosody.log" 2>&1 &
+PROSODY_LOG_LEVEL=info bash "$(dirname "${BASH_SOURCE[0]}")/../support/start_prosody.sh" "$xmpp" "$port" alice:секрет bob:bobs >"$E2E_TMP/prosody.log" 2>&1 &
 PROSODY_PID=$!
 trap 'e2e_stop "$PROSODY_PID" 2; e2e_cleanup' EXIT
 deadline=$((SECONDS + 60))
@@ -27,7 +27,12 @@ e2e_start_desktop
 jabber=(--server "127.0.0.1:$port" --ca-file "$xmpp/ca.pem")
 
 player host 40 --host --account alice@shelvy.test --password-file "$E2E_TMP/alice.pw" "${jabber[@]}" --name Аня
-sleep 3  # the host logs in before it can be invited
+# The host's game must be logged in before it can be invited.
+deadline=$((SECONDS + E2E_START_TIMEOUT))
+until grep -q "Authenticated as alice@shelvy.test" "$xmpp/prosody.log" 2>/dev/null; do
+    ((SECONDS < deadline)) || e2e_fail "the host's game did not log in: $(cat "$xmpp/prosody.log")"
+    sleep 0.2
+done
 player guest 700 --join alice@shelvy.test --account bob@shelvy.test --password-file "$E2E_TMP/bob.pw" "${jabber[@]}" \
     --name Боря
 

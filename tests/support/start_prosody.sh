@@ -3,6 +3,7 @@
 # FOLDER gets a certificate authority (ca.pem) and a certificate for the domain shelvy.test signed
 # by it, the configuration, the data; every ACCOUNT is "name:password" on shelvy.test.  The server
 # takes client connections on 127.0.0.1:PORT only, with TLS required, and talks to no other server.
+# It logs to FOLDER/prosody.log from the level PROSODY_LOG_LEVEL (warn unless set; info names every login).
 set -euo pipefail
 folder=$1 port=$2
 shift 2
@@ -36,7 +37,8 @@ s2s_ports = {}
 http_ports = {}
 https_ports = {}
 component_ports = {}
-log = { { levels = { min = "warn" }, to = "file", filename = "$folder/prosody.log" } }
+log = { { levels = { min = "${PROSODY_LOG_LEVEL:-warn}" }, to = "file", filename = "$folder/prosody.log" } }
+certificates = "$folder"
 VirtualHost "$domain"
     ssl = { key = "$folder/server.key", certificate = "$folder/server.pem" }
 CONFIG
