@@ -112,6 +112,7 @@ int main(int argc, char** argv) {
     duel::Session session(platform);
     session.SetNetworkParts(networkModule.duelMaker(), networkModule.finderMaker());
     duel::MainWindow window(session);
+    window.SetKeyringMaker(networkModule.keyringMaker());
 
     // Signals and the session's end close the main window (which saves) from any state.
     duel::WatchQuitRequests(platform);

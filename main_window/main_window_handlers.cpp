@@ -38,8 +38,10 @@ void MainWindow::mnuGameNetwork_Click() {
 void MainWindow::OpenNetworkDuel(const NetworkDuelStart& start) {
     GameState& state = session_.state();
     if (state.busy || state.newGameRunning) return;
+    // The keyring is asked for with the window: it loads the network module, as joining does.
+    std::unique_ptr<net::PasswordKeyring> keyring = keyringMaker_ ? keyringMaker_() : nullptr;
     NetworkDuelWindow window(
-        start, [this] { return session_.MakeGameFinder(); }, nullptr, this);
+        start, [this] { return session_.MakeGameFinder(); }, keyring.get(), this);
     session_.platform().showModal(window);
     const std::optional<NetworkDuelChoice>& choice = window.choice();
     if (!choice) return;

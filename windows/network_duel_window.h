@@ -2,6 +2,7 @@
 #pragma once
 
 #include "network/game_finder.h"
+#include "network/password_keyring.h"
 
 #include <QDialog>
 #include <QString>
@@ -40,17 +41,7 @@ struct NetworkDuelChoice {
     bool operator==(const NetworkDuelChoice&) const = default;
 };
 
-// The desktop's keyring for the Jabber password, where one answers.
-class PasswordKeyring {
-public:
-    virtual ~PasswordKeyring() = default;
-    // Why no keyring can be used (shown as the tooltip of "Запомнить пароль"); empty when one can.
-    virtual QString unavailableReason() = 0;
-    // The password kept for `jid`, if any.
-    virtual std::optional<std::string> Read(const std::string& jid) = 0;
-    virtual void Write(const std::string& jid, const std::string& password) = 0;
-    virtual void Forget(const std::string& jid) = 0;
-};
+using net::PasswordKeyring;
 
 // What the window starts with.
 struct NetworkDuelStart {
