@@ -3,19 +3,27 @@
 #include "app/command_line.h"
 
 #include "network/input_checks.h"
+#include "network/jabber_account.h"
 #include "terminal/terminal_texts.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace duel {
 
@@ -102,7 +110,7 @@ struct Reading {
 };
 
 // The game's own options with a value, as typed: "--host" alone or followed by a port.
-const char* const kOwnOptions[] = {"host", "join", "name"};
+const char* const kOwnOptions[] = {"host", "join", "name", "account", "password-file", "server", "ca-file"};
 
 // Which own option `argument` is ("--join", "-join=x" ...), or nullptr; `inlineValue` tells
 // whether its value follows an "=" in the same argument.
@@ -165,14 +173,112 @@ Reading Refusal(const Texts& say, const QString& message) {
         Request::Refuse, QStringLiteral("shelvy: %1\n%2 shelvy --help\n").arg(message, say("Help:", "Справка:")), {}};
 }
 
+// The options of the duel through Jabber.
+struct JabberOptions {
+    QCommandLineOption account, passwordFile, server, caFile;
+};
+
+// The password from `path`: a regular file of this user's that nobody else may read.  Its
+// first line is the password.  The text of a refusal otherwise.
+std::optional<QString> ReadPasswordFile(const QString& path, std::string* password, const Texts& say) {
+    const QByteArray local = path.toLocal8Bit();
+    struct stat status {};
+    const int fd = ::open(local.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (fd >= 0) ::close(fd);
+        return say("cannot read the password file '%1'", "не удалось прочитать файл пароля «%1»").arg(path);
+    }
+    if (status.st_uid != ::geteuid() || (status.st_mode & 077) != 0) {
+        ::close(fd);
+        return say("the password file '%1' can be read by others: make it yours and readable only by you "
+                   "(chmod 600)",
+                   "файл пароля «%1» доступен другим: он должен быть вашим и доступным только вам (chmod 600)")
+            .arg(path);
+    }
+    char buffer[1025];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    ::close(fd);
+    if (got < 0 || got == static_cast<ssize_t>(sizeof buffer))
+        return say("cannot read the password file '%1'", "не удалось прочитать файл пароля «%1»").arg(path);
+    std::string text(buffer, static_cast<size_t>(got));
+    std::fill(std::begin(buffer), std::end(buffer), '\0');
+    const size_t end = text.find_first_of("\r\n");
+    if (end != std::string::npos) text.resize(end);
+    if (text.empty()) return say("the password file '%1' is empty", "файл пароля «%1» пуст").arg(path);
+    *password = std::move(text);
+    return std::nullopt;
+}
+
+// The Jabber options, each checked; nothing to say when they fit.
+std::optional<Reading> ReadJabber(const QCommandLineParser& parser, const JabberOptions& jabber,
+                                  NetworkRequest& network, const Texts& say) {
+    if (!parser.isSet(jabber.account)) {
+        for (const QCommandLineOption* option : {&jabber.passwordFile, &jabber.server, &jabber.caFile})
+            if (parser.isSet(*option))
+                return Refusal(say, say("--%1 needs --account", "для --%1 нужен --account").arg(option->names()[0]));
+        return std::nullopt;
+    }
+    const QString account = parser.value(jabber.account);
+    if (!net::IsBareJid(account.toStdString()))
+        return Refusal(say, say("invalid Jabber address '%1' for --account: name@server is needed",
+                                "неверный адрес Jabber «%1» для --account: нужен вид имя@сервер")
+                                .arg(account));
+    if (network.mode == NetworkRequest::Mode::None)
+        return Refusal(say, say("--account needs --host or --join", "для --account нужен --host или --join"));
+    network.account = account.toStdString();
+    if (parser.isSet(jabber.passwordFile)) {
+        std::string password;
+        if (std::optional<QString> refusal = ReadPasswordFile(parser.value(jabber.passwordFile), &password, say))
+            return Refusal(say, *refusal);
+        network.password = std::move(password);
+    }
+    if (parser.isSet(jabber.server)) {
+        const QString typed = parser.value(jabber.server);
+        const std::optional<net::JoinTarget> server = net::ParseJabberServer(typed.toStdString());
+        if (!server)
+            return Refusal(say,
+                           say("invalid server '%1' for --server", "неверный сервер «%1» для --server").arg(typed));
+        network.server = server->address;
+        network.serverPort = server->port;
+    }
+    if (parser.isSet(jabber.caFile)) {
+        const QString path = parser.value(jabber.caFile);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return Refusal(say, say("cannot read the certificate authority file '%1'",
+                                    "не удалось прочитать файл центра сертификации «%1»")
+                                    .arg(path));
+        network.caFile = QFileInfo(path).absoluteFilePath().toStdString();
+    }
+    return std::nullopt;
+}
+
 // The duel over the network that the command line asks for, every value checked.
 Reading ReadNetwork(const QCommandLineParser& parser, const QCommandLineOption& host, const QCommandLineOption& join,
-                    const QCommandLineOption& name, const Texts& say) {
+                    const QCommandLineOption& name, const JabberOptions& jabber, const Texts& say) {
     Reading reading;
     NetworkRequest& network = reading.network;
     if (parser.isSet(host) && parser.isSet(join))
         return Refusal(say, say("--host and --join cannot be used together", "--host и --join нельзя указать вместе"));
-    if (parser.isSet(host)) {
+    if (parser.isSet(join) && parser.isSet(jabber.account)) {
+        // Through Jabber, --join names the friend's Jabber address.
+        const QString friendJid = parser.value(join);
+        if (!net::IsBareJid(friendJid.toStdString()))
+            return Refusal(say, say("invalid Jabber address '%1' for --join: name@server is needed",
+                                    "неверный адрес Jabber «%1» для --join: нужен вид имя@сервер")
+                                    .arg(friendJid));
+        network.mode = NetworkRequest::Mode::Join;
+        network.address = friendJid.toStdString();
+    } else if (parser.isSet(host) && parser.isSet(jabber.account)) {
+        if (!parser.value(host).isEmpty())
+            return Refusal(say, say("--host takes no port with --account", "с --account у --host не бывает порта"));
+        network.mode = NetworkRequest::Mode::Host;
+    }
+    if (network.mode == NetworkRequest::Mode::None && parser.isSet(jabber.account) && !parser.isSet(host) &&
+        !parser.isSet(join))
+        return Refusal(say, say("--account needs --host or --join", "для --account нужен --host или --join"));
+    if (std::optional<Reading> refusal = ReadJabber(parser, jabber, network, say)) return *refusal;
+    if (parser.isSet(host) && network.account.empty()) {
         network.mode = NetworkRequest::Mode::Host;
         const QString port = parser.value(host);
         if (!port.isEmpty()) {
@@ -184,7 +290,7 @@ Reading ReadNetwork(const QCommandLineParser& parser, const QCommandLineOption& 
             network.port = *number;
         }
     }
-    if (parser.isSet(join)) {
+    if (parser.isSet(join) && network.account.empty()) {
         const QString target = parser.value(join);
         const net::TargetReading read = net::ParseJoinTarget(target.toStdString());
         if (!read.target) {
@@ -256,7 +362,29 @@ Reading Read(const QStringList& arguments, const Texts& say, bool listQtOptions)
                                   say("The player's name in a duel over the network, for this run.",
                                       "Имя игрока в дуэли по сети на этот запуск."),
                                   say("NAME", "ИМЯ"));
-    parser.addOptions({help, helpAll, version, host, join, name});
+    const JabberOptions jabber{
+        QCommandLineOption(QStringLiteral("account"),
+                           say("Through a Jabber (XMPP) server: with --host wait for invitations on the account "
+                               "JID, with --join FRIEND_JID invite that friend.",
+                               "Через сервер Jabber (XMPP): с --host ждать приглашений на учётной записи JID, "
+                               "с --join JID_ДРУГА пригласить этого друга."),
+                           QStringLiteral("JID")),
+        QCommandLineOption(QStringLiteral("password-file"),
+                           say("Read the Jabber password from FILE, readable only by its owner (else it comes from "
+                               "the keyring or is asked for).",
+                               "Прочитать пароль Jabber из ФАЙЛА, доступного только владельцу (иначе он берётся "
+                               "из связки ключей или спрашивается)."),
+                           say("FILE", "ФАЙЛ")),
+        QCommandLineOption(QStringLiteral("server"),
+                           say("The Jabber server to connect to (else found from the account's domain).",
+                               "Сервер Jabber для подключения (иначе он находится по домену учётной записи)."),
+                           say("HOST[:PORT]", "УЗЕЛ[:ПОРТ]")),
+        QCommandLineOption(QStringLiteral("ca-file"),
+                           say("A certificate authority to trust for the Jabber server, besides the system's.",
+                               "Центр сертификации, которому доверять для сервера Jabber, кроме системных."),
+                           say("FILE", "ФАЙЛ"))};
+    parser.addOptions(
+        {help, helpAll, version, host, join, name, jabber.account, jabber.passwordFile, jabber.server, jabber.caFile});
     for (const QtOption& qtOption : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qtOption.name),
                                   say.FromQt("QGuiApplication", qtOption.english, qtOption.russian));
@@ -286,7 +414,7 @@ Reading Read(const QStringList& arguments, const Texts& say, bool listQtOptions)
             say,
             say("unexpected argument '%1'", "лишний аргумент «%1»").arg(parser.positionalArguments().constFirst()));
     }
-    return ReadNetwork(parser, host, join, name, say);
+    return ReadNetwork(parser, host, join, name, jabber, say);
 }
 
 // Writes the whole text to `stream`; false when it did not all arrive (a full

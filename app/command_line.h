@@ -13,13 +13,21 @@ inline constexpr char kApplicationName[] = "shelvy-zlyki";  // also names the co
 inline constexpr char kApplicationVersion[] = DUEL_VERSION;
 
 // What the command line asks of the duel over the network: --host [PORT], --join
-// ADDRESS[:PORT] and --name NAME, each value checked as the window checks it.
+// ADDRESS[:PORT] and --name NAME, each value checked as the window checks it.  With --account
+// JID the duel goes through a Jabber server: --host waits for invitations on that account,
+// --join FRIEND_JID invites that friend; --password-file, --server and --ca-file go with it.
 struct NetworkRequest {
     enum class Mode { None, Host, Join };
     Mode mode = Mode::None;
-    std::string address;              // Join: a host name or an IP address (IPv6 without brackets)
-    uint16_t port = 24747;            // Host: the port to wait on; Join: the port to connect to
-    std::optional<std::string> name;  // --name: the player's name for this run
+    std::string
+        address;  // Join: a host name or an IP address (IPv6 without brackets); through Jabber, the friend's address
+    uint16_t port = 24747;                  // Host: the port to wait on; Join: the port to connect to
+    std::optional<std::string> name;        // --name: the player's name for this run
+    std::string account{};                  // --account: the player's Jabber address (empty: no Jabber)
+    std::optional<std::string> password{};  // read from --password-file; never from the command line itself
+    std::string server{};                   // --server: the Jabber server's host (empty: found from the account)
+    uint16_t serverPort = 0;                // and its port (0: the usual)
+    std::string caFile{};                   // --ca-file
     bool operator==(const NetworkRequest&) const = default;
 };
 

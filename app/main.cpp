@@ -8,6 +8,7 @@
 #include "platform/quit_signals.h"
 #include "session/session.h"
 #include "windows/game_style.h"
+#include "windows/network_duel_window.h"
 
 #include <QApplication>
 #include <QFont>
@@ -41,7 +42,33 @@ void StartNetworkDuel(duel::Session& session, duel::MainWindow& window, const du
     const std::string& kept = session.state().playerName;
     const bool keptFits = !kept.empty() && !duel::net::CheckPlayerName(kept);
     const std::string name = request.name ? *request.name : keptFits ? kept : std::string("Игрок");
-    if (request.mode == duel::NetworkRequest::Mode::Host)
+    if (!request.account.empty()) {
+        duel::net::JabberAccount account;
+        account.jid = request.account;
+        account.server = request.server;
+        account.port = request.serverPort;
+        account.caFile = request.caFile;
+        if (!request.password) {
+            // The password is asked in the window "Дуэль по сети", filled in with the rest.
+            duel::NetworkDuelStart start;
+            start.name = name;
+            start.jabber = true;
+            start.join = request.mode == duel::NetworkRequest::Mode::Join;
+            start.jid = request.account;
+            const bool ipv6 = request.server.find(':') != std::string::npos;
+            const std::string host = ipv6 && request.serverPort ? "[" + request.server + "]" : request.server;
+            start.server = request.serverPort ? host + ":" + std::to_string(request.serverPort) : host;
+            start.friendJid = request.address;
+            start.caFile = request.caFile;
+            window.OpenNetworkDuel(start);
+            return;
+        }
+        account.password = *request.password;
+        if (request.mode == duel::NetworkRequest::Mode::Host)
+            session.HostJabberDuel(account, name);
+        else
+            session.JoinJabberDuel(account, request.address, name);
+    } else if (request.mode == duel::NetworkRequest::Mode::Host)
         session.HostNetworkDuel(request.port, name);
     else
         session.JoinNetworkDuel(request.address, request.port, name);
@@ -85,6 +112,7 @@ int main(int argc, char** argv) {
     duel::Session session(platform);
     session.SetNetworkParts(networkModule.duelMaker(), networkModule.finderMaker());
     duel::MainWindow window(session);
+    window.SetKeyringMaker(networkModule.keyringMaker());
 
     // Signals and the session's end close the main window (which saves) from any state.
     duel::WatchQuitRequests(platform);

@@ -25,6 +25,7 @@ bool NetworkModule::Load() {
         }
         makeDuel_ = reinterpret_cast<DuelFunction>(library_.resolve("shelvy_network_duel"));
         makeFinder_ = reinterpret_cast<FinderFunction>(library_.resolve("shelvy_game_finder"));
+        makeKeyring_ = reinterpret_cast<KeyringFunction>(library_.resolve("shelvy_password_keyring"));
         if (makeDuel_ && makeFinder_) return true;
         makeDuel_ = nullptr;
         makeFinder_ = nullptr;
@@ -43,6 +44,13 @@ GameFinderMaker NetworkModule::finderMaker() {
     return [this]() -> std::unique_ptr<net::GameFinder> {
         if (!Load()) return nullptr;
         return std::unique_ptr<net::GameFinder>(makeFinder_());
+    };
+}
+
+std::function<std::unique_ptr<net::PasswordKeyring>()> NetworkModule::keyringMaker() {
+    return [this]() -> std::unique_ptr<net::PasswordKeyring> {
+        if (!Load() || !makeKeyring_) return nullptr;
+        return std::unique_ptr<net::PasswordKeyring>(makeKeyring_());
     };
 }
 

@@ -14,6 +14,13 @@ void ChooseStrongOpponent(GameState& state, GameEvents& events, bool on) {
     events.ChoicesChanged(state);
 }
 
+void ChooseJabberAccount(GameState& state, GameEvents& events, const std::string& jid, const std::string& server) {
+    if (state.jabberAccount == jid && state.jabberServer == server) return;
+    state.jabberAccount = jid;
+    state.jabberServer = server;
+    events.ChoicesChanged(state);
+}
+
 void ChoosePlayerName(GameState& state, GameEvents& events, const std::string& name) {
     if (state.playerName == name) return;
     state.playerName = name;

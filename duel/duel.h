@@ -118,6 +118,8 @@ void ChooseHint(GameState& state, GameEvents& events, bool on);
 void ChooseStrongOpponent(GameState& state, GameEvents& events, bool on);
 // The player's name in duels over the network, kept for the next run.
 void ChoosePlayerName(GameState& state, GameEvents& events, const std::string& name);
+// The player's Jabber address and server, kept for the next duel through Jabber.
+void ChooseJabberAccount(GameState& state, GameEvents& events, const std::string& jid, const std::string& server);
 
 // ---- The keypad's guess (guess_entry.cpp) ----
 //

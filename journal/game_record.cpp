@@ -32,7 +32,7 @@ Side SavedGame::NextToMove() const {
 
 bool IsResumable(const SavedGame& saved) {
     const GameRecord& game = saved.game;
-    if (game.mode == GameMode::Network) return false;  // a duel over the network cannot be taken up alone
+    if (IsNetworkMode(game.mode)) return false;  // a duel over the network cannot be taken up alone
     if (CheckNumber(game.computerNumber)) return false;
     const bool typed = game.mode == GameMode::Typed;
     if (typed ? CheckNumber(game.playerNumber).has_value() : !game.playerNumber.empty()) return false;

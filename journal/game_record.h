@@ -17,12 +17,17 @@ enum class GameMode : int32_t {
     Typed = 0,    // typed: the game scores the computer's guesses itself
     Hidden = 1,   // kept hidden: the player scores them by hand
     Network = 2,  // a duel with a person over the network (Side::Computer is the opponent)
+    Jabber = 3,   // the same duel carried through a Jabber server; the opponent's address is its Jabber address
 };
+
+// A duel with a person, however it was carried: counted and shown together.
+inline bool IsNetworkMode(GameMode mode) { return mode == GameMode::Network || mode == GameMode::Jabber; }
 
 // What the journal reads back at most, so that a file edited by hand cannot
 // make the game freeze or take a lot of memory: a longer text or more moves
 // than this is damage, and such a row is refused.
-inline constexpr size_t kMaxJournalText = 40;          // a date, a number, a name or an address
+inline constexpr size_t kMaxJournalText = 40;          // a date, a number, a name or an IP address
+inline constexpr size_t kMaxJournalAddress = 1024;     // the opponent's address, a Jabber address among them
 inline constexpr int32_t kMaxJournalTries = 3024;      // one side's guesses in a game: every number once
 inline constexpr int64_t kMaxJournalGameId = 1 << 30;  // far beyond any journal's count of games
 

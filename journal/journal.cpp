@@ -38,7 +38,10 @@ std::optional<GameRecord> ReadGame(const SqliteStatement& row) {
     game.started = row.Text(1);
     game.ended = row.Text(2);
     const int64_t mode = row.Integer(3);
-    game.mode = mode == 1 ? GameMode::Hidden : mode == 2 ? GameMode::Network : GameMode::Typed;
+    game.mode = mode == 1   ? GameMode::Hidden
+                : mode == 2 ? GameMode::Network
+                : mode == 3 ? GameMode::Jabber
+                            : GameMode::Typed;
     game.strength = row.Integer(4) == 1 ? 1 : 0;
     const int64_t outcome = row.Integer(5);
     game.outcome = outcome >= 0 && outcome <= kLastOutcome ? static_cast<Outcome>(outcome) : Outcome::Abandoned;
@@ -57,9 +60,10 @@ std::optional<GameRecord> ReadGame(const SqliteStatement& row) {
     game.playerNumber = std::move(*playerNumber);
     game.opponentName = row.Text(12);
     game.opponentAddress = row.Text(13);
-    for (const std::string* text : {&game.started, &game.ended, &game.computerNumber, &game.playerNumber,
-                                    &game.opponentName, &game.opponentAddress})
+    for (const std::string* text :
+         {&game.started, &game.ended, &game.computerNumber, &game.playerNumber, &game.opponentName})
         if (text->size() > kMaxJournalText) return std::nullopt;
+    if (game.opponentAddress.size() > kMaxJournalAddress) return std::nullopt;
     return game;
 }
 

@@ -58,12 +58,12 @@ inline constexpr const char* kGameColumnsOf1 =
     "player_number";
 inline constexpr const char* kGameColumnsAdded = "number_key, opponent_name, opponent_address";
 // What a read takes of a game: no text longer than one character past
-// kMaxJournalText, so that a text edited to megabytes is refused without
-// being copied.
+// kMaxJournalText (kMaxJournalAddress for the address), so that a text edited
+// to megabytes is refused without being copied.
 inline constexpr const char* kGameColumns =
     "id, substr(started, 1, 41), substr(ended, 1, 41), mode, strength, outcome, player_tries, computer_tries, "
     "seconds, substr(computer_number, 1, 41), substr(player_number, 1, 41), number_key, "
-    "substr(coalesce(opponent_name, ''), 1, 41), substr(coalesce(opponent_address, ''), 1, 41)";
+    "substr(coalesce(opponent_name, ''), 1, 41), substr(coalesce(opponent_address, ''), 1, 1025)";
 // The order of the list: by the time a game began, the id telling apart games begun in the same second.
 inline constexpr const char* kNewestFirst = " ORDER BY started DESC, id DESC";
 inline constexpr const char* kMoveColumns = "side, guess, exact, partial, seconds";

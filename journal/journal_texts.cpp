@@ -30,13 +30,14 @@ std::string ShownDate(const std::string& journalDate) {
 
 std::string ModeText(GameMode mode, int32_t strength) {
     if (mode == GameMode::Network) return "по сети";
+    if (mode == GameMode::Jabber) return "через Jabber";
     std::string text = mode == GameMode::Hidden ? "число скрыто" : "число открыто";
     if (strength == 1) text += ", сильный";
     return text;
 }
 
 std::string OutcomeText(Outcome outcome, GameMode mode) {
-    const bool network = mode == GameMode::Network;
+    const bool network = IsNetworkMode(mode);
     switch (outcome) {
         case Outcome::Unfinished:
             return "не окончена";
@@ -63,7 +64,7 @@ std::string OutcomeText(Outcome outcome, GameMode mode) {
 }
 
 std::string OpponentText(const GameRecord& game) {
-    if (game.mode != GameMode::Network) return {};
+    if (!IsNetworkMode(game.mode)) return {};
     if (game.opponentName.empty() || game.opponentAddress.empty()) return game.opponentName + game.opponentAddress;
     return game.opponentName + " (" + game.opponentAddress + ")";
 }

@@ -55,7 +55,7 @@ private:
     int64_t triesOfWins_ = 0;
 };
 
-bool Network(const GameRecord& game) { return game.mode == GameMode::Network; }
+bool Network(const GameRecord& game) { return IsNetworkMode(game.mode); }
 
 // The statistics of the games that `counts`.
 template <typename Counts>

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -23,6 +24,10 @@ class ExtrasMenu;
 class KeyboardPlay;
 class KeypadWindow;
 class MainScreen;
+struct NetworkDuelStart;
+namespace net {
+class PasswordKeyring;
+}
 class Session;
 class StatusPanels;
 struct SettingsLoad;
@@ -41,6 +46,12 @@ public:
     void mnuGameNew_Click();
     void mnuGameResume_Click();   // the unfinished game of the journal
     void mnuGameNetwork_Click();  // a duel over the network: hosted or joined
+    // The window "Дуэль по сети" from `start` (the command line's duel through Jabber without its password).
+    void OpenNetworkDuel(const NetworkDuelStart& start);
+    // Where the window "Дуэль по сети" gets the desktop's keyring (none: the box is disabled).
+    void SetKeyringMaker(std::function<std::unique_ptr<net::PasswordKeyring>()> maker) {
+        keyringMaker_ = std::move(maker);
+    }
     void mnuGameWins_Click();
     void mnuGameStatistics_Click();
     void mnuGameExit_Click();
@@ -94,6 +105,7 @@ private:
     QTimer* gameClockTimer_ = nullptr;            // TimerTimer, 200 ms, the game clock
     std::unique_ptr<KeypadWindow> keypad_;        // фрмЧифры
     std::unique_ptr<KeyboardPlay> keyboardPlay_;  // digits, Backspace and Enter
+    std::function<std::unique_ptr<net::PasswordKeyring>()> keyringMaker_;
     // The records window opened from the menu is shown: the turn marks are off meanwhile.
     bool recordsFromMenu_ = false;
     bool loaded_ = false;

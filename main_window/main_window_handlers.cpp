@@ -27,15 +27,38 @@ void MainWindow::mnuGameResume_Click() {
 // The window "Дуэль по сети": hosting on a port, or joining a host typed or
 // found on the local network; the name typed is kept for the next time.
 void MainWindow::mnuGameNetwork_Click() {
+    const GameState& state = session_.state();
+    NetworkDuelStart start;
+    start.name = state.playerName;
+    start.jid = state.jabberAccount;
+    start.server = state.jabberServer;
+    OpenNetworkDuel(start);
+}
+
+void MainWindow::OpenNetworkDuel(const NetworkDuelStart& start) {
     GameState& state = session_.state();
     if (state.busy || state.newGameRunning) return;
+    // The keyring is asked for with the window: it loads the network module, as joining does.
+    std::unique_ptr<net::PasswordKeyring> keyring = keyringMaker_ ? keyringMaker_() : nullptr;
     NetworkDuelWindow window(
-        state.playerName, [this] { return session_.MakeGameFinder(); }, this);
+        start, [this] { return session_.MakeGameFinder(); }, keyring.get(), this);
     session_.platform().showModal(window);
     const std::optional<NetworkDuelChoice>& choice = window.choice();
     if (!choice) return;
     ChoosePlayerName(state, session_.events(), choice->name);
-    if (choice->mode == NetworkDuelChoice::Mode::Host)
+    if (choice->jabber) {
+        ChooseJabberAccount(state, session_.events(), choice->jid, choice->server);
+        net::JabberAccount account;
+        account.jid = choice->jid;
+        account.password = choice->password;
+        account.server = choice->serverHost;
+        account.port = choice->serverPort;
+        account.caFile = start.caFile;
+        if (choice->mode == NetworkDuelChoice::Mode::Host)
+            session_.HostJabberDuel(account, choice->name);
+        else
+            session_.JoinJabberDuel(account, choice->friendJid, choice->name);
+    } else if (choice->mode == NetworkDuelChoice::Mode::Host)
         session_.HostNetworkDuel(choice->port, choice->name);
     else
         session_.JoinNetworkDuel(choice->address, choice->port, choice->name);

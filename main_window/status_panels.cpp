@@ -121,10 +121,13 @@ StatusPanels::StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting) {
 
 void StatusPanels::Draw(const GameState& state, bool gameWaits) {
     QString prompt;  // empty while New game sets a game up
-    if (state.waitingPort != 0 && !state.networkNote.empty())
+    const bool hosting = state.waitingPort != 0 || !state.waitingJid.empty();
+    if (hosting && !state.networkNote.empty())
         prompt = QString::fromStdString(state.networkNote);
     else if (state.waitingPort != 0)
         prompt = QString::fromStdString(net::WaitingText(state.waitingPort));
+    else if (!state.waitingJid.empty())
+        prompt = QString::fromStdString(net::WaitingJabberText(state.waitingJid));
     else if (!state.joiningAddress.empty() && state.hostAnswerAwaited)
         prompt = QString::fromUtf8(net::kTextAwaitingAnswer);
     else if (!state.joiningAddress.empty())
@@ -139,7 +142,7 @@ void StatusPanels::Draw(const GameState& state, bool gameWaits) {
         prompt = PlayerHint(state.userMoves);
     SetText(hintPanel_, prompt);
     // While a duel over the network is waited for, "Отмена" stands where the clock (stopped) stands.
-    const bool waiting = state.waitingPort != 0 || !state.joiningAddress.empty();
+    const bool waiting = hosting || !state.joiningAddress.empty();
     if (stopButton_->isHidden() == waiting) stopButton_->setVisible(waiting);
     if (clockPanel_->isHidden() != waiting) clockPanel_->setVisible(!waiting);
     SetText(clockPanel_, QString::fromStdString(ClockPanelText(state.clockSeconds)));

@@ -21,7 +21,7 @@ QString ListenFailureText(quint16 port, QAbstractSocket::SocketError error, cons
 }
 
 DuelHost::DuelHost(std::string myName, LinkTimeouts timeouts, SaltSource salt, QObject* parent)
-    : QObject(parent),
+    : PeerHost(parent),
       myName_(std::move(myName)),
       timeouts_(timeouts),
       salt_(std::move(salt)),

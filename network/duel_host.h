@@ -2,6 +2,7 @@
 #pragma once
 
 #include "network/duel_link.h"
+#include "network/peer_host.h"
 
 #include <QAbstractSocket>
 #include <QObject>
@@ -26,7 +27,7 @@ QString ListenFailureText(quint16 port, QAbstractSocket::SocketError error, cons
 // accepted a peer, the duel is that link's: when it ends, the host stops listening (Listen
 // again to host another duel).  While a peer is being greeted, asked or played, every other
 // connection is answered BUSY and closed.
-class DuelHost : public QObject {
+class DuelHost : public PeerHost {
     Q_OBJECT
 
 public:
@@ -38,11 +39,7 @@ public:
     bool Listen(quint16 port);
     // Stops listening and says goodbye to the peer, if there is one (its link ends with WeLeft).
     // For every quit path of the program, and for "Отмена" while waiting.
-    void Stop();
-
-    // While the host's player is asked about a peer, every other connection is answered BUSY,
-    // also once that peer has left: one question at a time.
-    void SetAsking(bool asking) { asking_ = asking; }
+    void Stop() override;
 
     // Announce the game on the local network (DNS-SD through Avahi) while waiting; off until
     // asked, so that no Avahi client is made before the player hosts a game.
@@ -51,20 +48,11 @@ public:
     bool listening() const;
     quint16 port() const { return port_; }
     QString errorText() const { return errorText_; }
-    // The peer being greeted, asked or played; nullptr while the host waits.
-    DuelLink* link() const { return link_; }
+    DuelLink* link() const override { return link_; }
 
 signals:
     // Listening with nobody greeted, asked or played (at the start and after a dropped peer).
     void waiting(quint16 port);
-    // A peer has greeted and asks to play: show the question, then link->Accept() or
-    // link->Decline().  Connect to the link's own signals for the rest of the duel.  Hold the
-    // link in a QPointer across the question: a peer that leaves meanwhile is dropped and its
-    // link deleted, also inside a modal box's event loop.
-    void peerAsks(duel::net::DuelLink* link, const QString& name, const QString& address);
-    // A peer dropped before the duel was accepted; `text` says why (empty after the host's own
-    // "no").  The host waits again.
-    void peerDropped(const QString& text);
 
 private:
     void TakeConnections();
@@ -77,7 +65,6 @@ private:
     QTcpServer* server_;
     QPointer<DuelLink> link_;
     bool accepted_ = false;
-    bool asking_ = false;
     quint16 port_ = 0;
     QString errorText_;
     bool announced_ = false;

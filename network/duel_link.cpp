@@ -1,10 +1,9 @@
-// The link's socket work: reading in bounded pieces, the greeting, silence and keep-alive timers, the close.
+// The link's timers around its carrier: the greeting, silence and keep-alive, the duel's deadlines, the close.
 #include "network/duel_link.h"
 
 #include "network/network_texts.h"
-#include "network/socket_closer.h"
+#include "network/tcp_carrier.h"
 
-#include <QHostAddress>
 #include <QPointer>
 #include <QTcpSocket>
 
@@ -12,99 +11,61 @@ namespace duel::net {
 
 namespace {
 
-// Qt holds at most this much unread; the rest waits in the system until it is taken.
-constexpr qint64 kReadBufferBytes = 8 * 1024;
-
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-QString AddressText(const QHostAddress& address) {
-    bool mapped = false;
-    const quint32 ipv4 = address.toIPv4Address(&mapped);
-    return mapped ? QHostAddress(ipv4).toString() : address.toString();
-}
 
 }  // namespace
 
 DuelLink* DuelLink::Join(const QString& address, quint16 port, std::string myName, LinkTimeouts timeouts,
                          SaltSource salt, QObject* parent) {
-    auto* socket = new QTcpSocket;
-    auto* link = new DuelLink(socket, Role::Guest, std::move(myName), timeouts, std::move(salt), parent);
-    const bool ipv6 = address.contains(u':');
-    link->target_ = (ipv6 ? u'[' + address + u']' : address) + u':' + QString::number(port);
-    link->peerAddress_ = address;
-    connect(socket, &QAbstractSocket::connected, link, &DuelLink::Connected);
-    link->connectTimer_.start(timeouts.connectMs);
-    socket->connectToHost(address, port);
-    return link;
+    auto* carrier = TcpCarrier::Connect(address, port, timeouts.connectMs, timeouts.lingerMs);
+    return new DuelLink(carrier, Role::Guest, std::move(myName), timeouts, std::move(salt), parent);
 }
 
 DuelLink::DuelLink(QTcpSocket* socket, std::string myName, LinkTimeouts timeouts, SaltSource salt, QObject* parent)
-    : DuelLink(socket, Role::Host, std::move(myName), timeouts, std::move(salt), parent) {
-    peerAddress_ = AddressText(socket->peerAddress());
-    StartTalking();
-}
+    : DuelLink(new TcpCarrier(socket, timeouts.lingerMs), Role::Host, std::move(myName), timeouts, std::move(salt),
+               parent) {}
 
-DuelLink::DuelLink(QTcpSocket* socket, Role role, std::string myName, LinkTimeouts timeouts, SaltSource salt,
+DuelLink::DuelLink(DuelCarrier* carrier, Role role, std::string myName, LinkTimeouts timeouts, SaltSource salt,
                    QObject* parent)
     : QObject(parent),
-      socket_(socket),
+      carrier_(carrier),
       protocol_(role, std::move(myName), Sha256, timeouts.deadlines),
       timeouts_(timeouts),
       salt_(std::move(salt)),
       deadlines_(protocol_, [this](Reaction reaction) { Apply(std::move(reaction)); }) {
-    socket_->setParent(this);
-    socket_->setReadBufferSize(kReadBufferBytes);
-    for (QTimer* timer : {&connectTimer_, &greetingTimer_, &silenceTimer_}) timer->setSingleShot(true);
-    connect(&connectTimer_, &QTimer::timeout, this, [this] { ConnectFailed(QString::fromUtf8(kTextConnectTimeout)); });
+    carrier_->setParent(this);
+    peerAddress_ = carrier_->peerAddress();
+    for (QTimer* timer : {&greetingTimer_, &silenceTimer_}) timer->setSingleShot(true);
     connect(&greetingTimer_, &QTimer::timeout, this, [this] { Apply(protocol_.PeerGone(kTextNoGreeting)); });
     connect(&silenceTimer_, &QTimer::timeout, this, [this] { Apply(protocol_.PeerGone(kTextLost)); });
     connect(&keepAliveTimer_, &QTimer::timeout, this, [this] { WriteLine(SimpleMessage(MessageKind::Ping)); });
-    connect(socket_, &QIODevice::readyRead, this, &DuelLink::ReadyRead);
-    connect(socket_, &QAbstractSocket::disconnected, this, &DuelLink::Disconnected);
-    connect(socket_, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
-        if (connectTimer_.isActive()) {
-            const char* reason = error == QAbstractSocket::ConnectionRefusedError ? "там никто не ждёт игры"
-                                 : error == QAbstractSocket::HostNotFoundError ? "адрес не найден"
-                                                                               : "сеть недоступна";
-            ConnectFailed(QString::fromUtf8(reason));
-        } else if (error != QAbstractSocket::RemoteHostClosedError) {
-            Disconnected();
-        }
+    connect(carrier_, &DuelCarrier::lineReceived, this, &DuelLink::LineReceived);
+    connect(carrier_, &DuelCarrier::gone, this, &DuelLink::CarrierGone);
+    connect(carrier_, &DuelCarrier::connected, this, [this] {
+        peerAddress_ = carrier_->peerAddress();
+        StartTalking();
     });
+    if (carrier_->ready()) StartTalking();
 }
 
 DuelLink::~DuelLink() {
     // A link deleted while its duel still runs says goodbye as on a quit, and reports nothing:
     // those who listen may be gone already.
-    if (!socket_) return;
+    if (!carrier_) return;
     for (const Message& message : protocol_.Leave().send) WriteLine(message);
-    QTcpSocket* socket = socket_;
-    socket_ = nullptr;
-    CloseNow(socket, timeouts_.quitFlushMs);
+    DuelCarrier* carrier = carrier_;
+    carrier_ = nullptr;
+    carrier->disconnect(this);
+    carrier->CloseNow(timeouts_.quitFlushMs);
 }
 
 QString DuelLink::peerName() const { return Text(protocol_.peerName()); }
 
-void DuelLink::Connected() {
-    connectTimer_.stop();
-    peerAddress_ = AddressText(socket_->peerAddress());
-    StartTalking();
-}
-
 void DuelLink::StartTalking() {
-    // Lines are small and each waits for an answer: sent at once, not held back for the
-    // peer's delayed acknowledgement (which made a move take 40 ms on loopback).
-    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     WriteLine(protocol_.Hello());
     greetingTimer_.start(timeouts_.greetingMs);
     silenceTimer_.start(timeouts_.silenceMs);
     keepAliveTimer_.start(timeouts_.keepAliveMs);
-}
-
-void DuelLink::ConnectFailed(const QString& reason) {
-    connectTimer_.stop();
-    const std::string text = QStringLiteral("Не удалось подключиться к %1: %2.").arg(target_, reason).toStdString();
-    Apply(protocol_.PeerGone(text.c_str()));
 }
 
 void DuelLink::Accept() {
@@ -131,52 +92,37 @@ bool DuelLink::Guess(const std::string& guess) {
 
 void DuelLink::Leave() {
     Reaction reaction = protocol_.Leave();
-    if (socket_) {
+    if (carrier_) {
         for (const Message& message : reaction.send) WriteLine(message);
-        QTcpSocket* socket = socket_;
-        socket_ = nullptr;
-        CloseNow(socket, timeouts_.quitFlushMs);
+        carrier_->CloseNow(timeouts_.quitFlushMs);
     }
     reaction.send.clear();
     reaction.close = false;
     Apply(std::move(reaction));
 }
 
-void DuelLink::ReadyRead() {
-    QPointer<DuelLink> self(this);
-    char buffer[4096];
-    while (socket_ && protocol_.stage() != Stage::Over) {
-        const qint64 got = socket_->read(buffer, sizeof buffer);
-        if (got <= 0) break;
-        if (!reader_.Append(std::string_view(buffer, static_cast<size_t>(got)))) {
-            Apply(protocol_.PeerGone(kTextTooLong));
-            return;
-        }
-        while (std::optional<std::string> line = reader_.NextFrame()) {
-            silenceTimer_.start(timeouts_.silenceMs);
-            Apply(protocol_.Receive(*line));
-            if (!self || protocol_.stage() == Stage::Over) return;
-        }
-    }
+void DuelLink::LineReceived(const std::string& line) {
+    if (protocol_.stage() == Stage::Over) return;
+    silenceTimer_.start(timeouts_.silenceMs);
+    Apply(protocol_.Receive(line));
 }
 
-void DuelLink::Disconnected() {
-    if (connectTimer_.isActive()) return;  // errorOccurred tells why
-    Apply(protocol_.PeerGone(kTextLost));
+void DuelLink::CarrierGone(const QString& text) {
+    const std::string why = text.toStdString();
+    Apply(protocol_.PeerGone(why.c_str()));
 }
 
 void DuelLink::WriteLine(const Message& message) {
-    if (!socket_ || socket_->state() != QAbstractSocket::ConnectedState) return;
-    socket_->write(QByteArray::fromStdString(FormatMessage(message) + '\n'));
+    if (carrier_) carrier_->Send(FormatMessage(message));
 }
 
 void DuelLink::Apply(Reaction reaction) {
     for (const Message& message : reaction.send) WriteLine(message);
     if (protocol_.stage() == Stage::Over) {
-        for (QTimer* timer : {&connectTimer_, &greetingTimer_, &silenceTimer_, &keepAliveTimer_}) timer->stop();
+        for (QTimer* timer : {&greetingTimer_, &silenceTimer_, &keepAliveTimer_}) timer->stop();
     }
     deadlines_.Update();
-    if (reaction.close) CloseSocket(!reaction.send.empty());
+    if (reaction.close) CloseCarrier(!reaction.send.empty());
     QPointer<DuelLink> self(this);
     for (const Event& event : reaction.events) {
         Report(event);
@@ -184,18 +130,8 @@ void DuelLink::Apply(Reaction reaction) {
     }
 }
 
-void DuelLink::CloseSocket(bool linger) {
-    if (!socket_) return;
-    QTcpSocket* socket = socket_;
-    socket_ = nullptr;
-    socket->disconnect(this);
-    if (linger) {
-        CloseAfterSending(socket, timeouts_.lingerMs);
-    } else {
-        socket->abort();
-        socket->setParent(nullptr);
-        socket->deleteLater();
-    }
+void DuelLink::CloseCarrier(bool linger) {
+    if (carrier_) carrier_->Close(linger);
 }
 
 void DuelLink::Report(const Event& event) {

@@ -1,10 +1,10 @@
-// One side's connection of a duel over the network: the socket, the framing, the timeouts and keep-alive
-// around the duel's state machine, reported through signals with plain values.
+// One side's connection of a duel over the network: the timeouts and keep-alive around the duel's
+// state machine, over a carrier (TCP, Jabber), reported through signals with plain values.
 #pragma once
 
 #include "network/deadline_timers.h"
+#include "network/duel_carrier.h"
 #include "network/duel_protocol.h"
-#include "network/frame_reader.h"
 #include "network/link_timeouts.h"
 #include "network/sha256.h"
 
@@ -33,6 +33,10 @@ public:
 
     // The host's side of a connection it has taken (`socket` connected; the link takes it over).
     DuelLink(QTcpSocket* socket, std::string myName, LinkTimeouts timeouts, SaltSource salt, QObject* parent = nullptr);
+    // Either side over any carrier (the link takes it over).  A carrier that is ready starts the
+    // greeting at once; another one, once it has connected.
+    DuelLink(DuelCarrier* carrier, Role role, std::string myName, LinkTimeouts timeouts, SaltSource salt,
+             QObject* parent = nullptr);
     ~DuelLink() override;
 
     // The host's player's answer after peerGreeted: play this peer or not.
@@ -55,8 +59,8 @@ public:
     bool myTurn() const { return protocol_.myTurn(); }
     int round() const { return protocol_.round(); }
     QString peerName() const;
-    // The peer's address as text ("192.168.1.5", "fe80::1"); IPv4 shown as IPv4 also when it
-    // came over an IPv6 socket.
+    // The peer's address as text ("192.168.1.5", "fe80::1", a Jabber address); IPv4 shown as IPv4
+    // also when it came over an IPv6 socket.
     QString peerAddress() const { return peerAddress_; }
     const DuelProtocol& protocol() const { return protocol_; }
     // This side's own move: milliseconds left until its time is up (0 once it is; then the
@@ -79,26 +83,20 @@ signals:
     void ended(const duel::net::DuelEnd& end);
 
 private:
-    DuelLink(QTcpSocket* socket, Role role, std::string myName, LinkTimeouts timeouts, SaltSource salt,
-             QObject* parent);
-    void Connected();
-    void ConnectFailed(const QString& reason);
-    void ReadyRead();
-    void Disconnected();
+    void LineReceived(const std::string& line);
+    void CarrierGone(const QString& text);
     void Apply(Reaction reaction);
     void WriteLine(const Message& message);
     void Report(const Event& event);
-    void CloseSocket(bool linger);
+    void CloseCarrier(bool linger);
     void StartTalking();
 
-    QTcpSocket* socket_;
+    DuelCarrier* carrier_;
     DuelProtocol protocol_;
-    FrameReader reader_;
     LinkTimeouts timeouts_;
     SaltSource salt_;
     QString peerAddress_;
-    QString target_;  // joining: "address:port", for the messages
-    QTimer connectTimer_, greetingTimer_, silenceTimer_, keepAliveTimer_;
+    QTimer greetingTimer_, silenceTimer_, keepAliveTimer_;
     DeadlineTimers deadlines_;  // the duel's own deadlines, restarted on progress, never on a keep-alive
 };
 

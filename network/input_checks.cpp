@@ -110,4 +110,15 @@ TargetReading ParseJoinTarget(std::string_view text) {
     return {target, TargetFault::NoAddress};
 }
 
+std::optional<JoinTarget> ParseJabberServer(std::string_view text) {
+    TargetReading read = ParseJoinTarget(text);
+    if (!read.target) return std::nullopt;
+    const size_t colon = text.rfind(':');
+    const bool bracketed = !text.empty() && text.front() == '[';
+    const bool portTyped =
+        colon != std::string_view::npos && colon > 0 && (bracketed ? text[colon - 1] == ']' : text.find(':') == colon);
+    if (!portTyped) read.target->port = 0;
+    return read.target;
+}
+
 }  // namespace duel::net

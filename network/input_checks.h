@@ -58,4 +58,8 @@ struct TargetReading {
 // (without a port).  The port defaults to kDefaultPort.
 TargetReading ParseJoinTarget(std::string_view text);
 
+// A Jabber server as typed, "HOST[:PORT]" read as ParseJoinTarget reads it, except that the
+// port is 0 (the usual Jabber port) when none is typed.  Nothing when it is not one.
+std::optional<JoinTarget> ParseJabberServer(std::string_view text);
+
 }  // namespace duel::net

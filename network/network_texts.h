@@ -16,6 +16,11 @@ inline constexpr const char* kTextLost = "Связь с соперником п�
 inline constexpr const char* kTextNoGreeting = "Соперник не представился вовремя.";
 inline constexpr const char* kTextNoAnswer = "Соперник не ответил на приглашение за 2 минуты.";
 inline constexpr const char* kTextNoCommit = "Соперник не загадал число за 2 минуты.";
+// Through Jabber: no game of the friend's waits (offline, or not in a game).
+inline constexpr const char* kTextNotWaiting = "Соперник не ждёт приглашения.";
+inline constexpr const char* kTextJabberLogin = "Сервер Jabber не принял адрес или пароль.";
+inline constexpr const char* kTextJabberLost = "Связь с сервером Jabber потеряна.";
+inline constexpr const char* kTextBadJid = "Адрес Jabber должен иметь вид имя@сервер.";
 // Why joining failed, after "Не удалось подключиться к ADDRESS: ".
 inline constexpr const char* kTextConnectTimeout = "соперник не отвечает";
 
@@ -62,6 +67,7 @@ inline std::string OpponentTurnText(std::string_view name) { return "Ход со
 inline std::string OpponentWonText(std::string_view name) { return "Победил соперник «" + std::string(name) + "»."; }
 inline std::string OpponentNumberText(std::string_view number) { return "Число соперника: " + std::string(number); }
 inline std::string WaitingText(int port) { return "Ждём соперника: порт " + std::to_string(port); }
+inline std::string WaitingJabberText(std::string_view jid) { return "Ждём приглашения: " + std::string(jid); }
 inline std::string AskToPlayText(std::string_view name, std::string_view address) {
     return "Игрок «" + std::string(name) + "» (" + std::string(address) + ") хочет сыграть с вами. Начать дуэль?";
 }

@@ -158,8 +158,12 @@ struct GameState {
     // The opponent of a duel over the network, empty against the computer.
     std::string opponentName;
     std::string opponentAddress;
+    // The opponent's game is reached through a Jabber server; opponentAddress is its Jabber address.
+    bool opponentThroughJabber = false;
     // A hosted duel waits for an opponent on this port (0: nobody waits).
     int32_t waitingPort = 0;
+    // A hosted duel waits for invitations on this Jabber account (empty: nobody waits there).
+    std::string waitingJid;
     // A duel is being joined at this address ("host:port", an IPv6 address in brackets; empty: none).
     std::string joiningAddress;
     // The joining side has reached the host, whose player is asked.
@@ -172,6 +176,9 @@ struct GameState {
     // game clock's tick last counted them.
     std::optional<double> moveDeadline;
     std::optional<int64_t> moveSecondsLeft;
+    // The player's Jabber address and server for duels through Jabber (kept in the options file).
+    std::string jabberAccount;
+    std::string jabberServer;
     // The player's name in duels over the network (kept in the options file).
     std::string playerName;
 

@@ -32,12 +32,15 @@ PlayerOptions ParsePlayerOptions(std::string_view text) {
         const auto equals = line.find('=');
         if (equals == std::string_view::npos) continue;
         const std::string_view key = Trimmed(line.substr(0, equals));
-        if (key == "name") {
-            std::string_view name = line.substr(equals + 1);
-            if (!name.empty() && name.back() == '\r') name.remove_suffix(1);
-            const bool plain = std::none_of(name.begin(), name.end(),
+        if (key == "name" || key == "jabber" || key == "jabber_server") {
+            std::string_view value = line.substr(equals + 1);
+            if (!value.empty() && value.back() == '\r') value.remove_suffix(1);
+            const bool plain = std::none_of(value.begin(), value.end(),
                                             [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
-            if (plain && name.size() <= kMaxPlayerNameBytes) options.name = std::string(name);
+            const size_t limit = key == "name" ? kMaxPlayerNameBytes : kMaxJabberOptionBytes;
+            if (!plain || value.size() > limit) continue;
+            std::string& kept = key == "name" ? options.name : key == "jabber" ? options.jabber : options.jabberServer;
+            kept = std::string(value);
             continue;
         }
         const std::optional<bool> value = ParseSwitch(Trimmed(line.substr(equals + 1)));
@@ -53,6 +56,11 @@ std::string PlayerOptionsText(const PlayerOptions& options) {
     std::string text = std::string("[options]\nhint=") + word(options.hint) + "\nstrong=" + word(options.strong) + "\n";
     const PlayerOptions named = ParsePlayerOptions("name=" + options.name);
     if (!options.name.empty() && named.name == options.name) text += "name=" + options.name + "\n";  // read back whole
+    const PlayerOptions jabber =
+        ParsePlayerOptions("jabber=" + options.jabber + "\njabber_server=" + options.jabberServer);
+    if (!options.jabber.empty() && jabber.jabber == options.jabber) text += "jabber=" + options.jabber + "\n";
+    if (!options.jabberServer.empty() && jabber.jabberServer == options.jabberServer)
+        text += "jabber_server=" + options.jabberServer + "\n";
     return text;
 }
 

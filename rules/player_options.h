@@ -7,6 +7,8 @@
 //     hint=true
 //     strong=false
 //     name=Ира
+//     jabber=ira@example.org
+//     jabber_server=
 //
 // Anything else in it is passed over, so a damaged or foreign file reads as
 // both choices off, and the next change of a choice writes it whole again.
@@ -26,11 +28,15 @@ inline constexpr std::size_t kMaxPlayerOptionsBytes = 4096;
 // Longest name kept, in bytes: the name a duel over the network takes is
 // shorter still (its checks are the network's); a longer line is passed over.
 inline constexpr std::size_t kMaxPlayerNameBytes = 80;
+// Longest Jabber address or server kept, in bytes.
+inline constexpr std::size_t kMaxJabberOptionBytes = 1023;
 
 struct PlayerOptions {
-    bool hint = false;    // the hint in the status bar during a game
-    bool strong = false;  // the computer picks its guesses the stronger way
-    std::string name;     // the player's name in duels over the network, as last typed
+    bool hint = false;           // the hint in the status bar during a game
+    bool strong = false;         // the computer picks its guesses the stronger way
+    std::string name;            // the player's name in duels over the network, as last typed
+    std::string jabber{};        // the player's Jabber address, as last typed (never the password)
+    std::string jabberServer{};  // and the server typed with it ("host" or "host:port"; empty: found from the address)
     bool operator==(const PlayerOptions&) const = default;
 };
 
@@ -38,7 +44,8 @@ struct PlayerOptions {
 // "true" or "1" turns the choice on, "false" or "0" off; the last such line
 // counts.  Spaces around the key and the value and a CR at a line's end are
 // allowed; any other line or value is passed over.  "name=" keeps the rest of
-// its line as it stands (up to kMaxPlayerNameBytes, no control character).
+// its line as it stands (up to kMaxPlayerNameBytes, no control character);
+// "jabber=" and "jabber_server=" likewise (up to kMaxJabberOptionBytes).
 PlayerOptions ParsePlayerOptions(std::string_view text);
 
 // The file's text for `options`; ParsePlayerOptions gives them back.

@@ -9,6 +9,7 @@ packages=(
     xvfb xauth openbox wmctrl x11-utils libxcb1-dev dbus-daemon
     librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev lintian xdotool imagemagick sqlite3
     libavahi-client-dev
+    libstrophe-dev qtkeychain-qt6-dev prosody openssl lua-sec
     clang libclang-rt-14-dev clang-format
 )
 missing=()

@@ -132,7 +132,9 @@ void JournalKeeper::GameStarted(const GameState& state) {
         game_.reset();
         lost_ = false;
         const bool network = !state.opponentName.empty();
-        const GameMode mode = network ? GameMode::Network : state.hideAnswer ? GameMode::Hidden : GameMode::Typed;
+        const GameMode mode = network            ? (state.opponentThroughJabber ? GameMode::Jabber : GameMode::Network)
+                              : state.hideAnswer ? GameMode::Hidden
+                                                 : GameMode::Typed;
         GameBegin begin{Now(),
                         mode,
                         !network && state.strongOpponent ? 1 : 0,

@@ -3,6 +3,7 @@
 
 #include "duel/duel.h"
 #include "network/duel_host.h"
+#include "network/jabber_host.h"
 #include "network/network_texts.h"
 #include "platform/dialogs.h"
 #include "rules/game_state.h"
@@ -88,14 +89,52 @@ bool NetworkDuel::active() const { return host_ || joining_ || playing_; }
 
 bool NetworkDuel::Host(uint16_t port, const std::string& name) {
     Stop();
-    host_ = std::make_unique<net::DuelHost>(name, timeouts_);
-    host_->SetAnnounced(true);
-    QObject::connect(host_.get(), &net::DuelHost::waiting, &context_, [this](quint16 waitingPort) {
+    auto host = std::make_unique<net::DuelHost>(name, timeouts_);
+    net::DuelHost* tcp = host.get();
+    host_ = std::move(host);
+    tcp->SetAnnounced(true);
+    QObject::connect(tcp, &net::DuelHost::waiting, &context_, [this](quint16 waitingPort) {
         session_.state().waitingPort = waitingPort;
         session_.Redraw();
     });
+    WatchHost();
+    if (!tcp->Listen(port)) {
+        const QString reason = tcp->errorText();
+        host_.reset();
+        Notice(session_.platform(), session_.boxOwner(), reason, MsgIcon::Exclamation);
+        return false;
+    }
+    session_.state().waitingPort = tcp->port();
+    session_.Redraw();
+    return true;
+}
+
+void NetworkDuel::HostJabber(const net::JabberAccount& account, const std::string& name) {
+    Stop();
+    auto host = std::make_unique<net::JabberHost>(name, timeouts_);
+    net::JabberHost* jabber = host.get();
+    host_ = std::move(host);
+    jabber_ = true;
+    QObject::connect(jabber, &net::JabberHost::waiting, &context_, [this, jid = account.jid] {
+        session_.state().waitingJid = jid;
+        session_.Redraw();
+    });
+    // A login refused, or the server gone while waiting: told, and nobody waits any more.
+    QObject::connect(jabber, &net::JabberHost::failed, &context_, [this, jabber](const QString& text) {
+        Later([this, jabber, text] {
+            if (host_.get() != jabber) return;
+            Stop();
+            session_.Redraw();
+            Notice(session_.platform(), session_.boxOwner(), text, MsgIcon::Exclamation);
+        });
+    });
+    WatchHost();
+    jabber->Start(account);
+}
+
+void NetworkDuel::WatchHost() {
     QObject::connect(
-        host_.get(), &net::DuelHost::peerAsks, &context_,
+        host_.get(), &net::PeerHost::peerAsks, &context_,
         [this](net::DuelLink* link, const QString& peer, const QString& address) {
             // A peer that leaves while its question is open takes the question with it.
             QObject::connect(link, &net::DuelLink::ended, &context_, [this, link] {
@@ -107,18 +146,9 @@ bool NetworkDuel::Host(uint16_t port, const std::string& name) {
         });
     // A peer that breaks off before the host's player has been asked is no
     // news to the player, who goes on waiting; a line for whoever looks.
-    QObject::connect(host_.get(), &net::DuelHost::peerDropped, &context_, [](const QString& text) {
+    QObject::connect(host_.get(), &net::PeerHost::peerDropped, &context_, [](const QString& text) {
         if (!text.isEmpty()) std::fprintf(stderr, "shelvy: %s\n", text.toUtf8().constData());
     });
-    if (!host_->Listen(port)) {
-        const QString reason = host_->errorText();
-        host_.reset();
-        Notice(session_.platform(), session_.boxOwner(), reason, MsgIcon::Exclamation);
-        return false;
-    }
-    session_.state().waitingPort = host_->port();
-    session_.Redraw();
-    return true;
 }
 
 void NetworkDuel::AskToPlay(QPointer<net::DuelLink> link, const QString& peer, const QString& address) {
@@ -152,7 +182,16 @@ void NetworkDuel::AskToPlay(QPointer<net::DuelLink> link, const QString& peer, c
 
 void NetworkDuel::Join(const std::string& address, uint16_t port, const std::string& name) {
     Stop();
-    net::DuelLink* link = net::DuelLink::Join(QString::fromStdString(address), port, name, timeouts_);
+    Joining(net::DuelLink::Join(QString::fromStdString(address), port, name, timeouts_), TargetText(address, port));
+}
+
+void NetworkDuel::JoinJabber(const net::JabberAccount& account, const std::string& friendJid, const std::string& name) {
+    Stop();
+    jabber_ = true;
+    Joining(net::JoinThroughJabber(account, QString::fromStdString(friendJid), name, timeouts_), friendJid);
+}
+
+void NetworkDuel::Joining(net::DuelLink* link, const std::string& target) {
     joining_ = link;
     const QPointer<net::DuelLink> guard(link);
     // Reached: the host's player is asked.
@@ -174,7 +213,7 @@ void NetworkDuel::Join(const std::string& address, uint16_t port, const std::str
         Later([this, end] { LinkEnded(end); });
     });
     GameState& state = session_.state();
-    state.joiningAddress = TargetText(address, port);
+    state.joiningAddress = target;
     state.hostAnswerAwaited = false;
     session_.Redraw();
 }
@@ -188,11 +227,13 @@ void NetworkDuel::Play(net::DuelLink* link) {
     roundsOver_ = false;
     GameState& state = session_.state();
     state.waitingPort = 0;
+    state.waitingJid.clear();
     state.joiningAddress.clear();
     state.hostAnswerAwaited = false;
     state.networkNote.clear();
     state.opponentName = link->peerName().toStdString();
     state.opponentAddress = link->peerAddress().toStdString();
+    state.opponentThroughJabber = jabber_;
     if (link->role() == net::Role::Host) {
         // The host's own links end here too (the host deletes them).
         QObject::connect(link, &net::DuelLink::ended, &context_, [this, link](const net::DuelEnd& end) {
@@ -269,8 +310,10 @@ void NetworkDuel::Stop() {
     if (link_) link_->Leave();
     if (host_) host_->Stop();
     Forget();
+    jabber_ = false;
     GameState& state = session_.state();
     state.waitingPort = 0;
+    state.waitingJid.clear();
     state.joiningAddress.clear();
     state.hostAnswerAwaited = false;
     state.networkNote.clear();

@@ -15,7 +15,7 @@
 namespace duel {
 
 namespace net {
-class DuelHost;
+class PeerHost;
 }
 
 // The person at the other end of a link, as the session's opponent for one
@@ -37,6 +37,8 @@ public:
 
     bool Host(uint16_t port, const std::string& name) override;
     void Join(const std::string& address, uint16_t port, const std::string& name) override;
+    void HostJabber(const net::JabberAccount& account, const std::string& name) override;
+    void JoinJabber(const net::JabberAccount& account, const std::string& friendJid, const std::string& name) override;
     void Stop() override;
     bool active() const override;
 
@@ -59,6 +61,10 @@ private:
     // player's move clock follows the link after it.
     template <typename Work>
     void Later(Work&& work);
+    // The host's question and its peers dropped, whatever the host waits on.
+    void WatchHost();
+    // The joining link until the host's yes; `target` is shown while it joins.
+    void Joining(net::DuelLink* link, const std::string& target);
     void AskToPlay(QPointer<net::DuelLink> link, const QString& name, const QString& address);
     void Play(net::DuelLink* link);
     // At once, inside the link's handler: how the link ended, and the number
@@ -71,7 +77,8 @@ private:
 
     NetworkDuelSession& session_;
     net::LinkTimeouts timeouts_;
-    std::unique_ptr<net::DuelHost> host_;
+    std::unique_ptr<net::PeerHost> host_;
+    bool jabber_ = false;                      // the duel waited for, joined or played goes through a Jabber server
     QPointer<net::DuelLink> link_;             // the duel's link, once its game has begun to be set up
     QPointer<net::DuelLink> joining_;          // the link to a host that has not said yes yet
     std::optional<std::string> pendingGuess_;  // the player's guess made before the opponent's commitment came

@@ -8,6 +8,7 @@
 
 #include "duel/opponent.h"
 #include "network/game_finder.h"
+#include "network/jabber_account.h"
 #include "network/link_timeouts.h"
 #include "rules/game_outcome.h"
 #include "rules/score.h"
@@ -57,6 +58,11 @@ public:
     virtual bool Host(uint16_t port, const std::string& name) = 0;
     // Joins the host at `address` and `port` as `name`.
     virtual void Join(const std::string& address, uint16_t port, const std::string& name) = 0;
+    // The same through a Jabber server: waits for invitations on `account`, or invites the
+    // friend `friendJid` (a bare address); a failed login is told with a notice.
+    virtual void HostJabber(const net::JabberAccount& account, const std::string& name) = 0;
+    virtual void JoinJabber(const net::JabberAccount& account, const std::string& friendJid,
+                            const std::string& name) = 0;
     // Stops waiting or joining; a duel that runs is left (the player's forfeit).
     virtual void Stop() = 0;
     // Waiting, joining or playing.

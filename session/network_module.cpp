@@ -1,5 +1,6 @@
 // The network module's two doors, looked up by name when the program loads it: a duel over the network, a finder.
 #include "network/game_discovery.h"
+#include "network/qt_keyring.h"
 #include "session/network_duel.h"
 
 #include <QtGlobal>
@@ -14,4 +15,7 @@ Q_DECL_EXPORT duel::NetworkDuelPart* shelvy_network_duel(duel::NetworkDuelSessio
 
 // The finder of the games hosts announce on the local network (Avahi).
 Q_DECL_EXPORT duel::net::GameFinder* shelvy_game_finder() { return new duel::net::GameBrowser(); }
+
+// The desktop's keyring for the Jabber password (QtKeychain), which says itself whether one answers.
+Q_DECL_EXPORT duel::net::PasswordKeyring* shelvy_password_keyring() { return new duel::net::QtKeyring(); }
 }

@@ -13,12 +13,15 @@ void OptionsKeeper::Load(GameState& state) {
     state.hintChosen = options.hint;
     state.strongChosen = options.strong;
     state.playerName = options.name;
+    state.jabberAccount = options.jabber;
+    state.jabberServer = options.jabberServer;
 }
 
 void OptionsKeeper::RemoveLeftovers() { RemoveLeftoverPlayerOptions(platform_.userConfigFolderPath()); }
 
 void OptionsKeeper::ChoicesChanged(const GameState& state) {
-    if (SavePlayerOptions(platform_.userConfigFolderPath(), {state.hintChosen, state.strongChosen, state.playerName}))
+    if (SavePlayerOptions(platform_.userConfigFolderPath(), {state.hintChosen, state.strongChosen, state.playerName,
+                                                             state.jabberAccount, state.jabberServer}))
         return;
     if (failureShown_) return;
     failureShown_ = true;

@@ -178,6 +178,7 @@ void Session::UseChosenOpponent() {
     opponent_ = chosenOpponent_;
     state_.opponentName.clear();
     state_.opponentAddress.clear();
+    state_.opponentThroughJabber = false;
 }
 
 void Session::PlayerMove() {
@@ -233,6 +234,14 @@ bool Session::HostNetworkDuel(uint16_t port, const std::string& name) {
 
 void Session::JoinNetworkDuel(const std::string& address, uint16_t port, const std::string& name) {
     if (NetworkDuelPart* duel = ReadyForNetworkDuel()) duel->Join(address, port, name);
+}
+
+void Session::HostJabberDuel(const net::JabberAccount& account, const std::string& name) {
+    if (NetworkDuelPart* duel = ReadyForNetworkDuel()) duel->HostJabber(account, name);
+}
+
+void Session::JoinJabberDuel(const net::JabberAccount& account, const std::string& friendJid, const std::string& name) {
+    if (NetworkDuelPart* duel = ReadyForNetworkDuel()) duel->JoinJabber(account, friendJid, name);
 }
 
 void Session::StopNetworkDuel() {

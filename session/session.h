@@ -114,6 +114,9 @@ public:
     // False when the port cannot be taken (the player is told).
     bool HostNetworkDuel(uint16_t port, const std::string& name);
     void JoinNetworkDuel(const std::string& address, uint16_t port, const std::string& name);
+    // The same through a Jabber server (see NetworkDuelPart).
+    void HostJabberDuel(const net::JabberAccount& account, const std::string& name);
+    void JoinJabberDuel(const net::JabberAccount& account, const std::string& friendJid, const std::string& name);
     // "Отмена" while waiting or joining; a duel that runs is left.
     void StopNetworkDuel();
     // Waiting, joining or playing over the network.

@@ -2,9 +2,12 @@
 #include "windows/network_duel_window.h"
 
 #include "network/input_checks.h"
+#include "network/jabber_account.h"
 #include "network/network_texts.h"
 #include "platform/plain_text.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace duel {
 
@@ -23,12 +28,34 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 }  // namespace
 
 NetworkDuelWindow::NetworkDuelWindow(const std::string& lastName, FinderFactory startBrowsing, QWidget* parent)
-    : QDialog(parent), startBrowsing_(std::move(startBrowsing)) {
+    : NetworkDuelWindow(NetworkDuelStart{lastName, false, false, {}, {}, {}}, std::move(startBrowsing), nullptr,
+                        parent) {}
+
+NetworkDuelWindow::NetworkDuelWindow(const NetworkDuelStart& start, FinderFactory startBrowsing,
+                                     PasswordKeyring* keyring, QWidget* parent)
+    : QDialog(parent), startBrowsing_(std::move(startBrowsing)), keyring_(keyring) {
     setObjectName(QStringLiteral("frmNetworkDuel"));
     setWindowTitle(QStringLiteral("Дуэль по сети"));
     BuildControls();
-    nameField_->setText(Text(lastName));
-    optMode_Click();
+    nameField_->setText(Text(start.name));
+    jidField_->setText(Text(start.jid));
+    serverField_->setText(Text(start.server));
+    friendField_->setText(Text(start.friendJid));
+    (start.jabber ? jabberOption_ : directOption_)->setChecked(true);
+    (start.join ? joinOption_ : hostOption_)->setChecked(true);
+    const QString unavailable =
+        keyring_ ? keyring_->unavailableReason() : QStringLiteral("Связка ключей рабочего стола не отвечает.");
+    rememberBox_->setEnabled(unavailable.isEmpty());
+    rememberBox_->setToolTip(unavailable.isEmpty() ? QStringLiteral("Хранить пароль в связке ключей рабочего стола")
+                                                   : unavailable);
+    if (unavailable.isEmpty() && !start.jid.empty()) {
+        if (const std::optional<std::string> kept = keyring_->Read(start.jid)) {
+            passwordField_->setText(Text(*kept));
+            rememberBox_->setChecked(true);
+        }
+    }
+    optCarrier_Click();
+    if (start.jabber && !start.jid.empty()) passwordField_->setFocus();
 }
 
 NetworkDuelWindow::~NetworkDuelWindow() = default;
@@ -82,46 +109,126 @@ void NetworkDuelWindow::BuildControls() {
     named(cancelButton_, "cmdCancel");
     startButton_->setDefault(true);
 
+    directOption_ = new QRadioButton(QStringLiteral("Напр&ямую (адрес и порт)"), this);
+    jabberOption_ = new QRadioButton(QStringLiteral("Через &Jabber (XMPP)"), this);
+    named(directOption_, "optDirect");
+    named(jabberOption_, "optJabber");
+    directOption_->setChecked(true);
+    // Two choices of two: each pair its own group (radio buttons of one parent would make one).
+    for (const auto& pair : {std::pair{hostOption_, joinOption_}, std::pair{directOption_, jabberOption_}}) {
+        auto* group = new QButtonGroup(this);
+        group->addButton(pair.first);
+        group->addButton(pair.second);
+    }
+    BuildJabberControls();
+
+    auto* nameRow = new QFormLayout;
+    nameRow->addRow(nameLabel, nameField_);
+    directPart_ = new QWidget(this);
     auto* fields = new QFormLayout;
-    fields->addRow(nameLabel, nameField_);
+    fields->setContentsMargins(0, 0, 0, 0);
     fields->addRow(addressLabel_, addressField_);
     fields->addRow(portLabel, portField_);
+    auto* directLayout = new QVBoxLayout(directPart_);
+    directLayout->setContentsMargins(0, 0, 0, 0);
+    directLayout->addLayout(fields);
+    directLayout->addWidget(gamesLabel_);
+    directLayout->addWidget(gamesList_);
+    directLayout->addWidget(discoveryNote_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(startButton_);
     buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(hostOption_);
-    layout->addWidget(joinOption_);
-    layout->addLayout(fields);
-    layout->addWidget(gamesLabel_);
-    layout->addWidget(gamesList_);
-    layout->addWidget(discoveryNote_);
+    auto* carriers = new QHBoxLayout;
+    carriers->addWidget(directOption_);
+    carriers->addWidget(jabberOption_);
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(hostOption_);
+    modes->addWidget(joinOption_);
+    layout->addLayout(carriers);
+    layout->addLayout(modes);
+    layout->addLayout(nameRow);
+    layout->addWidget(directPart_);
+    layout->addWidget(jabberPart_);
     layout->addWidget(problemLabel_);
     layout->addLayout(buttons);
 
+    setTabOrder(directOption_, jabberOption_);
+    setTabOrder(jabberOption_, hostOption_);
     setTabOrder(hostOption_, joinOption_);
     setTabOrder(joinOption_, nameField_);
     setTabOrder(nameField_, addressField_);
     setTabOrder(addressField_, portField_);
     setTabOrder(portField_, gamesList_);
-    setTabOrder(gamesList_, startButton_);
+    setTabOrder(gamesList_, jidField_);
+    setTabOrder(jidField_, passwordField_);
+    setTabOrder(passwordField_, rememberBox_);
+    setTabOrder(rememberBox_, serverField_);
+    setTabOrder(serverField_, friendField_);
+    setTabOrder(friendField_, startButton_);
     setTabOrder(startButton_, cancelButton_);
 
     connect(hostOption_, &QRadioButton::toggled, this, [this] { optMode_Click(); });
+    connect(jabberOption_, &QRadioButton::toggled, this, [this] { optCarrier_Click(); });
     connect(gamesList_, &QListWidget::currentRowChanged, this, [this] { lstGames_Click(); });
     connect(startButton_, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void NetworkDuelWindow::BuildJabberControls() {
+    jabberPart_ = new QWidget(this);
+    jidField_ = new QLineEdit(jabberPart_);
+    jidField_->setObjectName(QStringLiteral("txtJid"));
+    jidField_->setMaxLength(1023);
+    passwordField_ = new QLineEdit(jabberPart_);
+    passwordField_->setObjectName(QStringLiteral("txtPassword"));
+    passwordField_->setEchoMode(QLineEdit::Password);
+    passwordField_->setMaxLength(1023);
+    rememberBox_ = new QCheckBox(QStringLiteral("&Запомнить пароль"), jabberPart_);
+    rememberBox_->setObjectName(QStringLiteral("chkRememberPassword"));
+    serverField_ = new QLineEdit(jabberPart_);
+    serverField_->setObjectName(QStringLiteral("txtServer"));
+    serverField_->setMaxLength(253 + 8);
+    serverField_->setPlaceholderText(QStringLiteral("по адресу Jabber"));
+    friendField_ = new QLineEdit(jabberPart_);
+    friendField_->setObjectName(QStringLiteral("txtFriendJid"));
+    friendField_->setMaxLength(1023);
+    QLabel* jidLabel = TextLabel(QStringLiteral("Ваш а&дрес Jabber:"), jabberPart_);
+    QLabel* passwordLabel = TextLabel(QStringLiteral("Паро&ль:"), jabberPart_);
+    QLabel* serverLabel = TextLabel(QStringLiteral("С&ервер:"), jabberPart_);
+    friendLabel_ = TextLabel(QStringLiteral("Адрес Jabber с&оперника:"), jabberPart_);
+    friendLabel_->setObjectName(QStringLiteral("lblFriendJid"));
+    jidLabel->setBuddy(jidField_);
+    passwordLabel->setBuddy(passwordField_);
+    serverLabel->setBuddy(serverField_);
+    friendLabel_->setBuddy(friendField_);
+    auto* form = new QFormLayout(jabberPart_);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(jidLabel, jidField_);
+    form->addRow(passwordLabel, passwordField_);
+    form->addRow(QString(), rememberBox_);
+    form->addRow(serverLabel, serverField_);
+    form->addRow(friendLabel_, friendField_);
+}
+
+void NetworkDuelWindow::optCarrier_Click() {
+    const bool jabber = jabberOption_->isChecked();
+    directPart_->setVisible(!jabber);
+    jabberPart_->setVisible(jabber);
+    optMode_Click();
+}
+
 void NetworkDuelWindow::optMode_Click() {
     const bool joining = joinOption_->isChecked();
+    friendLabel_->setEnabled(joining);
+    friendField_->setEnabled(joining);
     for (QWidget* part :
          {static_cast<QWidget*>(addressLabel_), static_cast<QWidget*>(addressField_),
           static_cast<QWidget*>(gamesLabel_), static_cast<QWidget*>(gamesList_), static_cast<QWidget*>(discoveryNote_)})
         part->setEnabled(joining);
     problemLabel_->hide();
-    if (joining && !finder_ && startBrowsing_) {
+    if (joining && !jabberOption_->isChecked() && !finder_ && startBrowsing_) {
         finder_ = startBrowsing_();
         if (finder_) finder_->onChanged = [this] { ShowGames(); };
     }
@@ -162,6 +269,12 @@ void NetworkDuelWindow::cmdStart_Click() {
     chosen.name = nameField_->text().trimmed().toStdString();
     if (const std::optional<net::NameFault> fault = net::CheckPlayerName(chosen.name))
         return Problem(net::NameFaultText(*fault), nameField_);
+    if (jabberOption_->isChecked()) {
+        if (!TakeJabber(chosen)) return;
+        choice_ = chosen;
+        accept();
+        return;
+    }
     if (chosen.mode == NetworkDuelChoice::Mode::Join) {
         chosen.address = addressField_->text().trimmed().toStdString();
         if (chosen.address.size() > 2 && chosen.address.front() == '[' && chosen.address.back() == ']')
@@ -175,6 +288,45 @@ void NetworkDuelWindow::cmdStart_Click() {
     chosen.port = *port;
     choice_ = chosen;
     accept();
+}
+
+bool NetworkDuelWindow::TakeJabber(NetworkDuelChoice& chosen) {
+    chosen.jabber = true;
+    chosen.jid = jidField_->text().trimmed().toStdString();
+    if (!net::IsBareJid(chosen.jid)) {
+        Problem(net::kTextBadJid, jidField_);
+        return false;
+    }
+    chosen.password = passwordField_->text().toStdString();
+    if (chosen.password.empty()) {
+        Problem("Введите пароль.", passwordField_);
+        return false;
+    }
+    chosen.rememberPassword = rememberBox_->isEnabled() && rememberBox_->isChecked();
+    chosen.server = serverField_->text().trimmed().toStdString();
+    if (!chosen.server.empty()) {
+        const std::optional<net::JoinTarget> server = net::ParseJabberServer(chosen.server);
+        if (!server) {
+            Problem("Сервер — это имя компьютера или адрес IP, можно с портом: jabber.example.org:5222.", serverField_);
+            return false;
+        }
+        chosen.serverHost = server->address;
+        chosen.serverPort = server->port;
+    }
+    if (chosen.mode == NetworkDuelChoice::Mode::Join) {
+        chosen.friendJid = friendField_->text().trimmed().toStdString();
+        if (!net::IsBareJid(chosen.friendJid)) {
+            Problem(net::kTextBadJid, friendField_);
+            return false;
+        }
+    }
+    if (keyring_ && rememberBox_->isEnabled()) {
+        if (chosen.rememberPassword)
+            keyring_->Write(chosen.jid, chosen.password);
+        else
+            keyring_->Forget(chosen.jid);
+    }
+    return true;
 }
 
 }  // namespace duel

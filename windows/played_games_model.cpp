@@ -41,8 +41,7 @@ void PlayedGamesModel::SetGames(std::vector<GameRecord> games) {
 }
 
 bool PlayedGamesModel::AnyNetworkGame() const {
-    return std::any_of(games_.begin(), games_.end(),
-                       [](const GameRecord& game) { return game.mode == GameMode::Network; });
+    return std::any_of(games_.begin(), games_.end(), [](const GameRecord& game) { return IsNetworkMode(game.mode); });
 }
 
 int PlayedGamesModel::rowCount(const QModelIndex& parent) const {

@@ -505,7 +505,7 @@ void StatisticsWindow::ShowMovesOf(int row) {
     lessonLabel_->clear();
     if (row < 0 || row >= games_->rowCount() || journal_ == nullptr) return;
     const GameRecord& game = games_->games()[static_cast<size_t>(row)];
-    const bool network = game.mode == GameMode::Network;
+    const bool network = IsNetworkMode(game.mode);
     const QString other = network ? QStringLiteral("Соперник") : QStringLiteral("Компьютер");
     // An opponent over the network that left before its reveal never showed its number.
     QString numbers =

@@ -1,9 +1,13 @@
 // The command line's duel over the network: the values handed to the game, and Qt never sees the game's options.
 #include "app/command_line.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace duel {
@@ -54,6 +58,57 @@ TEST(CommandLine, HandsTheDuelOverTheNetworkToTheGameAndItsOptionsNotToQt) {
         EXPECT_EQ(reading.exitCode, std::nullopt) << line;
         EXPECT_EQ(reading.network, c.network) << line;
         EXPECT_EQ(reading.leftForQt, c.leftForQt) << line;
+    }
+}
+
+// The duel through Jabber: the account's options, the password from a file only its owner can read.
+TEST(CommandLine, TakesTheJabberAccountAndItsPasswordOnlyFromAPrivateFile) {
+    QTemporaryDir folder;
+    const std::string secret = folder.filePath(QStringLiteral("secret")).toStdString();
+    const std::string open = folder.filePath(QStringLiteral("open")).toStdString();
+    const std::string ca = folder.filePath(QStringLiteral("ca.pem")).toStdString();
+    for (const std::string& path : {secret, open, ca}) {
+        FILE* file = std::fopen(path.c_str(), "w");
+        ASSERT_NE(file, nullptr);
+        std::fputs("пароль с пробелом \nвторая строка\n", file);
+        std::fclose(file);
+    }
+    ::chmod(secret.c_str(), 0600);
+    ::chmod(open.c_str(), 0644);
+
+    const Reading host = Read({"--host", "--account", "ann@example.org", "--password-file", secret, "--server",
+                               "[::1]:5223", "--ca-file", ca, "-reverse"});
+    EXPECT_EQ(host.exitCode, std::nullopt);
+    EXPECT_EQ(host.network.mode, NetworkRequest::Mode::Host);
+    EXPECT_EQ(host.network.account, "ann@example.org");
+    EXPECT_EQ(host.network.password, "пароль с пробелом ");
+    EXPECT_EQ(host.network.server, "::1");
+    EXPECT_EQ(host.network.serverPort, 5223);
+    EXPECT_EQ(host.network.caFile, ca);
+    EXPECT_EQ(host.leftForQt, (std::vector<std::string>{"shelvy", "-reverse"}));
+
+    const Reading join =
+        Read({"--join", "bob@example.net", "--account=ann@example.org", "--server", "xmpp.example.org"});
+    EXPECT_EQ(join.exitCode, std::nullopt);
+    EXPECT_EQ(join.network.mode, NetworkRequest::Mode::Join);
+    EXPECT_EQ(join.network.address, "bob@example.net");
+    EXPECT_EQ(join.network.password, std::nullopt);  // asked in the window
+    EXPECT_EQ(join.network.server, "xmpp.example.org");
+    EXPECT_EQ(join.network.serverPort, 0);
+
+    // Refused with exit code 2: a file others can read, no file, a bad address, options without --account.
+    for (const std::vector<std::string>& refused : std::vector<std::vector<std::string>>{
+             {"--host", "--account", "ann@example.org", "--password-file", open},
+             {"--host", "--account", "ann@example.org", "--password-file", open + ".none"},
+             {"--host", "--account", "ann@example.org", "--password-file", folder.path().toStdString()},
+             {"--host", "--account", "ann"},
+             {"--join", "bob", "--account", "ann@example.org"},
+             {"--account", "ann@example.org"},
+             {"--host", "--password-file", secret},
+             {"--host", "5000", "--account", "ann@example.org"},
+             {"--host", "--account", "ann@example.org", "--ca-file", open + ".none"},
+         }) {
+        EXPECT_EQ(Read(refused).exitCode, 2) << ::testing::PrintToString(refused);
     }
 }
 

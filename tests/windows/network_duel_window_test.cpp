@@ -5,6 +5,7 @@
 #include "network/game_finder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace duel::testing {
@@ -162,7 +164,7 @@ TEST_F(NetworkDuelWindowTest, EscapeCancelsAndTheKeysReachEveryControlOnce) {
         const qsizetype at = text.indexOf(u'&');
         if (at >= 0 && at + 1 < text.size()) letters.insert(text[at + 1].toLower());
     }
-    EXPECT_EQ(letters.size(), 7u);
+    EXPECT_EQ(letters.size(), 14u);
     for (QChar letter : letters) EXPECT_EQ(letters.count(letter), 1u) << QString(letter).toStdString();
 
     // Tab walks the controls top to bottom and comes back round.
@@ -171,16 +173,110 @@ TEST_F(NetworkDuelWindowTest, EscapeCancelsAndTheKeysReachEveryControlOnce) {
     do {
         chain.push_back(at->objectName().toStdString());
         at = at->nextInFocusChain();
-        while (at->focusPolicy() == Qt::NoFocus || !at->isEnabled() || at->objectName().isEmpty())
+        while (at->focusPolicy() == Qt::NoFocus || !at->isEnabled() || !at->isVisible() || at->objectName().isEmpty())
             at = at->nextInFocusChain();
     } while (at != control<QRadioButton>("optHost") && chain.size() < 20);
-    EXPECT_EQ(chain, (std::vector<std::string>{"optHost", "optJoin", "txtName", "txtPort", "cmdStart", "cmdCancel"}));
+    EXPECT_EQ(chain, (std::vector<std::string>{"optHost", "optJoin", "txtName", "txtPort", "cmdStart", "cmdCancel",
+                                               "optDirect", "optJabber"}));
 
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&duel, &escape);
     EXPECT_FALSE(duel.isVisible());
     EXPECT_EQ(duel.result(), QDialog::Rejected);
     EXPECT_FALSE(duel.choice());
+}
+
+// A keyring that answers, or says why it cannot.
+class ScriptedKeyring : public PasswordKeyring {
+public:
+    QString unavailableReason() override { return reason; }
+    std::optional<std::string> Read(const std::string& jid) override {
+        const auto found = kept.find(jid);
+        return found == kept.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    void Write(const std::string& jid, const std::string& password) override { kept[jid] = password; }
+    void Forget(const std::string& jid) override { kept.erase(jid); }
+    QString reason;
+    std::map<std::string, std::string> kept;
+};
+
+TEST_F(NetworkDuelWindowTest, ThroughJabberTheAccountIsCheckedAndTheKeyringUsedOnlyWhereOneAnswers) {
+    // No keyring: the box is disabled and says why.
+    NetworkDuelStart start{"Алиса", true, true, "alice@example.org", "", "bob@example.net"};
+    window = std::make_unique<NetworkDuelWindow>(start, nullptr, nullptr);
+    window->show();
+    EXPECT_TRUE(control<QRadioButton>("optJabber")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("optJoin")->isChecked());
+    EXPECT_FALSE(control<QLineEdit>("txtPort")->isVisible());
+    EXPECT_EQ(window->focusWidget(), control<QLineEdit>("txtPassword"));
+    EXPECT_EQ(control<QLineEdit>("txtPassword")->echoMode(), QLineEdit::Password);
+    QCheckBox* remember = control<QCheckBox>("chkRememberPassword");
+    EXPECT_FALSE(remember->isEnabled());
+    EXPECT_EQ(remember->toolTip(), QStringLiteral("Связка ключей рабочего стола не отвечает."));
+
+    struct Case {
+        QString jid, password, server, friendJid;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {QStringLiteral("alice"),
+         QStringLiteral("x"),
+         {},
+         QStringLiteral("b@c"),
+         "Адрес Jabber должен иметь вид имя@сервер."},
+        {QStringLiteral("a@b/res"),
+         QStringLiteral("x"),
+         {},
+         QStringLiteral("b@c"),
+         "Адрес Jabber должен иметь вид имя@сервер."},
+        {QStringLiteral("a@b"), QString(), {}, QStringLiteral("b@c"), "Введите пароль."},
+        {QStringLiteral("a@b"), QStringLiteral("x"), QStringLiteral("a b"), QStringLiteral("b@c"),
+         "Сервер — это имя компьютера или адрес IP, можно с портом: jabber.example.org:5222."},
+        {QStringLiteral("a@b"),
+         QStringLiteral("x"),
+         {},
+         QStringLiteral("b c@d"),
+         "Адрес Jabber должен иметь вид имя@сервер."},
+    };
+    for (const Case& c : cases) {
+        Type("txtJid", c.jid);
+        Type("txtPassword", c.password);
+        Type("txtServer", c.server);
+        Type("txtFriendJid", c.friendJid);
+        control<QPushButton>("cmdStart")->click();
+        EXPECT_EQ(Problem().toStdString(), c.problem);
+        EXPECT_FALSE(window->choice());
+    }
+    Type("txtJid", QStringLiteral(" alice@example.org "));
+    Type("txtPassword", QStringLiteral("пароль с пробелом "));
+    Type("txtServer", QStringLiteral("[::1]:5223"));
+    Type("txtFriendJid", QStringLiteral("bob@example.net"));
+    control<QPushButton>("cmdStart")->click();
+    ASSERT_TRUE(window->choice());
+    const NetworkDuelChoice& chosen = *window->choice();
+    EXPECT_TRUE(chosen.jabber);
+    EXPECT_EQ(chosen.jid, "alice@example.org");
+    EXPECT_EQ(chosen.password, "пароль с пробелом ");
+    EXPECT_EQ(chosen.serverHost, "::1");
+    EXPECT_EQ(chosen.serverPort, 5223);
+    EXPECT_EQ(chosen.friendJid, "bob@example.net");
+    EXPECT_FALSE(chosen.rememberPassword);
+
+    // A keyring that answers: the kept password is filled in, and kept or forgotten as the box says.
+    ScriptedKeyring keyring;
+    keyring.kept["alice@example.org"] = "хранимый";
+    NetworkDuelStart host{"Алиса", true, false, "alice@example.org", "", ""};
+    window = std::make_unique<NetworkDuelWindow>(host, nullptr, &keyring);
+    window->show();
+    EXPECT_TRUE(control<QCheckBox>("chkRememberPassword")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>("chkRememberPassword")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("txtPassword")->text(), QStringLiteral("хранимый"));
+    EXPECT_FALSE(control<QLineEdit>("txtFriendJid")->isEnabled());
+    control<QCheckBox>("chkRememberPassword")->setChecked(false);
+    control<QPushButton>("cmdStart")->click();
+    ASSERT_TRUE(window->choice());
+    EXPECT_EQ(window->choice()->mode, NetworkDuelChoice::Mode::Host);
+    EXPECT_TRUE(keyring.kept.empty());
 }
 
 }  // namespace
