@@ -1,12 +1,14 @@
-// The watchdog's thread: one wait until the deadline, then a look every few milliseconds.
+// The watchdog's thread: a look every few milliseconds at the armed call.
 #include "network/connect_watchdog.h"
 
 #include <sys/socket.h>
 
 namespace duel::net {
 
-ConnectWatchdog::ConnectWatchdog(int ms)
-    : deadline_(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms)), thread_([this] { Run(); }) {}
+ConnectWatchdog::ConnectWatchdog(int ms, int longestCallMs)
+    : deadline_(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms)),
+      longestCall_(longestCallMs),
+      thread_([this] { Run(); }) {}
 
 ConnectWatchdog::~ConnectWatchdog() {
     {
@@ -20,6 +22,7 @@ ConnectWatchdog::~ConnectWatchdog() {
 void ConnectWatchdog::Arm(int fd) {
     std::lock_guard<std::mutex> lock(mutex_);
     fd_ = fd;
+    armedAt_ = std::chrono::steady_clock::now();
 }
 
 void ConnectWatchdog::Disarm() {
@@ -34,9 +37,9 @@ bool ConnectWatchdog::fired() const {
 
 void ConnectWatchdog::Run() {
     std::unique_lock<std::mutex> lock(mutex_);
-    if (wake_.wait_until(lock, deadline_, [this] { return stop_; })) return;
     while (!stop_) {
-        if (fd_ >= 0) {
+        const auto now = std::chrono::steady_clock::now();
+        if (fd_ >= 0 && (now >= deadline_ || now - armedAt_ >= longestCall_)) {
             ::shutdown(fd_, SHUT_RDWR);
             fired_ = true;
         }

@@ -9,12 +9,16 @@
 
 namespace duel::net {
 
-// A thread that sleeps until `ms` from its making; from then on, while a socket is armed (the
-// main thread is inside a call that may block on it), it shuts that socket down, which ends the
-// call with an error.  It touches nothing else: no socket is closed, no library is called.
+// A thread that shuts an armed socket down (the main thread is inside a call that may block on
+// it), which ends the call with an error: from `ms` after its making, and whenever one call has
+// blocked for `longestCallMs`.  The second limit keeps the event loop, and with it a quit request,
+// from waiting out the whole login for a server that stopped answering.  It touches nothing else:
+// no socket is closed, no library is called.
 class ConnectWatchdog {
 public:
-    explicit ConnectWatchdog(int ms);
+    static constexpr int kLongestCallMs = 5000;
+
+    explicit ConnectWatchdog(int ms, int longestCallMs = kLongestCallMs);
     ~ConnectWatchdog();
     ConnectWatchdog(const ConnectWatchdog&) = delete;
     ConnectWatchdog& operator=(const ConnectWatchdog&) = delete;
@@ -27,6 +31,8 @@ private:
     void Run();
 
     const std::chrono::steady_clock::time_point deadline_;
+    const std::chrono::milliseconds longestCall_;
+    std::chrono::steady_clock::time_point armedAt_;
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     int fd_ = -1;
