@@ -55,7 +55,8 @@ DuelLink::DuelLink(QTcpSocket* socket, Role role, std::string myName, LinkTimeou
     socket_->setParent(this);
     socket_->setReadBufferSize(kReadBufferBytes);
     for (QTimer* timer : {&connectTimer_, &greetingTimer_, &silenceTimer_}) timer->setSingleShot(true);
-    connect(&connectTimer_, &QTimer::timeout, this, [this] { ConnectFailed(QString::fromUtf8(kTextConnectTimeout)); });
+    connect(&connectTimer_, &QTimer::timeout, this,
+            [this] { ConnectFailed(QString::fromStdString(Word("network", kTextConnectTimeout))); });
     connect(&greetingTimer_, &QTimer::timeout, this, [this] { Apply(protocol_.PeerGone(kTextNoGreeting)); });
     connect(&silenceTimer_, &QTimer::timeout, this, [this] { Apply(protocol_.PeerGone(kTextLost)); });
     connect(&keepAliveTimer_, &QTimer::timeout, this, [this] { WriteLine(SimpleMessage(MessageKind::Ping)); });
@@ -63,10 +64,11 @@ DuelLink::DuelLink(QTcpSocket* socket, Role role, std::string myName, LinkTimeou
     connect(socket_, &QAbstractSocket::disconnected, this, &DuelLink::Disconnected);
     connect(socket_, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         if (connectTimer_.isActive()) {
-            const char* reason = error == QAbstractSocket::ConnectionRefusedError ? "там никто не ждёт игры"
-                                 : error == QAbstractSocket::HostNotFoundError ? "адрес не найден"
-                                                                               : "сеть недоступна";
-            ConnectFailed(QString::fromUtf8(reason));
+            const PlayerText reason =
+                error == QAbstractSocket::ConnectionRefusedError ? DUEL_TEXT("network", "там никто не ждёт игры")
+                : error == QAbstractSocket::HostNotFoundError ? DUEL_TEXT("network", "адрес не найден")
+                                                              : DUEL_TEXT("network", "сеть недоступна");
+            ConnectFailed(QString::fromStdString(Word(reason)));
         } else if (error != QAbstractSocket::RemoteHostClosedError) {
             Disconnected();
         }
@@ -103,7 +105,8 @@ void DuelLink::StartTalking() {
 
 void DuelLink::ConnectFailed(const QString& reason) {
     connectTimer_.stop();
-    const std::string text = QStringLiteral("Не удалось подключиться к %1: %2.").arg(target_, reason).toStdString();
+    const std::string text =
+        Word(DUEL_TEXT("network", "Не удалось подключиться к %1: %2."), {target_.toStdString(), reason.toStdString()});
     Apply(protocol_.PeerGone(text.c_str()));
 }
 

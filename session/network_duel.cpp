@@ -43,18 +43,19 @@ std::string EndMessage(const net::DuelEnd& end, const std::string& opponent) {
     std::string text;
     switch (end.kind) {
         case net::EndKind::Won:
-            text = net::kTextYouWon;
+            text = Word("network", net::kTextYouWon);
             break;
         case net::EndKind::Lost:
             text = net::OpponentWonText(opponent);
             break;
         case net::EndKind::Draw:
-            text = net::kTextDraw;
+            text = Word("network", net::kTextDraw);
             break;
         case net::EndKind::WeLeft:
             return {};
         default:
-            text = end.text.empty() ? std::string(net::kTextLost) : end.text;
+            // The link's texts are the Russian constants of network/network_texts.h, worded here.
+            text = Word("network", end.text.empty() ? net::kTextLost : end.text.c_str());
             break;
     }
     if (!end.peerNumber.empty()) text += "\n" + net::OpponentNumberText(end.peerNumber);
@@ -249,7 +250,7 @@ void NetworkDuel::LinkEnded(const net::DuelEnd& end) {
         state.joiningAddress.clear();
         state.hostAnswerAwaited = false;
         if (end.kind != net::EndKind::WeLeft && !end.text.empty())
-            Notice(session_.platform(), session_.boxOwner(), QString::fromStdString(end.text));
+            Notice(session_.platform(), session_.boxOwner(), QString::fromStdString(Word("network", end.text.c_str())));
         session_.Redraw();
         return;
     }

@@ -4,6 +4,7 @@
 #include "network/input_checks.h"
 #include "network/network_texts.h"
 #include "platform/plain_text.h"
+#include "platform/translation.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,7 +26,7 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 NetworkDuelWindow::NetworkDuelWindow(const std::string& lastName, FinderFactory startBrowsing, QWidget* parent)
     : QDialog(parent), startBrowsing_(std::move(startBrowsing)) {
     setObjectName(QStringLiteral("frmNetworkDuel"));
-    setWindowTitle(QStringLiteral("Дуэль по сети"));
+    setWindowTitle(Tr("windows", "Дуэль по сети"));
     BuildControls();
     nameField_->setText(Text(lastName));
     optMode_Click();
@@ -38,8 +39,8 @@ void NetworkDuelWindow::BuildControls() {
         widget->setObjectName(QString::fromLatin1(name));
         return widget;
     };
-    hostOption_ = new QRadioButton(QStringLiteral("&Создать игру"), this);
-    joinOption_ = new QRadioButton(QStringLiteral("&Присоединиться к игре"), this);
+    hostOption_ = new QRadioButton(Tr("windows", "&Создать игру"), this);
+    joinOption_ = new QRadioButton(Tr("windows", "&Присоединиться к игре"), this);
     named(hostOption_, "optHost");
     named(joinOption_, "optJoin");
     hostOption_->setChecked(true);
@@ -58,10 +59,10 @@ void NetworkDuelWindow::BuildControls() {
     gamesList_->setMinimumHeight(80);
     gamesList_->setMinimumWidth(340);  // a found game's line with an IPv6 address
 
-    QLabel* nameLabel = TextLabel(QStringLiteral("&Ваше имя:"), this);
-    addressLabel_ = TextLabel(QStringLiteral("&Адрес:"), this);
-    QLabel* portLabel = TextLabel(QStringLiteral("По&рт:"), this);
-    gamesLabel_ = TextLabel(QStringLiteral("&Игры в локальной сети:"), this);
+    QLabel* nameLabel = TextLabel(Tr("windows", "&Ваше имя:"), this);
+    addressLabel_ = TextLabel(Tr("windows", "&Адрес:"), this);
+    QLabel* portLabel = TextLabel(Tr("windows", "По&рт:"), this);
+    gamesLabel_ = TextLabel(Tr("windows", "&Игры в локальной сети:"), this);
     named(addressLabel_, "lblAddress");
     named(gamesLabel_, "lblGames");
     nameLabel->setBuddy(nameField_);
@@ -76,8 +77,8 @@ void NetworkDuelWindow::BuildControls() {
     problemLabel_->setWordWrap(true);
     problemLabel_->hide();
 
-    startButton_ = new QPushButton(QStringLiteral("&Начать"), this);
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    startButton_ = new QPushButton(Tr("windows", "&Начать"), this);
+    cancelButton_ = new QPushButton(Tr("windows", "Отмена"), this);
     named(startButton_, "cmdStart");
     named(cancelButton_, "cmdCancel");
     startButton_->setDefault(true);
@@ -137,9 +138,9 @@ void NetworkDuelWindow::ShowGames() {
     if (!joinOption_->isChecked()) {
         discoveryNote_->clear();
     } else if (!available) {
-        discoveryNote_->setText(QString::fromUtf8(net::kTextNoDiscovery));
+        discoveryNote_->setText(Tr(PlayerText{"network", net::kTextNoDiscovery}));
     } else {
-        discoveryNote_->setText(shownGames_.empty() ? QStringLiteral("Игр в сети пока не видно.") : QString());
+        discoveryNote_->setText(shownGames_.empty() ? Tr("windows", "Игр в сети пока не видно.") : QString());
     }
 }
 
@@ -151,7 +152,8 @@ void NetworkDuelWindow::lstGames_Click() {
 }
 
 void NetworkDuelWindow::Problem(const char* text, QWidget* field) {
-    problemLabel_->setText(QString::fromUtf8(text));
+    // The texts are the Russian constants of network/network_texts.h and this window's own.
+    problemLabel_->setText(Tr(PlayerText{"network", text}));
     problemLabel_->show();
     field->setFocus();
 }
@@ -168,7 +170,8 @@ void NetworkDuelWindow::cmdStart_Click() {
             chosen.address = chosen.address.substr(1, chosen.address.size() - 2);
         if (chosen.address.empty()) return Problem(net::kTextNoAddress, addressField_);
         if (!net::IsTypedAddress(chosen.address))
-            return Problem("Адрес — это имя компьютера или адрес IP, например 192.168.1.5.", addressField_);
+            return Problem(DUEL_MARK("network", "Адрес — это имя компьютера или адрес IP, например 192.168.1.5."),
+                           addressField_);
     }
     const std::optional<uint16_t> port = net::ParsePort(portField_->text().trimmed().toStdString());
     if (!port) return Problem(net::kTextBadPort, portField_);
