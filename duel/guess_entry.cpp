@@ -1,6 +1,7 @@
 // The keypad's guess: AddDigit with its repeat check, clearing the guess, and Cancel.
 #include "duel/duel.h"
 #include "platform/dialogs.h"
+#include "platform/translation.h"
 #include "rules/number_rules.h"
 #include "rules/player_text.h"
 

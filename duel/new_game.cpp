@@ -1,5 +1,6 @@
 // New game: the game that runs given up, the opponent made ready, the user's number, the first turn.
 #include "duel/step_helpers.h"
+#include "platform/translation.h"
 #include "rules/number_rules.h"
 #include "rules/player_text.h"
 

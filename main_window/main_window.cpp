@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/on_screen.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "rules/dock_geometry.h"
 #include "rules/twips.h"
 #include "rules/window_placement.h"

@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>8 ФОТО</source>
-        <translation>8 PHOTOS</translation>
+        <translation>8 PICS</translation>
     </message>
     <message>
         <source>Марла Вентобрикс</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>5 ФОТО</source>
-        <translation>5 PHOTOS</translation>
+        <translation>5 PICS</translation>
     </message>
     <message>
         <source>Дориа Фелстранд</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>4 ФОТО</source>
-        <translation>4 PHOTOS</translation>
+        <translation>4 PICS</translation>
     </message>
     <message>
         <source>Нина Корвельд</source>
