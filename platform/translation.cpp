@@ -14,17 +14,11 @@ namespace {
 QString g_language = QStringLiteral("ru");
 std::vector<QTranslator*> g_installed;  // by InstallTranslations
 
-std::string QtWording(const char* context, const char* source, int n) {
-    return QCoreApplication::translate(context, source, nullptr, n).toStdString();
-}
-
 QString CatalogueFor(const QString& folder, const QString& language) {
     return QStringLiteral("%1/shelvy_%2.qm").arg(folder, language);
 }
 
 }  // namespace
-
-void UseQtWording() { SetWording(&QtWording); }
 
 void RemoveTranslations() {
     for (QTranslator* translator : g_installed) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <string>
 
 namespace duel {
 
@@ -37,9 +38,15 @@ QString InstallTranslations(const QString& language, const QString& catalogues =
 // Takes back what InstallTranslations installed: Russian again (for tests that change language).
 void RemoveTranslations();
 
+// The Qt-free folders' wording through the translators Qt has installed.
+inline std::string QtWording(const char* context, const char* source, int n) {
+    return QCoreApplication::translate(context, source, nullptr, n).toStdString();
+}
+
 // Makes the Qt-free folders' texts go through the translators Qt has installed.  A module loaded
 // at run time has its own copy of those folders and calls this before it words anything; with no
-// translator installed (Russian) every text still reads as its source.
-void UseQtWording();
+// translator installed (Russian) every text still reads as its source.  Inline, so that the module
+// needs nothing of this folder's library.
+inline void UseQtWording() { SetWording(&QtWording); }
 
 }  // namespace duel
