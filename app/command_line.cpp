@@ -294,9 +294,9 @@ Reading Read(const QStringList& arguments, const Texts& say, bool listQtOptions)
     if (parser.isSet(lang)) {
         const QString language = parser.value(lang);
         if (language != QLatin1String("ru") && language != QLatin1String("en"))
-            return Refusal(say, say("invalid language '%1' for --lang: ru or en is needed",
-                                    "неверный язык «%1» для --lang: нужно ru или en")
-                                    .arg(language));
+            // The value is not echoed: it may hold characters that turn the terminal's text.
+            return Refusal(say, say("invalid language for --lang: ru or en is needed",
+                                    "неверный язык для --lang: нужно ru или en"));
         Reading reading = ReadNetwork(parser, host, join, name, say);
         reading.language = language.toStdString();
         return reading;
