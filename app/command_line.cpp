@@ -107,10 +107,11 @@ struct Reading {
     Request request = Request::Start;
     QString text;
     NetworkRequest network;
+    std::string language;  // --lang, when given
 };
 
 // The game's own options with a value, as typed: "--host" alone or followed by a port.
-const char* const kOwnOptions[] = {"host", "join", "name", "account", "password-file", "server", "ca-file"};
+const char* const kOwnOptions[] = {"host", "join", "name", "account", "password-file", "server", "ca-file", "lang"};
 
 // Which own option `argument` is ("--join", "-join=x" ...), or nullptr; `inlineValue` tells
 // whether its value follows an "=" in the same argument.
@@ -383,8 +384,12 @@ Reading Read(const QStringList& arguments, const Texts& say, bool listQtOptions)
                            say("A certificate authority to trust for the Jabber server, besides the system's.",
                                "Центр сертификации, которому доверять для сервера Jabber, кроме системных."),
                            say("FILE", "ФАЙЛ"))};
-    parser.addOptions(
-        {help, helpAll, version, host, join, name, jabber.account, jabber.passwordFile, jabber.server, jabber.caFile});
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  say("The language of the game's windows for this run: ru or en (else the locale's).",
+                                      "Язык окон игры на этот запуск: ru или en (иначе язык локали)."),
+                                  say("LANGUAGE", "ЯЗЫК"));
+    parser.addOptions({help, helpAll, version, host, join, name, jabber.account, jabber.passwordFile, jabber.server,
+                       jabber.caFile, lang});
     for (const QtOption& qtOption : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qtOption.name),
                                   say.FromQt("QGuiApplication", qtOption.english, qtOption.russian));
@@ -414,6 +419,16 @@ Reading Read(const QStringList& arguments, const Texts& say, bool listQtOptions)
             say,
             say("unexpected argument '%1'", "лишний аргумент «%1»").arg(parser.positionalArguments().constFirst()));
     }
+    if (parser.isSet(lang)) {
+        const QString language = parser.value(lang);
+        if (language != QLatin1String("ru") && language != QLatin1String("en"))
+            // The value is not echoed: it may hold characters that turn the terminal's text.
+            return Refusal(say, say("invalid language for --lang: ru or en is needed",
+                                    "неверный язык для --lang: нужно ru или en"));
+        Reading reading = ReadNetwork(parser, host, join, name, jabber, say);
+        reading.language = language.toStdString();
+        return reading;
+    }
     return ReadNetwork(parser, host, join, name, jabber, say);
 }
 
@@ -425,19 +440,34 @@ bool Write(std::FILE* stream, const QString& text) {
     return std::fflush(stream) == 0 && written && !std::ferror(stream);
 }
 
+// The value of --lang among `arguments` ("--lang en", "-lang=ru" ...), or empty: the terminal's
+// texts follow it too.
+std::string LanguageAsked(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        bool inlineValue = false;
+        const char* own = OwnOption(arguments[i], &inlineValue);
+        if (!own || qstrcmp(own, "lang") != 0) continue;
+        if (inlineValue) return arguments[i].section(u'=', 1).toStdString();
+        if (i + 1 < arguments.size()) return arguments[i + 1].toStdString();
+    }
+    return {};
+}
+
 }  // namespace
 
-std::optional<int> HandleCommandLine(int& argc, char** argv, NetworkRequest* network) {
+std::optional<int> HandleCommandLine(int& argc, char** argv, NetworkRequest* network, std::string* language) {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const Texts say(LocaleAsksForRussian());
+    const std::string asked = LanguageAsked(arguments);
+    const Texts say(asked == "ru" || asked == "en" ? asked == "ru" : LocaleAsksForRussian());
 
     const Reading first = Read(arguments, say, false);
     if (first.request == Request::Start) {
         if (network) *network = first.network;
+        if (language) *language = first.language.empty() ? GameLanguage() : first.language;
         TakeOwnOptions(argc, argv);
         return std::nullopt;
     }

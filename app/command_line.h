@@ -40,7 +40,9 @@ struct NetworkRequest {
 // should start; Qt's own options (-style, -session, -platform ...) are left in
 // argv for QApplication; the game's own options are taken out of it (Qt's X11 platform
 // would take --name as the window's instance name) and, when `network` is given, put
-// there.
-std::optional<int> HandleCommandLine(int& argc, char** argv, NetworkRequest* network = nullptr);
+// there.  `language`, when given, receives the language the game's windows are to speak: --lang's,
+// else the locale's (GameLanguage() in terminal/terminal_texts.h).
+std::optional<int> HandleCommandLine(int& argc, char** argv, NetworkRequest* network = nullptr,
+                                     std::string* language = nullptr);
 
 }  // namespace duel

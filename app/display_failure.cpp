@@ -1,6 +1,8 @@
 // Answers a display platform that Qt cannot open with a Russian message and exit code 1.
 #include "app/display_failure.h"
 
+#include "terminal/terminal_texts.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -55,14 +57,20 @@ QByteArray OptionValue(int argc, char** argv, const char* name) {
 QByteArray Explanation(int argc, char** argv) {
     QByteArray platform = OptionValue(argc, argv, "platform");
     if (platform.isEmpty()) platform = qgetenv("QT_QPA_PLATFORM");
-    const QByteArray lead = "shelvy: нет дисплея, на котором можно показать игру";
+    // Said before Qt can translate anything: in Russian, or in English for any other language.
+    const bool russian = GameLanguage() == "ru";
+    const QByteArray lead = russian ? "shelvy: нет дисплея, на котором можно показать игру"
+                                    : "shelvy: there is no display to show the game on";
     if (platform.isEmpty() || platform.startsWith("xcb")) {
         QByteArray display = OptionValue(argc, argv, "display");
         if (display.isEmpty()) display = qgetenv("DISPLAY");
-        if (display.isEmpty()) return lead + ": переменная DISPLAY не задана.\n";
-        return lead + ": не удалось подключиться к дисплею X «" + display + "».\n";
+        if (display.isEmpty())
+            return lead + (russian ? ": переменная DISPLAY не задана.\n" : ": the variable DISPLAY is not set.\n");
+        return lead + (russian ? ": не удалось подключиться к дисплею X «" : ": could not connect to the X display '") +
+               display + (russian ? "».\n" : "'.\n");
     }
-    return lead + ": не удалось открыть платформу Qt «" + platform + "».\n";
+    return lead + (russian ? ": не удалось открыть платформу Qt «" : ": could not open the Qt platform '") + platform +
+           (russian ? "».\n" : "'.\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "network/input_checks.h"
 #include "platform/qt_platform.h"
 #include "platform/quit_signals.h"
+#include "platform/translation.h"
 #include "session/session.h"
 #include "windows/game_style.h"
 #include "windows/network_duel_window.h"
@@ -41,7 +42,7 @@ void UseClassicFonts() {
 void StartNetworkDuel(duel::Session& session, duel::MainWindow& window, const duel::NetworkRequest& request) {
     const std::string& kept = session.state().playerName;
     const bool keptFits = !kept.empty() && !duel::net::CheckPlayerName(kept);
-    const std::string name = request.name ? *request.name : keptFits ? kept : std::string("Игрок");
+    const std::string name = request.name ? *request.name : keptFits ? kept : duel::Tr("app", "Игрок").toStdString();
     if (!request.account.empty()) {
         duel::net::JabberAccount account;
         account.jid = request.account;
@@ -81,7 +82,8 @@ int main(int argc, char** argv) {
     // --help, --version and bad options are answered before any window or
     // display connection exists.
     duel::NetworkRequest network;
-    if (const std::optional<int> exitCode = duel::HandleCommandLine(argc, argv, &network)) return *exitCode;
+    std::string language;
+    if (const std::optional<int> exitCode = duel::HandleCommandLine(argc, argv, &network, &language)) return *exitCode;
 
     // Under Wayland a program cannot place its own windows; the keypad and
     // the dialogs are placed against the main window, so run through X11.
@@ -98,12 +100,16 @@ int main(int argc, char** argv) {
     displayFailure.reset();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.shelvy_zlyki"));
     QApplication::setOrganizationName(QString());
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-
+    // Russian, the game's own language, as it always was; any other language through the catalogues.
     QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslations);
+    if (duel::InstallTranslations(QString::fromStdString(language)) == QLatin1String("ru")) {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        if (qtTranslations.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&qtTranslations);
+    } else {
+        QLocale::setDefault(QLocale(duel::PlayerLanguage()));
+    }
     UseClassicFonts();
     QApplication::setStyle(new duel::GameStyle);
 

@@ -1,5 +1,6 @@
 // The answer to the computer's guess: the option buttons with their sum check, and the automatic scorer.
 #include "duel/step_helpers.h"
+#include "platform/translation.h"
 #include "rules/number_rules.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace {
 void CheckCounts(Duel& duel) {
     GameState& state = duel.state;
     if (state.exactCount + state.partialCount <= 4) return;
-    const QString text = QStringLiteral("Не может быть одновременно %1 шелв(а,ы) и %2 злык(а)")
+    const QString text = Tr("duel", "Не может быть одновременно %1 шелв(а,ы) и %2 злык(а)")
                              .arg(state.partialCount)
                              .arg(state.exactCount);
     steps::ShowNotice(duel, text.toStdString(), MsgIcon::Exclamation);

@@ -1,7 +1,9 @@
 // The keypad's guess: AddDigit with its repeat check, clearing the guess, and Cancel.
 #include "duel/duel.h"
 #include "platform/dialogs.h"
+#include "platform/translation.h"
 #include "rules/number_rules.h"
+#include "rules/player_text.h"
 
 #include <QString>
 
@@ -9,7 +11,7 @@ namespace duel {
 
 namespace {
 
-constexpr const char* kRepeatedDigit = "Числа не должны повторяться !";
+constexpr const char* kRepeatedDigit = DUEL_MARK("duel", "Числа не должны повторяться !");
 
 // True when the character at 0-based `index` of `text` is the digit `digit`.
 // A character that is no decimal digit never matches.
@@ -34,7 +36,7 @@ void AddDigit(GameState& state, Platform& platform, QWidget* boxOwner, int digit
     for (std::size_t i = 0; length >= 2 && i + 1 < length; ++i) {
         if (!DigitAt(guess, i, digit)) continue;
         DropLastCharacter(guess);
-        Notice(platform, boxOwner, QString::fromUtf8(kRepeatedDigit));
+        Notice(platform, boxOwner, Tr("duel", kRepeatedDigit));
     }
 }
 

@@ -1,6 +1,8 @@
 // New game: the game that runs given up, the opponent made ready, the user's number, the first turn.
 #include "duel/step_helpers.h"
+#include "platform/translation.h"
 #include "rules/number_rules.h"
+#include "rules/player_text.h"
 
 #include <cmath>
 #include <string>
@@ -9,11 +11,12 @@ namespace duel {
 
 namespace {
 
-constexpr const char* kNumberPrompt = "Загадайте число:";
+constexpr const char* kNumberPrompt = DUEL_MARK("duel", "Загадайте число:");
 constexpr const char* kHideQuestion =
-    "Вы хотите загадать число, но не показывать его компьютеру? В этом нет нужды. Он использует "
-    "его только для автоматического выставления количества шелв и злыков. Если вы хотите скрыть "
-    "число, то вам придётся вручную выставлять эти цифры. Вы согласны на это?";
+    DUEL_MARK("duel",
+              "Вы хотите загадать число, но не показывать его компьютеру? В этом нет нужды. Он использует "
+              "его только для автоматического выставления количества шелв и злыков. Если вы хотите скрыть "
+              "число, то вам придётся вручную выставлять эти цифры. Вы согласны на это?");
 constexpr const char* kDefaultNumber = "1234";
 
 // The game that runs is given up: after the computer's win it stands as the
@@ -44,14 +47,14 @@ bool AskForUsersNumber(Duel& duel) {
         // Every box answers "cancel" at once while the program quits; the
         // game is then given up instead of asking again.
         typed = platform
-                    .inputBox(duel.screen.ownerWidget(), QString::fromUtf8(kNumberPrompt),
-                              QString::fromUtf8(kProductTitle), FromUtf8(state.userNumberDefault))
+                    .inputBox(duel.screen.ownerWidget(), Tr("duel", kNumberPrompt), Tr("platform", kProductTitle),
+                              FromUtf8(state.userNumberDefault))
                     .toStdString();
         if (platform.quitting() || duel.opponent.gone()) return false;
         if (typed.empty() && duel.opponent.cancelGivesUp()) return false;
         state.userNumberDefault = typed;
         if (typed.empty() && duel.opponent.allowsHiddenNumber()) {
-            const bool hide = steps::Ask(duel, kHideQuestion);
+            const bool hide = steps::Ask(duel, Word("duel", kHideQuestion));
             if (platform.quitting()) return false;
             if (hide) {
                 hidden = true;

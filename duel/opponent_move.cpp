@@ -1,22 +1,24 @@
 // The opponent's move on the answer given: the answer listed, then its win, the hand-back, or the game stopped.
 #include "duel/step_helpers.h"
 #include "rules/game_clock.h"
+#include "rules/player_text.h"
 #include "rules/records_table.h"
 
 namespace duel {
 
 namespace {
 
-constexpr const char* kPlayOnQuestion = "Вы хотите продолжить игру до разоблачения компьютера ?";
+constexpr const char* kPlayOnQuestion = DUEL_MARK("duel", "Вы хотите продолжить игру до разоблачения компьютера ?");
 constexpr const char* kContradictionMessage =
-    "Вы совершили ошибку при вводе количества шелв и злыков. Я вынужден остановить игру. Чтобы не "
-    "возникало таких ситуаций, вводите число при запросе в начале игры.";
+    DUEL_MARK("duel",
+              "Вы совершили ошибку при вводе количества шелв и злыков. Я вынужден остановить игру. Чтобы не "
+              "возникало таких ситуаций, вводите число при запросе в начале игры.");
 
 // A game that ends without the player finding the computer's number shows it
 // once the game is over.
 void TellComputersNumber(Duel& duel) {
     if (!duel.opponent.isComputer() || duel.state.compNumber.empty()) return;
-    steps::ShowNotice(duel, "Компьютер загадал число " + duel.state.compNumber + ".");
+    steps::ShowNotice(duel, Word(DUEL_TEXT("duel", "Компьютер загадал число %1."), {duel.state.compNumber}));
 }
 
 // The user goes on guessing alone; the computer makes no further move.
@@ -34,7 +36,7 @@ void ComputerWins(Duel& duel) {
     duel.events.ResultsChanged(state);  // a result is saved when it is made
     duel.screen.Refresh();
     duel.screen.ShowRecords();
-    if (steps::Ask(duel, kPlayOnQuestion)) {
+    if (steps::Ask(duel, Word("duel", kPlayOnQuestion))) {
         PlayOnAlone(duel);
         return;
     }
@@ -49,7 +51,7 @@ void ComputerWins(Duel& duel) {
 // and the answer frames grey out once it has closed.
 void StopAfterContradiction(Duel& duel) {
     GameState& state = duel.state;
-    steps::ShowNotice(duel, kContradictionMessage);
+    steps::ShowNotice(duel, Word("duel", kContradictionMessage));
     RecordStoppedGame(state);
     duel.events.ResultsChanged(state);
     duel.screen.CloseThinking();

@@ -2,13 +2,14 @@
 #include "duel/step_helpers.h"
 #include "rules/game_clock.h"
 #include "rules/number_rules.h"
+#include "rules/player_text.h"
 #include "rules/records_table.h"
 
 namespace duel {
 
 namespace {
 
-constexpr const char* kRepeatedGuess = "Повторяющийся вариант !";
+constexpr const char* kRepeatedGuess = DUEL_MARK("duel", "Повторяющийся вариант !");
 
 // The user has found the opponent's number with `guess`.
 void UserWins(Duel& duel, const std::string& guess) {
@@ -85,7 +86,7 @@ void PlayerMove(Duel& duel, const std::string& guess) {
     for (const Move& earlier : state.userMoves) {
         if (earlier.guess != guess) continue;
         ClearComposedGuess(state);
-        return steps::ShowNotice(duel, kRepeatedGuess);
+        return steps::ShowNotice(duel, Word("duel", kRepeatedGuess));
     }
     if (auto failure = CheckNumberDigits(guess)) return steps::ShowError(duel, *failure);
 

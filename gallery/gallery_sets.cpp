@@ -1,6 +1,7 @@
 // The gallery's fixed table and the names built from it.
 #include "gallery/gallery_sets.h"
 
+#include "rules/player_text.h"
 #include "storage/held_file.h"
 
 namespace duel {
@@ -9,16 +10,16 @@ namespace {
 
 constexpr std::array<GalleryItem, kGalleryItemCount> kItems{{
     {1, "mnuAddBeautyNot", "&Нету", "", "", 0, "", "", ""},
-    {2, "mnuAddBeautyTessaQuorin", "&Тесса Куорин", "TessaQuorin", "Тесса Куорин", 8, "8 ФОТО", "imgTessaQuorin",
-     ":/gallery/thumb1.jpg"},
-    {3, "mnuAddBeautyMarlaVentobrix", "&Марла Вентобрикс", "MarlaVentobrix", "Марла Вентобрикс", 5, "5 ФОТО",
-     "imgMarlaVentobrix", ":/gallery/thumb2.jpg"},
-    {4, "mnuAddBeautyDoriaFelstrand", "&Дориа Фелстранд", "DoriaFelstrand", "Дориа Фелстранд", 5, "5 ФОТО",
-     "imgDoriaFelstrand", ":/gallery/thumb3.jpg"},
-    {5, "mnuAddBeautyLunaPressvick", "&Луна Прессвик", "LunaPressvick", "Луна Прессвик", 4, "4 ФОТО",
-     "imgLunaPressvick", ":/gallery/thumb4.jpg"},
-    {6, "mnuAddBeautyNinaCorveld", "&Нина Корвельд", "NinaCorveld", "Нина Корвельд", 5, "5 ФОТО", "imgNinaCorveld",
-     ":/gallery/thumb5.jpg"},
+    {2, "mnuAddBeautyTessaQuorin", "&Тесса Куорин", "TessaQuorin", DUEL_MARK("gallery", "Тесса Куорин"), 8,
+     DUEL_MARK("gallery", "8 ФОТО"), "imgTessaQuorin", ":/gallery/thumb1.jpg"},
+    {3, "mnuAddBeautyMarlaVentobrix", "&Марла Вентобрикс", "MarlaVentobrix", DUEL_MARK("gallery", "Марла Вентобрикс"),
+     5, DUEL_MARK("gallery", "5 ФОТО"), "imgMarlaVentobrix", ":/gallery/thumb2.jpg"},
+    {4, "mnuAddBeautyDoriaFelstrand", "&Дориа Фелстранд", "DoriaFelstrand", DUEL_MARK("gallery", "Дориа Фелстранд"), 5,
+     DUEL_MARK("gallery", "5 ФОТО"), "imgDoriaFelstrand", ":/gallery/thumb3.jpg"},
+    {5, "mnuAddBeautyLunaPressvick", "&Луна Прессвик", "LunaPressvick", DUEL_MARK("gallery", "Луна Прессвик"), 4,
+     DUEL_MARK("gallery", "4 ФОТО"), "imgLunaPressvick", ":/gallery/thumb4.jpg"},
+    {6, "mnuAddBeautyNinaCorveld", "&Нина Корвельд", "NinaCorveld", DUEL_MARK("gallery", "Нина Корвельд"), 5,
+     DUEL_MARK("gallery", "5 ФОТО"), "imgNinaCorveld", ":/gallery/thumb5.jpg"},
 }};
 
 }  // namespace
@@ -40,7 +41,8 @@ const GalleryItem* GallerySetByStem(std::string_view stem) {
 std::optional<std::string> ViewerTitle(std::string_view stem, int picture) {
     const GalleryItem* set = GallerySetByStem(stem);
     if (!set) return std::nullopt;
-    return std::string(set->displayName) + "  " + std::to_string(picture) + "/" + std::to_string(set->pictureCount);
+    return Word("gallery", set->displayName.data()) + "  " + std::to_string(picture) + "/" +
+           std::to_string(set->pictureCount);
 }
 
 std::string TemporaryPictureName(std::string_view stem, int picture) {

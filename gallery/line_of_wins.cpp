@@ -2,6 +2,7 @@
 #include "gallery/line_of_wins.h"
 
 #include "gallery/gallery_sets.h"
+#include "rules/player_text.h"
 #include "rules/settings_format.h"
 
 namespace duel {
@@ -34,11 +35,12 @@ bool LineSwitchAsks(const GameState& state) { return state.beautyPicture > 1; }
 
 std::string LineSwitchQuestion(const GameState& state) {
     // The fourth letter of "дейcтвительно" is a Latin c, as the game has always shown it.
-    return "Вы дошли до " + std::to_string(state.beautyPicture) +
-           " каринки на другой линии.\r\n"
-           "Вы дей"
-           "c"
-           "твительно хотите оборвать ту линию побед и перейти на другую ?";
+    return Word(DUEL_TEXT("gallery",
+                          "Вы дошли до %1 каринки на другой линии.\r\n"
+                          "Вы дей"
+                          "c"
+                          "твительно хотите оборвать ту линию побед и перейти на другую ?"),
+                {std::to_string(state.beautyPicture)});
 }
 
 void FinishLineSwitch(GameState& state, int restart, bool answeredYes) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "rules/game_state.h"
+#include "rules/player_text.h"
 
 #include <optional>
 #include <string>
@@ -14,11 +15,12 @@
 namespace duel {
 
 inline constexpr std::string_view kEndOfGalleryText =
-    "Вы достигли конца галереи. Советуем переключиться на другую красотку !!!";
+    DUEL_MARK("gallery", "Вы достигли конца галереи. Советуем переключиться на другую красотку !!!");
 
 inline constexpr std::string_view kDownloadOfferText =
-    "У вас нет некоторых файлов для полного набора. Их можно загрузить с сайте программы. "
-    "Запустить браузер по нужному адресу ?";
+    DUEL_MARK("gallery",
+              "У вас нет некоторых файлов для полного набора. Их можно загрузить с сайте программы. "
+              "Запустить браузер по нужному адресу ?");
 
 // Start-up, after the settings were read: checks the item that the second
 // character of galleryChoice names ("1" none: picture 0; "2".."6": picture 1),

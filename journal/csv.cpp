@@ -23,7 +23,7 @@ std::string FormulaGuarded(std::string_view text) {
 }
 
 std::string GamesCsv(std::span<const CsvRow> rows) {
-    std::string text = std::string(kGamesCsvHeader) + "\r\n";
+    std::string text = Word("journal", kGamesCsvHeader) + "\r\n";
     for (const CsvRow& row : rows) {
         for (size_t i = 0; i < row.size(); ++i) {
             if (i > 0) text += ',';

@@ -1,6 +1,8 @@
 // The list of games as CSV text (RFC 4180).
 #pragma once
 
+#include "rules/player_text.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,8 +14,9 @@ namespace duel {
 using CsvRow = std::vector<std::string>;
 
 // The header line of the exported list of games: one column for each figure, so that a spreadsheet reads them apart.
-inline constexpr const char* kGamesCsvHeader =
-    "Дата,Режим,Итог,Ваших ходов,Ходов компьютера / соперника,Время,Ваше число,Число компьютера / соперника,Соперник";
+inline constexpr const char* kGamesCsvHeader = DUEL_MARK(
+    "journal",
+    "Дата,Режим,Итог,Ваших ходов,Ходов компьютера / соперника,Время,Ваше число,Число компьютера / соперника,Соперник");
 
 // One cell as RFC 4180 writes it: quoted when it holds a comma, a quote or a
 // line break (or starts or ends with a space), quotes doubled.

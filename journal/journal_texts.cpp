@@ -29,38 +29,41 @@ std::string ShownDate(const std::string& journalDate) {
 }
 
 std::string ModeText(GameMode mode, int32_t strength) {
-    if (mode == GameMode::Network) return "по сети";
-    if (mode == GameMode::Jabber) return "через Jabber";
-    std::string text = mode == GameMode::Hidden ? "число скрыто" : "число открыто";
-    if (strength == 1) text += ", сильный";
-    return text;
+    if (mode == GameMode::Network) return Word(DUEL_TEXT("journal", "по сети"));
+    if (mode == GameMode::Jabber) return Word(DUEL_TEXT("journal", "через Jabber"));
+    if (strength == 1)
+        return Word(mode == GameMode::Hidden ? DUEL_TEXT("journal", "число скрыто, сильный")
+                                             : DUEL_TEXT("journal", "число открыто, сильный"));
+    return Word(mode == GameMode::Hidden ? DUEL_TEXT("journal", "число скрыто")
+                                         : DUEL_TEXT("journal", "число открыто"));
 }
 
 std::string OutcomeText(Outcome outcome, GameMode mode) {
     const bool network = IsNetworkMode(mode);
     switch (outcome) {
         case Outcome::Unfinished:
-            return "не окончена";
+            return Word(DUEL_TEXT("journal", "не окончена"));
         case Outcome::UserWon:
-            return "ваша победа";
+            return Word(DUEL_TEXT("journal", "ваша победа"));
         case Outcome::ComputerWon:
-            return network ? "победа соперника" : "победа компьютера";
+            return Word(network ? DUEL_TEXT("journal", "победа соперника") : DUEL_TEXT("journal", "победа компьютера"));
         case Outcome::UserWonAfterComputer:
-            return network ? "победа соперника, вы нашли число позже" : "победа компьютера, вы нашли число позже";
+            return Word(network ? DUEL_TEXT("journal", "победа соперника, вы нашли число позже")
+                                : DUEL_TEXT("journal", "победа компьютера, вы нашли число позже"));
         case Outcome::AnswersContradicted:
-            return "ошибка в ответах";
+            return Word(DUEL_TEXT("journal", "ошибка в ответах"));
         case Outcome::Abandoned:
-            return "брошена";
+            break;
         case Outcome::Draw:
-            return "ничья";
+            return Word(DUEL_TEXT("journal", "ничья"));
         case Outcome::OpponentForfeited:
-            return "ваша победа: соперник выбыл";
+            return Word(DUEL_TEXT("journal", "ваша победа: соперник выбыл"));
         case Outcome::ConnectionLost:
-            return "связь прервалась";
+            return Word(DUEL_TEXT("journal", "связь прервалась"));
         case Outcome::UserForfeited:
-            return "победа соперника: вы выбыли";
+            return Word(DUEL_TEXT("journal", "победа соперника: вы выбыли"));
     }
-    return "брошена";
+    return Word(DUEL_TEXT("journal", "брошена"));
 }
 
 std::string OpponentText(const GameRecord& game) {
@@ -95,14 +98,16 @@ std::string CountText(int64_t count, const char* one, const char* few, const cha
     return std::to_string(count) + " " + word;
 }
 
+std::string CountedText(int64_t count, PlayerText counted, const char* one, const char* few, const char* many) {
+    const std::string worded = WordCount(counted, static_cast<int>(count));
+    // No translation: the source's own three Russian forms.
+    if (worded == FillCount(counted.source, static_cast<int>(count))) return CountText(count, one, few, many);
+    return worded;
+}
+
 std::array<std::string, 7> SideFigures(const SideStatistics& side) {
     const bool won = side.fewestTriesToWin > 0;
-    char mean[32] = "—";
-    if (won) {
-        std::snprintf(mean, sizeof mean, "%.1f", side.meanTriesToWin);
-        for (char* c = mean; *c != 0; ++c)
-            if (*c == '.') *c = ',';
-    }
+    const std::string mean = won ? DecimalText(side.meanTriesToWin) : "—";
     return {std::to_string(side.games),
             std::to_string(side.wins),
             std::to_string(std::lround(side.winShare * 100)) + " %",
@@ -127,64 +132,80 @@ std::string TriesGroupLabel(const TriesGroup& group) {
 std::string WinsByTriesText(std::span<const TriesGroup> groups) {
     std::string text;
     for (const bool player : {true, false}) {
-        text += player ? "Вы: " : " Компьютер: ";
-        bool any = false;
+        std::string list;
         for (const TriesGroup& group : groups) {
             const int32_t wins = player ? group.player : group.computer;
             if (wins == 0) continue;
-            if (any) text += ", ";
-            any = true;
-            text += CountText(group.tries, "ход", "хода", "ходов") + (group.andMore ? " и больше" : "") + " — " +
-                    CountText(wins, "победа", "победы", "побед");
+            if (!list.empty()) list += ", ";
+            const std::string tries =
+                CountedText(group.tries, DUEL_TEXT_N("journal", "%n ходов"), "ход", "хода", "ходов");
+            list += Word(DUEL_TEXT("journal", "%1 — %2"),
+                         {group.andMore ? Word(DUEL_TEXT("journal", "%1 и больше"), {tries}) : tries,
+                          CountedText(wins, DUEL_TEXT_N("journal", "%n побед"), "победа", "победы", "побед")});
         }
-        text += any ? "." : "побед нет.";
+        if (!player) text += " ";
+        if (list.empty())
+            text +=
+                Word(player ? DUEL_TEXT("journal", "Вы: побед нет.") : DUEL_TEXT("journal", "Компьютер: побед нет."));
+        else
+            text += Word(player ? DUEL_TEXT("journal", "Вы: %1.") : DUEL_TEXT("journal", "Компьютер: %1."), {list});
     }
     return text;
 }
 
 std::string JournalNotice(const Journal& journal, const std::filesystem::path& file) {
-    const std::string name = "«" + file.filename().string() + "»";
-    const std::string kept = "«" + journal.damagedCopy().filename().string() + "»";
+    const std::string name = file.filename().string();
+    const std::string kept = journal.damagedCopy().filename().string();
+    const std::string folder = file.parent_path().string();
     if (journal.status() == JournalStatus::Ready) return {};
     if (journal.status() == JournalStatus::StartedAfresh)
-        return "Файл журнала игр " + name + " был повреждён. Он сохранён как " + kept + ", а журнал начат заново.";
+        return Word(
+            DUEL_TEXT("journal", "Файл журнала игр «%1» был повреждён. Он сохранён как «%2», а журнал начат заново."),
+            {name, kept});
 
     std::string reason;
     switch (journal.fault()) {
         case JournalFault::Damaged:
-            reason = journal.damagedCopy().empty()
-                         ? "файл " + name + " повреждён"
-                         : "файл был повреждён и сохранён как " + kept + ", а новый начать не удалось";
+            reason =
+                journal.damagedCopy().empty()
+                    ? Word(DUEL_TEXT("journal", "файл «%1» повреждён"), {name})
+                    : Word(DUEL_TEXT("journal", "файл был повреждён и сохранён как «%1», а новый начать не удалось"),
+                           {kept});
             break;
         case JournalFault::Locked:
-            reason = "файл " + name + " занят другой программой (это может быть другая запущенная игра)";
+            reason =
+                Word(DUEL_TEXT("journal", "файл «%1» занят другой программой (это может быть другая запущенная игра)"),
+                     {name});
             break;
         case JournalFault::NotAFile:
-            reason = "на месте файла " + name + " в папке «" + file.parent_path().string() +
-                     "» находится папка или особый файл, а не обычный файл";
+            reason =
+                Word(DUEL_TEXT("journal",
+                               "на месте файла «%1» в папке «%2» находится папка или особый файл, а не обычный файл"),
+                     {name, folder});
             break;
         case JournalFault::DanglingLink:
-            reason = "файл " + name + " — ссылка на файл, которого нет";
+            reason = Word(DUEL_TEXT("journal", "файл «%1» — ссылка на файл, которого нет"), {name});
             break;
         case JournalFault::ReadOnlyFile:
-            reason = "файл " + name + " защищён от записи";
+            reason = Word(DUEL_TEXT("journal", "файл «%1» защищён от записи"), {name});
             break;
         case JournalFault::DiskFull:
-            reason = "диск заполнен";
+            reason = Word(DUEL_TEXT("journal", "диск заполнен"));
             break;
         case JournalFault::NewerFormat:
-            reason = "его записала более новая версия игры, файл оставлен как есть";
+            reason = Word(DUEL_TEXT("journal", "его записала более новая версия игры, файл оставлен как есть"));
             break;
         case JournalFault::None:
         case JournalFault::CannotWrite:
             reason = journal.status() == JournalStatus::Stopped
-                         ? "файл " + name + " в папке «" + file.parent_path().string() + "» больше не записывается"
-                         : "в папку «" + file.parent_path().string() + "» нельзя писать";
+                         ? Word(DUEL_TEXT("journal", "файл «%1» в папке «%2» больше не записывается"), {name, folder})
+                         : Word(DUEL_TEXT("journal", "в папку «%1» нельзя писать"), {folder});
             break;
     }
-    const char* lead =
-        journal.status() == JournalStatus::Stopped ? "Запись в журнал игр остановлена: " : "Журнал игр недоступен: ";
-    return lead + reason + ". Игра продолжается без журнала.";
+    return Word(journal.status() == JournalStatus::Stopped
+                    ? DUEL_TEXT("journal", "Запись в журнал игр остановлена: %1. Игра продолжается без журнала.")
+                    : DUEL_TEXT("journal", "Журнал игр недоступен: %1. Игра продолжается без журнала."),
+                {reason});
 }
 
 }  // namespace duel

@@ -6,6 +6,7 @@
 #include "journal/game_record.h"
 #include "journal/journal.h"
 #include "journal/statistics.h"
+#include "rules/player_text.h"
 
 #include <array>
 #include <filesystem>
@@ -42,21 +43,24 @@ std::vector<CsvRow> GameRows(std::span<const GameRecord> games);
 // `count` with the Russian word that goes with it: CountText(5, "ход",
 // "хода", "ходов") is "5 ходов", 2 gives "2 хода", 21 "21 ход".
 std::string CountText(int64_t count, const char* one, const char* few, const char* many);
+// The same in the player's language: the counted text's translation for `count` ("%n ходов" gives
+// "3 moves"), or the Russian forms when it has none.
+std::string CountedText(int64_t count, PlayerText counted, const char* one, const char* few, const char* many);
 
 // The figures of one side, in the order of kFigureNames: games, wins, the
 // share of wins ("63 %"), the mean tries to win ("5,4"), the fewest, the
 // current and the longest run of wins.  A side that has never won with tries
 // to count shows "—" for its tries.  The time played is one figure for both
 // (PlayedTimeText), the player's finds after a loss a line of the player's.
-inline constexpr std::array<const char*, 7> kFigureNames = {"Игр",
-                                                            "Побед",
-                                                            "Доля побед",
-                                                            "Ходов до победы, в среднем",
-                                                            "Меньше всего ходов до победы",
-                                                            "Побед подряд сейчас",
-                                                            "Побед подряд, больше всего"};
-inline constexpr const char* kFindsAfterLossName = "Нашли число после проигрыша";
-inline constexpr const char* kTimePlayedName = "Время в игре";
+inline constexpr std::array<const char*, 7> kFigureNames = {DUEL_MARK("journal", "Игр"),
+                                                            DUEL_MARK("journal", "Побед"),
+                                                            DUEL_MARK("journal", "Доля побед"),
+                                                            DUEL_MARK("journal", "Ходов до победы, в среднем"),
+                                                            DUEL_MARK("journal", "Меньше всего ходов до победы"),
+                                                            DUEL_MARK("journal", "Побед подряд сейчас"),
+                                                            DUEL_MARK("journal", "Побед подряд, больше всего")};
+inline constexpr const char* kFindsAfterLossName = DUEL_MARK("journal", "Нашли число после проигрыша");
+inline constexpr const char* kTimePlayedName = DUEL_MARK("journal", "Время в игре");
 std::array<std::string, 7> SideFigures(const SideStatistics& side);
 
 // Time played over many games: "mm:ss" as the game clock shows it below an

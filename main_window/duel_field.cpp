@@ -2,6 +2,7 @@
 #include "main_window/duel_field.h"
 
 #include "platform/plain_text.h"
+#include "platform/translation.h"
 #include "rules/guess_pictures.h"
 #include "rules/number_rules.h"
 #include "session/session.h"
@@ -53,18 +54,18 @@ struct AnswerButtonText {
 
 // Top to bottom: "1", "2", "3", "4", "нету"; the array index is the count.
 constexpr std::array<AnswerButtonText, 5> kExactButtons = {{
-    {"зн", "нету", "нет злыков"},
-    {"з1", "1", "один злык"},
-    {"з2", "2", "два злыка"},
-    {"з3", "3", "три злыка"},
-    {"з4", "4", "четыре злыка"},
+    {"зн", DUEL_MARK("main_window", "нету"), DUEL_MARK("main_window", "нет злыков")},
+    {"з1", "1", DUEL_MARK("main_window", "один злык")},
+    {"з2", "2", DUEL_MARK("main_window", "два злыка")},
+    {"з3", "3", DUEL_MARK("main_window", "три злыка")},
+    {"з4", "4", DUEL_MARK("main_window", "четыре злыка")},
 }};
 constexpr std::array<AnswerButtonText, 5> kPartialButtons = {{
-    {"шн", "нету", "нет шелв"},
-    {"ш1", "1", "одна шелва"},
-    {"ш2", "2", "две шелвы"},
-    {"ш3", "3", "три шелвы"},
-    {"ш4", "4", "четыре шелвы"},
+    {"шн", DUEL_MARK("main_window", "нету"), DUEL_MARK("main_window", "нет шелв")},
+    {"ш1", "1", DUEL_MARK("main_window", "одна шелва")},
+    {"ш2", "2", DUEL_MARK("main_window", "две шелвы")},
+    {"ш3", "3", DUEL_MARK("main_window", "три шелвы")},
+    {"ш4", "4", DUEL_MARK("main_window", "четыре шелвы")},
 }};
 
 void FillAnswerFrame(QGroupBox* frame, std::array<QRadioButton*, 5>& buttons,
@@ -73,8 +74,8 @@ void FillAnswerFrame(QGroupBox* frame, std::array<QRadioButton*, 5>& buttons,
     for (int row = 0; row < 5; ++row) {
         const int count = row < 4 ? row + 1 : 0;
         const AnswerButtonText& text = texts[static_cast<size_t>(count)];
-        auto* button = Named(new QRadioButton(QString::fromUtf8(text.caption), frame), QString::fromUtf8(text.name));
-        button->setToolTip(QString::fromUtf8(text.tooltip));
+        auto* button = Named(new QRadioButton(Tr("main_window", text.caption), frame), QString::fromUtf8(text.name));
+        button->setToolTip(Tr("main_window", text.tooltip));
         button->setGeometry(TwipsRect(120, 270 + 240 * row, 780, 240));
         buttons[static_cast<size_t>(count)] = button;
     }
@@ -110,7 +111,7 @@ DuelField::DuelField(Session& session, HostWindow& host, QWidget* parent)
     BuildAnswerFrames();
 
     // The heading of the history list: numbers, partial count, exact count.
-    auto* historyFrame = Named(new QGroupBox(QStringLiteral(" | Числа | Ш | З | "), this), QStringLiteral("Frame1"));
+    auto* historyFrame = Named(new QGroupBox(Tr("main_window", " | Числа | Ш | З | "), this), QStringLiteral("Frame1"));
     historyFrame->setGeometry(TwipsRect(2280, 120, 1935, 1575));
     QFont heading(QStringLiteral("MS Sans Serif"));
     heading.setPointSizeF(8.25);
@@ -118,7 +119,7 @@ DuelField::DuelField(Session& session, HostWindow& host, QWidget* parent)
     historyFrame->setFont(heading);
 
     historyList_ = Named(new QListWidget(this), QStringLiteral("СписокЧШЗ"));
-    historyList_->setToolTip(QStringLiteral("Предложенные вами варианты"));
+    historyList_->setToolTip(Tr("main_window", "Предложенные вами варианты"));
     historyList_->setGeometry(TwipsRect(2400, 360, 1695, 1230));
     historyList_->setFont(font());
 
@@ -140,22 +141,22 @@ DuelField::DuelField(Session& session, HostWindow& host, QWidget* parent)
 }
 
 void DuelField::BuildAnswerFrames() {
-    partialFrame_ = Named(new QGroupBox(QStringLiteral("Шелвы:"), this), QStringLiteral("рмкШелвы"));
-    partialFrame_->setToolTip(QStringLiteral("Сколько шелв ... ?"));
+    partialFrame_ = Named(new QGroupBox(Tr("main_window", "Шелвы:"), this), QStringLiteral("рмкШелвы"));
+    partialFrame_->setToolTip(Tr("main_window", "Сколько шелв ... ?"));
     partialFrame_->setGeometry(TwipsRect(120, 120, 975, 1575));
     FillAnswerFrame(partialFrame_, partialButtons_, kPartialButtons);
 
-    exactFrame_ = Named(new QGroupBox(QStringLiteral("Злыки:"), this), QStringLiteral("рмкЗлыки"));
-    exactFrame_->setToolTip(QStringLiteral("Сколько злыков ... ?"));
+    exactFrame_ = Named(new QGroupBox(Tr("main_window", "Злыки:"), this), QStringLiteral("рмкЗлыки"));
+    exactFrame_->setToolTip(Tr("main_window", "Сколько злыков ... ?"));
     exactFrame_->setGeometry(TwipsRect(1200, 120, 975, 1575));
     FillAnswerFrame(exactFrame_, exactButtons_, kExactButtons);
 }
 
 void DuelField::BuildGuessDisplays() {
     // The opponent's label holds a person's name over the network: shown as written.
-    computerGuessLabel_ = Named(TextLabel(QStringLiteral("Вариант компьютера:"), this), QStringLiteral("lblVK"));
+    computerGuessLabel_ = Named(TextLabel(Tr("main_window", "Вариант компьютера:"), this), QStringLiteral("lblVK"));
     computerGuessLabel_->setGeometry(TwipsRect(0, 1810, 2295, 255));
-    guessLabel_ = Named(TextLabel(QStringLiteral("Мой вариант:"), this), QStringLiteral("lblMV"));
+    guessLabel_ = Named(TextLabel(Tr("main_window", "Мой вариант:"), this), QStringLiteral("lblMV"));
     guessLabel_->setGeometry(TwipsRect(0, 2040, 2295, 255));
     for (QLabel* label : {computerGuessLabel_, guessLabel_}) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -177,9 +178,9 @@ void DuelField::BuildGuessDisplays() {
     }
 
     userMoveButton_ = Named(new QPushButton(QStringLiteral("--->"), this), QStringLiteral("кнпСчитать"));
-    userMoveButton_->setToolTip(QStringLiteral("Ваш ход"));
+    userMoveButton_->setToolTip(Tr("main_window", "Ваш ход"));
     computerMoveButton_ = Named(new QPushButton(QStringLiteral("--->"), this), QStringLiteral("кнпДумать"));
-    computerMoveButton_->setToolTip(QStringLiteral("Ход компьютера"));
+    computerMoveButton_->setToolTip(Tr("main_window", "Ход компьютера"));
     for (QPushButton* button : {userMoveButton_, computerMoveButton_}) {
         button->setGeometry(TwipsRect(3360, 1800, 855, 495));
         button->hide();
@@ -252,11 +253,11 @@ void DuelField::DrawTurnMarks(bool turnMarks) {
     const GameState& state = session_.state();
     // The opponent's guess is labelled with the opponent: the computer, or a
     // person over the network by name (shortened to fit).
-    QString opponent = QStringLiteral("Вариант компьютера:");
+    QString opponent = Tr("main_window", "Вариант компьютера:");
     if (!state.opponentName.empty()) {
         const QString name = computerGuessLabel_->fontMetrics().elidedText(
             QString::fromStdString(state.opponentName), Qt::ElideRight, computerGuessLabel_->width() / 2);
-        opponent = QStringLiteral("Вариант «%1»:").arg(name);
+        opponent = Tr("main_window", "Вариант «%1»:").arg(name);
     }
     if (computerGuessLabel_->text() != opponent) computerGuessLabel_->setText(opponent);
     const bool computer = turnMarks && state.phase == Phase::ComputerToMove;

@@ -6,6 +6,7 @@
 #include "gallery/gallery_sets.h"
 #include "gallery/line_of_wins.h"
 #include "platform/dialogs.h"
+#include "platform/translation.h"
 #include "platform/utf8_text.h"
 #include "session/session.h"
 #include "windows/host_window.h"
@@ -25,22 +26,22 @@ namespace {
 
 // The gallery menu: "&Нету", then the five picture sets in menu order.
 constexpr std::array<std::pair<const char*, const char*>, 6> kBeautyItems = {{
-    {"mnuAddBeautyNot", "&Нету"},
-    {"mnuAddBeautyTessaQuorin", "&Тесса Куорин"},
-    {"mnuAddBeautyMarlaVentobrix", "&Марла Вентобрикс"},
-    {"mnuAddBeautyDoriaFelstrand", "&Дориа Фелстранд"},
-    {"mnuAddBeautyLunaPressvick", "&Луна Прессвик"},
-    {"mnuAddBeautyNinaCorveld", "&Нина Корвельд"},
+    {"mnuAddBeautyNot", DUEL_MARK("main_window", "&Нету")},
+    {"mnuAddBeautyTessaQuorin", DUEL_MARK("main_window", "&Тесса Куорин")},
+    {"mnuAddBeautyMarlaVentobrix", DUEL_MARK("main_window", "&Марла Вентобрикс")},
+    {"mnuAddBeautyDoriaFelstrand", DUEL_MARK("main_window", "&Дориа Фелстранд")},
+    {"mnuAddBeautyLunaPressvick", DUEL_MARK("main_window", "&Луна Прессвик")},
+    {"mnuAddBeautyNinaCorveld", DUEL_MARK("main_window", "&Нина Корвельд")},
 }};
 
 }  // namespace
 
 ExtrasMenu::ExtrasMenu(Session& session, HostWindow& host, QWidget* parent)
-    : QMenu(QStringLiteral("&Дополнительно"), parent), session_(session), host_(host) {
+    : QMenu(Tr("main_window", "&Дополнительно"), parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("mnuAdd"));
     connect(this, &QMenu::aboutToShow, this, [this] { mnuAdd_Click(); });
 
-    QMenu* gallery = addMenu(QStringLiteral("К&расотка"));
+    QMenu* gallery = addMenu(Tr("main_window", "К&расотка"));
     gallery->setObjectName(QStringLiteral("mnuAddBeauty"));
     using ItemHandler = void (ExtrasMenu::*)();
     const std::array<ItemHandler, 6> itemHandlers{&ExtrasMenu::mnuAddBeautyNot_Click,
@@ -53,12 +54,13 @@ ExtrasMenu::ExtrasMenu(Session& session, HostWindow& host, QWidget* parent)
         galleryItems_[i] = CheckItem(gallery, kBeautyItems[i].second, kBeautyItems[i].first, itemHandlers[i]);
 
     addSeparator()->setObjectName(QStringLiteral("mnuAddProbel"));
-    hintItem_ = CheckItem(this, "&Подсказка", "mnuAddHint", &ExtrasMenu::mnuAddHint_Click);
-    strongItem_ = CheckItem(this, "&Сильный соперник", "mnuAddStrong", &ExtrasMenu::mnuAddStrong_Click);
+    hintItem_ = CheckItem(this, DUEL_MARK("main_window", "&Подсказка"), "mnuAddHint", &ExtrasMenu::mnuAddHint_Click);
+    strongItem_ =
+        CheckItem(this, DUEL_MARK("main_window", "&Сильный соперник"), "mnuAddStrong", &ExtrasMenu::mnuAddStrong_Click);
 }
 
 QAction* ExtrasMenu::CheckItem(QMenu* menu, const char* caption, const char* name, void (ExtrasMenu::*handler)()) {
-    QAction* item = menu->addAction(QString::fromUtf8(caption));
+    QAction* item = menu->addAction(Tr("main_window", caption));
     item->setObjectName(QString::fromUtf8(name));
     item->setCheckable(true);
     connect(item, &QAction::triggered, this, [this, item, handler] {
@@ -97,7 +99,7 @@ void ExtrasMenu::AskForMissingSets() {
     // A modal box under an open menu would fight it for the mouse.
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     Platform& platform = session_.platform();
-    if (Question(platform, host_.ownerWidget(), FromUtf8(kDownloadOfferText)))
+    if (Question(platform, host_.ownerWidget(), Tr("gallery", kDownloadOfferText.data())))
         platform.openAddress(QStringLiteral("http://") + QString::fromUtf8(DUEL_HOME_HOST));
 }
 

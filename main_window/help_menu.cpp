@@ -2,6 +2,7 @@
 #include "main_window/help_menu.h"
 
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "windows/about_window.h"
 #include "windows/host_window.h"
 
@@ -10,18 +11,19 @@
 namespace duel {
 
 HelpMenu::HelpMenu(Platform& platform, HostWindow& host, QWidget* parent)
-    : QMenu(QStringLiteral("&Справка"), parent), platform_(platform), host_(host) {
+    : QMenu(Tr("main_window", "&Справка"), parent), platform_(platform), host_(host) {
     setObjectName(QStringLiteral("mnuInformation"));
     const auto item = [this](const char* caption, const char* name, void (HelpMenu::*handler)()) {
-        QAction* action = addAction(QString::fromUtf8(caption));
+        QAction* action = addAction(Tr("main_window", caption));
         action->setObjectName(QString::fromUtf8(name));
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
-    item("&Вызов справки", "mnuInformationRun", &HelpMenu::mnuInformationRun_Click);
+    item(DUEL_MARK("main_window", "&Вызов справки"), "mnuInformationRun", &HelpMenu::mnuInformationRun_Click);
     addSeparator()->setObjectName(QStringLiteral("mnuInformationProbel1"));
-    item("Предложение рекламодателям", "mnuInformationForR", &HelpMenu::mnuInformationForR_Click);
+    item(DUEL_MARK("main_window", "Предложение рекламодателям"), "mnuInformationForR",
+         &HelpMenu::mnuInformationForR_Click);
     addSeparator()->setObjectName(QStringLiteral("mnuInformationProbel2"));
-    item("&О программе", "mnuInformationAbout", &HelpMenu::mnuInformationAbout_Click);
+    item(DUEL_MARK("main_window", "&О программе"), "mnuInformationAbout", &HelpMenu::mnuInformationAbout_Click);
 
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), parent);
     helpKey->setContext(Qt::ApplicationShortcut);

@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/on_screen.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "rules/dock_geometry.h"
 #include "rules/twips.h"
 #include "rules/window_placement.h"
@@ -40,7 +41,7 @@ PixelRect ToPixels(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()
 MainWindow::MainWindow(Session& session)
     : QMainWindow(nullptr), session_(session), screen_(std::make_unique<MainScreen>(session, *this)) {
     setObjectName(QStringLiteral("фрмГлавная"));
-    setWindowTitle(QString::fromUtf8(kProductTitle));
+    setWindowTitle(Tr("platform", kProductTitle));
     // The large pictures of the icon wait until the window is on the screen.
     setWindowIcon(MakeAppIcon(AppIconSizes::TitleBar));
     session_.SetScreen(*screen_);
@@ -135,7 +136,7 @@ void MainWindow::FinishStartUp() {
                                          ClickWhereTheMouseCould(field_->computerMoveButton());
                               }});
     setWindowIcon(MakeAppIcon());
-    session_.platform().addTrayIcon(windowIcon(), QString::fromUtf8(kProductName));
+    session_.platform().addTrayIcon(windowIcon(), Tr("platform", kProductName));
     session_.FinishStartUp();
 }
 

@@ -2,6 +2,7 @@
 #include "main_window/extras_menu.h"
 #include "main_window/help_menu.h"
 #include "main_window/main_window.h"
+#include "platform/translation.h"
 #include "session/session.h"
 
 #include <QAction>
@@ -15,24 +16,25 @@ void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
     const auto item = [this](QMenu* menu, const char* caption, const char* name, void (MainWindow::*handler)()) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        QAction* action = menu->addAction(Tr("main_window", caption));
         action->setObjectName(QString::fromUtf8(name));
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
 
-    QMenu* game = bar->addMenu(QStringLiteral("&Игра"));
+    QMenu* game = bar->addMenu(Tr("main_window", "&Игра"));
     game->setObjectName(QStringLiteral("mnuGame"));
-    QAction* newGame = item(game, "&Новая игра", "mnuGameNew", &MainWindow::mnuGameNew_Click);
+    QAction* newGame = item(game, DUEL_MARK("main_window", "&Новая игра"), "mnuGameNew", &MainWindow::mnuGameNew_Click);
     newGame->setShortcut(Qt::Key_F2);
     newGame->setShortcutContext(Qt::ApplicationShortcut);
-    resumeItem_ = item(game, "&Продолжить прошлую игру", "mnuGameResume", &MainWindow::mnuGameResume_Click);
+    resumeItem_ = item(game, DUEL_MARK("main_window", "&Продолжить прошлую игру"), "mnuGameResume",
+                       &MainWindow::mnuGameResume_Click);
     resumeItem_->setEnabled(false);  // until the journal shows an unfinished game
-    item(game, "&Дуэль по сети ...", "mnuGameNetwork", &MainWindow::mnuGameNetwork_Click);
-    item(game, "По&бедители ...", "mnuGameWins", &MainWindow::mnuGameWins_Click);
-    item(game, "&Статистика ...", "mnuGameStatistics", &MainWindow::mnuGameStatistics_Click);
+    item(game, DUEL_MARK("main_window", "&Дуэль по сети ..."), "mnuGameNetwork", &MainWindow::mnuGameNetwork_Click);
+    item(game, DUEL_MARK("main_window", "По&бедители ..."), "mnuGameWins", &MainWindow::mnuGameWins_Click);
+    item(game, DUEL_MARK("main_window", "&Статистика ..."), "mnuGameStatistics", &MainWindow::mnuGameStatistics_Click);
     game->addSeparator()->setObjectName(QStringLiteral("mnuGamePtobel"));
-    item(game, "В&ыход", "mnuGameExit", &MainWindow::mnuGameExit_Click);
+    item(game, DUEL_MARK("main_window", "В&ыход"), "mnuGameExit", &MainWindow::mnuGameExit_Click);
 
     extrasMenu_ = new ExtrasMenu(session_, *this, bar);
     bar->addMenu(extrasMenu_);

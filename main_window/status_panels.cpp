@@ -3,9 +3,11 @@
 
 #include "network/network_texts.h"
 #include "platform/plain_text.h"
+#include "platform/translation.h"
 #include "rules/game_clock.h"
 #include "rules/game_state.h"
 #include "rules/hint.h"
+#include "rules/records_table.h"
 #include "rules/twips.h"
 
 #include <QHelpEvent>
@@ -70,11 +72,12 @@ void SetText(QLabel* label, const QString& text) {
 }
 
 // A duel over the network being joined, and its last round's numbers being checked.
-constexpr const char* kJoiningText = "Соединяемся с %1 ...";
-constexpr const char* kRevealingText = "Соперник открывает число ...";
+constexpr const char* kJoiningText = DUEL_MARK("main_window", "Соединяемся с %1 ...");
+constexpr const char* kRevealingText = DUEL_MARK("main_window", "Соперник открывает число ...");
 
 // An unfinished game of an earlier run can be taken up.
-constexpr const char* kGameWaitsHint = "Есть прерванная игра: 'Игра' --> 'Продолжить прошлую игру'";
+constexpr const char* kGameWaitsHint =
+    DUEL_MARK("main_window", "Есть прерванная игра: 'Игра' --> 'Продолжить прошлую игру'");
 
 // The player's move in a duel over the network is counted down in its last seconds.
 constexpr int64_t kCountdownSeconds = 30;
@@ -85,9 +88,9 @@ QString DuelTurnText(const GameState& state) {
         case Phase::UserToMove:
             if (state.moveSecondsLeft && *state.moveSecondsLeft <= kCountdownSeconds)
                 return QString::fromStdString(net::MoveTimeLeftText(*state.moveSecondsLeft));
-            return QString::fromUtf8(net::kTextYourTurn);
+            return Tr(PlayerText{"network", net::kTextYourTurn});
         case Phase::Revealing:
-            return QString::fromUtf8(kRevealingText);
+            return Tr("main_window", kRevealingText);
         default:
             return QString::fromStdString(net::OpponentTurnText(state.opponentName));
     }
@@ -99,9 +102,9 @@ StatusPanels::StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting) {
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(TwipsToPixels(kStatusHeight));
-    hintPanel_ = new EllipsisPanel(QString::fromUtf8(kNewGameHint));
+    hintPanel_ = new EllipsisPanel(Tr("main_window", kNewGameHint));
     hintPanel_->setObjectName(QStringLiteral("StatusBarPanel1"));
-    clockPanel_ = TextLabel(QString::fromUtf8(kClockStoppedText), nullptr);
+    clockPanel_ = TextLabel(Tr("rules", kClockStoppedText), nullptr);
     clockPanel_->setObjectName(QStringLiteral("StatusBarPanel2"));
     for (QLabel* panel : {hintPanel_, clockPanel_}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -109,9 +112,9 @@ StatusPanels::StatusPanels(QStatusBar* bar, std::function<void()> stopWaiting) {
     }
     clockPanel_->setMinimumWidth(TwipsToPixels(840));
     clockPanel_->setAlignment(Qt::AlignCenter);
-    stopButton_ = new QPushButton(QStringLiteral("Отмена"));
+    stopButton_ = new QPushButton(Tr("main_window", "Отмена"));
     stopButton_->setObjectName(QStringLiteral("cmdStopWaiting"));
-    stopButton_->setToolTip(QStringLiteral("Больше не ждать соперника (Esc)"));
+    stopButton_->setToolTip(Tr("main_window", "Больше не ждать соперника (Esc)"));
     stopButton_->hide();
     QObject::connect(stopButton_, &QPushButton::clicked, stopButton_, std::move(stopWaiting));
     bar->addWidget(hintPanel_, 1);
@@ -129,15 +132,15 @@ void StatusPanels::Draw(const GameState& state, bool gameWaits) {
     else if (!state.waitingJid.empty())
         prompt = QString::fromStdString(net::WaitingJabberText(state.waitingJid));
     else if (!state.joiningAddress.empty() && state.hostAnswerAwaited)
-        prompt = QString::fromUtf8(net::kTextAwaitingAnswer);
+        prompt = Tr(PlayerText{"network", net::kTextAwaitingAnswer});
     else if (!state.joiningAddress.empty())
-        prompt = QString::fromUtf8(kJoiningText).arg(QString::fromStdString(state.joiningAddress));
+        prompt = Tr("main_window", kJoiningText).arg(QString::fromStdString(state.joiningAddress));
     else if (state.newGameRunning)
         ;
     else if (!state.opponentName.empty() && state.gameRunning())
         prompt = DuelTurnText(state);
     else if (state.newGameHintShown())
-        prompt = QString::fromUtf8(gameWaits ? kGameWaitsHint : kNewGameHint);
+        prompt = Tr("main_window", gameWaits ? kGameWaitsHint : kNewGameHint);
     else if (state.hintChosen && state.gameRunning())
         prompt = PlayerHint(state.userMoves);
     SetText(hintPanel_, prompt);
@@ -145,7 +148,7 @@ void StatusPanels::Draw(const GameState& state, bool gameWaits) {
     const bool waiting = hosting || !state.joiningAddress.empty();
     if (stopButton_->isHidden() == waiting) stopButton_->setVisible(waiting);
     if (clockPanel_->isHidden() != waiting) clockPanel_->setVisible(!waiting);
-    SetText(clockPanel_, QString::fromStdString(ClockPanelText(state.clockSeconds)));
+    SetText(clockPanel_, QString::fromStdString(ShownResultText(ClockPanelText(state.clockSeconds))));
 }
 
 const QString& StatusPanels::PlayerHint(const std::vector<Move>& moves) {

@@ -1,6 +1,7 @@
 // The main window's status bar: the prompt or the player's hint, and the game clock.
 #pragma once
 
+#include "rules/player_text.h"
 #include "rules/score.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ namespace duel {
 
 struct GameState;
 
-inline constexpr const char* kNewGameHint = "Жми 'Игра' --> 'Новая игра' или 'F2'";
+inline constexpr const char* kNewGameHint = DUEL_MARK("main_window", "Жми 'Игра' --> 'Новая игра' или 'F2'");
 
 // Panel 1 (StatusBarPanel1): the prompt to start a game (or to take up the
 // game an earlier run left unfinished), or during a game the player's hint

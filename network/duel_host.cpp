@@ -14,10 +14,11 @@ namespace duel::net {
 QString ListenFailureText(quint16 port, QAbstractSocket::SocketError error, const QString& systemText) {
     QString why = systemText;
     if (error == QAbstractSocket::AddressInUseError)
-        why = QStringLiteral("он занят другой программой.");
+        why = QString::fromStdString(Word(DUEL_TEXT("network", "он занят другой программой.")));
     else if (error == QAbstractSocket::SocketAccessError && port < 1024)
-        why = QString::fromUtf8(kTextPrivilegedPort);
-    return QStringLiteral("Не удалось открыть порт %1 для дуэли: %2").arg(port).arg(why);
+        why = QString::fromStdString(Word("network", kTextPrivilegedPort));
+    return QString::fromStdString(Word(DUEL_TEXT("network", "Не удалось открыть порт %1 для дуэли: %2"),
+                                       {std::to_string(port), why.toStdString()}));
 }
 
 DuelHost::DuelHost(std::string myName, LinkTimeouts timeouts, SaltSource salt, QObject* parent)

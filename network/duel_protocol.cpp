@@ -46,7 +46,7 @@ bool Found(const Move& move) { return move.answer.exact == 4; }
 // which is its forfeit; a line that broke the protocol is named first.
 std::string LeftText(std::string_view why) {
     if (why == kTextLost) return kTextOpponentLeft;
-    return std::string(why) + "\n" + kTextOpponentLeft;
+    return Word("network", std::string(why).c_str()) + "\n" + Word("network", kTextOpponentLeft);
 }
 
 }  // namespace

@@ -24,7 +24,12 @@ namespace {
 
 constexpr int kPumpIdleMs = 100;       // the library's own timers and buffered TLS records, while online
 constexpr int kPumpConnectingMs = 10;  // while the connection is being made
-constexpr size_t kHeaderBytes = 16;    // before every block: its size
+
+// A text about the server, in the player's language, with the server's name or address for %1.
+QString WithServer(const QString& server, PlayerText text) {
+    return QString::fromStdString(Word(text, {server.toStdString()}));
+}
+constexpr size_t kHeaderBytes = 16;  // before every block: its size
 
 // The clients by their connection, for the callbacks that carry no pointer of their own.
 std::map<const xmpp_conn_t*, JabberClient*>& Clients() {
@@ -102,7 +107,7 @@ struct JabberCallbacks {
         if (JabberClient* client = pumpingClient) {
             client->certificateFailure_ = Utf8(reason);
             if (client->certificateFailure_.isEmpty())
-                client->certificateFailure_ = QStringLiteral("неизвестная причина");
+                client->certificateFailure_ = QString::fromStdString(Word(DUEL_TEXT("network", "неизвестная причина")));
         }
         return 0;  // never accepted anyway
     }
@@ -152,7 +157,8 @@ JabberClient::JabberClient(QObject* parent) : QObject(parent), memory_(std::make
     deadline_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this, [this] {
         if (!connecting_) return;
-        Finish(QStringLiteral("Не удалось подключиться к серверу Jabber %1: сервер не отвечает.").arg(serverText_));
+        Finish(WithServer(serverText_,
+                          DUEL_TEXT("network", "Не удалось подключиться к серверу Jabber %1: сервер не отвечает.")));
     });
 }
 
@@ -179,7 +185,7 @@ void JabberClient::Connect(const JabberAccount& account, int timeoutMs) {
                                  : host + (account.port ? u':' + QString::number(account.port) : QString());
     conn_ = xmpp_conn_new(ctx_);
     if (!conn_) {
-        Finish(QStringLiteral("Не удалось подключиться к серверу Jabber %1.").arg(serverText_));
+        Finish(WithServer(serverText_, DUEL_TEXT("network", "Не удалось подключиться к серверу Jabber %1.")));
         return;
     }
     Clients()[conn_] = this;
@@ -197,7 +203,8 @@ void JabberClient::Connect(const JabberAccount& account, int timeoutMs) {
     const int started = xmpp_connect_client(conn_, account.server.empty() ? nullptr : account.server.c_str(),
                                             account.port, &JabberCallbacks::Connection, this);
     if (started != XMPP_EOK) {
-        Finish(QStringLiteral("Не удалось подключиться к серверу Jabber %1: адрес не найден.").arg(serverText_));
+        Finish(WithServer(serverText_,
+                          DUEL_TEXT("network", "Не удалось подключиться к серверу Jabber %1: адрес не найден.")));
         return;
     }
     pumpTimer_.start(kPumpConnectingMs);
@@ -265,29 +272,35 @@ void JabberClient::ConnectionEvent(int event, int error, bool notAuthorized) {
 
 QString JabberClient::FailureText(int error, bool notAuthorized) const {
     if (!certificateFailure_.isEmpty())
-        return QStringLiteral("Не удалось проверить сертификат сервера Jabber: %1.").arg(certificateFailure_);
+        return QString::fromStdString(Word(DUEL_TEXT("network", "Не удалось проверить сертификат сервера Jabber: %1."),
+                                           {certificateFailure_.toStdString()}));
     if (notAuthorized || authFailed_) return QString::fromUtf8(kTextJabberLogin);
     if (watchdog_ && watchdog_->fired())
-        return QStringLiteral("Не удалось подключиться к серверу Jabber %1: сервер не отвечает.").arg(serverText_);
-    if (tlsMissing_) return QStringLiteral("Сервер Jabber %1 не предлагает защищённого соединения.").arg(serverText_);
-    if (memory_->exhausted) return QStringLiteral("Сервер Jabber %1 прислал слишком много данных.").arg(serverText_);
-    QString why;
+        return WithServer(serverText_,
+                          DUEL_TEXT("network", "Не удалось подключиться к серверу Jabber %1: сервер не отвечает."));
+    if (tlsMissing_)
+        return WithServer(serverText_, DUEL_TEXT("network", "Сервер Jabber %1 не предлагает защищённого соединения."));
+    if (memory_->exhausted)
+        return WithServer(serverText_, DUEL_TEXT("network", "Сервер Jabber %1 прислал слишком много данных."));
+    std::string why;
     switch (error ? error : socketError_) {
         case ECONNREFUSED:
-            why = QStringLiteral("сервер не принимает подключений");
+            why = Word(DUEL_TEXT("network", "сервер не принимает подключений"));
             break;
         case ETIMEDOUT:
-            why = QStringLiteral("сервер не отвечает");
+            why = Word(DUEL_TEXT("network", "сервер не отвечает"));
             break;
         case ENETUNREACH:
         case EHOSTUNREACH:
-            why = QStringLiteral("сеть недоступна");
+            why = Word(DUEL_TEXT("network", "сеть недоступна"));
             break;
         default:
             break;
     }
-    if (why.isEmpty()) return QStringLiteral("Не удалось подключиться к серверу Jabber %1.").arg(serverText_);
-    return QStringLiteral("Не удалось подключиться к серверу Jabber %1: %2.").arg(serverText_, why);
+    if (why.empty())
+        return WithServer(serverText_, DUEL_TEXT("network", "Не удалось подключиться к серверу Jabber %1."));
+    return QString::fromStdString(Word(DUEL_TEXT("network", "Не удалось подключиться к серверу Jabber %1: %2."),
+                                       {serverText_.toStdString(), why}));
 }
 
 void JabberClient::Finish(const QString& text) {

@@ -1,6 +1,8 @@
 // QtKeychain's jobs, each waited for in a short event loop of its own that a timer always ends.
 #include "network/qt_keyring.h"
 
+#include "rules/player_text.h"
+
 #include <QEventLoop>
 #include <QTimer>
 #include <qt6keychain/keychain.h>
@@ -34,9 +36,10 @@ QtKeyring::QtKeyring() {
     QKeychain::ReadPasswordJob probe(kService);
     probe.setKey(QStringLiteral("shelvy-zlyki probe"));
     if (!Run(probe)) {
-        unavailable_ = QStringLiteral("Связка ключей рабочего стола не отвечает.");
+        unavailable_ = QString::fromStdString(Word(DUEL_TEXT("network", "Связка ключей рабочего стола не отвечает.")));
     } else if (probe.error() != QKeychain::NoError && probe.error() != QKeychain::EntryNotFound) {
-        unavailable_ = QStringLiteral("Связка ключей рабочего стола недоступна: %1").arg(probe.errorString());
+        unavailable_ = QString::fromStdString(Word(DUEL_TEXT("network", "Связка ключей рабочего стола недоступна: %1"),
+                                                   {probe.errorString().toStdString()}));
     }
 }
 

@@ -32,17 +32,19 @@ TcpCarrier::TcpCarrier(QTcpSocket* socket, int lingerMs, QObject* parent)
     socket_->setParent(this);
     socket_->setReadBufferSize(kReadBufferBytes);
     connectTimer_.setSingleShot(true);
-    connect(&connectTimer_, &QTimer::timeout, this, [this] { ConnectFailed(QString::fromUtf8(kTextConnectTimeout)); });
+    connect(&connectTimer_, &QTimer::timeout, this,
+            [this] { ConnectFailed(QString::fromStdString(Word("network", kTextConnectTimeout))); });
     connect(socket_, &QIODevice::readyRead, this, &TcpCarrier::ReadyRead);
     connect(socket_, &QAbstractSocket::disconnected, this, [this] {
         if (!connectTimer_.isActive()) Gone(QString::fromUtf8(kTextLost));  // else errorOccurred tells why
     });
     connect(socket_, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         if (connectTimer_.isActive()) {
-            const char* reason = error == QAbstractSocket::ConnectionRefusedError ? "там никто не ждёт игры"
-                                 : error == QAbstractSocket::HostNotFoundError ? "адрес не найден"
-                                                                               : "сеть недоступна";
-            ConnectFailed(QString::fromUtf8(reason));
+            const PlayerText reason =
+                error == QAbstractSocket::ConnectionRefusedError ? DUEL_TEXT("network", "там никто не ждёт игры")
+                : error == QAbstractSocket::HostNotFoundError ? DUEL_TEXT("network", "адрес не найден")
+                                                              : DUEL_TEXT("network", "сеть недоступна");
+            ConnectFailed(QString::fromStdString(Word(reason)));
         } else if (error != QAbstractSocket::RemoteHostClosedError) {
             Gone(QString::fromUtf8(kTextLost));
         }
@@ -79,7 +81,8 @@ void TcpCarrier::Connected() {
 
 void TcpCarrier::ConnectFailed(const QString& reason) {
     connectTimer_.stop();
-    Gone(QStringLiteral("Не удалось подключиться к %1: %2.").arg(target_, reason));
+    Gone(QString::fromStdString(Word(DUEL_TEXT("network", "Не удалось подключиться к %1: %2."),
+                                     {target_.toStdString(), reason.toStdString()})));
 }
 
 void TcpCarrier::Gone(const QString& text) {

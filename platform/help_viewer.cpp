@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/on_screen.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,25 +40,32 @@ QToolButton* HistoryButton(QWidget* parent, const char* name, QStyle::StandardPi
 
 QString FindHelpTopic(const QStringList& dataFolders, int context) {
     const QString name = QStringLiteral("%1.html").arg(context);
-    for (const QString& folder : dataFolders) {
-        if (folder.isEmpty()) continue;
-        const QFileInfo topic(QDir(folder).filePath(QString::fromUtf8(kHelpFolderName) + u'/' + name));
-        if (topic.isFile() && topic.isReadable()) return topic.absoluteFilePath();
+    // The topics in the player's language are in a folder named for it inside the help folder
+    // ("en/100.html"); a topic not translated yet is shown in Russian rather than not at all.
+    QStringList places;
+    if (!PlayerLanguageIsRussian()) places << PlayerLanguage() + u'/' + name;
+    places << name;
+    for (const QString& place : places) {
+        for (const QString& folder : dataFolders) {
+            if (folder.isEmpty()) continue;
+            const QFileInfo topic(QDir(folder).filePath(QString::fromUtf8(kHelpFolderName) + u'/' + place));
+            if (topic.isFile() && topic.isReadable()) return topic.absoluteFilePath();
+        }
     }
     return {};
 }
 
 HelpViewer::HelpViewer(Platform& platform) : platform_(platform) {
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Справка"));
+    setWindowTitle(Tr("platform", "Справка"));
     // An open help window does not keep the program running once the main
     // window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    backButton_ = HistoryButton(this, "back", QStyle::SP_ArrowBack, QStringLiteral("Назад"), QStringLiteral("Влево"),
+    backButton_ = HistoryButton(this, "back", QStyle::SP_ArrowBack, Tr("platform", "Назад"), Tr("platform", "Влево"),
                                 Qt::Key_Left);
-    forwardButton_ = HistoryButton(this, "forward", QStyle::SP_ArrowForward, QStringLiteral("Вперёд"),
-                                   QStringLiteral("Вправо"), Qt::Key_Right);
+    forwardButton_ = HistoryButton(this, "forward", QStyle::SP_ArrowForward, Tr("platform", "Вперёд"),
+                                   Tr("platform", "Вправо"), Qt::Key_Right);
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("browser"));
@@ -110,7 +118,7 @@ void HelpViewer::FollowLink(const QUrl& url) {
     const QUrl target = browser_->source().resolved(url);
     const QString file = target.toLocalFile();
     if (!target.isLocalFile() || !QFileInfo(file).isFile()) {
-        Notice(platform_, this, QStringLiteral("Раздел справки «%1» не найден.").arg(url.toString()),
+        Notice(platform_, this, Tr("platform", "Раздел справки «%1» не найден.").arg(url.toString()),
                MsgIcon::Exclamation);
         return;
     }
@@ -119,15 +127,16 @@ void HelpViewer::FollowLink(const QUrl& url) {
 
 void HelpViewer::UpdateTitle() {
     const QString title = browser_->documentTitle().trimmed();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Справка") : title);
+    setWindowTitle(title.isEmpty() ? Tr("platform", "Справка") : title);
 }
 
 void ShowHelpTopic(Platform& platform, QWidget* owner, int context, std::unique_ptr<HelpViewer>& viewer) {
     const QString topic = FindHelpTopic(platform.dataFolders(), context);
     if (topic.isEmpty()) {
         Notice(platform, owner,
-               QStringLiteral("Не найден раздел справки %1: нет файла «%1.html» в папке «%2» "
-                              "ни рядом с программой, ни в папках её данных.")
+               Tr("platform",
+                  "Не найден раздел справки %1: нет файла «%1.html» в папке «%2» "
+                  "ни рядом с программой, ни в папках её данных.")
                    .arg(context)
                    .arg(QString::fromUtf8(kHelpFolderName)),
                MsgIcon::Exclamation);

@@ -1,6 +1,8 @@
 // The game clock's text.
 #pragma once
 
+#include "rules/player_text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,7 +10,7 @@
 namespace duel {
 
 // What status panel 2 shows while no game clock runs.
-inline constexpr const char* kClockStoppedText = "стоим";
+inline constexpr const char* kClockStoppedText = DUEL_MARK("rules", "стоим");
 
 // "mm:ss": minutes with at least two digits, seconds with two.  A negative
 // elapsed time (which a monotonic clock never gives) shows "00:00".

@@ -3,6 +3,7 @@
 
 #include "rules/hint.h"
 #include "rules/number_rules.h"
+#include "rules/player_text.h"
 #include "rules/strong_guess.h"
 
 #include <cstdio>
@@ -11,15 +12,8 @@ namespace duel {
 
 namespace {
 
-// "12,4": one decimal, a comma as Russian writes it.
-std::string Decimal(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    std::string result = text;
-    for (char& c : result)
-        if (c == '.') c = ',';
-    return result;
-}
+// "12,4": one decimal, a comma as Russian writes it (a point in English).
+std::string Decimal(double value) { return DecimalText(value); }
 
 // "ходы 3, 5 (2 из 7)" for the moves (from 1) that `pick`, "нет" for none.
 template <typename Pick>
@@ -30,9 +24,9 @@ std::string MovesWhere(std::span<const MoveLesson> lessons, Pick&& pick) {
         if (!pick(lessons[i])) continue;
         list += (count++ == 0 ? "" : ", ") + std::to_string(i + 1);
     }
-    if (count == 0) return "нет";
-    return (count == 1 ? "ход " : "ходы ") + list + " (" + std::to_string(count) + " из " +
-           std::to_string(lessons.size()) + ")";
+    if (count == 0) return Word(DUEL_TEXT("rules", "нет"));
+    return Word(count == 1 ? DUEL_TEXT("rules", "ход %1 (%2 из %3)") : DUEL_TEXT("rules", "ходы %1 (%2 из %3)"),
+                {list, std::to_string(count), std::to_string(lessons.size())});
 }
 
 }  // namespace
@@ -79,20 +73,20 @@ std::string FittingText(const MoveLesson& lesson) {
 }
 
 std::string CouldBeNumberText(const MoveLesson& lesson) {
-    if (!lesson.contradicts) return "да";
-    return "нет: противоречит ходу " + std::to_string(*lesson.contradicts);
+    if (!lesson.contradicts) return Word(DUEL_TEXT("rules", "да"));
+    return Word(DUEL_TEXT("rules", "нет: противоречит ходу %1"), {std::to_string(*lesson.contradicts)});
 }
 
 std::string MeanLeftText(const MoveLesson& lesson) {
-    return "в среднем " + Decimal(lesson.MeanLeft()) + " (лучший " + Decimal(lesson.BestMeanLeft()) + ")";
+    return Word(DUEL_TEXT("rules", "в среднем %1 (лучший %2)"),
+                {Decimal(lesson.MeanLeft()), Decimal(lesson.BestMeanLeft())});
 }
 
 std::string LessonSummaryText(std::span<const MoveLesson> lessons) {
     if (lessons.empty()) return {};
-    return "Не могли быть числом: " +
-           MovesWhere(lessons, [](const MoveLesson& l) { return l.contradicts.has_value(); }) +
-           ". Не хуже лучшего выбора: " + MovesWhere(lessons, [](const MoveLesson& l) { return l.AsGoodAsBest(); }) +
-           ".";
+    return Word(DUEL_TEXT("rules", "Не могли быть числом: %1. Не хуже лучшего выбора: %2."),
+                {MovesWhere(lessons, [](const MoveLesson& l) { return l.contradicts.has_value(); }),
+                 MovesWhere(lessons, [](const MoveLesson& l) { return l.AsGoodAsBest(); })});
 }
 
 }  // namespace duel

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "rules/dock_geometry.h"
+#include "rules/player_text.h"
 #include "rules/score.h"
 
 #include <array>
@@ -41,7 +42,7 @@ enum class Phase {
 inline constexpr int32_t kClockStopped = -1;
 
 // The computer's guess after the user's answers have left no candidate.
-inline constexpr const char* kErrorGuess = "Ошибка !";
+inline constexpr const char* kErrorGuess = DUEL_MARK("rules", "Ошибка !");
 
 // Longest guess the user composes on the keypad.
 inline constexpr int kGuessLength = 4;

@@ -3,6 +3,7 @@
 
 #include "rules/candidate_history.h"
 #include "rules/number_rules.h"
+#include "rules/player_text.h"
 
 namespace duel {
 
@@ -23,9 +24,9 @@ std::optional<Contradiction> FindContradiction(std::span<const Move> moves) {
 
 std::string HintText(std::span<const Move> moves) {
     if (const auto contradiction = FindContradiction(moves))
-        return "Ход " + std::to_string(contradiction->move) + " противоречит ходу " +
-               std::to_string(contradiction->earlier);
-    return "Подходит чисел: " + std::to_string(CountFittingNumbers(moves));
+        return Word(DUEL_TEXT("rules", "Ход %1 противоречит ходу %2"),
+                    {std::to_string(contradiction->move), std::to_string(contradiction->earlier)});
+    return Word(DUEL_TEXT("rules", "Подходит чисел: %1"), {std::to_string(CountFittingNumbers(moves))});
 }
 
 }  // namespace duel

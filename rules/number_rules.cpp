@@ -18,18 +18,18 @@ void DropLastCharacter(std::string& text) {
 }
 
 std::optional<std::string> CheckNumberLength(std::string_view text) {
-    if (CharacterCount(text) != 4) return kMsgLength;
+    if (CharacterCount(text) != 4) return Word("rules", kMsgLength);
     return std::nullopt;
 }
 
 std::optional<std::string> CheckNumberDigits(std::string_view text) {
     for (char c : text)
-        if (c < '0' || c > '9') return kMsgDigits;
+        if (c < '0' || c > '9') return Word("rules", kMsgDigits);
     for (char c : text)
-        if (c == '0') return kMsgZero;
+        if (c == '0') return Word("rules", kMsgZero);
     for (size_t i = 0; i < text.size(); ++i)
         for (size_t j = i + 1; j < text.size(); ++j)
-            if (text[i] == text[j]) return kMsgRepeat;
+            if (text[i] == text[j]) return Word("rules", kMsgRepeat);
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 // The rules of numbers: the number check, the scoring rule and the candidate list.
 #pragma once
 
+#include "rules/player_text.h"
 #include "rules/score.h"
 
 #include <array>
@@ -12,10 +13,11 @@
 namespace duel {
 
 // Messages of the number check, in the order the checks run.
-inline constexpr const char* kMsgLength = "Необходимо ввести число из 4 состовляющих";
-inline constexpr const char* kMsgDigits = "Необходимо ввести число";
-inline constexpr const char* kMsgZero = "Необходимо ввести число не содержащее нулей";
-inline constexpr const char* kMsgRepeat = "Необходимо ввести число не содержащее повторяющихся компонентов";
+inline constexpr const char* kMsgLength = DUEL_MARK("rules", "Необходимо ввести число из 4 состовляющих");
+inline constexpr const char* kMsgDigits = DUEL_MARK("rules", "Необходимо ввести число");
+inline constexpr const char* kMsgZero = DUEL_MARK("rules", "Необходимо ввести число не содержащее нулей");
+inline constexpr const char* kMsgRepeat =
+    DUEL_MARK("rules", "Необходимо ввести число не содержащее повторяющихся компонентов");
 
 // Number of characters in a UTF-8 text (continuation bytes are not counted).
 size_t CharacterCount(std::string_view text);

@@ -20,9 +20,25 @@ int PlaceFor(GameState& state, int32_t tries) {
 }  // namespace
 
 void ResetRecords(GameState& state) {
-    state.records = {{{"Профи", 4, "-", "-"}, {"Бывалый", 6, "-", "-"}, {"Балбес", 9, "-", "-"}}};
+    state.records = {{{kStartingRecordNames[0], 4, "-", "-"},
+                      {kStartingRecordNames[1], 6, "-", "-"},
+                      {kStartingRecordNames[2], 9, "-", "-"}}};
     state.lastComp = {"-", "-", "-"};
     state.lastUser = {"-", "-", "-"};
+}
+
+std::string ShownRecordName(const RecordPlace& place) {
+    if (place.number == "-") {
+        for (const char* name : kStartingRecordNames)
+            if (place.name == name) return Word("rules", name);
+    }
+    return place.name;
+}
+
+std::string ShownResultText(std::string_view text) {
+    for (const char* kept : {kClockStoppedText, kErrorGuess})
+        if (text == kept) return Word("rules", kept);
+    return std::string(text);
 }
 
 void RecordUserWin(GameState& state, int32_t tries, const std::string& compNumber, const std::string& clockText) {

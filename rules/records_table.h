@@ -1,16 +1,30 @@
 // The records table: three best wins of the user and the last result of each side.
 #pragma once
 
+#include "rules/game_clock.h"
 #include "rules/game_state.h"
+#include "rules/player_text.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace duel {
 
 // Places "Профи" 4, "Бывалый" 6, "Балбес" 9 with "-" as number and time, and
 // all six last results "-".  newRecordPlace is left alone.
 void ResetRecords(GameState& state);
+
+// The names a fresh records table holds; kept in the settings file in Russian whatever the language.
+inline constexpr const char* kStartingRecordNames[3] = {DUEL_MARK("rules", "Профи"), DUEL_MARK("rules", "Бывалый"),
+                                                        DUEL_MARK("rules", "Балбес")};
+
+// A records table's name as the player reads it: a starting name (one with no number guessed) in
+// the player's language, any other as it was typed.
+std::string ShownRecordName(const RecordPlace& place);
+// A kept result's text as the player reads it: the stopped clock's text and the computer's
+// "Ошибка !" in the player's language, any other text as it is.
+std::string ShownResultText(std::string_view text);
 
 // The user guessed the computer's number in `tries` guesses (the winning one
 // included).  Sets the user's last result and, when the count's decimal text

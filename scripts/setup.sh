@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-image-formats-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth openbox wmctrl x11-utils libxcb1-dev dbus-daemon

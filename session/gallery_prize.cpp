@@ -7,6 +7,7 @@
 #include "gallery/picture_store.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "platform/utf8_text.h"
 #include "session/session_screen.h"
 
@@ -47,8 +48,8 @@ void GalleryPrize::GiveWonPicture() {
         state.beautyPicture = oldPicture;
         const GalleryItem* set = GallerySetByStem(won->stem);
         Notice(platform_, screen_->ownerWidget(),
-               QStringLiteral("Картинку набора «%1» показать не удалось: %2")
-                   .arg(set ? FromUtf8(set->displayName) : QString::fromStdString(won->stem),
+               Tr("session", "Картинку набора «%1» показать не удалось: %2")
+                   .arg(set ? Tr("gallery", set->displayName.data()) : QString::fromStdString(won->stem),
                         QString::fromStdString(GalleryErrorText(error))),
                MsgIcon::Exclamation);
     };
@@ -74,7 +75,7 @@ void GalleryPrize::GiveWonPicture() {
 
     // The viewer removes the file when the picture cannot be shown.
     if (!screen_->ShowPicture(std::move(file.value), std::move(privateFolder))) return giveUp(GalleryError::NotJpeg);
-    if (AdvanceLine(state)) Notice(platform_, screen_->ownerWidget(), FromUtf8(kEndOfGalleryText));
+    if (AdvanceLine(state)) Notice(platform_, screen_->ownerWidget(), Tr("gallery", kEndOfGalleryText.data()));
 }
 
 void GalleryPrize::RemoveLeftovers() {

@@ -90,7 +90,8 @@ void JournalKeeper::Open(const std::filesystem::path& folder) {
 }
 
 std::string JournalKeeper::Status() const {
-    if (!opened_) return "Журнал игр не ведётся: система не назвала папку данных пользователя.";
+    if (!opened_)
+        return Word(DUEL_TEXT("session", "Журнал игр не ведётся: система не назвала папку данных пользователя."));
     return JournalNotice(journal_, file_);
 }
 

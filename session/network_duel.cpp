@@ -44,18 +44,19 @@ std::string EndMessage(const net::DuelEnd& end, const std::string& opponent) {
     std::string text;
     switch (end.kind) {
         case net::EndKind::Won:
-            text = net::kTextYouWon;
+            text = Word("network", net::kTextYouWon);
             break;
         case net::EndKind::Lost:
             text = net::OpponentWonText(opponent);
             break;
         case net::EndKind::Draw:
-            text = net::kTextDraw;
+            text = Word("network", net::kTextDraw);
             break;
         case net::EndKind::WeLeft:
             return {};
         default:
-            text = end.text.empty() ? std::string(net::kTextLost) : end.text;
+            // The link's texts are the Russian constants of network/network_texts.h, worded here.
+            text = Word("network", end.text.empty() ? net::kTextLost : end.text.c_str());
             break;
     }
     if (!end.peerNumber.empty()) text += "\n" + net::OpponentNumberText(end.peerNumber);
@@ -125,7 +126,10 @@ void NetworkDuel::HostJabber(const net::JabberAccount& account, const std::strin
             if (host_.get() != jabber) return;
             Stop();
             session_.Redraw();
-            Notice(session_.platform(), session_.boxOwner(), text, MsgIcon::Exclamation);
+            // The login's faults are worded already; the lost server is the Russian constant.
+            const std::string source = text.toStdString();
+            Notice(session_.platform(), session_.boxOwner(), QString::fromStdString(Word("network", source.c_str())),
+                   MsgIcon::Exclamation);
         });
     });
     WatchHost();
@@ -290,7 +294,7 @@ void NetworkDuel::LinkEnded(const net::DuelEnd& end) {
         state.joiningAddress.clear();
         state.hostAnswerAwaited = false;
         if (end.kind != net::EndKind::WeLeft && !end.text.empty())
-            Notice(session_.platform(), session_.boxOwner(), QString::fromStdString(end.text));
+            Notice(session_.platform(), session_.boxOwner(), QString::fromStdString(Word("network", end.text.c_str())));
         session_.Redraw();
         return;
     }

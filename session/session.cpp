@@ -4,6 +4,7 @@
 #include "duel/resume_game.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "session/session_screen.h"
 
 #include <QTimer>
@@ -137,7 +138,7 @@ void Session::NewGame() {
     if (CanResume()) {
         const QString date = QString::fromStdString(journal_.WaitingGameDate());
         switch (QuestionOrCancel(platform_, screen_ ? screen_->ownerWidget() : nullptr,
-                                 QStringLiteral("Продолжить прерванную игру от %1?").arg(date))) {
+                                 Tr("session", "Продолжить прерванную игру от %1?").arg(date))) {
             case MsgAnswer::Yes:
                 return ResumeGame();
             case MsgAnswer::No:
@@ -217,8 +218,9 @@ NetworkDuelPart* Session::network() {
     if (!network_ && networkDuelMaker_) network_ = networkDuelMaker_(*this, networkTimeouts_);
     if (!network_)
         Notice(platform_, boxOwner(),
-               QStringLiteral("Дуэль по сети недоступна: не найдена её часть, модуль «libshelvy-network.so». "
-                              "Переустановите игру."),
+               Tr("session",
+                  "Дуэль по сети недоступна: не найдена её часть, модуль «libshelvy-network.so». "
+                  "Переустановите игру."),
                MsgIcon::Exclamation);
     return network_.get();
 }
@@ -266,7 +268,7 @@ NetworkDuelPart* Session::ReadyForNetworkDuel() {
     if (CanResume()) {
         const QString date = QString::fromStdString(journal_.WaitingGameDate());
         if (!Question(platform_, boxOwner(),
-                      QStringLiteral("Прерванная игра от %1 будет брошена. Начать дуэль по сети?").arg(date)))
+                      Tr("session", "Прерванная игра от %1 будет брошена. Начать дуэль по сети?").arg(date)))
             return nullptr;
         journal_.GiveUpWaitingGame();
     }
@@ -293,8 +295,9 @@ void Session::ResumeGame() {
     const std::optional<SavedGame> saved = journal_.TakeResumable();
     if (!saved) {
         Notice(platform_, screen_ ? screen_->ownerWidget() : nullptr,
-               QStringLiteral("Прошлую игру продолжить нельзя: её уже продолжает или сменила новой "
-                              "другая запущенная игра."));
+               Tr("session",
+                  "Прошлую игру продолжить нельзя: её уже продолжает или сменила новой "
+                  "другая запущенная игра."));
         return;
     }
     UseChosenOpponent();

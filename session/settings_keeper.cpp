@@ -4,6 +4,7 @@
 #include "gallery/line_of_wins.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "session/session_screen.h"
 
 #include <cstdio>
@@ -59,9 +60,10 @@ void SettingsKeeper::Save(bool closing) {
         // again at the close, the last chance to save.
         failureShown_ = true;
         Notice(platform_, screen_ ? screen_->ownerWidget() : nullptr,
-               QStringLiteral("Не удалось сохранить результаты и настройки игры: "
-                              "ни папка программы, ни папка настроек пользователя "
-                              "не доступны для записи."),
+               Tr("session",
+                  "Не удалось сохранить результаты и настройки игры: "
+                  "ни папка программы, ни папка настроек пользователя "
+                  "не доступны для записи."),
                MsgIcon::Exclamation);
     }
 }

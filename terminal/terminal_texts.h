@@ -10,23 +10,37 @@
 // No Qt here: shelvy-pack, which has no Qt, prints the same texts.
 namespace duel {
 
-// True when the user's locale asks for Russian: the first entry of LANGUAGE (a list
-// such as "ru:en"), or else the first of LC_ALL, LC_MESSAGES and LANG that is set,
-// names Russian ("ru", "ru_RU.UTF-8", "ru@...").  This is the order in which Qt
-// chooses a translation, so both programs answer as Qt-translated texts would.
-inline bool LocaleAsksForRussian() {
+// The language the user's locale names, lower-case and without territory, code set or modifier
+// ("ru" for "ru_RU.UTF-8", "en" for "en_GB", "ru" for "ru:en"): the first entry of LANGUAGE (a
+// list such as "ru:en"), or else the first of LC_ALL, LC_MESSAGES and LANG that is set.  This is
+// the order in which Qt chooses a translation.  Empty for the C and POSIX locales and when none
+// is set.
+inline std::string LocaleLanguage() {
     const auto variable = [](const char* name) -> std::string_view {
         const char* value = std::getenv(name);
         return value ? value : "";
     };
-    std::string_view language = variable("LANGUAGE");
-    language = language.substr(0, language.find(':'));
+    std::string_view locale = variable("LANGUAGE");
+    locale = locale.substr(0, locale.find(':'));
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        if (!language.empty()) break;
-        language = variable(name);
+        if (!locale.empty()) break;
+        locale = variable(name);
     }
-    return language.substr(0, 2) == "ru" &&
-           (language.size() == 2 || std::string_view("_.@-").find(language[2]) != std::string_view::npos);
+    std::string language(locale.substr(0, locale.find_first_of("_.@-")));
+    for (char& c : language) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return language == "c" || language == "posix" ? std::string() : language;
+}
+
+// True when the user's locale asks for Russian (LocaleLanguage() is "ru"): the terminal's texts
+// (--help, --version, shelvy-pack) are Russian then and English otherwise.
+inline bool LocaleAsksForRussian() { return LocaleLanguage() == "ru"; }
+
+// The language the game's windows speak unless --lang says otherwise: Russian for a Russian locale,
+// the C and POSIX locales and no locale at all (the game's own language), else the locale's
+// language (English when the game has no catalogue for it).
+inline std::string GameLanguage() {
+    const std::string language = LocaleLanguage();
+    return language.empty() ? "ru" : language;
 }
 
 // The answer to --version: the program's name and version, the copyright and the

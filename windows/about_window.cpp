@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/plain_text.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "windows/beside_host.h"
 #include "windows/host_window.h"
 #include "windows/twips_rect.h"
@@ -57,7 +58,7 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 AboutWindow::AboutWindow(Platform& platform, HostWindow& host)
     : QDialog(host.ownerWidget()), platform_(platform), host_(host) {
     setObjectName(QStringLiteral("фрмО_программе"));
-    setWindowTitle(QStringLiteral("О программе \"%1\"").arg(QString::fromUtf8(kProductTitle)));
+    setWindowTitle(Tr("windows", "О программе \"%1\"").arg(Tr("platform", kProductTitle)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightTwips));
@@ -108,8 +109,8 @@ void AboutWindow::BuildControls() {
         link->setCursor(Qt::PointingHandCursor);
         link->setToolTip(link == homePageLink_ ? HomePageTarget() : MailTarget());
         link->setAccessibleName(link->text());
-        link->setAccessibleDescription(link == homePageLink_ ? QStringLiteral("Домашняя страница, ссылка")
-                                                             : QStringLiteral("Электронная почта, ссылка"));
+        link->setAccessibleDescription(link == homePageLink_ ? Tr("windows", "Домашняя страница, ссылка")
+                                                             : Tr("windows", "Электронная почта, ссылка"));
         link->resize(std::min(link->sizeHint().width(), link->width()), link->height());
         SetTextColour(link, kLinkBlue);
     }
@@ -118,9 +119,9 @@ void AboutWindow::BuildControls() {
     rightPicture_ = label("изб2", QString(),
                           TwipsRect(kWidthTwips - kMargin - kPictureTwips, kMargin, kPictureTwips, kPictureTwips));
 
-    okButton_ = new QPushButton(QStringLiteral("ОК"), this);
+    okButton_ = new QPushButton(Tr("windows", "ОК"), this);
     okButton_->setObjectName(QStringLiteral("кнпОК"));
-    okButton_->setToolTip(QStringLiteral("Выход"));
+    okButton_->setToolTip(Tr("windows", "Выход"));
     okButton_->setGeometry(TwipsRect((kWidthTwips - kButtonWidth) / 2, kHeightTwips - kMargin - kButtonHeight,
                                      kButtonWidth, kButtonHeight));
     okButton_->setDefault(true);

@@ -1,6 +1,7 @@
 // The arrow windows: a drawn arrow on a button, their place beside the keypad and their clicks.
 #include "windows/arrow_window.h"
 
+#include "platform/translation.h"
 #include "rules/game_state.h"
 #include "windows/twips_rect.h"
 
@@ -50,7 +51,7 @@ ArrowWindow::ArrowWindow(ArrowSide side, GameState& state, const QWidget& keypad
     button_->setFocusPolicy(Qt::NoFocus);
     button_->setIcon(ArrowIcon(side));
     button_->setIconSize(QSize(24, 24));
-    button_->setAccessibleName(left ? QStringLiteral("Влево") : QStringLiteral("Вправо"));
+    button_->setAccessibleName(left ? Tr("windows", "Влево") : Tr("windows", "Вправо"));
     connect(button_, &QPushButton::clicked, this, [this, left] { left ? cmdLeft_Click() : cmdRight_Click(); });
 }
 

@@ -1,6 +1,8 @@
 // Writing a whole file through QSaveFile in pieces, and the Russian reason when it fails.
 #include "windows/file_export.h"
 
+#include "platform/translation.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -18,25 +20,25 @@ constexpr qint64 kPiece = 64 * 1024;
 // Why a write or its commit failed, from the error number the system gave and Qt's kind of error.
 QString WriteFailure(int number, QFileDevice::FileError error) {
     if (number == ENOSPC || number == EDQUOT || number == EFBIG || error == QFileDevice::ResourceError)
-        return QStringLiteral("на диске не хватает места");
-    if (number == EROFS) return QStringLiteral("диск доступен только для чтения");
-    if (number == EIO) return QStringLiteral("ошибка чтения или записи на диске");
-    return QStringLiteral("файл не удалось записать до конца");
+        return Tr("windows", "на диске не хватает места");
+    if (number == EROFS) return Tr("windows", "диск доступен только для чтения");
+    if (number == EIO) return Tr("windows", "ошибка чтения или записи на диске");
+    return Tr("windows", "файл не удалось записать до конца");
 }
 
 // Why the file could not be opened for writing.
 QString OpenFailure(const QFileInfo& target, int number) {
     const QFileInfo folder(target.absolutePath());
     const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
-    if (!folder.exists()) return QStringLiteral("папки «%1» нет").arg(folderName);
-    if (!folder.isDir()) return QStringLiteral("«%1» — не папка").arg(folderName);
-    if (target.isDir()) return QStringLiteral("это имя папки, а не файла");
-    if (number == EROFS) return QStringLiteral("диск доступен только для чтения");
-    if (number == ENOSPC || number == EDQUOT) return QStringLiteral("на диске не хватает места");
-    if (target.exists() && !target.isWritable()) return QStringLiteral("файл защищён от записи");
+    if (!folder.exists()) return Tr("windows", "папки «%1» нет").arg(folderName);
+    if (!folder.isDir()) return Tr("windows", "«%1» — не папка").arg(folderName);
+    if (target.isDir()) return Tr("windows", "это имя папки, а не файла");
+    if (number == EROFS) return Tr("windows", "диск доступен только для чтения");
+    if (number == ENOSPC || number == EDQUOT) return Tr("windows", "на диске не хватает места");
+    if (target.exists() && !target.isWritable()) return Tr("windows", "файл защищён от записи");
     if (!folder.isWritable() || number == EACCES || number == EPERM)
-        return QStringLiteral("в папку «%1» нельзя писать").arg(folderName);
-    return QStringLiteral("файл не удалось открыть для записи");
+        return Tr("windows", "в папку «%1» нельзя писать").arg(folderName);
+    return Tr("windows", "файл не удалось открыть для записи");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "duel/duel.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "rules/dock_geometry.h"
 #include "rules/game_state.h"
 #include "rules/window_placement.h"
@@ -36,8 +37,10 @@ constexpr std::array<int, 5> kColumnTwips{120, 600, 1080, 1560, 2040};
 constexpr int kTopRowTwips = 120;
 constexpr int kBottomRowTwips = 600;
 
-constexpr std::array<const char*, 9> kDigitTips{"один",  "два",  "три",    "четыре", "пять",
-                                                "шесть", "семь", "восемь", "девять"};
+constexpr std::array<const char*, 9> kDigitTips{
+    DUEL_MARK("windows", "один"),   DUEL_MARK("windows", "два"),    DUEL_MARK("windows", "три"),
+    DUEL_MARK("windows", "четыре"), DUEL_MARK("windows", "пять"),   DUEL_MARK("windows", "шесть"),
+    DUEL_MARK("windows", "семь"),   DUEL_MARK("windows", "восемь"), DUEL_MARK("windows", "девять")};
 
 constexpr int kStrokeStepPixels = 3;
 
@@ -96,7 +99,7 @@ void KeypadWindow::BuildButtons() {
         const int top = slot < 5 ? kTopRowTwips : kBottomRowTwips;
         QPushButton* button = AddButton(QStringLiteral("кнп%1").arg(digit), kColumnTwips[slot % 5], top);
         button->setText(QString::number(digit));
-        button->setToolTip(QString::fromUtf8(kDigitTips[slot]));
+        button->setToolTip(Tr("windows", kDigitTips[slot]));
         button->setFont(font);
         button->installEventFilter(this);
         button->setMouseTracking(true);
@@ -104,7 +107,7 @@ void KeypadWindow::BuildButtons() {
         digitButtons_[slot] = button;
     }
     cancelButton_ = AddButton(QStringLiteral("кнпОтмена"), kColumnTwips[4], kBottomRowTwips);
-    cancelButton_->setToolTip(QStringLiteral("Отмена"));
+    cancelButton_->setToolTip(Tr("windows", "Отмена"));
     cancelButton_->setAccessibleName(cancelButton_->toolTip());  // it has a picture, no caption
     cancelButton_->setIcon(LeftTriangleIcon());
     cancelButton_->setIconSize(QSize(16, 16));

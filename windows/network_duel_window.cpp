@@ -5,6 +5,7 @@
 #include "network/jabber_account.h"
 #include "network/network_texts.h"
 #include "platform/plain_text.h"
+#include "platform/translation.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -35,7 +36,7 @@ NetworkDuelWindow::NetworkDuelWindow(const NetworkDuelStart& start, FinderFactor
                                      PasswordKeyring* keyring, QWidget* parent)
     : QDialog(parent), startBrowsing_(std::move(startBrowsing)), keyring_(keyring) {
     setObjectName(QStringLiteral("frmNetworkDuel"));
-    setWindowTitle(QStringLiteral("Дуэль по сети"));
+    setWindowTitle(Tr("windows", "Дуэль по сети"));
     BuildControls();
     nameField_->setText(Text(start.name));
     jidField_->setText(Text(start.jid));
@@ -44,9 +45,9 @@ NetworkDuelWindow::NetworkDuelWindow(const NetworkDuelStart& start, FinderFactor
     (start.jabber ? jabberOption_ : directOption_)->setChecked(true);
     (start.join ? joinOption_ : hostOption_)->setChecked(true);
     const QString unavailable =
-        keyring_ ? keyring_->unavailableReason() : QStringLiteral("Связка ключей рабочего стола не отвечает.");
+        keyring_ ? keyring_->unavailableReason() : Tr("windows", "Связка ключей рабочего стола не отвечает.");
     rememberBox_->setEnabled(unavailable.isEmpty());
-    rememberBox_->setToolTip(unavailable.isEmpty() ? QStringLiteral("Хранить пароль в связке ключей рабочего стола")
+    rememberBox_->setToolTip(unavailable.isEmpty() ? Tr("windows", "Хранить пароль в связке ключей рабочего стола")
                                                    : unavailable);
     if (unavailable.isEmpty() && !start.jid.empty()) {
         if (const std::optional<std::string> kept = keyring_->Read(start.jid)) {
@@ -65,8 +66,8 @@ void NetworkDuelWindow::BuildControls() {
         widget->setObjectName(QString::fromLatin1(name));
         return widget;
     };
-    hostOption_ = new QRadioButton(QStringLiteral("&Создать игру"), this);
-    joinOption_ = new QRadioButton(QStringLiteral("&Присоединиться к игре"), this);
+    hostOption_ = new QRadioButton(Tr("windows", "&Создать игру"), this);
+    joinOption_ = new QRadioButton(Tr("windows", "&Присоединиться к игре"), this);
     named(hostOption_, "optHost");
     named(joinOption_, "optJoin");
     hostOption_->setChecked(true);
@@ -85,10 +86,10 @@ void NetworkDuelWindow::BuildControls() {
     gamesList_->setMinimumHeight(80);
     gamesList_->setMinimumWidth(340);  // a found game's line with an IPv6 address
 
-    QLabel* nameLabel = TextLabel(QStringLiteral("&Ваше имя:"), this);
-    addressLabel_ = TextLabel(QStringLiteral("&Адрес:"), this);
-    QLabel* portLabel = TextLabel(QStringLiteral("По&рт:"), this);
-    gamesLabel_ = TextLabel(QStringLiteral("&Игры в локальной сети:"), this);
+    QLabel* nameLabel = TextLabel(Tr("windows", "&Ваше имя:"), this);
+    addressLabel_ = TextLabel(Tr("windows", "&Адрес:"), this);
+    QLabel* portLabel = TextLabel(Tr("windows", "По&рт:"), this);
+    gamesLabel_ = TextLabel(Tr("windows", "&Игры в локальной сети:"), this);
     named(addressLabel_, "lblAddress");
     named(gamesLabel_, "lblGames");
     nameLabel->setBuddy(nameField_);
@@ -103,14 +104,14 @@ void NetworkDuelWindow::BuildControls() {
     problemLabel_->setWordWrap(true);
     problemLabel_->hide();
 
-    startButton_ = new QPushButton(QStringLiteral("&Начать"), this);
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    startButton_ = new QPushButton(Tr("windows", "&Начать"), this);
+    cancelButton_ = new QPushButton(Tr("windows", "Отмена"), this);
     named(startButton_, "cmdStart");
     named(cancelButton_, "cmdCancel");
     startButton_->setDefault(true);
 
-    directOption_ = new QRadioButton(QStringLiteral("Напр&ямую (адрес и порт)"), this);
-    jabberOption_ = new QRadioButton(QStringLiteral("Через &Jabber (XMPP)"), this);
+    directOption_ = new QRadioButton(Tr("windows", "Напр&ямую (адрес и порт)"), this);
+    jabberOption_ = new QRadioButton(Tr("windows", "Через &Jabber (XMPP)"), this);
     named(directOption_, "optDirect");
     named(jabberOption_, "optJabber");
     directOption_->setChecked(true);
@@ -185,19 +186,19 @@ void NetworkDuelWindow::BuildJabberControls() {
     passwordField_->setObjectName(QStringLiteral("txtPassword"));
     passwordField_->setEchoMode(QLineEdit::Password);
     passwordField_->setMaxLength(1023);
-    rememberBox_ = new QCheckBox(QStringLiteral("&Запомнить пароль"), jabberPart_);
+    rememberBox_ = new QCheckBox(Tr("windows", "&Запомнить пароль"), jabberPart_);
     rememberBox_->setObjectName(QStringLiteral("chkRememberPassword"));
     serverField_ = new QLineEdit(jabberPart_);
     serverField_->setObjectName(QStringLiteral("txtServer"));
     serverField_->setMaxLength(253 + 8);
-    serverField_->setPlaceholderText(QStringLiteral("по адресу Jabber"));
+    serverField_->setPlaceholderText(Tr("windows", "по адресу Jabber"));
     friendField_ = new QLineEdit(jabberPart_);
     friendField_->setObjectName(QStringLiteral("txtFriendJid"));
     friendField_->setMaxLength(1023);
-    QLabel* jidLabel = TextLabel(QStringLiteral("Ваш а&дрес Jabber:"), jabberPart_);
-    QLabel* passwordLabel = TextLabel(QStringLiteral("Паро&ль:"), jabberPart_);
-    QLabel* serverLabel = TextLabel(QStringLiteral("С&ервер:"), jabberPart_);
-    friendLabel_ = TextLabel(QStringLiteral("Адрес Jabber с&оперника:"), jabberPart_);
+    QLabel* jidLabel = TextLabel(Tr("windows", "Ваш а&дрес Jabber:"), jabberPart_);
+    QLabel* passwordLabel = TextLabel(Tr("windows", "Паро&ль:"), jabberPart_);
+    QLabel* serverLabel = TextLabel(Tr("windows", "С&ервер:"), jabberPart_);
+    friendLabel_ = TextLabel(Tr("windows", "Адрес Jabber с&оперника:"), jabberPart_);
     friendLabel_->setObjectName(QStringLiteral("lblFriendJid"));
     jidLabel->setBuddy(jidField_);
     passwordLabel->setBuddy(passwordField_);
@@ -244,9 +245,9 @@ void NetworkDuelWindow::ShowGames() {
     if (!joinOption_->isChecked()) {
         discoveryNote_->clear();
     } else if (!available) {
-        discoveryNote_->setText(QString::fromUtf8(net::kTextNoDiscovery));
+        discoveryNote_->setText(Tr(PlayerText{"network", net::kTextNoDiscovery}));
     } else {
-        discoveryNote_->setText(shownGames_.empty() ? QStringLiteral("Игр в сети пока не видно.") : QString());
+        discoveryNote_->setText(shownGames_.empty() ? Tr("windows", "Игр в сети пока не видно.") : QString());
     }
 }
 
@@ -258,7 +259,8 @@ void NetworkDuelWindow::lstGames_Click() {
 }
 
 void NetworkDuelWindow::Problem(const char* text, QWidget* field) {
-    problemLabel_->setText(QString::fromUtf8(text));
+    // The texts are the Russian constants of network/network_texts.h and this window's own.
+    problemLabel_->setText(Tr(PlayerText{"network", text}));
     problemLabel_->show();
     field->setFocus();
 }
@@ -281,7 +283,8 @@ void NetworkDuelWindow::cmdStart_Click() {
             chosen.address = chosen.address.substr(1, chosen.address.size() - 2);
         if (chosen.address.empty()) return Problem(net::kTextNoAddress, addressField_);
         if (!net::IsTypedAddress(chosen.address))
-            return Problem("Адрес — это имя компьютера или адрес IP, например 192.168.1.5.", addressField_);
+            return Problem(DUEL_MARK("network", "Адрес — это имя компьютера или адрес IP, например 192.168.1.5."),
+                           addressField_);
     }
     const std::optional<uint16_t> port = net::ParsePort(portField_->text().trimmed().toStdString());
     if (!port) return Problem(net::kTextBadPort, portField_);
@@ -299,7 +302,7 @@ bool NetworkDuelWindow::TakeJabber(NetworkDuelChoice& chosen) {
     }
     chosen.password = passwordField_->text().toStdString();
     if (chosen.password.empty()) {
-        Problem("Введите пароль.", passwordField_);
+        Problem(DUEL_MARK("network", "Введите пароль."), passwordField_);
         return false;
     }
     chosen.rememberPassword = rememberBox_->isEnabled() && rememberBox_->isChecked();
@@ -307,7 +310,9 @@ bool NetworkDuelWindow::TakeJabber(NetworkDuelChoice& chosen) {
     if (!chosen.server.empty()) {
         const std::optional<net::JoinTarget> server = net::ParseJabberServer(chosen.server);
         if (!server) {
-            Problem("Сервер — это имя компьютера или адрес IP, можно с портом: jabber.example.org:5222.", serverField_);
+            Problem(DUEL_MARK("network",
+                              "Сервер — это имя компьютера или адрес IP, можно с портом: jabber.example.org:5222."),
+                    serverField_);
             return false;
         }
         chosen.serverHost = server->address;

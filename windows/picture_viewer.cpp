@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/on_screen.h"
 #include "platform/plain_text.h"
+#include "platform/translation.h"
 #include "platform/utf8_text.h"
 #include "rules/game_state.h"
 #include "windows/beside_host.h"
@@ -83,8 +84,8 @@ PictureViewer::PictureViewer(GameState& state, Platform& platform, HostWindow& h
     saveButton_ = new QPushButton(this);
     saveButton_->setObjectName(QStringLiteral("cmdSave"));
     saveButton_->setIcon(SaveIcon());
-    saveButton_->setToolTip(QStringLiteral("Сохранить картинку"));
-    saveButton_->setAccessibleName(QStringLiteral("Сохранить картинку"));
+    saveButton_->setToolTip(Tr("windows", "Сохранить картинку"));
+    saveButton_->setAccessibleName(Tr("windows", "Сохранить картинку"));
     saveButton_->setGeometry(0, 0, kSaveButtonPixels, kSaveButtonPixels);
     saveButton_->raise();
 
@@ -111,8 +112,9 @@ bool PictureViewer::Form_Load() {
         setAccessibleName(windowTitle());
     }
     if (set) {
-        picture_->setAccessibleName(
-            QStringLiteral("Фото: %1, картинка %2").arg(FromUtf8(set->displayName)).arg(state_.beautyPicture));
+        picture_->setAccessibleName(Tr("windows", "Фото: %1, картинка %2")
+                                        .arg(Tr("gallery", set->displayName.data()))
+                                        .arg(state_.beautyPicture));
     }
     setWindowIcon(host_.icon());
 
@@ -156,7 +158,7 @@ void PictureViewer::HScroll_Change() {
 
 void PictureViewer::cmdSave_Click() {
     const QString chosen =
-        platform_.saveFileName(this, QString::fromUtf8(kSaveDialogTitle), QString::fromUtf8(kSaveDialogFilter));
+        platform_.saveFileName(this, Tr("windows", kSaveDialogTitle), Tr("windows", kSaveDialogFilter));
     if (chosen.isEmpty()) return;  // cancelled
     const auto name = SavedPictureName(chosen.toStdString());
     if (!name) return;
@@ -166,7 +168,7 @@ void PictureViewer::cmdSave_Click() {
     // file only when the player agrees.
     if (QFileInfo::exists(target) &&
         !Question(platform_, this,
-                  QStringLiteral("Файл «%1» уже существует. Заменить его ?").arg(QFileInfo(target).fileName())))
+                  Tr("windows", "Файл «%1» уже существует. Заменить его ?").arg(QFileInfo(target).fileName())))
         return;
 
     QFile source(pictureFile_);
@@ -175,7 +177,7 @@ void PictureViewer::cmdSave_Click() {
                        out.write(source.readAll()) == source.size() && out.commit();
     if (!saved) {
         Notice(platform_, this,
-               QStringLiteral("Не удалось сохранить картинку в файл «%1».").arg(QDir::toNativeSeparators(target)),
+               Tr("windows", "Не удалось сохранить картинку в файл «%1».").arg(QDir::toNativeSeparators(target)),
                MsgIcon::Exclamation);
     }
 }

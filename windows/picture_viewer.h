@@ -1,6 +1,7 @@
 // The picture viewer frmSee: the won picture, scrolled when larger than the screen, and saved on request.
 #pragma once
 
+#include "rules/player_text.h"
 #include "storage/held_file.h"
 
 #include <QDialog>
@@ -21,8 +22,8 @@ class Platform;
 struct GameState;
 
 // Title of the save dialog and the text of its filter (which matches every file).
-inline constexpr const char* kSaveDialogTitle = "Выберете файл для сохранения картинки";
-inline constexpr const char* kSaveDialogFilter = "Все файлы (*)";
+inline constexpr const char* kSaveDialogTitle = DUEL_MARK("windows", "Выберете файл для сохранения картинки");
+inline constexpr const char* kSaveDialogFilter = DUEL_MARK("windows", "Все файлы (*)");
 
 class PictureViewer : public QDialog {
 public:

@@ -2,6 +2,7 @@
 #include "windows/played_games_model.h"
 
 #include "journal/journal_texts.h"
+#include "platform/translation.h"
 #include "rules/game_clock.h"
 
 #include <algorithm>
@@ -10,25 +11,26 @@ namespace duel {
 
 namespace {
 
-constexpr std::array<const char*, PlayedGamesModel::kColumns> kHeaders = {"Дата",
-                                                                          "Режим",
-                                                                          "Итог",
-                                                                          "Ваших ходов",
-                                                                          "Ходов компьютера / соперника",
-                                                                          "Время",
-                                                                          "Ваше число",
-                                                                          "Число компьютера / соперника",
-                                                                          "Соперник"};
+constexpr std::array<const char*, PlayedGamesModel::kColumns> kHeaders = {
+    DUEL_MARK("windows", "Дата"),
+    DUEL_MARK("windows", "Режим"),
+    DUEL_MARK("windows", "Итог"),
+    DUEL_MARK("windows", "Ваших ходов"),
+    DUEL_MARK("windows", "Ходов компьютера / соперника"),
+    DUEL_MARK("windows", "Время"),
+    DUEL_MARK("windows", "Ваше число"),
+    DUEL_MARK("windows", "Число компьютера / соперника"),
+    DUEL_MARK("windows", "Соперник")};
 constexpr std::array<const char*, PlayedGamesModel::kColumns> kTips = {
-    "Когда игра началась",
-    "Как было задано ваше число, и соперник",
-    "Чем игра кончилась",
-    "Сколько ходов сделали вы",
-    "Сколько ходов сделал компьютер (в игре по сети — соперник)",
-    "Время игры по её часам",
-    "Ваше число, если вы его ввели",
-    "Число, загаданное компьютером (в игре по сети — соперником)",
-    "Соперник в игре по сети: имя и адрес"};
+    DUEL_MARK("windows", "Когда игра началась"),
+    DUEL_MARK("windows", "Как было задано ваше число, и соперник"),
+    DUEL_MARK("windows", "Чем игра кончилась"),
+    DUEL_MARK("windows", "Сколько ходов сделали вы"),
+    DUEL_MARK("windows", "Сколько ходов сделал компьютер (в игре по сети — соперник)"),
+    DUEL_MARK("windows", "Время игры по её часам"),
+    DUEL_MARK("windows", "Ваше число, если вы его ввели"),
+    DUEL_MARK("windows", "Число, загаданное компьютером (в игре по сети — соперником)"),
+    DUEL_MARK("windows", "Соперник в игре по сети: имя и адрес")};
 constexpr int kFirstFigure = 3;  // the tries and the time are right-aligned
 constexpr int kLastFigure = 5;
 
@@ -84,8 +86,8 @@ QVariant PlayedGamesModel::data(const QModelIndex& index, int role) const {
 
 QVariant PlayedGamesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
-    if (role == Qt::DisplayRole) return QString::fromUtf8(kHeaders[static_cast<size_t>(section)]);
-    if (role == Qt::ToolTipRole) return QString::fromUtf8(kTips[static_cast<size_t>(section)]);
+    if (role == Qt::DisplayRole) return Tr("windows", kHeaders[static_cast<size_t>(section)]);
+    if (role == Qt::ToolTipRole) return Tr("windows", kTips[static_cast<size_t>(section)]);
     return {};
 }
 

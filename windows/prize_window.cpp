@@ -5,6 +5,7 @@
 #include "gallery/line_of_wins.h"
 #include "platform/dialogs.h"
 #include "platform/plain_text.h"
+#include "platform/translation.h"
 #include "platform/utf8_text.h"
 #include "rules/game_state.h"
 #include "windows/beside_host.h"
@@ -52,9 +53,9 @@ PrizeWindow::PrizeWindow(GameState& state, Platform& platform, HostWindow& host)
     big.setPointSizeF(12);
     countLabel_->setFont(big);
 
-    playNowButton_ = new QPushButton(QStringLiteral("Играть сейчас"), this);
+    playNowButton_ = new QPushButton(Tr("windows", "Играть сейчас"), this);
     playNowButton_->setObjectName(QStringLiteral("cmdGame"));
-    laterButton_ = new QPushButton(QStringLiteral("Позже"), this);
+    laterButton_ = new QPushButton(Tr("windows", "Позже"), this);
     laterButton_->setObjectName(QStringLiteral("cmd"));
     laterButton_->setDefault(true);
     for (QPushButton* button : {playNowButton_, laterButton_})
@@ -77,12 +78,12 @@ void PrizeWindow::Form_Load() {
     for (int item : kPrizeWindowOrder) {
         if (state_.galleryItem != item) continue;
         const GalleryItem* set = GallerySetAt(item);
-        setWindowTitle(FromUtf8(set->displayName));
-        setAccessibleName(FromUtf8(set->displayName));
-        countLabel_->setText(FromUtf8(set->countCaption));
+        setWindowTitle(Tr("gallery", set->displayName.data()));
+        setAccessibleName(Tr("gallery", set->displayName.data()));
+        countLabel_->setText(Tr("gallery", set->countCaption.data()));
         const QPixmap thumbnail = thumbnails_[static_cast<size_t>(item - 2)]->pixmap();
         picture_->setPixmap(thumbnail);
-        picture_->setAccessibleName(QStringLiteral("Фото: ") + FromUtf8(set->displayName));
+        picture_->setAccessibleName(Tr("windows", "Фото: %1").arg(Tr("gallery", set->displayName.data())));
     }
     picture_->adjustSize();
     picture_->move(TwipsToPixels(kPictureLeftTwips), TwipsToPixels(kPictureTopTwips));

@@ -3,6 +3,7 @@
 
 #include "duel/duel.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "platform/utf8_text.h"
 #include "rules/game_state.h"
 #include "rules/record_name.h"
@@ -25,8 +26,9 @@ namespace {
 constexpr int kClientWidthTwips = 3510;
 constexpr int kClientHeightTwips = 3015;
 
-const QString kTriesTip = QStringLiteral("За ... попыт (ок,ки,ку)");
-const QString kNumberTip = QStringLiteral("Отгадывал вот это число");
+// Made when the window is, after the translation is installed.
+QString TriesTip() { return Tr("windows", "За ... попыт (ок,ки,ку)"); }
+QString NumberTip() { return Tr("windows", "Отгадывал вот это число"); }
 
 // Columns inside both frames, in pixels: x and width.
 struct Column {
@@ -83,7 +85,7 @@ QValidator::State RecordNameValidator::validate(QString& input, int& pos) const 
 RecordNameField::RecordNameField(QWidget* parent) : QLineEdit(parent) {
     // No maxLength: it would cut pasted text before the validator filters it.
     setValidator(new RecordNameValidator(this));
-    setToolTip(QStringLiteral("Для ввода нажмите Enter"));
+    setToolTip(Tr("windows", "Для ввода нажмите Enter"));
     hide();
 }
 
@@ -106,7 +108,7 @@ RecordsWindow::RecordsWindow(GameState& state, GameEvents& events, Platform& pla
       platform_(platform),
       host_(host) {
     setObjectName(QStringLiteral("фрмРекорды"));
-    setWindowTitle(QStringLiteral("Лучшие результаты"));
+    setWindowTitle(Tr("windows", "Лучшие результаты"));
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     BuildButtons();  // first, so that "ОК" leads the tab order
     BuildPlaces();
@@ -118,16 +120,16 @@ RecordsWindow::RecordsWindow(GameState& state, GameEvents& events, Platform& pla
 }
 
 void RecordsWindow::BuildPlaces() {
-    winnersFrame_ = new QGroupBox(QStringLiteral("Победители :"), this);
+    winnersFrame_ = new QGroupBox(Tr("windows", "Победители :"), this);
     winnersFrame_->setObjectName(QStringLiteral("рмкПоб"));
-    winnersFrame_->setToolTip(QStringLiteral("Рекорды"));
+    winnersFrame_->setToolTip(Tr("windows", "Рекорды"));
     winnersFrame_->setGeometry(8, 4, 218, 84);
     for (int row = 0; row < 3; ++row) {
         const int place = row + 1;
         nameLabels_[row] =
-            MakeLabel(winnersFrame_, RowName("мткП", place), QStringLiteral("Имя героя"), kNameColumn, row, false);
-        triesLabels_[row] = MakeLabel(winnersFrame_, RowName("мткР", place), kTriesTip, kTriesColumn, row, true);
-        numberLabels_[row] = MakeLabel(winnersFrame_, RowName("мткЧ", place), kNumberTip, kNumberColumn, row, true);
+            MakeLabel(winnersFrame_, RowName("мткП", place), Tr("windows", "Имя героя"), kNameColumn, row, false);
+        triesLabels_[row] = MakeLabel(winnersFrame_, RowName("мткР", place), TriesTip(), kTriesColumn, row, true);
+        numberLabels_[row] = MakeLabel(winnersFrame_, RowName("мткЧ", place), NumberTip(), kNumberColumn, row, true);
         timeLabels_[row] = MakeLabel(winnersFrame_, RowName("lblT", place), QString(), kTimeColumn, row, true);
 
         nameFields_[row] = new RecordNameField(winnersFrame_);
@@ -138,35 +140,35 @@ void RecordsWindow::BuildPlaces() {
 }
 
 void RecordsWindow::BuildLastResults() {
-    lastResultsFrame_ = new QGroupBox(QStringLiteral("Последние лучшие результаты :"), this);
+    lastResultsFrame_ = new QGroupBox(Tr("windows", "Последние лучшие результаты :"), this);
     lastResultsFrame_->setObjectName(QStringLiteral("рмкПосЛР"));
-    lastResultsFrame_->setToolTip(QStringLiteral("Текущие результаты"));
+    lastResultsFrame_->setToolTip(Tr("windows", "Текущие результаты"));
     lastResultsFrame_->setGeometry(8, 92, 218, 64);
 
     QLabel* computerRow = MakeLabel(lastResultsFrame_, QStringLiteral("мтк4"), QString(), kNameColumn, 0, false);
-    computerRow->setText(QStringLiteral("Компьютер :"));
-    computerTriesLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткПЛРК"), kTriesTip, kTriesColumn, 0, true);
-    computerNumberLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткЧ4"), kNumberTip, kNumberColumn, 0, true);
+    computerRow->setText(Tr("windows", "Компьютер :"));
+    computerTriesLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткПЛРК"), TriesTip(), kTriesColumn, 0, true);
+    computerNumberLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткЧ4"), NumberTip(), kNumberColumn, 0, true);
     computerTimeLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("lblT4"), QString(), kTimeColumn, 0, true);
 
     QLabel* userRow = MakeLabel(lastResultsFrame_, QStringLiteral("мтк5"), QString(), kNameColumn, 1, false);
-    userRow->setText(QStringLiteral("Вы  :"));
-    userTriesLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткПЛРВ"), kTriesTip, kTriesColumn, 1, true);
-    userNumberLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткЧ5"), kNumberTip, kNumberColumn, 1, true);
+    userRow->setText(Tr("windows", "Вы  :"));
+    userTriesLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткПЛРВ"), TriesTip(), kTriesColumn, 1, true);
+    userNumberLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("мткЧ5"), NumberTip(), kNumberColumn, 1, true);
     userTimeLabel_ = MakeLabel(lastResultsFrame_, QStringLiteral("lblT5"), QString(), kTimeColumn, 1, true);
 }
 
 void RecordsWindow::BuildButtons() {
-    okButton_ = new QPushButton(QStringLiteral("ОК"), this);
+    okButton_ = new QPushButton(Tr("windows", "ОК"), this);
     okButton_->setObjectName(QStringLiteral("кнпОК"));
-    okButton_->setToolTip(QStringLiteral("Выход"));
+    okButton_->setToolTip(Tr("windows", "Выход"));
     okButton_->setGeometry(150, 164, 76, 28);
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, [this] { кнпОК_Click(); });
 
-    resetButton_ = new QPushButton(QStringLiteral("С&брос результатов"), this);
+    resetButton_ = new QPushButton(Tr("windows", "С&брос результатов"), this);
     resetButton_->setObjectName(QStringLiteral("кнпСброс"));
-    resetButton_->setToolTip(QStringLiteral("Первоначальные варианты результатов"));
+    resetButton_->setToolTip(Tr("windows", "Первоначальные варианты результатов"));
     resetButton_->setGeometry(8, 164, 136, 28);
     connect(resetButton_, &QPushButton::clicked, this, [this] { кнпСброс_Click(); });
 }
@@ -240,19 +242,19 @@ void RecordsWindow::FillResults() {
         const RecordPlace& place = state_.records[static_cast<size_t>(row)];
         triesLabels_[row]->setText(QString::number(place.tries));
         numberLabels_[row]->setText(FromUtf8(place.number));
-        timeLabels_[row]->setText(FromUtf8(place.time));
+        timeLabels_[row]->setText(FromUtf8(ShownResultText(place.time)));
     }
     computerTriesLabel_->setText(FromUtf8(state_.lastComp.tries));
-    computerNumberLabel_->setText(FromUtf8(state_.lastComp.number));
-    computerTimeLabel_->setText(FromUtf8(state_.lastComp.time));
+    computerNumberLabel_->setText(FromUtf8(ShownResultText(state_.lastComp.number)));
+    computerTimeLabel_->setText(FromUtf8(ShownResultText(state_.lastComp.time)));
     userTriesLabel_->setText(FromUtf8(state_.lastUser.tries));
     userNumberLabel_->setText(FromUtf8(state_.lastUser.number));
-    userTimeLabel_->setText(FromUtf8(state_.lastUser.time));
+    userTimeLabel_->setText(FromUtf8(ShownResultText(state_.lastUser.time)));
 }
 
 void RecordsWindow::FillNames() {
     for (int row = 0; row < 3; ++row)
-        nameLabels_[row]->setText(FromUtf8(state_.records[static_cast<size_t>(row)].name));
+        nameLabels_[row]->setText(FromUtf8(ShownRecordName(state_.records[static_cast<size_t>(row)])));
 }
 
 }  // namespace duel

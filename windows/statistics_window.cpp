@@ -10,6 +10,7 @@
 #include "platform/on_screen.h"
 #include "platform/plain_text.h"
 #include "platform/platform.h"
+#include "platform/translation.h"
 #include "rules/game_clock.h"
 #include "rules/game_lesson.h"
 #include "rules/window_placement.h"
@@ -51,27 +52,39 @@ namespace {
 constexpr std::array<const char*, 7> kFigureKeys = {"Games",       "Wins",       "WinShare",  "MeanTries",
                                                     "FewestTries", "CurrentRun", "LongestRun"};
 constexpr std::array<const char*, 4> kColumnKeys = {"Player", "Computer", "NetworkPlayer", "NetworkOpponent"};
-constexpr std::array<const char*, 4> kColumnNames = {"Вы", "Компьютер", "Вы, по сети", "Соперник"};
-constexpr std::array<const char*, 4> kColumnWhose = {", вы", ", компьютер", ", вы по сети", ", соперник по сети"};
+constexpr std::array<const char*, 4> kColumnNames = {DUEL_MARK("windows", "Вы"), DUEL_MARK("windows", "Компьютер"),
+                                                     DUEL_MARK("windows", "Вы, по сети"),
+                                                     DUEL_MARK("windows", "Соперник")};
+constexpr std::array<const char*, 4> kColumnWhose = {
+    DUEL_MARK("windows", "%1, вы"), DUEL_MARK("windows", "%1, компьютер"), DUEL_MARK("windows", "%1, вы по сети"),
+    DUEL_MARK("windows", "%1, соперник по сети")};
 
-constexpr const char* kExportTitle = "Экспорт списка игр";
-constexpr const char* kExportFilter = "Файлы CSV (*.csv)";
+constexpr const char* kExportTitle = DUEL_MARK("windows", "Экспорт списка игр");
+constexpr const char* kExportFilter = DUEL_MARK("windows", "Файлы CSV (*.csv)");
 // Spreadsheets read the file as UTF-8 with this mark at its start.
 constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
 
 // The columns of the moves list; the last three are the lesson of the player's moves.
-constexpr std::array<const char*, 9> kMoveHeaders = {
-    "Ход", "Кто", "Число", "Шелвы", "Злыки", "Время", "Подходило чисел", "Могло быть числом", "Осталось бы"};
+constexpr std::array<const char*, 9> kMoveHeaders = {DUEL_MARK("windows", "Ход"),
+                                                     DUEL_MARK("windows", "Кто"),
+                                                     DUEL_MARK("windows", "Число"),
+                                                     DUEL_MARK("windows", "Шелвы"),
+                                                     DUEL_MARK("windows", "Злыки"),
+                                                     DUEL_MARK("windows", "Время"),
+                                                     DUEL_MARK("windows", "Подходило чисел"),
+                                                     DUEL_MARK("windows", "Могло быть числом"),
+                                                     DUEL_MARK("windows", "Осталось бы")};
 constexpr std::array<const char*, 9> kMoveTips = {
-    "Номер хода этой стороны",
-    "Чей ход",
-    "Названное число",
-    "Цифры на чужих местах",
-    "Цифры на своих местах",
-    "Время по часам игры",
-    "Сколько чисел подходило ко всем ответам до хода → и после его ответа",
-    "Могло ли названное число быть загаданным, по ответам на прежние ходы",
-    "Сколько чисел в среднем оставил бы ответ на этот ход, и сколько — на лучший ход из подходивших"};
+    DUEL_MARK("windows", "Номер хода этой стороны"),
+    DUEL_MARK("windows", "Чей ход"),
+    DUEL_MARK("windows", "Названное число"),
+    DUEL_MARK("windows", "Цифры на чужих местах"),
+    DUEL_MARK("windows", "Цифры на своих местах"),
+    DUEL_MARK("windows", "Время по часам игры"),
+    DUEL_MARK("windows", "Сколько чисел подходило ко всем ответам до хода → и после его ответа"),
+    DUEL_MARK("windows", "Могло ли названное число быть загаданным, по ответам на прежние ходы"),
+    DUEL_MARK("windows",
+              "Сколько чисел в среднем оставил бы ответ на этот ход, и сколько — на лучший ход из подходивших")};
 
 // Rows a list shows at least, and the most rows the games list grows to before it scrolls.
 constexpr int kFewestRows = 3;
@@ -107,11 +120,11 @@ void UseFixedRows(QTableView* table) {
 }
 
 // Column widths from the widest text each column can show, never from the rows.
-void SizeColumns(QTableView* table, std::initializer_list<const char*> widest) {
+void SizeColumns(QTableView* table, std::initializer_list<QString> widest) {
     const QFontMetrics metrics = table->fontMetrics();
     int column = 0;
-    for (const char* text : widest)
-        table->horizontalHeader()->resizeSection(column++, metrics.horizontalAdvance(QString::fromUtf8(text)) + 16);
+    for (const QString& text : widest)
+        table->horizontalHeader()->resizeSection(column++, metrics.horizontalAdvance(text) + 16);
     table->horizontalHeader()->setStretchLastSection(true);
 }
 
@@ -238,7 +251,7 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
       platform_(platform),
       host_(host) {
     setObjectName(QStringLiteral("frmStatistics"));
-    setWindowTitle(QStringLiteral("Статистика"));
+    setWindowTitle(Tr("windows", "Статистика"));
     setWindowIcon(host.icon());
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
@@ -264,7 +277,7 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     top_ = new QHBoxLayout;
     figuresFrame_ = BuildFigures();
     top_->addWidget(figuresFrame_);
-    chartFrame_ = new QGroupBox(QStringLiteral("Победы по числу ходов (против компьютера)"), content);
+    chartFrame_ = new QGroupBox(Tr("windows", "Победы по числу ходов (против компьютера)"), content);
     chartFrame_->setObjectName(QStringLiteral("frmChart"));
     auto* chartLayout = new QVBoxLayout(chartFrame_);
     chart_ = new WinsChart(chartFrame_);
@@ -272,7 +285,7 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     top_->addWidget(chartFrame_, 1);
     inside->addLayout(top_);
 
-    QLabel* gamesLabel = TextLabel(QStringLiteral("&Сыгранные игры, последняя сверху:"), content);
+    QLabel* gamesLabel = TextLabel(Tr("windows", "&Сыгранные игры, последняя сверху:"), content);
     inside->addWidget(gamesLabel);
     gamesTable_ = new SizedTable<QTableView>(content);
     gamesTable_->setObjectName(QStringLiteral("tblGames"));
@@ -280,13 +293,15 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     games_ = new PlayedGamesModel(gamesTable_);
     gamesTable_->setModel(games_);
     UseFixedRows(gamesTable_);
-    SizeColumns(gamesTable_, {"00.00.0000 00:00", "число открыто, сильный", "победа компьютера, вы нашли число позже",
-                              "Ваших ходов", "Ходов компьютера / соперника", "000:00", "Ваше число",
-                              "Число компьютера / соперника", "Соперник с длинным именем"});
-    gamesTable_->setAccessibleName(QStringLiteral("Сыгранные игры"));
+    SizeColumns(gamesTable_,
+                {QStringLiteral("00.00.0000 00:00"), Tr("journal", "число открыто, сильный"),
+                 Tr("journal", "победа компьютера, вы нашли число позже"), Tr("windows", "Ваших ходов"),
+                 Tr("windows", "Ходов компьютера / соперника"), QStringLiteral("000:00"), Tr("windows", "Ваше число"),
+                 Tr("windows", "Число компьютера / соперника"), Tr("windows", "Соперник с длинным именем")});
+    gamesTable_->setAccessibleName(Tr("windows", "Сыгранные игры"));
     inside->addWidget(gamesTable_);  // as tall as its rows need (FitGamesList); the moves take the rest
 
-    QLabel* movesLabel = TextLabel(QStringLiteral("&Ходы выбранной игры и их разбор:"), content);
+    QLabel* movesLabel = TextLabel(Tr("windows", "&Ходы выбранной игры и их разбор:"), content);
     inside->addWidget(movesLabel);
     numbersLabel_ = TextLabel(QString(), content);
     numbersLabel_->setObjectName(QStringLiteral("lblNumbers"));
@@ -297,14 +312,17 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     movesTable_->setObjectName(QStringLiteral("tblMoves"));
     movesLabel->setBuddy(movesTable_);
     for (int column = 0; column < movesTable_->columnCount(); ++column) {
-        auto* header = new QTableWidgetItem(QString::fromUtf8(kMoveHeaders[static_cast<size_t>(column)]));
-        header->setToolTip(QString::fromUtf8(kMoveTips[static_cast<size_t>(column)]));
+        auto* header = new QTableWidgetItem(Tr("windows", kMoveHeaders[static_cast<size_t>(column)]));
+        header->setToolTip(Tr("windows", kMoveTips[static_cast<size_t>(column)]));
         movesTable_->setHorizontalHeaderItem(column, header);
     }
     UseFixedRows(movesTable_);
-    SizeColumns(movesTable_, {"Ход 00", "Компьютер", "Число", "Шелвы", "Злыки", "000:00", "Подходило чисел",
-                              "нет: противоречит ходу 00", "в среднем 000,0 (лучший 000,0)"});
-    movesTable_->setAccessibleName(QStringLiteral("Ходы выбранной игры и их разбор"));
+    SizeColumns(movesTable_,
+                {Tr("windows", "Ход 00"), Tr("windows", "Компьютер"), Tr("windows", "Число"), Tr("windows", "Шелвы"),
+                 Tr("windows", "Злыки"), QStringLiteral("000:00"), Tr("windows", "Подходило чисел"),
+                 Tr("rules", "нет: противоречит ходу %1").arg(QStringLiteral("00")),
+                 Tr("rules", "в среднем %1 (лучший %2)").arg(QStringLiteral("000,0"), QStringLiteral("000,0"))});
+    movesTable_->setAccessibleName(Tr("windows", "Ходы выбранной игры и их разбор"));
     inside->addWidget(movesTable_, 1);
     lessonLabel_ = TextLabel(QString(), content);
     lessonLabel_->setObjectName(QStringLiteral("lblLesson"));
@@ -315,13 +333,13 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
     layout->addWidget(scroll_, 1);
 
     auto* buttons = new QHBoxLayout;
-    exportButton_ = new QPushButton(QStringLiteral("&Экспорт ..."), this);
+    exportButton_ = new QPushButton(Tr("windows", "&Экспорт ..."), this);
     exportButton_->setObjectName(QStringLiteral("cmdExport"));
-    exportButton_->setToolTip(QStringLiteral("Записать список игр в файл CSV"));
+    exportButton_->setToolTip(Tr("windows", "Записать список игр в файл CSV"));
     // Enter on the focused button exports (it is the default while it has the
     // focus); elsewhere in the window Enter closes it.
     exportButton_->setAutoDefault(true);
-    closeButton_ = new QPushButton(QStringLiteral("&Закрыть"), this);
+    closeButton_ = new QPushButton(Tr("windows", "&Закрыть"), this);
     closeButton_->setObjectName(QStringLiteral("cmdClose"));
     closeButton_->setDefault(true);
     buttons->addWidget(exportButton_);
@@ -363,7 +381,7 @@ StatisticsWindow::StatisticsWindow(Journal* journal, const QString& status, Plat
 StatisticsWindow::~StatisticsWindow() = default;
 
 QWidget* StatisticsWindow::BuildFigures() {
-    auto* frame = new QGroupBox(QStringLiteral("Итоги"));
+    auto* frame = new QGroupBox(Tr("windows", "Итоги"));
     frame->setObjectName(QStringLiteral("frmFigures"));
     auto* grid = new QGridLayout(frame);
     size_t networkCell = 0;
@@ -381,7 +399,7 @@ QWidget* StatisticsWindow::BuildFigures() {
         return value;
     };
     for (int column = 0; column < kFigureColumns; ++column) {
-        QLabel* head = TextLabel(QString::fromUtf8(kColumnNames[column]), frame);
+        QLabel* head = TextLabel(Tr("windows", kColumnNames[column]), frame);
         QFont bold = head->font();
         bold.setBold(true);
         head->setFont(bold);
@@ -389,32 +407,32 @@ QWidget* StatisticsWindow::BuildFigures() {
     }
     const int last = static_cast<int>(kFigureNames.size());
     for (int i = 0; i < last; ++i) {
-        const QString name = QString::fromUtf8(kFigureNames[static_cast<size_t>(i)]);
+        const QString name = Tr("journal", kFigureNames[static_cast<size_t>(i)]);
         grid->addWidget(TextLabel(name, frame), i + 1, 0);
         for (int column = 0; column < kFigureColumns; ++column) {
             QLabel* value =
                 valueLabel(QStringLiteral("lbl%1%2").arg(QLatin1String(kColumnKeys[column]),
                                                          QLatin1String(kFigureKeys[static_cast<size_t>(i)])),
-                           name + QString::fromUtf8(kColumnWhose[column]));
+                           Tr("windows", kColumnWhose[column]).arg(name));
             figures_[column][static_cast<size_t>(i)] = value;
             addCell(value, i + 1, column + 1);
         }
     }
-    const QString finds = QString::fromUtf8(kFindsAfterLossName);
+    const QString finds = Tr("journal", kFindsAfterLossName);
     QLabel* findsName = TextLabel(finds, frame);
-    findsName->setToolTip(QStringLiteral("Игры, в которых компьютер нашёл ваше число первым, а вы своё — потом"));
+    findsName->setToolTip(Tr("windows", "Игры, в которых компьютер нашёл ваше число первым, а вы своё — потом"));
     grid->addWidget(findsName, last + 1, 0);
     for (int column = 0; column < kFigureColumns; ++column) {
         findsAfterLoss_[column] =
             valueLabel(QStringLiteral("lbl%1FindsAfterLoss").arg(QLatin1String(kColumnKeys[column])),
-                       finds + QString::fromUtf8(kColumnWhose[column]));
+                       Tr("windows", kColumnWhose[column]).arg(finds));
         addCell(findsAfterLoss_[column], last + 1, column + 1);
     }
-    const QString time = QString::fromUtf8(kTimePlayedName);
+    const QString time = Tr("journal", kTimePlayedName);
     grid->addWidget(TextLabel(time, frame), last + 2, 0);
-    timePlayed_ = valueLabel(QStringLiteral("lblTimePlayed"), time + QStringLiteral(", против компьютера"));
+    timePlayed_ = valueLabel(QStringLiteral("lblTimePlayed"), Tr("windows", "%1, против компьютера").arg(time));
     addCell(timePlayed_, last + 2, 1, 2);
-    networkTimePlayed_ = valueLabel(QStringLiteral("lblNetworkTimePlayed"), time + QStringLiteral(", по сети"));
+    networkTimePlayed_ = valueLabel(QStringLiteral("lblNetworkTimePlayed"), Tr("windows", "%1, по сети").arg(time));
     addCell(networkTimePlayed_, last + 2, 1 + kNetworkPlayer, 2);
     grid->setColumnStretch(0, 1);
     grid->setHorizontalSpacing(12);
@@ -438,7 +456,7 @@ void StatisticsWindow::Form_Load() {
     std::optional<std::vector<GameRecord>> played;
     if (journal_ != nullptr) played = journal_->PlayedGames();
     QString status = status_;
-    if (!played && status.isEmpty()) status = QStringLiteral("Журнал игр не удалось прочитать.");
+    if (!played && status.isEmpty()) status = Tr("windows", "Журнал игр не удалось прочитать.");
     statusLabel_->setText(status);
     statusLabel_->setVisible(!status.isEmpty());
 
@@ -506,16 +524,16 @@ void StatisticsWindow::ShowMovesOf(int row) {
     if (row < 0 || row >= games_->rowCount() || journal_ == nullptr) return;
     const GameRecord& game = games_->games()[static_cast<size_t>(row)];
     const bool network = IsNetworkMode(game.mode);
-    const QString other = network ? QStringLiteral("Соперник") : QStringLiteral("Компьютер");
     // An opponent over the network that left before its reveal never showed its number.
-    QString numbers =
-        game.computerNumber.empty()
-            ? QStringLiteral("%1 не открыл своего числа.").arg(other)
-            : QStringLiteral("%1 загадал число %2.").arg(other, QString::fromStdString(game.computerNumber));
-    numbers += game.playerNumber.empty()
-                   ? QStringLiteral(" Вашего числа игра не знала.")
-                   : QStringLiteral(" Ваше число: %1.").arg(QString::fromStdString(game.playerNumber));
-    numbersLabel_->setText(numbers);
+    const QString theirs = game.computerNumber.empty() ? (network ? Tr("windows", "Соперник не открыл своего числа.")
+                                                                  : Tr("windows", "Компьютер не открыл своего числа."))
+                                                       : (network ? Tr("windows", "Соперник загадал число %1.")
+                                                                  : Tr("windows", "Компьютер загадал число %1."))
+                                                             .arg(QString::fromStdString(game.computerNumber));
+    const QString yours = game.playerNumber.empty()
+                              ? Tr("windows", "Вашего числа игра не знала.")
+                              : Tr("windows", "Ваше число: %1.").arg(QString::fromStdString(game.playerNumber));
+    numbersLabel_->setText(theirs + u' ' + yours);
 
     const auto moves = journal_->MovesOf(game.id);
     if (!moves) return;
@@ -532,7 +550,11 @@ void StatisticsWindow::ShowMovesOf(int row) {
         const bool player = move.side == Side::User;
         const int number = player ? ++playerMove : ++otherMove;
         movesTable_->setItem(i, 0, Cell(QString::number(number), true));
-        movesTable_->setItem(i, 1, Cell(player ? QStringLiteral("Вы") : other, false));
+        movesTable_->setItem(i, 1,
+                             Cell(player    ? Tr("windows", "Вы")
+                                  : network ? Tr("windows", "Соперник")
+                                            : Tr("windows", "Компьютер"),
+                                  false));
         movesTable_->setItem(i, 2, Cell(QString::fromStdString(move.move.guess), false));
         movesTable_->setItem(i, 3, Cell(QString::number(move.move.answer.partial), true));
         movesTable_->setItem(i, 4, Cell(QString::number(move.move.answer.exact), true));
@@ -552,7 +574,7 @@ void StatisticsWindow::cmdExport_Click() {
     QString target;
     for (;;) {
         const QString chosen =
-            platform_.saveFileName(this, QString::fromUtf8(kExportTitle), QString::fromUtf8(kExportFilter), suggested);
+            platform_.saveFileName(this, Tr("windows", kExportTitle), Tr("windows", kExportFilter), suggested);
         if (chosen.isEmpty()) return;  // cancelled: nothing is written
         target = chosen;
         if (QFileInfo(target).suffix().isEmpty()) target += QStringLiteral(".csv");
@@ -560,7 +582,7 @@ void StatisticsWindow::cmdExport_Click() {
         // Enter keeps the file; "Нет" goes back to the dialog for another name.
         if (QuestionDefaultNo(
                 platform_, this,
-                QStringLiteral("Файл «%1» уже существует. Заменить его ?").arg(QFileInfo(target).fileName())))
+                Tr("windows", "Файл «%1» уже существует. Заменить его ?").arg(QFileInfo(target).fileName())))
             break;
         if (platform_.quitting()) return;
         suggested = target;
@@ -572,13 +594,13 @@ void StatisticsWindow::cmdExport_Click() {
         exportStatus_->SetText({});
         statusBar_->hide();
         Notice(platform_, this,
-               QStringLiteral("Не удалось записать список игр в файл «%1»: %2.")
+               Tr("windows", "Не удалось записать список игр в файл «%1»: %2.")
                    .arg(QDir::toNativeSeparators(target), failure),
                MsgIcon::Exclamation);
         return;
     }
     statusBar_->show();
-    exportStatus_->SetText(QStringLiteral("Список игр записан в файл «%1».")
+    exportStatus_->SetText(Tr("windows", "Список игр записан в файл «%1».")
                                .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())));
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/on_screen.h"
 #include "platform/plain_text.h"
+#include "platform/translation.h"
 #include "rules/twips.h"
 
 #include <QCloseEvent>
@@ -25,7 +26,7 @@ ThinkingWindow::ThinkingWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWind
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(border);
 
-    caption_ = TextLabel(QStringLiteral("Думаю ..."), border);
+    caption_ = TextLabel(Tr("windows", "Думаю ..."), border);
     caption_->setObjectName(QStringLiteral("Метка1"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSizeF(12);

@@ -2,6 +2,7 @@
 #include "windows/wins_chart.h"
 
 #include "journal/journal_texts.h"
+#include "platform/translation.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -16,10 +17,12 @@ namespace duel {
 
 namespace {
 
-const QString kPlayerName = QStringLiteral("Вы");
-const QString kComputerName = QStringLiteral("Компьютер");
-const QString kTriesAxis = QStringLiteral("Ходов до победы");
-const QString kWinsAxis = QStringLiteral("Побед");
+// The chart's words, in the player's language (made when drawn: the translation is installed after
+// the program's statics are made).
+QString PlayerName() { return Tr("windows", "Вы"); }
+QString ComputerName() { return Tr("windows", "Компьютер"); }
+QString TriesAxis() { return Tr("windows", "Ходов до победы"); }
+QString WinsAxis() { return Tr("windows", "Побед"); }
 
 constexpr double kGap = 6;          // between texts and lines, logical pixels
 constexpr double kSwatch = 10;      // the legend's colour squares
@@ -39,7 +42,7 @@ int32_t MarkStep(int32_t most) {
 
 WinsChart::WinsChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chartWins"));
-    setAccessibleName(QStringLiteral("Победы по числу ходов"));
+    setAccessibleName(Tr("windows", "Победы по числу ходов"));
     // Reached with Tab, so that a screen reader reads its description; the focus shows as a frame.
     setFocusPolicy(Qt::StrongFocus);
     SetStatistics({});
@@ -107,7 +110,7 @@ void WinsChart::paintEvent(QPaintEvent*) {
 
     // The value axis: its name above, the marks and the grid lines.
     painter.setPen(text);
-    painter.drawText(QPointF(kGap, metrics.ascent() + kGap / 2), kWinsAxis);
+    painter.drawText(QPointF(kGap, metrics.ascent() + kGap / 2), WinsAxis());
     for (int32_t value = 0; value <= layout.top; value += layout.step) {
         const double y = plot.bottom() - plot.height() * value / layout.top;
         painter.setPen(grid);
@@ -121,7 +124,7 @@ void WinsChart::paintEvent(QPaintEvent*) {
     // The legend, right-aligned on the first line.
     double x = width() - kGap;
     for (const auto& [name, colour] :
-         {std::pair{kComputerName, kComputerColour}, std::pair{kPlayerName, kPlayerColour}}) {
+         {std::pair{ComputerName(), kComputerColour}, std::pair{PlayerName(), kPlayerColour}}) {
         x -= metrics.horizontalAdvance(name);
         painter.setPen(text);
         painter.drawText(QPointF(x, metrics.ascent() + kGap / 2), name);
@@ -137,7 +140,7 @@ void WinsChart::paintEvent(QPaintEvent*) {
     painter.setPen(text);
     const double below = plot.bottom() + kGap / 2;
     if (groups_.empty()) {
-        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("Побед пока нет"));
+        painter.drawText(plot, Qt::AlignCenter, Tr("windows", "Побед пока нет"));
     }
     for (size_t i = 0; i < groups_.size(); ++i) {
         for (const bool player : {true, false}) {
@@ -166,7 +169,7 @@ void WinsChart::paintEvent(QPaintEvent*) {
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     painter.drawText(QRectF(plot.left(), below + metrics.height(), plot.width(), metrics.height() + kGap),
-                     Qt::AlignHCenter | Qt::AlignVCenter, kTriesAxis);
+                     Qt::AlignHCenter | Qt::AlignVCenter, TriesAxis());
 }
 
 bool WinsChart::event(QEvent* event) {
@@ -179,12 +182,14 @@ bool WinsChart::event(QEvent* event) {
             area.setTop(layout.plot.top());  // a short bar answers over its whole column
             if (!area.contains(help->pos())) continue;
             const TriesGroup& group = groups_[i];
-            const QString tip = QStringLiteral("%1, %2%3: %4")
-                                    .arg(player ? kPlayerName : kComputerName,
-                                         QString::fromStdString(CountText(group.tries, "ход", "хода", "ходов")),
-                                         group.andMore ? QStringLiteral(" и больше") : QString(),
-                                         QString::fromStdString(CountText(player ? group.player : group.computer,
-                                                                          "победа", "победы", "побед")));
+            const QString tries = QString::fromStdString(
+                CountedText(group.tries, DUEL_TEXT_N("journal", "%n ходов"), "ход", "хода", "ходов"));
+            const QString tip = Tr("windows", "%1, %2: %3")
+                                    .arg(player ? PlayerName() : ComputerName(),
+                                         group.andMore ? Tr("journal", "%1 и больше").arg(tries) : tries,
+                                         QString::fromStdString(CountedText(player ? group.player : group.computer,
+                                                                            DUEL_TEXT_N("journal", "%n побед"),
+                                                                            "победа", "победы", "побед")));
             QToolTip::showText(help->globalPos(), tip, this);
             return true;
         }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -110,6 +111,46 @@ TEST(CommandLine, TakesTheJabberAccountAndItsPasswordOnlyFromAPrivateFile) {
          }) {
         EXPECT_EQ(Read(refused).exitCode, 2) << ::testing::PrintToString(refused);
     }
+}
+
+// The language of the game's windows: --lang for the run, else the locale's, with the C locale and none Russian.
+TEST(CommandLine, ChoosesTheLanguageOfTheWindowsFromLangOrTheLocale) {
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* lang;  // LANG for the run, nullptr: unset
+        std::string language;
+        std::vector<std::string> leftForQt;
+    };
+    const Case cases[] = {
+        {{}, nullptr, "ru", {"shelvy"}},
+        {{}, "C", "ru", {"shelvy"}},
+        {{}, "C.UTF-8", "ru", {"shelvy"}},
+        {{}, "POSIX", "ru", {"shelvy"}},
+        {{}, "ru_RU.UTF-8", "ru", {"shelvy"}},
+        {{}, "en_US.UTF-8", "en", {"shelvy"}},
+        {{}, "de_DE.UTF-8", "de", {"shelvy"}},  // English unless a catalogue for German comes
+        {{"--lang", "ru"}, "en_GB.UTF-8", "ru", {"shelvy"}},
+        {{"-style", "fusion", "--lang=en"}, nullptr, "en", {"shelvy", "-style", "fusion"}},
+    };
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
+    for (const Case& c : cases) {
+        if (c.lang)
+            setenv("LANG", c.lang, 1);
+        else
+            unsetenv("LANG");
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.begin(), "shelvy");
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        int argc = static_cast<int>(arguments.size());
+        std::string language;
+        const std::string line = ::testing::PrintToString(c.arguments) + " LANG=" + (c.lang ? c.lang : "");
+        EXPECT_EQ(HandleCommandLine(argc, argv.data(), nullptr, &language), std::nullopt) << line;
+        EXPECT_EQ(language, c.language) << line;
+        EXPECT_EQ(std::vector<std::string>(argv.begin(), argv.begin() + argc), c.leftForQt) << line;
+    }
+    unsetenv("LANG");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// shelvy-pack's work: argument checks, reading the pictures, packing, and its Russian messages.
+// shelvy-pack's work: argument checks, reading the pictures, packing, and its messages in Russian or English.
 #include "tools/pack/pack_command.h"
 
 #include "gallery/jpeg_header.h"
@@ -40,6 +40,39 @@ std::string Plural(std::uintmax_t n, const char* one, const char* few, const cha
     return std::to_string(n) + " " + word;
 }
 
+// Plural(n, "picture", "pictures") in English.
+std::string PluralEnglish(std::uintmax_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// The gallery's sentence for what packing can meet, in English (the gallery's own texts are
+// translated through the game's catalogue, which this tool without Qt does not read).
+const char* EnglishGalleryError(GalleryError error) {
+    switch (error) {
+        case GalleryError::TooManyPictures:
+            return "A set can hold at most 254 pictures.";
+        case GalleryError::NotJpeg:
+            return "The file is not a JPEG picture.";
+        case GalleryError::PictureTooLarge:
+            return "The picture is too large: it has more than 24 million pixels.";
+        case GalleryError::SizeTooLarge:
+            return "The list of sizes has a picture that is too large.";
+        case GalleryError::OffsetTooLarge:
+            return "The picture lies too far from the start of the file of pictures.";
+        default:
+            return "The file could not be written.";
+    }
+}
+
+// Every message in the user's language: Russian or English.
+struct Say {
+    bool russian;
+    const char* operator()(const char* ru, const char* en) const { return russian ? ru : en; }
+    std::string Error(GalleryError error) const {
+        return russian ? GalleryErrorText(error) : std::string(EnglishGalleryError(error));
+    }
+};
+
 bool ReadWhole(const fs::path& file, std::string& bytes) {
     try {
         std::error_code ec;
@@ -56,6 +89,7 @@ bool ReadWhole(const fs::path& file, std::string& bytes) {
 }  // namespace
 
 int RunPack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool russian) {
+    const Say say{russian};
     const char* usage = russian ? kUsageRussian : kUsageEnglish;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << usage;
@@ -72,26 +106,31 @@ int RunPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const std::string& stem = args[0];
     const std::vector<std::string> files(args.begin() + 1, args.end());
     if (files.size() > static_cast<size_t>(kMaxPicturesInSet)) {
-        err << "shelvy-pack: " << GalleryErrorText(GalleryError::TooManyPictures) << " Ничего не записано.\n";
+        err << "shelvy-pack: " << say.Error(GalleryError::TooManyPictures)
+            << say(" Ничего не записано.\n", " Nothing was written.\n");
         return kPackRefused;
     }
 
     std::vector<std::string> pictures(files.size());
     for (size_t i = 0; i < files.size(); ++i) {
         if (!ReadWhole(files[i], pictures[i])) {
-            err << "shelvy-pack: не удалось прочитать файл «" << files[i] << "». Ничего не записано.\n";
+            err << say("shelvy-pack: не удалось прочитать файл «", "shelvy-pack: could not read the file '") << files[i]
+                << say("». Ничего не записано.\n", "'. Nothing was written.\n");
             return kPackRefused;
         }
         if (!IsJpeg(pictures[i])) {
-            err << "shelvy-pack: файл «" << files[i]
-                << "» не является картинкой JPEG (он не начинается с байтов FF D8 FF). Ничего не записано.\n";
+            err << say("shelvy-pack: файл «", "shelvy-pack: the file '") << files[i]
+                << say("» не является картинкой JPEG (он не начинается с байтов FF D8 FF). Ничего не записано.\n",
+                       "' is not a JPEG picture (it does not begin with the bytes FF D8 FF). Nothing was written.\n");
             return kPackRefused;
         }
         // The game refuses such a picture; a set that holds one is not written.
         if (pictures[i].size() > static_cast<size_t>(kMaxPictureBytes) || StatesTooManyPixels(pictures[i])) {
-            err << "shelvy-pack: картинка «" << files[i]
-                << "» слишком велика: игра показывает картинки до 32 МБ и до 24 миллионов точек. "
-                   "Ничего не записано.\n";
+            err << say("shelvy-pack: картинка «", "shelvy-pack: the picture '") << files[i]
+                << say("» слишком велика: игра показывает картинки до 32 МБ и до 24 миллионов точек. "
+                       "Ничего не записано.\n",
+                       "' is too large: the game shows pictures of up to 32 MB and 24 million pixels. "
+                       "Nothing was written.\n");
             return kPackRefused;
         }
     }
@@ -99,8 +138,14 @@ int RunPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const auto packed = PackPictures(pictures);
     const GalleryError error = packed ? WritePackedSet(stem, packed.value) : packed.error;
     if (error != GalleryError::None) {
-        err << "shelvy-pack: " << GalleryErrorText(error) << " Ничего не записано.\n";
+        err << "shelvy-pack: " << say.Error(error) << say(" Ничего не записано.\n", " Nothing was written.\n");
         return kPackRefused;
+    }
+    if (!russian) {
+        out << "Wrote the set '" << stem << "': " << stem << ".dat ("
+            << PluralEnglish(pictures.size(), "picture", "pictures") << ", "
+            << PluralEnglish(packed.value.store.size(), "byte", "bytes") << ") and " << stem << ".txt.\n";
+        return kPackOk;
     }
     out << "Записан набор «" << stem << "»: " << stem << ".dat ("
         << Plural(pictures.size(), "картинка", "картинки", "картинок") << ", "
