@@ -98,7 +98,7 @@ refused "invalid port in 'alice:0' for --join" --join alice:0
 refused "invalid address 'a b' for --join" --join 'a b'
 refused 'invalid name for --name' --name ''
 refused 'invalid name for --name' --name 'abcdefghijklmnopqrstu'
-refused 'invalid name for --name' --name "$(printf 'Eve\u202eevE')"
+refused 'invalid name for --name' --name "$(printf 'Eve\342\200\256evE')"
 refused '--host and --join cannot be used together' --host --join 127.0.0.1
 refused '--host and --join cannot be used together' --join '[::1]:24747' --host 24747
 
