@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace duel {
@@ -25,6 +26,21 @@ namespace duel {
 namespace {
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// The window's forms (the name, the direct way's fields, the Jabber way's) put their fields in one
+// column: each label column is as wide as the widest label of all of them.
+void AlignLabelColumns(QWidget* window) {
+    QList<QWidget*> labels;
+    for (QFormLayout* form : window->findChildren<QFormLayout*>()) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            QLayoutItem* item = form->itemAt(row, QFormLayout::LabelRole);
+            if (item && item->widget()) labels << item->widget();
+        }
+    }
+    int width = 0;
+    for (const QWidget* label : labels) width = std::max(width, label->sizeHint().width());
+    for (QWidget* label : labels) label->setMinimumWidth(width);
+}
 
 }  // namespace
 
@@ -154,6 +170,7 @@ void NetworkDuelWindow::BuildControls() {
     layout->addWidget(jabberPart_);
     layout->addWidget(problemLabel_);
     layout->addLayout(buttons);
+    AlignLabelColumns(this);
 
     setTabOrder(directOption_, jabberOption_);
     setTabOrder(jabberOption_, hostOption_);

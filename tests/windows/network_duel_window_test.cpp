@@ -213,6 +213,10 @@ TEST_F(NetworkDuelWindowTest, ThroughJabberTheAccountIsCheckedAndTheKeyringUsedO
     QCheckBox* remember = control<QCheckBox>("chkRememberPassword");
     EXPECT_FALSE(remember->isEnabled());
     EXPECT_EQ(remember->toolTip(), QStringLiteral("Связка ключей рабочего стола не отвечает."));
+    // The name's field and the Jabber way's fields stand in one column.
+    const auto left = [&](const char* name) { return control<QLineEdit>(name)->mapTo(window.get(), QPoint()).x(); };
+    EXPECT_EQ(left("txtName"), left("txtJid"));
+    EXPECT_EQ(left("txtName"), left("txtFriendJid"));
 
     struct Case {
         QString jid, password, server, friendJid;
