@@ -21,25 +21,13 @@ using net::testing::Recorder;
 using net::testing::WaitFor;
 
 // Алиса waits on alice's account; Борис invites her from bob's.
-struct JabberDuel {
-    Recorder hostRecord, guestRecord;
-    std::vector<std::string> asked, dropped, failures;
+struct JabberDuel : net::testing::LinkedPair<JabberDuel> {
+    std::vector<std::string> failures;
     int waits = 0;
-    bool acceptPeers = true;
     JabberHost host{"Алиса", JabberTimeouts(), FixedSalt};
-    QPointer<DuelLink> hostLink;
-    std::unique_ptr<DuelLink> guest;
 
     explicit JabberDuel(const net::JabberAccount& account = Alice()) {
-        QObject::connect(&host, &JabberHost::peerAsks, &host,
-                         [this](DuelLink* link, const QString& name, const QString& address) {
-                             asked.push_back(name.toStdString() + " " + address.toStdString());
-                             hostLink = link;
-                             hostRecord.Watch(link);
-                             if (acceptPeers) link->Accept();
-                         });
-        QObject::connect(&host, &JabberHost::peerDropped, &host,
-                         [this](const QString& text) { dropped.push_back(text.toStdString()); });
+        WatchHost(host);
         QObject::connect(&host, &JabberHost::waiting, &host, [this] { ++waits; });
         QObject::connect(&host, &JabberHost::failed, &host,
                          [this](const QString& text) { failures.push_back(text.toStdString()); });
@@ -51,27 +39,6 @@ struct JabberDuel {
     void Join(const net::JabberAccount& account = Bob(), const QString& friendJid = Jid("alice")) {
         guest.reset(net::JoinThroughJabber(account, friendJid, "Борис", JabberTimeouts(), FixedSalt));
         guestRecord.Watch(guest.get());
-    }
-
-    void Start(const std::string& hostNumber, const std::string& guestNumber) {
-        Join();
-        ASSERT_TRUE(WaitFor([&] { return hostLink && guest->stage() == Stage::Committing; }, 10000));
-        ASSERT_TRUE(hostLink->Commit(hostNumber));
-        ASSERT_TRUE(guest->Commit(guestNumber));
-        ASSERT_TRUE(WaitFor([&] { return hostLink->stage() == Stage::Playing && guest->stage() == Stage::Playing; }));
-    }
-
-    void Round(const std::string& hostGuess, const std::string& guestGuess) {
-        ASSERT_TRUE(WaitFor([&] { return hostLink->myTurn(); }));
-        ASSERT_TRUE(hostLink->Guess(hostGuess));
-        ASSERT_TRUE(WaitFor([&] { return guest->myTurn() || guestRecord.ended(); }));
-        if (!guestRecord.ended()) {
-            ASSERT_TRUE(guest->Guess(guestGuess));
-        }
-    }
-
-    bool BothEnded() {
-        return WaitFor([&] { return hostRecord.ended() && guestRecord.ended(); });
     }
 };
 

@@ -3,16 +3,21 @@
 
 #include "network/duel_host.h"
 #include "network/duel_link.h"
+#include "network/peer_host.h"
 #include "network/wire_format.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHostAddress>
+#include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,6 +80,52 @@ struct Recorder {
         });
     }
     bool ended() const { return end.has_value(); }
+};
+
+// Both ends of one duel and what each was told: the host's side hears of the guest through a
+// DuelHost or a JabberHost (`WatchHost`), the guest joins through `Self::Join()`.
+template <class Self>
+struct LinkedPair {
+    Recorder hostRecord, guestRecord;
+    std::vector<std::string> asked, dropped;
+    bool acceptPeers = true;
+    QPointer<DuelLink> hostLink;
+    std::unique_ptr<DuelLink> guest;
+
+    void WatchHost(PeerHost& host) {
+        QObject::connect(&host, &PeerHost::peerAsks, &host,
+                         [this](DuelLink* link, const QString& name, const QString& address) {
+                             asked.push_back(name.toStdString() + " " + address.toStdString());
+                             hostLink = link;
+                             hostRecord.Watch(link);
+                             if (acceptPeers) link->Accept();
+                         });
+        QObject::connect(&host, &PeerHost::peerDropped, &host,
+                         [this](const QString& text) { dropped.push_back(text.toStdString()); });
+    }
+
+    // Joins, and both commit once the host has said yes.
+    void Start(const std::string& hostNumber, const std::string& guestNumber) {
+        static_cast<Self*>(this)->Join();
+        ASSERT_TRUE(WaitFor([&] { return hostLink && guest->stage() == Stage::Committing; }, 10000));
+        ASSERT_TRUE(hostLink->Commit(hostNumber));
+        ASSERT_TRUE(guest->Commit(guestNumber));
+        ASSERT_TRUE(WaitFor([&] { return hostLink->stage() == Stage::Playing && guest->stage() == Stage::Playing; }));
+    }
+
+    // One round: each side guesses when its turn comes, unless the duel has ended.
+    void Round(const std::string& hostGuess, const std::string& guestGuess) {
+        ASSERT_TRUE(WaitFor([&] { return hostLink->myTurn(); }));
+        ASSERT_TRUE(hostLink->Guess(hostGuess));
+        ASSERT_TRUE(WaitFor([&] { return guest->myTurn() || guestRecord.ended(); }));
+        if (!guestRecord.ended()) {
+            ASSERT_TRUE(guest->Guess(guestGuess));
+        }
+    }
+
+    bool BothEnded() {
+        return WaitFor([&] { return hostRecord.ended() && guestRecord.ended(); });
+    }
 };
 
 // A peer that writes and reads raw lines, to play by hand what a real link would never do.

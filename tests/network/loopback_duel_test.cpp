@@ -28,25 +28,12 @@ using testing::Spin;
 using testing::WaitFor;
 
 // A host named Алиса waiting on a free port and, once joined, a guest named Борис.
-struct LoopbackDuel {
-    Recorder hostRecord, guestRecord;
-    std::vector<std::string> asked, dropped;
+struct LoopbackDuel : testing::LinkedPair<LoopbackDuel> {
     int waits = 0;
-    bool acceptPeers = true;
     DuelHost host{"Алиса", FastTimeouts(), FixedSalt};
-    QPointer<DuelLink> hostLink;
-    std::unique_ptr<DuelLink> guest;
 
     LoopbackDuel() {
-        QObject::connect(&host, &DuelHost::peerAsks, &host,
-                         [this](DuelLink* link, const QString& name, const QString& address) {
-                             asked.push_back(name.toStdString() + " " + address.toStdString());
-                             hostLink = link;
-                             hostRecord.Watch(link);
-                             if (acceptPeers) link->Accept();
-                         });
-        QObject::connect(&host, &DuelHost::peerDropped, &host,
-                         [this](const QString& text) { dropped.push_back(text.toStdString()); });
+        WatchHost(host);
         QObject::connect(&host, &DuelHost::waiting, &host, [this] { ++waits; });
         EXPECT_TRUE(host.Listen(0)) << host.errorText().toStdString();
     }
@@ -54,29 +41,6 @@ struct LoopbackDuel {
     void Join() {
         guest.reset(DuelLink::Join(QStringLiteral("127.0.0.1"), host.port(), "Борис", FastTimeouts(), FixedSalt));
         guestRecord.Watch(guest.get());
-    }
-
-    // Joins, and both commit once the host has said yes.
-    void Start(const std::string& hostNumber, const std::string& guestNumber) {
-        Join();
-        ASSERT_TRUE(WaitFor([&] { return hostLink && guest->stage() == Stage::Committing; }));
-        ASSERT_TRUE(hostLink->Commit(hostNumber));
-        ASSERT_TRUE(guest->Commit(guestNumber));
-        ASSERT_TRUE(WaitFor([&] { return hostLink->stage() == Stage::Playing && guest->stage() == Stage::Playing; }));
-    }
-
-    // One round: each side guesses when its turn comes, unless the duel has ended.
-    void Round(const std::string& hostGuess, const std::string& guestGuess) {
-        ASSERT_TRUE(WaitFor([&] { return hostLink->myTurn(); }));
-        ASSERT_TRUE(hostLink->Guess(hostGuess));
-        ASSERT_TRUE(WaitFor([&] { return guest->myTurn() || guestRecord.ended(); }));
-        if (!guestRecord.ended()) {
-            ASSERT_TRUE(guest->Guess(guestGuess));
-        }
-    }
-
-    bool BothEnded() {
-        return WaitFor([&] { return hostRecord.ended() && guestRecord.ended(); });
     }
 };
 
